@@ -1,0 +1,56 @@
+# Sourced by the run and test scripts: a project-private Wine prefix, an
+# Xvfb display and one persistent wineserver for the whole run.
+#   wine_env_start   make the prefix when missing, start Xvfb and wineserver
+#   wine_env_stop    stop what wine_env_start started
+
+ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+export WINEPREFIX=${LB_WINEPREFIX:-$BUILD_DIR/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Number conversions and code pages as on an en-US machine.
+export LANG=en_US.UTF-8 LC_ALL=C.UTF-8
+
+_wine_env_xvfb_pid=""
+
+wine_env_make_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.lumbrook-ready" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  echo "Making the Wine prefix $WINEPREFIX ..."
+  DISPLAY= wineboot -i >/dev/null 2>&1
+  # Closing a window on a display without a window manager must not stall.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A crashing program ends without a dialog that would block the run.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\International' /v Locale /d 00000409 /f >/dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\International' /v sDecimal /d . /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.lumbrook-ready"
+}
+
+wine_env_start() {
+  wine_env_make_prefix
+  local fd_file
+  fd_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$fd_file" 2>/dev/null &
+  _wine_env_xvfb_pid=$!
+  for _ in $(seq 1 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$fd_file")"
+  rm -f "$fd_file"
+  wineserver -p >/dev/null 2>&1 &
+  # Warm the server and the prefix's services before the first test.
+  wine cmd /c exit >/dev/null 2>&1 || true
+}
+
+wine_env_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  if [ -n "$_wine_env_xvfb_pid" ]; then
+    kill "$_wine_env_xvfb_pid" 2>/dev/null || true
+    wait "$_wine_env_xvfb_pid" 2>/dev/null || true
+  fi
+}

@@ -1,0 +1,71 @@
+#include "TestSupport.h"
+#include "MessageReporter.h"
+
+#include <shellapi.h>
+#include <fstream>
+#include <sstream>
+
+static std::vector<RecordedMessage> g_messages;
+
+static int WINAPI RecordMessage(HWND owner, const char* text, const char* caption, UINT flags)
+{
+    g_messages.push_back({text ? text : "", caption ? caption : "", flags, owner != NULL});
+    return IDOK;
+}
+
+MessageRecorder::MessageRecorder()
+{
+    g_messages.clear();
+    SetMessageReporter(RecordMessage);
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    SetMessageReporter(NULL);
+}
+
+const std::vector<RecordedMessage>& MessageRecorder::Messages() const
+{
+    return g_messages;
+}
+
+void MessageRecorder::Clear()
+{
+    g_messages.clear();
+}
+
+ScratchDir::ScratchDir()
+{
+    static LONG counter;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    char name[MAX_PATH + 64];
+    wsprintfA(name, "%slbtest_%lu_%ld\\", temp, GetCurrentProcessId(), InterlockedIncrement(&counter));
+    m_path = name;
+    CreateDirectoryA(m_path.c_str(), NULL);
+}
+
+ScratchDir::~ScratchDir()
+{
+    std::string from = m_path.substr(0, m_path.size() - 1);
+    from.push_back('\0');
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), (std::streamsize)bytes.size());
+}

@@ -1,0 +1,41 @@
+// Shared helpers of the unit tests: a recorder that stands in for message
+// boxes, and a scratch folder that is removed again.
+#pragma once
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+struct RecordedMessage
+{
+    std::string text;
+    std::string caption;
+    UINT flags;
+    bool hasOwner;
+};
+
+// While it lives, every ReportMessage call is recorded instead of shown.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    const std::vector<RecordedMessage>& Messages() const;
+    void Clear();
+};
+
+// A fresh folder under the temporary folder, deleted with its contents.
+class ScratchDir
+{
+public:
+    ScratchDir();
+    ~ScratchDir();
+    const std::string& Path() const { return m_path; }   // ends with '\'
+    std::string File(const std::string& name) const { return m_path + name; }
+
+private:
+    std::string m_path;
+};
+
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& bytes);
