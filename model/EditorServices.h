@@ -1,0 +1,44 @@
+// IEditorServices: what the document model needs from the authoring program
+// around it (media import, design-time variables, the temporary folder, the
+// active document's views and its id registry). The program installs one
+// process-wide; without one the model works alone and skips these effects.
+#pragma once
+
+#include "Str.h"
+
+#include <oaidl.h>
+
+class CElement;
+class CIdManager;
+
+class IEditorServices
+{
+public:
+    virtual ~IEditorServices() {}
+
+    // Copies a media file into the project's data folder when needed and
+    // returns the path to store.
+    virtual CStr ImportFileIntoProject(const char* path, BOOL keepParentFolder) = 0;
+
+    // A Create Variable action declares a design-time variable (scope 0
+    // global, 1 local) of the page that holds source.
+    virtual void AddDesignTimeVariable(CElement* source, int scope, const char* name,
+                                       const VARIANT& value, const char* owner) = 0;
+
+    // The temporary folder, with its trailing backslash.
+    virtual CStr GetTempFolder() = 0;
+
+    // FALSE when no document is active: then no view is told anything.
+    virtual BOOL HasActiveDocument() = 0;
+    // Update hint to all views of the active document (0 redraw, 1 added,
+    // 2 removed, 3 changed, 4 whole document, 5 selection).
+    virtual void UpdateAllViews(int hint, CElement* object) = 0;
+
+    // The active document's id registry; NULL when there is none.
+    virtual CIdManager* GetIdManager() = 0;
+};
+
+// Installs the services and returns the previous ones; NULL removes them.
+IEditorServices* SetEditorServices(IEditorServices* services);
+// NULL when none are installed: every caller copes with that.
+IEditorServices* GetEditorServices();

@@ -1,0 +1,89 @@
+// CElement: the base of every object of a page's model (page, placed
+// elements, scripts, actions); CElementContainer, declared in
+// ElementContainer.h, holds child elements.
+#pragma once
+
+#include "Str.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+class CDataFile;
+
+class CElement
+{
+public:
+    CElement(const char* sectionName = NULL, CElement* parent = NULL);
+    CElement(const CElement& other);
+
+    // The family's operations, in slot order. Those that need the editor's
+    // windows do nothing here until the authoring program overrides them.
+    virtual ~CElement();
+    virtual CElement* Clone() const;
+    virtual BOOL HitTest(POINT pt) const;
+    virtual BOOL Draw(HDC dc);
+    virtual RECT GetRect() const;
+    virtual BOOL EditProperties(BOOL bNew);
+    virtual BOOL Load(CDataFile* file, BOOL keepId);
+    virtual BOOL Save(CDataFile* file);
+    virtual BOOL AddChild(CElement* child);
+    virtual CElement* DropChild(CElement* dragged, CElement* target);
+    virtual BOOL RemoveChild(CElement* child);
+    virtual BOOL CanAcceptChild(CElement* child);
+    virtual CStr GetType();
+    virtual CStr GetClassName() const;
+    virtual BOOL AddToTree(HWND tree, HTREEITEM parentItem);
+    virtual CStr GetDisplayName() const;
+    virtual void ShowContextMenu(int screenX, int screenY, BOOL restricted);
+    virtual int GetChildCount() const;
+    virtual void RenameChildren();
+    virtual CElement* FindBySerial(int serial);
+    virtual void MoveChild(CElement* child, int direction);
+    virtual void RenameReferences(const char* oldId, const char* newId);
+    virtual BOOL IsPressed() const;
+    virtual void DrawAt(HDC dc, POINT origin);
+
+    CStr GetId() const { return m_strId; }
+    void SetId(const char* id) { m_strId = id; }
+    CStr GetName() const { return m_strName; }
+    void SetName(const char* name) { m_strName = name; }
+    CStr GetSectionName() const { return m_strSectionName; }
+    void SetSectionName(const char* name) { m_strSectionName = name; }
+    void SetType(const char* type) { m_strType = type; }
+    CElement* GetParent() const { return m_pParent; }
+    void SetParent(CElement* parent) { m_pParent = parent; }
+    int GetSerial() const { return m_serial; }
+
+    // Makes the id the unique name that the document's registry gives for
+    // wanted; without a registry the wanted name is used as it is.
+    void RegisterId(const char* wanted);
+
+    // The process-wide counter that numbers every new object.
+    static int GetSerialCounter();
+    static void SetSerialCounter(int next);
+
+    int m_xpos;
+    int m_ypos;
+    CStr m_strId;
+    CStr m_strSectionName;
+    CStr m_strType;
+    CStr m_strName;
+    CStr m_strCursor;
+    CElement* m_pParent;
+    int m_width;
+    int m_height;
+    BYTE m_bPressed;
+    int m_serial;
+
+private:
+    static int TakeSerial();
+    CElement& operator=(const CElement&);
+};
+
+// A child's section name from its owner's: "<prefix>_<n>" below the page
+// ("Main"), "<owner>_<prefix>_<n>" deeper down.
+CStr MakeChildSectionName(const CStr& ownerSection, const char* prefix, int number);
+
+// A count read from a file, kept between 0 and the file's number of
+// sections: every counted object needs a section of its own.
+int ClampStoredCount(int count, const CDataFile* file);
