@@ -1,0 +1,17 @@
+// Steps every action class shares. Each class also has IsComplete: the rule
+// by which a confirmed edit keeps the action (a new one that fails it is
+// dropped again), without any window.
+#pragma once
+
+#include "ScriptItem.h"
+
+// A new action's name is its stored type name; its type text "ScriptItem".
+void InitActionNames(CScriptItem& item, const char* typeName);
+
+// The temporary folder the data-file actions store paths against: the
+// editor's when it offers one, else the system's.
+CStr GetActionTempFolder();
+
+// The name to store for a media file: the project's imported copy when an
+// editor is there to import it, else the path as it is.
+CStr ImportActionFile(const CStr& path);

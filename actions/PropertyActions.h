@@ -1,0 +1,56 @@
+// Set Property and Get Property: both name their object by the script
+// item's target id.
+#pragma once
+
+#include "PropertyRecord.h"
+#include "PropertyRecords.h"
+#include "ScriptItem.h"
+
+class CElementContainer;
+
+class CSetPropertyAction : public CScriptItem
+{
+public:
+    CSetPropertyAction(const char* sectionName = NULL, CElement* parent = NULL);
+    CSetPropertyAction(const CSetPropertyAction& other);
+    ~CSetPropertyAction() override;
+
+    CElement* Clone() const override;
+    BOOL Load(CDataFile* file, BOOL keepId) override;
+    BOOL Save(CDataFile* file) override;
+    // Without assignments the action has no stored form: Save writes
+    // nothing, and its script leaves it out of its count and numbering.
+    BOOL HasStoredForm() const override { return m_record.IsStorable(); }
+
+    void AddAssignment(const char* property, const char* variableName, const VARIANT& value,
+                       VARTYPE valueType, BOOL changed);
+    // The assignments in the form the objects' property pages fill, and back.
+    CPropertyRecordList GetAssignmentList() const;
+    void SetAssignmentList(const CPropertyRecordList& list);
+
+    // The "src" assignment of an image element that the action targets.
+    BOOL GetImageSource(CElement* object, CStr& source) const;
+    // Imports the picture and sets "src"; an empty path drops "src" and then
+    // deletes the action itself from its script: FALSE tells the caller that
+    // the action is gone.
+    BOOL SetImageSource(CElement* object, const char* path);
+    // Marks the target's own properties that the assignments touch.
+    void MarkTargetProperties(CElementContainer* page) const;
+
+    CSetPropertyRecord m_record;
+};
+
+class CGetPropertyAction : public CScriptItem
+{
+public:
+    CGetPropertyAction(const char* sectionName = NULL, CElement* parent = NULL);
+    CGetPropertyAction(const CGetPropertyAction& other);
+    ~CGetPropertyAction() override;
+
+    CElement* Clone() const override;
+    BOOL Load(CDataFile* file, BOOL keepId) override;
+    BOOL Save(CDataFile* file) override;
+    BOOL IsComplete() const { return !m_record.variableName.IsEmpty() && !m_record.property.IsEmpty(); }
+
+    CGetPropertyRecord m_record;
+};
