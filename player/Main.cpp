@@ -1,0 +1,32 @@
+// tarvex.exe: plays a project archive, the one named on the command line or
+// the one named after the program beside it.
+#include "Application.h"
+#include "AtlImports.h"
+#include "CommandLine.h"
+#include "MessageLog.h"
+#include "PlayerPaths.h"
+
+#include <ole2.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+{
+    (void)previous;
+    (void)commandLine;
+    (void)show;
+    InstallMessageLogFromEnvironment();
+    int count = SplitCommandLine();
+    OleInitialize(NULL);
+    _Module.Init(NULL, instance);
+    AtlAxWinInit();
+
+    int exitCode = 0;
+    {
+        CWexmoorApplication application;
+        SetProjectPath(instance, count == 2 ? GetArgumentVector()[1] : "");
+        if (application.InitInstance())
+            exitCode = application.Run();
+    }
+    OleUninitialize();
+    _Module.Term();
+    return exitCode;
+}
