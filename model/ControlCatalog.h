@@ -1,0 +1,38 @@
+// The catalogue of ActiveX controls registered on the machine: every class
+// under HKEY_CLASSES_ROOT\CLSID with both a "Control" and a "ProgID" subkey
+// (names compared exactly), sorted by display name. Its owner builds it once
+// and keeps it; list boxes that show it keep entry indices as item data.
+#pragma once
+
+#include <windows.h>
+#include <vector>
+#include "ControlCatalogEntry.h"
+
+class CControlCatalog
+{
+public:
+    typedef BOOL (*LessFunction)(const CControlCatalogEntry& a, const CControlCatalogEntry& b);
+    // Told after each control the walk appends; count is the catalogue's size.
+    typedef void (*FoundFunction)(const CControlCatalogEntry& entry, int count, void* context);
+
+    // The walk, then the sort by CompareControlNames. Building twice appends
+    // the entries twice.
+    void BuildControlCatalog();
+    // The walk alone, for a caller that sorts with its own comparison.
+    void AppendRegisteredControls(FoundFunction found = NULL, void* context = NULL);
+    void SortByName(LessFunction less = CompareControlNames);
+
+    // Reads the ProgID and the server path of entry index from its class
+    // key; FALSE for an index outside the list or a class key that cannot
+    // be opened.
+    BOOL ReadControlServerInfo(int index);
+    void ClearControlCatalog() { m_entries.clear(); }
+    BOOL RemoveEntry(int index);
+
+    int GetCount() const { return (int)m_entries.size(); }
+    // NULL for an index outside the list.
+    const CControlCatalogEntry* GetEntry(int index) const;
+
+private:
+    std::vector<CControlCatalogEntry> m_entries;
+};

@@ -1,0 +1,23 @@
+// Finds a control's default interface and its default source (event)
+// interface through the coclass type information the control provides, and
+// reads their members. The ActiveX element, the player's event sink and the
+// controls browser all look for these two the same way.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+#include "DispatchInterfaceInfo.h"
+
+// Either list may be NULL when that interface is not wanted; the lists are
+// emptied first and a found interface sets the list's GUID. The search
+// stops once every wanted interface is found.
+// S_OK: read (the source interface may be missing: its GUID stays GUID_NULL);
+// S_FALSE: the control provides no class information, nothing was read;
+// E_FAIL: a default interface was wanted and the coclass names none;
+// otherwise the failing call's code.
+HRESULT ReadControlInterfaces(IUnknown* control, CDispatchInterfaceInfo* defaultMembers,
+                              CDispatchInterfaceInfo* sourceMembers);
+
+// The same from the coclass type information itself.
+HRESULT ReadCoclassInterfaces(ITypeInfo* coclass, CDispatchInterfaceInfo* defaultMembers,
+                              CDispatchInterfaceInfo* sourceMembers);

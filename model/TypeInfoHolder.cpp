@@ -1,0 +1,14 @@
+#include "TypeInfoHolder.h"
+
+CTypeInfoHolder::CTypeInfoHolder(ITypeInfo* typeInfo)
+    : m_typeInfo(typeInfo)
+{
+    if (m_typeInfo)
+        m_typeInfo->AddRef();
+}
+
+CTypeInfoHolder::~CTypeInfoHolder()
+{
+    if (m_typeInfo)
+        m_typeInfo->Release();
+}
