@@ -20,9 +20,11 @@ public:
     CStr();
     CStr(const char* text, int minCapacity = 0);
     CStr(const CStr& other);
+    CStr(CStr&& other) noexcept;
     ~CStr();
 
     CStr& operator=(const CStr& other) { Assign(other); return *this; }
+    CStr& operator=(CStr&& other) noexcept;
     CStr& operator=(const char* text) { AssignText(text); return *this; }
     CStr& operator+=(const CStr& other) { Append(other); return *this; }
     CStr& operator+=(const char* text) { AppendText(text); return *this; }
@@ -75,6 +77,7 @@ public:
     int FindNoCase(const char* text, int start = 0) const;
     int Compare(const char* text) const;
     int CompareNoCase(const char* text) const;
+    BOOL EqualsNoCase(const char* text) const;  // CompareNoCase(text) == 0, quick for plain ASCII
     BOOL Equals(const CStr& other) const;
     BOOL EqualsText(const char* text) const;
     bool operator==(const CStr& other) const { return Equals(other) != FALSE; }
@@ -108,8 +111,14 @@ private:
     void Release();
     void SetSharedEmpty();
     void ReserveForFormat(const char* format);
-    const char* FormatOne(const char* spec, va_list* args, BOOL* ended);
+    void FormatAppend(const char* format, va_list args);
+    const char* FormatOne(const char* afterPercent, va_list* args, BOOL* ended);
     void GrowForAppend(int added);
+    void AppendRaw(const char* bytes, int count);
+    bool PointsInside(const char* p) const;
+    static int AppendCapacity(const CStrHeader* header, int needed);
+    void AppendFormatted(const char* conversion, int value);
+    void AppendFormatted(const char* conversion, double value);
 
     static void FatalIndex();
     static void FatalFormat();
