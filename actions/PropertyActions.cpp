@@ -49,61 +49,14 @@ BOOL CSetPropertyAction::Save(CDataFile* file)
 void CSetPropertyAction::AddAssignment(const char* property, const char* variableName,
                                        const VARIANT& value, VARTYPE valueType, BOOL changed)
 {
-    CPropertyAssignment assignment;
-    assignment.property = property;
-    assignment.variableName = variableName;
-    assignment.value = value;
-    assignment.valueType = valueType;
-    assignment.changed = changed ? 1 : 0;
-    assignment.canGet = assignment.canPut = 1;
+    CPropertyRecord assignment = NewPropertyAssignment();
+    assignment.m_strName = property;
+    assignment.m_strVariableName = variableName;
+    SetAssignmentValue(assignment, value);
+    assignment.m_vt = valueType;
+    assignment.m_bChanged = changed ? 1 : 0;
+    assignment.m_bCanGet = assignment.m_bCanPut = 1;
     m_record.assignments.push_back(assignment);
-}
-
-CPropertyRecordList CSetPropertyAction::GetAssignmentList() const
-{
-    CPropertyRecordList list;
-    for (size_t i = 0; i < m_record.assignments.size(); i++)
-    {
-        const CPropertyAssignment& a = m_record.assignments[i];
-        CPropertyRecord record;
-        record.m_strName = a.property;
-        record.m_strVariableName = a.variableName;
-        VariantCopy(&record.m_value, const_cast<VARIANT*>(&a.value.Get()));
-        record.m_vt = a.valueType;
-        record.m_bChanged = a.changed;
-        record.m_bCanGet = a.canGet;
-        record.m_bCanPut = a.canPut;
-        record.m_spare = a.spare;
-        list.push_back(record);
-    }
-    return list;
-}
-
-void CSetPropertyAction::SetAssignmentList(const CPropertyRecordList& list)
-{
-    m_record.assignments.clear();
-    for (size_t i = 0; i < list.size(); i++)
-    {
-        const CPropertyRecord& record = list[i];
-        CPropertyAssignment a;
-        a.property = record.m_strName;
-        a.variableName = record.m_strVariableName;
-        a.value = record.m_value;
-        a.valueType = record.m_vt;
-        a.changed = record.m_bChanged;
-        a.canGet = record.m_bCanGet;
-        a.canPut = record.m_bCanPut;
-        a.spare = record.m_spare;
-        m_record.assignments.push_back(a);
-    }
-}
-
-static int FindAssignment(const CSetPropertyRecord& record, const char* property)
-{
-    for (size_t i = 0; i < record.assignments.size(); i++)
-        if (lstrcmpiA(record.assignments[i].property, property) == 0)
-            return (int)i;
-    return -1;
 }
 
 static BOOL TargetsObject(const CStr& controlId, CElement* object)
@@ -116,10 +69,10 @@ BOOL CSetPropertyAction::GetImageSource(CElement* object, CStr& source) const
     source.Empty();
     if (!TargetsObject(m_strControlId, object))
         return FALSE;
-    int index = FindAssignment(m_record, "src");
+    int index = FindPropertyIndex(m_record.assignments, "src");
     if (index < 0)
         return FALSE;
-    source = m_record.assignments[index].value.ToText();
+    source = AssignmentValueText(m_record.assignments[index]);
     return TRUE;
 }
 
@@ -127,20 +80,20 @@ BOOL CSetPropertyAction::SetImageSource(CElement* object, const char* path)
 {
     if (!TargetsObject(m_strControlId, object))
         return TRUE;
-    int index = FindAssignment(m_record, "src");
+    int index = FindPropertyIndex(m_record.assignments, "src");
     if (path && *path)
     {
         CStr stored = ImportActionFile(path);
         if (index >= 0)
         {
-            m_record.assignments[index].value.SetText(stored);
+            SetAssignmentText(m_record.assignments[index], stored);
             return TRUE;
         }
-        CPropertyAssignment assignment;
-        assignment.property = "src";
-        assignment.value.SetText(stored);
-        assignment.valueType = VT_BSTR;
-        assignment.changed = assignment.canGet = assignment.canPut = 1;
+        CPropertyRecord assignment = NewPropertyAssignment();
+        assignment.m_strName = "src";
+        SetAssignmentText(assignment, stored);
+        assignment.m_vt = VT_BSTR;
+        assignment.m_bChanged = assignment.m_bCanGet = assignment.m_bCanPut = 1;
         m_record.assignments.push_back(assignment);
         return TRUE;
     }
@@ -162,7 +115,7 @@ void CSetPropertyAction::MarkTargetProperties(CElementContainer* page) const
         return;
     for (size_t i = 0; i < m_record.assignments.size(); i++)
     {
-        int index = FindPropertyIndex(target->m_properties, m_record.assignments[i].property);
+        int index = FindPropertyIndex(target->m_properties, m_record.assignments[i].m_strName);
         if (index >= 0)
             target->m_properties[index].m_bChanged = 1;
     }

@@ -24,9 +24,6 @@ public:
 
     void AddAssignment(const char* property, const char* variableName, const VARIANT& value,
                        VARTYPE valueType, BOOL changed);
-    // The assignments in the form the objects' property pages fill, and back.
-    CPropertyRecordList GetAssignmentList() const;
-    void SetAssignmentList(const CPropertyRecordList& list);
 
     // The "src" assignment of an image element that the action targets.
     BOOL GetImageSource(CElement* object, CStr& source) const;

@@ -1,32 +1,65 @@
 #include "PropertyRecords.h"
 #include "SectionKeys.h"
+#include "StoredVariant.h"
+#include "VariantHelpers.h"
 
-CPropertyAssignment::CPropertyAssignment()
-    : valueType(VT_BSTR), changed(0), canGet(0), canPut(0), spare(0)
+CPropertyRecord NewPropertyAssignment()
 {
-    value.SetLong(0);
+    CPropertyRecord assignment;
+    assignment.m_vt = VT_BSTR;
+    V_VT(&assignment.m_value) = VT_I4;
+    V_I4(&assignment.m_value) = 0;
+    return assignment;
 }
 
-BOOL CPropertyAssignment::Save(CDataFile& file, const char* section) const
+BOOL SavePropertyAssignment(const CPropertyRecord& assignment, CDataFile& file, const char* section)
 {
     if (!section)
         return FALSE;
-    file.SetString(section, "property", property);
-    file.SetString(section, "variableName", variableName);
-    file.SetVarType(section, "valueType", valueType);
-    file.SetVariant(section, "value", value.Get());
+    file.SetString(section, "property", assignment.m_strName);
+    file.SetString(section, "variableName", assignment.m_strVariableName);
+    file.SetVarType(section, "valueType", assignment.m_vt);
+    file.SetVariant(section, "value", assignment.m_value);
     return TRUE;
 }
 
-BOOL CPropertyAssignment::Load(const CDataFile& file, const char* section)
+BOOL LoadPropertyAssignment(CPropertyRecord& assignment, const CDataFile& file, const char* section)
 {
-    file.GetString(section, "property", property);
-    file.GetString(section, "variableName", variableName);
-    valueType = VT_BSTR;
-    file.GetVarType(section, "valueType", valueType);
-    file.GetVariant(section, "value", valueType, value.Get());
-    changed = canGet = canPut = 1;
+    file.GetString(section, "property", assignment.m_strName);
+    file.GetString(section, "variableName", assignment.m_strVariableName);
+    assignment.m_vt = VT_BSTR;
+    file.GetVarType(section, "valueType", assignment.m_vt);
+    file.GetVariant(section, "value", assignment.m_vt, assignment.m_value);
+    assignment.m_bChanged = assignment.m_bCanGet = assignment.m_bCanPut = 1;
     return TRUE;
+}
+
+// Hands the stored value over to the record, so it is not copied twice.
+static void MoveValueInto(CPropertyRecord& assignment, CStoredVariant& value)
+{
+    VariantClear(&assignment.m_value);
+    assignment.m_value = value.Get();
+    VariantInit(&value.Get());
+}
+
+void SetAssignmentValue(CPropertyRecord& assignment, const VARIANT& value)
+{
+    CStoredVariant copy(value);
+    MoveValueInto(assignment, copy);
+}
+
+void SetAssignmentText(CPropertyRecord& assignment, const char* text)
+{
+    CStoredVariant value;
+    value.SetText(text);
+    MoveValueInto(assignment, value);
+}
+
+CStr AssignmentValueText(const CPropertyRecord& assignment)
+{
+    if (V_VT(&assignment.m_value) == VT_BSTR && V_BSTR(&assignment.m_value) == NULL)
+        return CStr();
+    return VariantToText(assignment.m_value);
 }
 
 CSetPropertyRecord::CSetPropertyRecord()
@@ -48,10 +81,10 @@ BOOL CSetPropertyRecord::Save(CDataFile& file, const char* section, const char* 
     file.SetString(section, "controlId", controlId ? controlId : "");
     file.SetBool(section, "Advanced", advanced);
     if (assignments.size() == 1)
-        return assignments[0].Save(file, section);
+        return SavePropertyAssignment(assignments[0], file, section);
     file.SetBool(section, "multi", TRUE);
     for (size_t i = 0; i < assignments.size(); i++)
-        assignments[i].Save(file, AssignmentSection(section, (int)i));
+        SavePropertyAssignment(assignments[i], file, AssignmentSection(section, (int)i));
     return TRUE;
 }
 
@@ -72,8 +105,8 @@ void CSetPropertyRecord::LoadAssignments(const CDataFile& file, const char* sect
     assignments.clear();
     if (!numbered)
     {
-        assignments.push_back(CPropertyAssignment());
-        assignments.back().Load(file, section);
+        assignments.push_back(NewPropertyAssignment());
+        LoadPropertyAssignment(assignments.back(), file, section);
         return;
     }
     for (int i = 0;; i++)
@@ -82,8 +115,8 @@ void CSetPropertyRecord::LoadAssignments(const CDataFile& file, const char* sect
         CStr property;
         if (!file.GetString(name, "property", property))
             break;
-        assignments.push_back(CPropertyAssignment());
-        assignments.back().Load(file, name);
+        assignments.push_back(NewPropertyAssignment());
+        LoadPropertyAssignment(assignments.back(), file, name);
     }
 }
 

@@ -3,34 +3,27 @@
 #pragma once
 
 #include "DataFile.h"
-#include "StoredVariant.h"
+#include "PropertyRecord.h"
 
-#include <vector>
+// One assignment of Set Property is a CPropertyRecord; these read and write
+// its stored form.
+// A new assignment: empty names, the value VT_I4 0, value type VT_BSTR, no flags.
+CPropertyRecord NewPropertyAssignment();
+BOOL SavePropertyAssignment(const CPropertyRecord& assignment, CDataFile& file, const char* section);
+// Every loaded assignment counts as changed, readable and writable.
+BOOL LoadPropertyAssignment(CPropertyRecord& assignment, const CDataFile& file, const char* section);
 
-// One assignment of Set Property: the same fields as an object's property
-// record, kept here so that the stored form needs no object model.
-struct CPropertyAssignment
-{
-    CStr property;
-    CStr variableName;      // empty for a constant
-    CStoredVariant value;
-    VARTYPE valueType;
-    BYTE changed;
-    BYTE canGet;
-    BYTE canPut;
-    BYTE spare;
-
-    CPropertyAssignment();  // empty names, VT_I4 0, value type VT_BSTR
-    BOOL Save(CDataFile& file, const char* section) const;
-    // Every loaded assignment counts as changed, readable and writable.
-    BOOL Load(const CDataFile& file, const char* section);
-};
+// A copy of its own; a copy that fails leaves VT_ERROR holding the HRESULT.
+void SetAssignmentValue(CPropertyRecord& assignment, const VARIANT& value);
+void SetAssignmentText(CPropertyRecord& assignment, const char* text);   // VT_BSTR
+// The value as the data file writes it; a NULL BSTR reads as empty.
+CStr AssignmentValueText(const CPropertyRecord& assignment);
 
 struct CSetPropertyRecord
 {
     BOOL multi;         // as read; the writer derives it from the list size
     BOOL advanced;      // edited on the generic property page
-    std::vector<CPropertyAssignment> assignments;
+    CPropertyRecordList assignments;
 
     CSetPropertyRecord();
     // An action without assignments has no stored form at all.

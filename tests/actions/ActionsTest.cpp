@@ -395,9 +395,9 @@ TEST_F(Actions, SetPropertyStoresOneOrManyAssignmentsOrNothing)
     CSetPropertyAction loaded(kSection);
     ASSERT_TRUE(loaded.Load(&file, TRUE));
     ASSERT_EQ(2u, loaded.m_record.assignments.size());
-    EXPECT_STREQ("src", loaded.m_record.assignments[1].property);
-    EXPECT_EQ(VT_BSTR, loaded.m_record.assignments[1].value.Type());
-    EXPECT_EQ(1, loaded.m_record.assignments[1].changed);
+    EXPECT_STREQ("src", loaded.m_record.assignments[1].m_strName);
+    EXPECT_EQ(VT_BSTR, V_VT(&loaded.m_record.assignments[1].m_value));
+    EXPECT_EQ(1, loaded.m_record.assignments[1].m_bChanged);
 
     // "multi" written false still reads the numbered sections.
     file.SetBool(kSection, "multi", FALSE);
@@ -447,19 +447,19 @@ TEST_F(Actions, CopiedAssignmentsOwnTheirValues)
 
     std::unique_ptr<CElement> copy(action.Clone());
     CSetPropertyAction& copied = *dynamic_cast<CSetPropertyAction*>(copy.get());
-    const VARIANT& mine = action.m_record.assignments[0].value.Get();
-    const VARIANT& theirs = copied.m_record.assignments[0].value.Get();
+    const VARIANT& mine = action.m_record.assignments[0].m_value;
+    const VARIANT& theirs = copied.m_record.assignments[0].m_value;
     ASSERT_EQ(VT_BSTR, theirs.vt);
     EXPECT_NE(mine.bstrVal, theirs.bstrVal);
-    copied.m_record.assignments[0].value.SetText("b.gif");
-    EXPECT_STREQ("a.gif", action.m_record.assignments[0].value.ToText());
+    SetAssignmentText(copied.m_record.assignments[0], "b.gif");
+    EXPECT_STREQ("a.gif", AssignmentValueText(action.m_record.assignments[0]));
 
-    CPropertyRecordList list = action.GetAssignmentList();
+    CPropertyRecordList list = action.m_record.assignments;
     ASSERT_EQ(1u, list.size());
     EXPECT_NE(mine.bstrVal, list[0].m_value.bstrVal);
     EXPECT_STREQ("a.gif", list[0].GetValueText());
-    copied.SetAssignmentList(list);
-    EXPECT_STREQ("a.gif", copied.m_record.assignments[0].value.ToText());
+    copied.m_record.assignments = list;
+    EXPECT_STREQ("a.gif", AssignmentValueText(copied.m_record.assignments[0]));
 }
 
 TEST_F(Actions, CallActiveXMethodKeepsParameterPlaces)
@@ -601,7 +601,7 @@ TEST_F(Actions, LoadDefaultsForMissingKeys)
     CSetPropertyAction property(kSection);
     property.Load(&file, TRUE);
     ASSERT_EQ(1u, property.m_record.assignments.size());
-    EXPECT_EQ(VT_BSTR, property.m_record.assignments[0].valueType);
+    EXPECT_EQ(VT_BSTR, property.m_record.assignments[0].m_vt);
 }
 
 TEST_F(Actions, CompletenessRules)
