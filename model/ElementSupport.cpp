@@ -1,0 +1,166 @@
+#include "ElementSupport.h"
+
+#include "ScriptableObject.h"
+
+#include <oleauto.h>
+
+static VARTYPE ExpectedType(NamedPropertyKind kind)
+{
+    switch (kind) {
+    case PropInt: return VT_I4;
+    case PropFlag: return VT_BOOL;
+    case PropColour: return VT_UI4;
+    case PropReal: return VT_R8;
+    case PropText: return VT_BSTR;
+    }
+    return VT_EMPTY;
+}
+
+static void AnswerText(VARIANT& value, const CStr& text)
+{
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+    BSTR answer = SysAllocStringLen(NULL, length > 0 ? length - 1 : 0);
+    if (answer == NULL) {
+        V_VT(&value) = VT_ERROR;
+        V_ERROR(&value) = E_OUTOFMEMORY;
+        return;
+    }
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, -1, answer, length);
+    V_VT(&value) = VT_BSTR;
+    V_BSTR(&value) = answer;
+}
+
+int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, int count,
+                        const char* name, VARIANT& value, BOOL put)
+{
+    for (int i = 0; i < count; ++i) {
+        const NamedProperty& p = table[i];
+        if (name == NULL || lstrcmpiA(p.name, name) != 0)
+            continue;
+        if (V_VT(&value) != ExpectedType(p.kind))
+            return 6;
+        if (put) {
+            switch (p.kind) {
+            case PropInt: *static_cast<int*>(p.field) = V_I4(&value); break;
+            case PropFlag: *static_cast<int*>(p.field) = (SHORT)V_BOOL(&value); break;
+            case PropColour: *static_cast<COLORREF*>(p.field) = V_UI4(&value); break;
+            case PropReal: *static_cast<double*>(p.field) = V_R8(&value); break;
+            case PropText: {
+                CStr text;
+                if (V_BSTR(&value) != NULL)
+                    text.AssignWide(V_BSTR(&value));
+                *static_cast<CStr*>(p.field) = text;
+                break;
+            }
+            }
+            object->OnPropertiesChanged();
+            return 0;
+        }
+        HRESULT hr = VariantClear(&value);
+        if (FAILED(hr)) {
+            V_VT(&value) = VT_ERROR;
+            V_ERROR(&value) = hr;
+        }
+        switch (p.kind) {
+        case PropInt:
+        case PropFlag:
+            V_VT(&value) = VT_I4;
+            V_I4(&value) = *static_cast<const int*>(p.field);
+            break;
+        case PropColour:
+            V_VT(&value) = VT_I4;
+            V_I4(&value) = (LONG)*static_cast<const COLORREF*>(p.field);
+            break;
+        case PropReal:
+            V_VT(&value) = VT_R8;
+            V_R8(&value) = *static_cast<const double*>(p.field);
+            break;
+        case PropText:
+            AnswerText(value, *static_cast<const CStr*>(p.field));
+            break;
+        }
+        return 0;
+    }
+    if (put) {
+        if (object->PutExtraProperty(name, value) != 0)
+            return 3;
+        object->OnPropertiesChanged();
+        return 0;
+    }
+    object->GetExtraProperty(name, value);
+    return 0;
+}
+
+void SetRecordFromField(CPropertyRecord& record, NamedPropertyKind kind, const void* field)
+{
+    VARIANT& v = record.m_value;
+    VariantClear(&v);
+    double number = 0;
+    switch (kind) {
+    case PropInt:
+    case PropFlag: number = *static_cast<const int*>(field); break;
+    case PropColour: number = *static_cast<const COLORREF*>(field); break;
+    case PropReal: number = *static_cast<const double*>(field); break;
+    case PropText: break;
+    }
+    switch (record.m_vt) {
+    case VT_BSTR:
+        if (kind == PropText) {
+            AnswerText(v, *static_cast<const CStr*>(field));
+        } else {
+            V_VT(&v) = VT_R8;
+            V_R8(&v) = number;
+            VariantChangeType(&v, &v, 0, VT_BSTR);
+        }
+        break;
+    case VT_BOOL:
+        V_VT(&v) = VT_BOOL;
+        V_BOOL(&v) = number != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+        break;
+    case VT_UI4:
+        V_VT(&v) = VT_UI4;
+        V_UI4(&v) = (ULONG)(LONG)number;
+        break;
+    case VT_R8:
+        V_VT(&v) = VT_R8;
+        V_R8(&v) = number;
+        break;
+    default:
+        V_VT(&v) = VT_I4;
+        V_I4(&v) = (LONG)number;
+        break;
+    }
+}
+
+void RefreshChangedRecords(CPropertyRecordList& own, const NamedProperty* table, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        int index = FindPropertyIndex(own, table[i].name);
+        if (index >= 0 && own[index].m_bChanged)
+            SetRecordFromField(own[index], table[i].kind, table[i].field);
+    }
+}
+
+void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt)
+{
+    VARIANT empty;
+    VariantInit(&empty);
+    list.push_back(CPropertyRecord(name, "", empty, vt, FALSE));
+}
+
+HTREEITEM InsertElementTreeItem(HWND tree, HTREEITEM parent, const char* text, int image,
+                                CElement* element, int selectedImage)
+{
+    if (tree == NULL)
+        return NULL;
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(text);
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage >= 0 ? selectedImage : image;
+    insert.item.lParam = (LPARAM)element;
+    return (HTREEITEM)SendMessageA(tree, TVM_INSERTITEMA, 0, (LPARAM)&insert);
+}

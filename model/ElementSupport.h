@@ -1,0 +1,48 @@
+// Small pieces the page's element classes share: property access by name
+// over a table of fields, refreshing property records from fields, and the
+// editor tree's item for an element.
+#pragma once
+
+#include "PropertyRecord.h"
+#include "Str.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <oaidl.h>
+
+class CElement;
+class CScriptableObject;
+
+enum NamedPropertyKind
+{
+    PropInt,     // int, VT_I4 both ways
+    PropFlag,    // int flag: expects VT_BOOL, answers VT_I4, stores the 16-bit VARIANT_BOOL
+    PropColour,  // COLORREF: expects VT_UI4, answers VT_I4
+    PropReal,    // double, VT_R8 both ways
+    PropText     // CStr, VT_BSTR both ways
+};
+
+struct NamedProperty
+{
+    const char* name;
+    NamedPropertyKind kind;
+    void* field;
+};
+
+// The by-name protocol: 0 done, 3 unknown name refused by the extra hook,
+// 6 wrong VARTYPE. Names go to the object's extra-property hooks when the
+// table does not hold them; every put carried out calls OnPropertiesChanged.
+int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, int count,
+                        const char* name, VARIANT& value, BOOL put);
+
+// Sets the record's value from a field, in the record's own VARTYPE.
+void SetRecordFromField(CPropertyRecord& record, NamedPropertyKind kind, const void* field);
+// For each named own record whose changed flag is set, its value from the field.
+void RefreshChangedRecords(CPropertyRecordList& own, const NamedProperty* table, int count);
+
+// Appends the empty-valued record an element class offers for a property.
+void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt);
+
+// One item after the parent's last child, with the element as its data.
+HTREEITEM InsertElementTreeItem(HWND tree, HTREEITEM parent, const char* text, int image,
+                                CElement* element, int selectedImage = -1);

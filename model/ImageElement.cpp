@@ -1,0 +1,453 @@
+#include "ImageElement.h"
+
+#include "DataFile.h"
+#include "ElementSupport.h"
+#include "ImageUtil.h"
+#include "PageEnvironment.h"
+#include "Script.h"
+#include "ScriptItem.h"
+#include "SetPropertyHooks.h"
+
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+CImageElement::CImageElement(const char* sectionName, CElement* parent)
+    : CScriptableObject(sectionName, parent), m_pJpegPixels(NULL), m_hPicture(NULL),
+      m_hMask(NULL), m_hMemDC(NULL), m_animated(0), m_transX(-1), m_transY(-1),
+      m_resize(3), m_reposition(2), m_ratio(0), m_buttonType(TypeButton)
+{
+    memset(&m_jpegProperties, 0, sizeof(m_jpegProperties));
+    memset(&m_pictureSize, 0, sizeof(m_pictureSize));
+    m_width = 0;
+    m_height = 0;
+    AppendPropertyRecord(m_properties, "src", VT_BSTR);
+    AppendPropertyRecord(m_properties, "animated", VT_BOOL);
+    AppendPropertyRecord(m_properties, "buttonText", VT_BSTR);
+    AppendPropertyRecord(m_properties, "mouseMoveable", VT_BOOL);
+}
+
+CImageElement::CImageElement(const CImageElement& other)
+    : CScriptableObject(other), m_pJpegPixels(NULL), m_hPicture(NULL), m_hMask(NULL),
+      m_hMemDC(NULL), m_strSrc(other.m_strSrc), m_strText(other.m_strText),
+      m_animated(other.m_animated), m_transX(other.m_transX), m_transY(other.m_transY),
+      m_resize(other.m_resize), m_reposition(other.m_reposition), m_ratio(other.m_ratio),
+      m_buttonType(other.m_buttonType)
+{
+    memset(&m_jpegProperties, 0, sizeof(m_jpegProperties));
+    memset(&m_pictureSize, 0, sizeof(m_pictureSize));
+    LoadImage(FALSE);
+}
+
+CImageElement::~CImageElement()
+{
+    FreeJpegPixels();
+    FreeImage();
+}
+
+CElement* CImageElement::Clone() const
+{
+    return new CImageElement(*this);
+}
+
+void CImageElement::FreeJpegPixels()
+{
+    free(m_pJpegPixels);
+    m_pJpegPixels = NULL;
+}
+
+void CImageElement::FreeImage()
+{
+    if (m_hPicture)
+        DeleteObject(m_hPicture);
+    if (m_hMask)
+        DeleteObject(m_hMask);
+    if (m_hMemDC)
+        DeleteDC(m_hMemDC);
+    m_hPicture = NULL;
+    m_hMask = NULL;
+    m_hMemDC = NULL;
+}
+
+BOOL CImageElement::HitTest(POINT pt) const
+{
+    RECT rect = GetRect();
+    return PtInRect(&rect, pt);
+}
+
+RECT CImageElement::GetRect() const
+{
+    int w = m_width;
+    int h = m_height;
+    if (m_hPicture) {
+        if (w <= 0)
+            w = m_pictureSize.bmWidth;
+        if (h <= 0)
+            h = m_pictureSize.bmHeight;
+    }
+    RECT rect = { m_xpos, m_ypos, m_xpos + w, m_ypos + h };
+    return rect;
+}
+
+void CImageElement::LoadImage(BOOL skipMask)
+{
+    BOOL fresh = FALSE;
+    if (m_hPicture == NULL && !m_strSrc.IsEmpty()) {
+        CStr path = MakeMediaPathAbsolute(m_strSrc);
+        if (ContainsNoCase(m_strSrc, ".gif")) {
+            if (m_hMask) {
+                DeleteObject(m_hMask);
+                m_hMask = NULL;
+            }
+            LoadGifPicture(GetActiveViewWindow(), path, 0, &m_hPicture, &m_hMask);
+        } else if (ContainsNoCase(m_strSrc, ".jpg")) {
+            LoadJpeg(&m_hPicture, path);
+        } else {
+            m_hPicture = LoadBitmapPicture(path);
+        }
+        fresh = m_hPicture != NULL;
+    }
+    if (m_hPicture) {
+        GetObjectA(m_hPicture, sizeof(m_pictureSize), &m_pictureSize);
+        if (m_width <= 0)
+            m_width = m_pictureSize.bmWidth;
+        if (m_height <= 0)
+            m_height = m_pictureSize.bmHeight;
+        // Keying an already keyed picture would pick black as the colour.
+        if (m_transX >= 0 && !skipMask && fresh)
+            BuildTransparencyMask(m_hPicture, &m_hMask, m_transX, m_transY);
+    } else {
+        if (m_width <= 0)
+            m_width = 200;
+        if (m_height <= 0)
+            m_height = 35;
+    }
+}
+
+BOOL CImageElement::LoadJpeg(HBITMAP* bitmap, const char* path)
+{
+    JpegInitProperties(&m_jpegProperties);
+    m_jpegProperties.JPGFile = path;
+    JpegRead(&m_jpegProperties, JPEG_READ_PARAMS);
+    FreeJpegPixels();
+    const uint64_t width = m_jpegProperties.JPGWidth;
+    const uint64_t height = m_jpegProperties.JPGHeight;
+    const uint64_t stride = (width * 3 + 3) & ~(uint64_t)3;
+    // A huge or empty size would overflow the buffer's size or the bitmap's.
+    if (width == 0 || height == 0 || width > 0x7FFF || height > 0x7FFF ||
+        stride * height > 0x7FFFFFFF) {
+        JpegFreeProperties(&m_jpegProperties);
+        return FALSE;
+    }
+    m_pJpegPixels = (BYTE*)malloc((size_t)(stride * height));
+    if (m_pJpegPixels == NULL) {
+        JpegFreeProperties(&m_jpegProperties);
+        return FALSE;
+    }
+    m_jpegProperties.DIBBytes = m_pJpegPixels;
+    m_jpegProperties.DIBWidth = (DWORD)width;
+    m_jpegProperties.DIBHeight = (int)height;
+    m_jpegProperties.DIBPadBytes = (DWORD)(stride - width * 3);
+    m_jpegProperties.DIBChannels = 3;
+    m_jpegProperties.DIBColor = JPEG_COLOUR_BGR;
+    int result = JpegRead(&m_jpegProperties, JPEG_READ_PIXELS);
+    CreateJpegBitmap(bitmap);
+    // The rows are not needed once the bitmap holds them.
+    FreeJpegPixels();
+    m_jpegProperties.DIBBytes = NULL;
+    JpegFreeProperties(&m_jpegProperties);
+    m_jpegProperties.JPGFile = NULL;
+    return result >= 0;
+}
+
+void CImageElement::CreateJpegBitmap(HBITMAP* bitmap)
+{
+    if (m_pJpegPixels == NULL || bitmap == NULL)
+        return;
+    HWND view = GetActiveViewWindow();
+    // Working alone, the model takes the screen's context.
+    HDC dc = view ? GetWindowDC(view) : GetDC(NULL);
+    if (dc == NULL)
+        return;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = (LONG)m_jpegProperties.DIBWidth;
+    bmi.bmiHeader.biHeight = -m_jpegProperties.DIBHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* bits = NULL;
+    HBITMAP made = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (made) {
+        SetDIBits(dc, made, 0, m_jpegProperties.DIBHeight, m_pJpegPixels, &bmi, DIB_RGB_COLORS);
+        *bitmap = made;
+    }
+    ReleaseDC(view, dc);
+}
+
+BOOL CImageElement::Draw(HDC dc)
+{
+    RECT rect = GetRect();
+    if (!RectVisible(dc, &rect))
+        return TRUE;
+    if (m_hPicture) {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        if (m_hMemDC == NULL)
+            m_hMemDC = CreateCompatibleDC(dc);
+        StretchPicture(dc, m_hMemDC, rect, m_hPicture, m_hMask, 0, 0,
+                       m_pictureSize.bmWidth, m_pictureSize.bmHeight);
+    } else {
+        DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
+        int oldMode = SetBkMode(dc, TRANSPARENT);
+        DrawTextA(dc, m_strText, m_strText.GetLength(), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SetBkMode(dc, oldMode);
+    }
+    return TRUE;
+}
+
+void CImageElement::DrawAt(HDC dc, POINT origin)
+{
+    DrawAt(dc, origin, NULL);
+}
+
+void CImageElement::DrawAt(HDC dc, POINT origin, HBITMAP dragMask)
+{
+    RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
+    rect.right = rect.left + m_width;
+    rect.bottom = rect.top + m_height;
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    if (m_hPicture) {
+        HDC memory = CreateCompatibleDC(NULL);
+        HGDIOBJ previous = SelectObject(memory, m_hPicture);
+        StretchBlt(dc, rect.left, rect.top, m_width, m_height, memory, 0, 0,
+                   m_pictureSize.bmWidth, m_pictureSize.bmHeight, SRCCOPY);
+        if (m_hMask && dragMask) {
+            HGDIOBJ image = SelectObject(dc, dragMask);
+            SelectObject(memory, m_hMask);
+            StretchBlt(dc, rect.left, rect.top, m_width, m_height, memory, 0, 0,
+                       m_pictureSize.bmWidth, m_pictureSize.bmHeight, SRCCOPY);
+            SelectObject(dc, image);
+        }
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    } else {
+        DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+    if ((m_hPicture == NULL || m_hMask == NULL) && dragMask) {
+        HGDIOBJ image = SelectObject(dc, dragMask);
+        FillRect(dc, &rect, (HBRUSH)GetStockObject(BLACK_BRUSH));
+        SelectObject(dc, image);
+    }
+    SetBkMode(dc, oldMode);
+}
+
+BOOL CImageElement::EditProperties(BOOL)
+{
+    // The property sheet comes with the editor's window framework.
+    return FALSE;
+}
+
+BOOL CImageElement::ChooseProperties(CPropertyRecordList&)
+{
+    // The choosing sheet comes with the editor's window framework.
+    return FALSE;
+}
+
+BOOL CImageElement::Save(CDataFile* file)
+{
+    if (file == NULL)
+        return FALSE;
+    const char* s = m_strSectionName;
+    if (!m_strSrc.IsEmpty()) {
+        file->SetString(s, "src", ImportMediaFile(m_strSrc, TRUE));
+        file->SetInt(s, "animated", m_animated);
+        if (m_transX >= 0) {
+            file->SetLong(s, "transX", m_transX);
+            file->SetLong(s, "transY", m_transY);
+        }
+    } else {
+        file->SetString(s, "src", "");
+    }
+    file->SetInt(s, "resize", m_resize);
+    file->SetInt(s, "reposition", m_reposition);
+    file->SetInt(s, "width", m_width);
+    file->SetInt(s, "height", m_height);
+    file->SetBool(s, "ratio", m_ratio);
+    file->SetInt(s, "buttonType", m_buttonType);
+    if (m_buttonType == TypeSystemButton)
+        file->SetString(s, "text", m_strText);
+    CScriptableObject::Save(file);
+    return TRUE;
+}
+
+BOOL CImageElement::Load(CDataFile* file, BOOL keepId)
+{
+    if (file == NULL)
+        return FALSE;
+    const char* s = m_strSectionName;
+    file->GetString(s, "src", m_strSrc);
+    file->GetInt(s, "width", m_width);
+    file->GetInt(s, "height", m_height);
+    file->GetInt(s, "resize", m_resize);
+    file->GetInt(s, "reposition", m_reposition);
+    file->GetInt(s, "animated", m_animated);
+    BOOL ratio;
+    if (file->GetBool(s, "ratio", ratio))
+        m_ratio = ratio ? 1 : 0;
+    file->GetString(s, "text", m_strText);
+    file->GetInt(s, "buttonType", m_buttonType);
+    long number;
+    if (file->GetLong(s, "transX", number)) {
+        m_transX = (int)number;
+        if (file->GetLong(s, "transY", number))
+            m_transY = (int)number;
+    } else {
+        m_transX = -1;
+        m_transY = -1;
+    }
+    CScriptableObject::Load(file, keepId);
+    LoadImage(FALSE);
+    return TRUE;
+}
+
+BOOL CImageElement::AddToTree(HWND tree, HTREEITEM parentItem)
+{
+    int image = m_buttonType == TypeSystemButton ? 1 : m_buttonType == TypeButton ? 16 : 5;
+    HTREEITEM item = InsertElementTreeItem(tree, parentItem, GetDisplayName(), image, this);
+    CScriptableObject::AddToTree(tree, item);
+    return TRUE;
+}
+
+int CImageElement::AccessProperty(const char* name, VARIANT& value, BOOL put)
+{
+    const NamedProperty table[] = {
+        { "src", PropText, &m_strSrc },
+        { "animated", PropFlag, &m_animated },
+        { "xpos", PropInt, &m_xpos },
+        { "ypos", PropInt, &m_ypos },
+        { "width", PropInt, &m_width },
+        { "height", PropInt, &m_height },
+        { "cursor", PropText, &m_strCursor },
+    };
+    return AccessNamedProperty(this, table, sizeof(table) / sizeof(table[0]), name, value, put);
+}
+
+void CImageElement::OnPropertiesChanged()
+{
+    FreeImage();
+    LoadImage(FALSE);
+}
+
+void CImageElement::UpdatePropertyList(CPropertyRecordList& list)
+{
+    int moveable = m_bMouseMoveable ? 1 : 0;
+    const NamedProperty table[] = {
+        { "src", PropText, &m_strSrc },
+        { "animated", PropFlag, &m_animated },
+        { "buttonText", PropText, &m_strText },
+        { "mouseMoveable", PropFlag, &moveable },
+    };
+    RefreshChangedRecords(m_properties, table, sizeof(table) / sizeof(table[0]));
+    CScriptableObject::UpdatePropertyList(list);
+}
+
+static BOOL TargetsElement(const CScriptItem* item, const CElement* element)
+{
+    return lstrcmpiA(item->m_strControlId, element->m_strId) == 0;
+}
+
+void CImageElement::GetEffectImages(CStr& over, CStr& down)
+{
+    const SetPropertyHooks* hooks = GetSetPropertyHooks();
+    const char* const events[2] = { "OnMouseDown", "OnMouseIn" };
+    CStr* outputs[2] = { &down, &over };
+    for (int k = 0; k < 2; ++k) {
+        CScript* script = FindScriptForEvent(events[k]);
+        if (script == NULL) {
+            outputs[k]->Empty();
+            continue;
+        }
+        if (hooks == NULL || hooks->getImageSource == NULL)
+            continue;
+        int position = 0;
+        while (CScriptItem* item = script->FindItemFrom("SetProperty", position)) {
+            CStr source;
+            if (TargetsElement(item, this) && hooks->getImageSource(item, source)) {
+                *outputs[k] = source;
+                break;
+            }
+            position++;
+        }
+    }
+}
+
+void CImageElement::ApplySource(CScript* script, const char* picture, const char* appended)
+{
+    const SetPropertyHooks* hooks = GetSetPropertyHooks();
+    CStr stored = ImportMediaFile(picture, TRUE);
+    BOOL accepted = FALSE;
+    if (hooks && hooks->setImageSource) {
+        int position = 0;
+        while (CScriptItem* item = script->FindItemFrom("SetProperty", position)) {
+            if (TargetsElement(item, this) && hooks->setImageSource(item, stored)) {
+                accepted = TRUE;
+                // Only an action left without any assignment goes; removing
+                // it whole would lose the author's other assignments.
+                if (!item->HasStoredForm())
+                    script->DeleteItem(item);
+                break;
+            }
+            position++;
+        }
+    }
+    if (!accepted && appended && *appended)
+        AddSrcAction(script, m_strId, appended);
+}
+
+void CImageElement::SetEffectImages(const char* over, const char* down)
+{
+    if (over == NULL)
+        over = "";
+    if (down == NULL)
+        down = "";
+    const char* const events[4] = { "OnMouseDown", "OnMouseIn", "OnMouseOut", "OnMouseUp" };
+    CScript* scripts[4];
+    for (int k = 0; k < 4; ++k)
+        scripts[k] = FindScriptForEvent(events[k]);
+    const CStr own = m_strSrc;
+    const char* restoreOver = *over ? own.c_str() : "";
+    const char* restoreDown = *down ? own.c_str() : "";
+    const char* values[4] = { down, over, restoreOver, restoreDown };
+    const char* pictures[4] = { down, over, over, down };
+
+    for (int k = 0; k < 4; ++k) {
+        if (scripts[k])
+            ApplySource(scripts[k], values[k], *pictures[k] ? values[k] : "");
+    }
+    for (int k = 0; k < 4; ++k) {
+        if (scripts[k] || *pictures[k] == '\0')
+            continue;
+        CScript* script = CreateScript();
+        script->SetName(events[k]);
+        AddChild(script);
+        AddSrcAction(script, m_strId, values[k]);
+    }
+}
+
+void CImageElement::AddSrcAction(CScript* script, const char* id, const char* picture)
+{
+    if (script == NULL || picture == NULL || *picture == '\0')
+        return;
+    const SetPropertyHooks* hooks = GetSetPropertyHooks();
+    if (hooks == NULL || hooks->setImageSource == NULL)
+        return;
+    CScriptItem* action = CreateScriptItem("SetProperty");
+    if (action == NULL)
+        return;
+    if (!hooks->setImageSource(action, ImportMediaFile(picture, TRUE))) {
+        delete action;
+        return;
+    }
+    action->m_strControlId = id;
+    script->AppendItem(action);
+}

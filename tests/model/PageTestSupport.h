@@ -1,0 +1,310 @@
+// Helpers of the page and element tests: a 24-bit drawing surface in
+// memory, picture files written byte by byte, and stand-ins for the
+// authoring program's page environment and for Set Property actions.
+#pragma once
+
+#include "PageEnvironment.h"
+#include "Script.h"
+#include "ScriptItem.h"
+#include "SetPropertyHooks.h"
+#include "TestSupport.h"
+
+#include <windows.h>
+#include <string.h>
+#include <string>
+#include <vector>
+
+// A memory context with a top-down 24-bit DIB section selected.
+class DibSurface
+{
+public:
+    DibSurface(int w, int h, COLORREF fill = RGB(255, 255, 255)) : m_w(w), m_h(h), m_bits(NULL)
+    {
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bmi.bmiHeader.biWidth = w;
+        bmi.bmiHeader.biHeight = -h;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 24;
+        bmi.bmiHeader.biCompression = BI_RGB;
+        m_dc = CreateCompatibleDC(NULL);
+        m_bitmap = CreateDIBSection(m_dc, &bmi, DIB_RGB_COLORS, (void**)&m_bits, NULL, 0);
+        m_old = SelectObject(m_dc, m_bitmap);
+        Fill(fill);
+    }
+    ~DibSurface()
+    {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    HDC dc() const { return m_dc; }
+    void Fill(COLORREF colour)
+    {
+        HBRUSH brush = CreateSolidBrush(colour);
+        RECT all = { 0, 0, m_w, m_h };
+        FillRect(m_dc, &all, brush);
+        DeleteObject(brush);
+        GdiFlush();
+    }
+    // The raw blue, green and red bytes of a pixel.
+    const BYTE* Bytes(int x, int y) const
+    {
+        GdiFlush();
+        return m_bits + y * Stride() + x * 3;
+    }
+    COLORREF Pixel(int x, int y) const
+    {
+        const BYTE* p = Bytes(x, y);
+        return RGB(p[2], p[1], p[0]);
+    }
+    int Stride() const { return (m_w * 3 + 3) & ~3; }
+
+private:
+    int m_w, m_h;
+    BYTE* m_bits;
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+inline void PutLE16(std::string& s, unsigned v) { s += (char)(v & 0xFF); s += (char)((v >> 8) & 0xFF); }
+inline void PutLE32(std::string& s, unsigned v) { PutLE16(s, v & 0xFFFF); PutLE16(s, v >> 16); }
+
+// A bottom-up 24-bit .bmp file; pixels row by row from the top.
+inline void WriteBmpFile(const std::string& path, int w, int h, const std::vector<COLORREF>& pixels)
+{
+    int stride = (w * 3 + 3) & ~3;
+    std::string bytes = "BM";
+    PutLE32(bytes, 54 + stride * h);
+    PutLE32(bytes, 0);
+    PutLE32(bytes, 54);
+    PutLE32(bytes, 40);
+    PutLE32(bytes, w);
+    PutLE32(bytes, h);
+    PutLE16(bytes, 1);
+    PutLE16(bytes, 24);
+    PutLE32(bytes, 0);
+    PutLE32(bytes, stride * h);
+    PutLE32(bytes, 2835);
+    PutLE32(bytes, 2835);
+    PutLE32(bytes, 0);
+    PutLE32(bytes, 0);
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = 0; x < w; ++x) {
+            COLORREF c = pixels[y * w + x];
+            bytes += (char)GetBValue(c);
+            bytes += (char)GetGValue(c);
+            bytes += (char)GetRValue(c);
+        }
+        bytes.append(stride - w * 3, '\0');
+    }
+    WriteWholeFile(path, bytes);
+}
+
+inline void WriteSolidBmp(const std::string& path, int w, int h, COLORREF colour)
+{
+    WriteBmpFile(path, w, h, std::vector<COLORREF>(w * h, colour));
+}
+
+// A GIF89a of up to four colours; transparent < 0 means none. The codes
+// stay three bits wide: a clear code follows every two pixels.
+inline void WriteGifFile(const std::string& path, int w, int h, const COLORREF palette[4],
+                         const std::vector<int>& indices, int transparent)
+{
+    std::string s = "GIF89a";
+    PutLE16(s, w);
+    PutLE16(s, h);
+    s += (char)0x81;
+    s += '\0';
+    s += '\0';
+    for (int i = 0; i < 4; ++i) {
+        s += (char)GetRValue(palette[i]);
+        s += (char)GetGValue(palette[i]);
+        s += (char)GetBValue(palette[i]);
+    }
+    s += "\x21\xF9\x04";
+    s += (char)(transparent >= 0 ? 1 : 0);
+    PutLE16(s, 0);
+    s += (char)(transparent >= 0 ? transparent : 0);
+    s += '\0';
+    s += (char)0x2C;
+    PutLE16(s, 0);
+    PutLE16(s, 0);
+    PutLE16(s, w);
+    PutLE16(s, h);
+    s += '\0';
+    s += (char)2;
+    std::vector<int> codes;
+    for (size_t i = 0; i < indices.size(); ++i) {
+        if (i % 2 == 0)
+            codes.push_back(4);
+        codes.push_back(indices[i]);
+    }
+    codes.push_back(5);
+    std::string data;
+    unsigned buffer = 0;
+    int bits = 0;
+    for (int code : codes) {
+        buffer |= (unsigned)code << bits;
+        bits += 3;
+        while (bits >= 8) {
+            data += (char)(buffer & 0xFF);
+            buffer >>= 8;
+            bits -= 8;
+        }
+    }
+    if (bits > 0)
+        data += (char)(buffer & 0xFF);
+    for (size_t at = 0; at < data.size(); at += 255) {
+        size_t n = data.size() - at < 255 ? data.size() - at : 255;
+        s += (char)n;
+        s += data.substr(at, n);
+    }
+    s += '\0';
+    s += (char)0x3B;
+    WriteWholeFile(path, s);
+}
+
+// Paths resolve against a folder of the test's; installed while it lives.
+class FolderEnvironment : public IPageEnvironment
+{
+public:
+    explicit FolderEnvironment(const std::string& folder)
+        : m_folder(folder), m_previous(SetPageEnvironment(this)) {}
+    ~FolderEnvironment() override { SetPageEnvironment(m_previous); }
+    HWND GetActiveViewWindow() override { return NULL; }
+    CElement* GetCurrentPage() override { return NULL; }
+    CStr MakeAbsolutePath(const char* path) override
+    {
+        if (strchr(path, ':'))
+            return CStr(path);
+        return CStr((m_folder + path).c_str());
+    }
+
+private:
+    std::string m_folder;
+    IPageEnvironment* m_previous;
+};
+
+// A Set Property action reduced to what the model asks of it: named
+// assignments held as text, stored under "prop_<name>" keys.
+class FakeSetProperty : public CScriptItem
+{
+public:
+    FakeSetProperty() { m_strName = "SetProperty"; }
+    CElement* Clone() const override { return new FakeSetProperty(*this); }
+    BOOL HasStoredForm() const override { return !assignments.empty(); }
+    BOOL Save(CDataFile* file) override;
+    BOOL Load(CDataFile* file, BOOL keepId) override;
+
+    int Find(const char* name) const
+    {
+        for (size_t i = 0; i < assignments.size(); ++i) {
+            if (assignments[i].first == name)
+                return (int)i;
+        }
+        return -1;
+    }
+    std::vector<std::pair<std::string, std::string>> assignments;
+    int marked = 0;
+};
+
+inline CScriptItem* FakeActionFactory(const char* typeName)
+{
+    if (lstrcmpA(typeName, "SetProperty") == 0)
+        return new FakeSetProperty();
+    return NULL;
+}
+
+inline BOOL FakeGetSource(const CScriptItem* action, CStr& source)
+{
+    const FakeSetProperty* fake = dynamic_cast<const FakeSetProperty*>(action);
+    int i = fake ? fake->Find("src") : -1;
+    if (i < 0)
+        return FALSE;
+    source = fake->assignments[i].second.c_str();
+    return TRUE;
+}
+
+inline BOOL FakeSetSource(CScriptItem* action, const char* stored)
+{
+    FakeSetProperty* fake = dynamic_cast<FakeSetProperty*>(action);
+    if (fake == NULL)
+        return FALSE;
+    int i = fake->Find("src");
+    if (*stored == '\0') {
+        if (i >= 0)
+            fake->assignments.erase(fake->assignments.begin() + i);
+    } else if (i >= 0) {
+        fake->assignments[i].second = stored;
+    } else {
+        fake->assignments.push_back(std::make_pair(std::string("src"), std::string(stored)));
+    }
+    return TRUE;
+}
+
+inline BOOL FakeMarkTargets(CScriptItem* action, CElementContainer*)
+{
+    FakeSetProperty* fake = dynamic_cast<FakeSetProperty*>(action);
+    if (fake == NULL)
+        return FALSE;
+    fake->marked++;
+    return TRUE;
+}
+
+// Installs the fake action's factory and hooks while it lives.
+class FakeSetPropertyScope
+{
+public:
+    FakeSetPropertyScope() : m_previous(SetScriptItemFactory(FakeActionFactory))
+    {
+        SetPropertyHooks hooks = { FakeGetSource, FakeSetSource, FakeMarkTargets };
+        SetSetPropertyHooks(&hooks);
+    }
+    ~FakeSetPropertyScope()
+    {
+        SetSetPropertyHooks(NULL);
+        SetScriptItemFactory(m_previous);
+    }
+
+private:
+    ScriptItemFactoryFn m_previous;
+};
+
+#include "DataFile.h"
+
+inline BOOL FakeSetProperty::Save(CDataFile* file)
+{
+    file->SetString(m_strSectionName, "controlId", m_strControlId);
+    for (const auto& a : assignments)
+        file->SetString(m_strSectionName, ("prop_" + a.first).c_str(), a.second.c_str());
+    return CElement::Save(file);
+}
+
+inline BOOL FakeSetProperty::Load(CDataFile* file, BOOL keepId)
+{
+    file->GetString(m_strSectionName, "controlId", m_strControlId);
+    CStr src;
+    if (file->GetString(m_strSectionName, "prop_src", src))
+        assignments.push_back(std::make_pair(std::string("src"), std::string(src.c_str())));
+    CStr other;
+    if (file->GetString(m_strSectionName, "prop_width", other))
+        assignments.push_back(std::make_pair(std::string("width"), std::string(other.c_str())));
+    return CElement::Load(file, keepId);
+}
+
+// A data file from text lines separated by '\n'.
+inline CDataFile FileFromText(const std::string& text)
+{
+    CDataFile file;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        file.AppendLine(CStr(text.substr(start, end - start).c_str()));
+        start = end + 1;
+    }
+    return file;
+}
