@@ -14,9 +14,3 @@ CStr GetActionTempFolder()
     IEditorServices* services = GetEditorServices();
     return services ? services->GetTempFolder() : GetTemporaryFolder();
 }
-
-CStr ImportActionFile(const CStr& path)
-{
-    IEditorServices* services = GetEditorServices();
-    return services ? services->ImportFileIntoProject(path, TRUE) : path;
-}

@@ -11,7 +11,3 @@ void InitActionNames(CScriptItem& item, const char* typeName);
 // The temporary folder the data-file actions store paths against: the
 // editor's when it offers one, else the system's.
 CStr GetActionTempFolder();
-
-// The name to store for a media file: the project's imported copy when an
-// editor is there to import it, else the path as it is.
-CStr ImportActionFile(const CStr& path);

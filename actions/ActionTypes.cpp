@@ -10,6 +10,8 @@
 #include "VariableActions.h"
 #include "WindowScriptActions.h"
 
+#include "SetPropertyHooks.h"
+
 #include <new>
 #include <string.h>
 
@@ -76,9 +78,37 @@ static const StoredTypeName s_storedNames[] = {
     { "SetCookie", MakeAction<CSetCookie> },
 };
 
+// The model's view of Set Property actions: it checks the target itself
+// and hands over names it has already imported.
+static BOOL GetSetPropertySource(const CScriptItem* item, CStr& source)
+{
+    const CSetPropertyAction* action = dynamic_cast<const CSetPropertyAction*>(item);
+    return action != NULL && action->GetSourceAssignment(source);
+}
+
+static BOOL SetSetPropertySource(CScriptItem* item, const char* storedName)
+{
+    CSetPropertyAction* action = dynamic_cast<CSetPropertyAction*>(item);
+    if (action == NULL)
+        return FALSE;
+    action->SetSourceAssignment(storedName);
+    return TRUE;
+}
+
+static BOOL MarkSetPropertyTargets(CScriptItem* item, CElementContainer* page)
+{
+    CSetPropertyAction* action = dynamic_cast<CSetPropertyAction*>(item);
+    if (action == NULL)
+        return FALSE;
+    action->MarkTargetProperties(page);
+    return TRUE;
+}
+
 void BuildActionTypeTable()
 {
     SetScriptItemFactory(CreateActionForTypeName);
+    const SetPropertyHooks hooks = { GetSetPropertySource, SetSetPropertySource, MarkSetPropertyTargets };
+    SetSetPropertyHooks(&hooks);
 }
 
 int GetActionTypeCount()

@@ -17,7 +17,8 @@ struct CScriptItemType
 };
 
 // Makes the twenty rows ready and installs the factory through which
-// scripts load their actions. Called once before any list is filled.
+// scripts load their actions, and the model's Set Property hooks. Called
+// once before any list is filled.
 void BuildActionTypeTable();
 int GetActionTypeCount();
 // NULL for a row outside the table.

@@ -2,6 +2,7 @@
 
 #include "ActionSupport.h"
 #include "DataFile.h"
+#include "EditorServices.h"
 #include "ElementContainer.h"
 #include "Script.h"
 
@@ -69,6 +70,12 @@ BOOL CSetPropertyAction::GetImageSource(CElement* object, CStr& source) const
     source.Empty();
     if (!TargetsObject(m_strControlId, object))
         return FALSE;
+    return GetSourceAssignment(source);
+}
+
+BOOL CSetPropertyAction::GetSourceAssignment(CStr& source) const
+{
+    source.Empty();
     int index = FindPropertyIndex(m_record.assignments, "src");
     if (index < 0)
         return FALSE;
@@ -76,29 +83,36 @@ BOOL CSetPropertyAction::GetImageSource(CElement* object, CStr& source) const
     return TRUE;
 }
 
+void CSetPropertyAction::SetSourceAssignment(const char* storedName)
+{
+    int index = FindPropertyIndex(m_record.assignments, "src");
+    if (storedName == NULL || *storedName == '\0') {
+        if (index >= 0)
+            m_record.assignments.erase(m_record.assignments.begin() + index);
+        return;
+    }
+    if (index >= 0) {
+        SetAssignmentText(m_record.assignments[index], storedName);
+        return;
+    }
+    CPropertyRecord assignment = NewPropertyAssignment();
+    assignment.m_strName = "src";
+    SetAssignmentText(assignment, storedName);
+    assignment.m_vt = VT_BSTR;
+    assignment.m_bChanged = assignment.m_bCanGet = assignment.m_bCanPut = 1;
+    m_record.assignments.push_back(assignment);
+}
+
 BOOL CSetPropertyAction::SetImageSource(CElement* object, const char* path)
 {
     if (!TargetsObject(m_strControlId, object))
         return TRUE;
-    int index = FindPropertyIndex(m_record.assignments, "src");
     if (path && *path)
     {
-        CStr stored = ImportActionFile(path);
-        if (index >= 0)
-        {
-            SetAssignmentText(m_record.assignments[index], stored);
-            return TRUE;
-        }
-        CPropertyRecord assignment = NewPropertyAssignment();
-        assignment.m_strName = "src";
-        SetAssignmentText(assignment, stored);
-        assignment.m_vt = VT_BSTR;
-        assignment.m_bChanged = assignment.m_bCanGet = assignment.m_bCanPut = 1;
-        m_record.assignments.push_back(assignment);
+        SetSourceAssignment(ImportMediaFile(path, TRUE));
         return TRUE;
     }
-    if (index >= 0)
-        m_record.assignments.erase(m_record.assignments.begin() + index);
+    SetSourceAssignment("");
     CScript* script = dynamic_cast<CScript*>(GetParent());
     if (!script || !script->HoldsItem(this))
         return TRUE;

@@ -27,6 +27,11 @@ public:
 
     // The "src" assignment of an image element that the action targets.
     BOOL GetImageSource(CElement* object, CStr& source) const;
+    // The same, whatever the target: FALSE when there is no "src" assignment.
+    BOOL GetSourceAssignment(CStr& source) const;
+    // Sets "src" to a name already stored, appending it when missing; an
+    // empty name removes only the "src" assignment.
+    void SetSourceAssignment(const char* storedName);
     // Imports the picture and sets "src"; an empty path drops "src" and then
     // deletes the action itself from its script: FALSE tells the caller that
     // the action is gone.

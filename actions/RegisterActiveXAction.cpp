@@ -2,6 +2,7 @@
 
 #include "ActionSupport.h"
 #include "DataFile.h"
+#include "EditorServices.h"
 
 #include <new>
 
@@ -39,7 +40,7 @@ BOOL CRegisterActiveXAction::Save(CDataFile* file)
     if (!file)
         return FALSE;
     CRegisterActiveXRecord stored(m_record);
-    stored.filename = ImportActionFile(m_record.filename);
+    stored.filename = ImportMediaFile(m_record.filename, TRUE);
     stored.Save(*file, m_strSectionName);
     return CScriptItem::Save(file);
 }

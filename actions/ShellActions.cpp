@@ -2,6 +2,7 @@
 
 #include "ActionSupport.h"
 #include "DataFile.h"
+#include "EditorServices.h"
 
 #include <new>
 
@@ -76,7 +77,7 @@ BOOL CPlaySoundAction::Save(CDataFile* file)
     if (!file)
         return FALSE;
     CPathRecord stored;
-    stored.path = ImportActionFile(m_record.path);
+    stored.path = ImportMediaFile(m_record.path, TRUE);
     stored.Save(*file, m_strSectionName);
     return CScriptItem::Save(file);
 }

@@ -1,11 +1,13 @@
 // IEditorServices: what the document model needs from the authoring program
 // around it (media import, design-time variables, the temporary folder, the
-// active document's views and its id registry). The program installs one
-// process-wide; without one the model works alone and skips these effects.
+// active document's views, pages and id registry, the active view's window
+// and the project's absolute paths). The program installs one process-wide;
+// without one the model works alone and skips these effects.
 #pragma once
 
 #include "Str.h"
 
+#include <windows.h>
 #include <oaidl.h>
 
 class CElement;
@@ -36,9 +38,27 @@ public:
 
     // The active document's id registry; NULL when there is none.
     virtual CIdManager* GetIdManager() = 0;
+
+    // The window of the main frame's active view (pictures are made
+    // compatible with it); NULL when there is none.
+    virtual HWND GetActiveViewWindow() = 0;
+    // A stored media path made absolute against the document folder.
+    virtual CStr MakeAbsolutePath(const char* path) = 0;
+    // The page the document shows now; NULL when there is none.
+    virtual CElement* GetCurrentPage() = 0;
 };
 
 // Installs the services and returns the previous ones; NULL removes them.
 IEditorServices* SetEditorServices(IEditorServices* services);
 // NULL when none are installed: every caller copes with that.
 IEditorServices* GetEditorServices();
+
+// The calls the elements make, each tolerating missing services.
+HWND GetActiveViewWindow();
+// Without services, made absolute against the current folder.
+CStr MakeMediaPathAbsolute(const char* path);
+CElement* GetCurrentPage();
+CIdManager* GetActiveIdManager();
+// The name to store for a media file; an empty path, or no services, gives
+// the path unchanged.
+CStr ImportMediaFile(const char* path, BOOL keepParentFolder);

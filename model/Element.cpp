@@ -197,14 +197,13 @@ BOOL CElement::IsPressed() const
     return m_bPressed;
 }
 
-void CElement::DrawAt(HDC, POINT)
+void CElement::DrawAt(HDC, POINT, HBITMAP)
 {
 }
 
 void CElement::RegisterId(const char* wanted)
 {
-    IEditorServices* services = GetEditorServices();
-    CIdManager* ids = services ? services->GetIdManager() : NULL;
+    CIdManager* ids = GetActiveIdManager();
     if (ids)
         m_strId = ids->Register(wanted, this);
     else

@@ -41,7 +41,9 @@ public:
     virtual void MoveChild(CElement* child, int direction);
     virtual void RenameReferences(const char* oldId, const char* newId);
     virtual BOOL IsPressed() const;
-    virtual void DrawAt(HDC dc, POINT origin);
+    // The drag image into the bitmap selected in dc, its opaque parts in
+    // black into mask (a monochrome bitmap; NULL: no mask).
+    virtual void DrawAt(HDC dc, POINT origin, HBITMAP mask);
 
     CStr GetId() const { return m_strId; }
     void SetId(const char* id) { m_strId = id; }

@@ -1,6 +1,8 @@
 #include "ElementSupport.h"
 
+#include "DataFile.h"
 #include "ScriptableObject.h"
+#include "VariantHelpers.h"
 
 #include <oleauto.h>
 
@@ -14,21 +16,6 @@ static VARTYPE ExpectedType(NamedPropertyKind kind)
     case PropText: return VT_BSTR;
     }
     return VT_EMPTY;
-}
-
-static void AnswerText(VARIANT& value, const CStr& text)
-{
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
-    BSTR answer = SysAllocStringLen(NULL, length > 0 ? length - 1 : 0);
-    if (answer == NULL) {
-        V_VT(&value) = VT_ERROR;
-        V_ERROR(&value) = E_OUTOFMEMORY;
-        return;
-    }
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text, -1, answer, length);
-    V_VT(&value) = VT_BSTR;
-    V_BSTR(&value) = answer;
 }
 
 int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, int count,
@@ -57,11 +44,7 @@ int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, i
             object->OnPropertiesChanged();
             return 0;
         }
-        HRESULT hr = VariantClear(&value);
-        if (FAILED(hr)) {
-            V_VT(&value) = VT_ERROR;
-            V_ERROR(&value) = hr;
-        }
+        VariantClear(&value);
         switch (p.kind) {
         case PropInt:
         case PropFlag:
@@ -77,7 +60,7 @@ int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, i
             V_R8(&value) = *static_cast<const double*>(p.field);
             break;
         case PropText:
-            AnswerText(value, *static_cast<const CStr*>(p.field));
+            SetVariantText(value, *static_cast<const CStr*>(p.field));
             break;
         }
         return 0;
@@ -107,7 +90,7 @@ void SetRecordFromField(CPropertyRecord& record, NamedPropertyKind kind, const v
     switch (record.m_vt) {
     case VT_BSTR:
         if (kind == PropText) {
-            AnswerText(v, *static_cast<const CStr*>(field));
+            SetVariantText(v, *static_cast<const CStr*>(field));
         } else {
             V_VT(&v) = VT_R8;
             V_R8(&v) = number;
@@ -139,6 +122,19 @@ void RefreshChangedRecords(CPropertyRecordList& own, const NamedProperty* table,
         int index = FindPropertyIndex(own, table[i].name);
         if (index >= 0 && own[index].m_bChanged)
             SetRecordFromField(own[index], table[i].kind, table[i].field);
+    }
+}
+
+void LoadKeyColour(const CDataFile* file, const char* section, int& transX, int& transY)
+{
+    long number;
+    if (file->GetLong(section, "transX", number)) {
+        transX = (int)number;
+        if (file->GetLong(section, "transY", number))
+            transY = (int)number;
+    } else {
+        transX = -1;
+        transY = -1;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <oaidl.h>
 
+class CDataFile;
 class CElement;
 class CScriptableObject;
 
@@ -39,6 +40,10 @@ int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, i
 void SetRecordFromField(CPropertyRecord& record, NamedPropertyKind kind, const void* field);
 // For each named own record whose changed flag is set, its value from the field.
 void RefreshChangedRecords(CPropertyRecordList& own, const NamedProperty* table, int count);
+
+// The key colour's pixel: "transX", and "transY" only with it; without
+// "transX" both become -1.
+void LoadKeyColour(const CDataFile* file, const char* section, int& transX, int& transY);
 
 // Appends the empty-valued record an element class offers for a property.
 void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt);

@@ -1,9 +1,9 @@
 #include "ImageElement.h"
 
 #include "DataFile.h"
+#include "EditorServices.h"
 #include "ElementSupport.h"
 #include "ImageUtil.h"
-#include "PageEnvironment.h"
 #include "Script.h"
 #include "ScriptItem.h"
 #include "SetPropertyHooks.h"
@@ -58,15 +58,7 @@ void CImageElement::FreeJpegPixels()
 
 void CImageElement::FreeImage()
 {
-    if (m_hPicture)
-        DeleteObject(m_hPicture);
-    if (m_hMask)
-        DeleteObject(m_hMask);
-    if (m_hMemDC)
-        DeleteDC(m_hMemDC);
-    m_hPicture = NULL;
-    m_hMask = NULL;
-    m_hMemDC = NULL;
+    ReleasePictureHandles(m_hPicture, m_hMask, m_hMemDC);
 }
 
 BOOL CImageElement::HitTest(POINT pt) const
@@ -205,40 +197,12 @@ BOOL CImageElement::Draw(HDC dc)
     return TRUE;
 }
 
-void CImageElement::DrawAt(HDC dc, POINT origin)
-{
-    DrawAt(dc, origin, NULL);
-}
-
 void CImageElement::DrawAt(HDC dc, POINT origin, HBITMAP dragMask)
 {
     RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
     rect.right = rect.left + m_width;
     rect.bottom = rect.top + m_height;
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    if (m_hPicture) {
-        HDC memory = CreateCompatibleDC(NULL);
-        HGDIOBJ previous = SelectObject(memory, m_hPicture);
-        StretchBlt(dc, rect.left, rect.top, m_width, m_height, memory, 0, 0,
-                   m_pictureSize.bmWidth, m_pictureSize.bmHeight, SRCCOPY);
-        if (m_hMask && dragMask) {
-            HGDIOBJ image = SelectObject(dc, dragMask);
-            SelectObject(memory, m_hMask);
-            StretchBlt(dc, rect.left, rect.top, m_width, m_height, memory, 0, 0,
-                       m_pictureSize.bmWidth, m_pictureSize.bmHeight, SRCCOPY);
-            SelectObject(dc, image);
-        }
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-    } else {
-        DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
-    }
-    if ((m_hPicture == NULL || m_hMask == NULL) && dragMask) {
-        HGDIOBJ image = SelectObject(dc, dragMask);
-        FillRect(dc, &rect, (HBRUSH)GetStockObject(BLACK_BRUSH));
-        SelectObject(dc, image);
-    }
-    SetBkMode(dc, oldMode);
+    DrawPictureDragImage(dc, rect, m_hPicture, m_hMask, m_pictureSize, dragMask);
 }
 
 BOOL CImageElement::EditProperties(BOOL)
@@ -296,15 +260,7 @@ BOOL CImageElement::Load(CDataFile* file, BOOL keepId)
         m_ratio = ratio ? 1 : 0;
     file->GetString(s, "text", m_strText);
     file->GetInt(s, "buttonType", m_buttonType);
-    long number;
-    if (file->GetLong(s, "transX", number)) {
-        m_transX = (int)number;
-        if (file->GetLong(s, "transY", number))
-            m_transY = (int)number;
-    } else {
-        m_transX = -1;
-        m_transY = -1;
-    }
+    LoadKeyColour(file, s, m_transX, m_transY);
     CScriptableObject::Load(file, keepId);
     LoadImage(FALSE);
     return TRUE;

@@ -23,8 +23,7 @@ public:
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
     BOOL AddToTree(HWND tree, HTREEITEM parentItem) override;
-    void DrawAt(HDC dc, POINT origin) override;
-    void DrawAt(HDC dc, POINT origin, HBITMAP dragMask);
+    void DrawAt(HDC dc, POINT origin, HBITMAP dragMask) override;
 
     int AccessProperty(const char* name, VARIANT& value, BOOL put) override;
     void UpdatePropertyList(CPropertyRecordList& list) override;

@@ -1,9 +1,9 @@
 #include "ImageListElement.h"
 
 #include "DataFile.h"
+#include "EditorServices.h"
 #include "ElementSupport.h"
 #include "ImageUtil.h"
-#include "PageEnvironment.h"
 
 #include <string.h>
 
@@ -48,15 +48,7 @@ CElement* CImageListElement::Clone() const
 
 void CImageListElement::FreeImage()
 {
-    if (m_hPicture)
-        DeleteObject(m_hPicture);
-    if (m_hMask)
-        DeleteObject(m_hMask);
-    if (m_hMemDC)
-        DeleteDC(m_hMemDC);
-    m_hPicture = NULL;
-    m_hMask = NULL;
-    m_hMemDC = NULL;
+    ReleasePictureHandles(m_hPicture, m_hMask, m_hMemDC);
 }
 
 BOOL CImageListElement::HasValidFrame() const
@@ -127,40 +119,12 @@ BOOL CImageListElement::Draw(HDC dc)
     return TRUE;
 }
 
-void CImageListElement::DrawAt(HDC dc, POINT origin)
-{
-    DrawAt(dc, origin, NULL);
-}
-
 void CImageListElement::DrawAt(HDC dc, POINT origin, HBITMAP dragMask)
 {
     RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
     rect.right = rect.left + m_width;
     rect.bottom = rect.top + m_height;
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    if (m_hPicture) {
-        HDC memory = CreateCompatibleDC(NULL);
-        HGDIOBJ previous = SelectObject(memory, m_hPicture);
-        StretchBlt(dc, rect.left, rect.top, m_width, m_height, memory, 0, 0,
-                   m_pictureSize.bmWidth, m_pictureSize.bmHeight, SRCCOPY);
-        if (m_hMask && dragMask) {
-            HGDIOBJ image = SelectObject(dc, dragMask);
-            SelectObject(memory, m_hMask);
-            StretchBlt(dc, rect.left, rect.top, m_width, m_height, memory, 0, 0,
-                       m_pictureSize.bmWidth, m_pictureSize.bmHeight, SRCCOPY);
-            SelectObject(dc, image);
-        }
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-    } else {
-        DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
-    }
-    if ((m_hPicture == NULL || m_hMask == NULL) && dragMask) {
-        HGDIOBJ image = SelectObject(dc, dragMask);
-        FillRect(dc, &rect, (HBRUSH)GetStockObject(BLACK_BRUSH));
-        SelectObject(dc, image);
-    }
-    SetBkMode(dc, oldMode);
+    DrawPictureDragImage(dc, rect, m_hPicture, m_hMask, m_pictureSize, dragMask);
 }
 
 static CStr FrameSectionName(const CStr& section, int index)
@@ -200,15 +164,7 @@ BOOL CImageListElement::Load(CDataFile* file, BOOL keepId)
     const char* s = m_strSectionName;
     file->GetString(s, "src", m_strSrc);
     file->GetInt(s, "frame", m_frame);
-    long number;
-    if (file->GetLong(s, "transX", number)) {
-        m_transX = (int)number;
-        if (file->GetLong(s, "transY", number))
-            m_transY = (int)number;
-    } else {
-        m_transX = -1;
-        m_transY = -1;
-    }
+    LoadKeyColour(file, s, m_transX, m_transY);
     m_frames.clear();
     for (int i = 0;; ++i) {
         CStr section = FrameSectionName(m_strSectionName, i);

@@ -166,3 +166,48 @@ void StretchPicture(HDC dc, HDC memory, const RECT& target, HBITMAP picture, HBI
     }
     SelectObject(memory, previous);
 }
+
+void DrawPictureDragImage(HDC dc, const RECT& target, HBITMAP picture, HBITMAP mask,
+                          const BITMAP& pictureSize, HBITMAP dragMask)
+{
+    int w = target.right - target.left;
+    int h = target.bottom - target.top;
+    RECT rect = target;
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    if (picture) {
+        HDC memory = CreateCompatibleDC(NULL);
+        HGDIOBJ previous = SelectObject(memory, picture);
+        StretchBlt(dc, rect.left, rect.top, w, h, memory, 0, 0,
+                   pictureSize.bmWidth, pictureSize.bmHeight, SRCCOPY);
+        if (mask && dragMask) {
+            HGDIOBJ image = SelectObject(dc, dragMask);
+            SelectObject(memory, mask);
+            StretchBlt(dc, rect.left, rect.top, w, h, memory, 0, 0,
+                       pictureSize.bmWidth, pictureSize.bmHeight, SRCCOPY);
+            SelectObject(dc, image);
+        }
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    } else {
+        DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+    if ((picture == NULL || mask == NULL) && dragMask) {
+        HGDIOBJ image = SelectObject(dc, dragMask);
+        FillRect(dc, &rect, (HBRUSH)GetStockObject(BLACK_BRUSH));
+        SelectObject(dc, image);
+    }
+    SetBkMode(dc, oldMode);
+}
+
+void ReleasePictureHandles(HBITMAP& picture, HBITMAP& mask, HDC& memory)
+{
+    if (picture)
+        DeleteObject(picture);
+    if (mask)
+        DeleteObject(mask);
+    if (memory)
+        DeleteDC(memory);
+    picture = NULL;
+    mask = NULL;
+    memory = NULL;
+}

@@ -34,3 +34,13 @@ HBITMAP LoadBitmapPicture(const char* path);
 // rectangle into the destination rectangle through a memory context.
 void StretchPicture(HDC dc, HDC memory, const RECT& target, HBITMAP picture, HBITMAP mask,
                     int srcX, int srcY, int srcW, int srcH);
+
+// A picture element's drag image: the whole picture (pictureSize its
+// bitmap's) stretched into target of the bitmap selected in dc, or a push
+// button face without one. With dragMask, the picture's mask goes into it,
+// or black over all of target when there is no mask.
+void DrawPictureDragImage(HDC dc, const RECT& target, HBITMAP picture, HBITMAP mask,
+                          const BITMAP& pictureSize, HBITMAP dragMask);
+
+// Deletes a picture element's bitmaps and memory context; each left NULL.
+void ReleasePictureHandles(HBITMAP& picture, HBITMAP& mask, HDC& memory);

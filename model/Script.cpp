@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 #include "EditorServices.h"
+#include "ElementSupport.h"
 #include "ScriptItem.h"
 
 #include <utility>
@@ -190,15 +191,7 @@ BOOL CScript::AddToTree(HWND tree, HTREEITEM parentItem)
 {
     if (tree == NULL)
         return FALSE;
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parentItem;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(m_strName.c_str());
-    insert.item.iImage = 11;
-    insert.item.iSelectedImage = 11;
-    insert.item.lParam = (LPARAM)this;
-    HTREEITEM own = (HTREEITEM)SendMessageA(tree, TVM_INSERTITEMA, 0, (LPARAM)&insert);
+    HTREEITEM own = InsertElementTreeItem(tree, parentItem, m_strName, 11, this);
     for (CScriptItem* item : m_items) {
         if (item != NULL)
             item->AddToTree(tree, own);

@@ -1,5 +1,7 @@
 #include "ScriptItem.h"
 
+#include "ElementSupport.h"
+
 #include <string.h>
 
 static ScriptItemFactoryFn g_scriptItemFactory = NULL;
@@ -48,15 +50,7 @@ BOOL CScriptItem::AddToTree(HWND tree, HTREEITEM parentItem)
 {
     if (tree == NULL)
         return FALSE;
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parentItem;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(m_strName.c_str());
-    insert.item.iImage = 13;
-    insert.item.iSelectedImage = 13;
-    insert.item.lParam = (LPARAM)this;
-    SendMessageA(tree, TVM_INSERTITEMA, 0, (LPARAM)&insert);
+    InsertElementTreeItem(tree, parentItem, m_strName, 13, this);
     return TRUE;
 }
 

@@ -31,6 +31,7 @@ public:
 
     // Slots after the base family's.
     // 0 done, 3 unknown name, 6 wrong VARTYPE; this base answers 1.
+    // Element classes answer through AccessNamedProperty (ElementSupport.h).
     virtual int AccessProperty(const char* name, VARIANT& value, BOOL put);
     virtual void UpdatePropertyList(CPropertyRecordList& list);
     virtual BOOL ChooseProperties(CPropertyRecordList& list);
@@ -56,20 +57,6 @@ public:
     BYTE m_bMouseMoveable;
 
 protected:
-    // One property a class answers by name: its stored type and the field
-    // that holds it (int for VT_I4, BOOL for VT_BOOL, double for VT_R8,
-    // float for VT_R4, CStr for VT_BSTR).
-    struct PropertyBinding
-    {
-        const char* name;
-        VARTYPE vt;
-        void* field;
-    };
-    // The shared protocol over a class's table; names not in the table go
-    // to the extra-property hooks.
-    int AccessBoundProperty(const PropertyBinding* table, int count,
-                            const char* name, VARIANT& value, BOOL put);
-
     BOOL HoldsScript(const CElement* script) const;
     BOOL SaveScripts(CDataFile* file);
 

@@ -144,11 +144,6 @@ BOOL CTextElement::Draw(HDC dc)
     return TRUE;
 }
 
-void CTextElement::DrawAt(HDC dc, POINT origin)
-{
-    DrawAt(dc, origin, NULL);
-}
-
 void CTextElement::DrawAt(HDC dc, POINT origin, HBITMAP mask)
 {
     RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };

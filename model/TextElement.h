@@ -19,10 +19,7 @@ public:
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
     BOOL AddToTree(HWND tree, HTREEITEM parentItem) override;
-    void DrawAt(HDC dc, POINT origin) override;
-    // The drag image into the bitmap selected in dc, its opaque parts in
-    // black into mask (a monochrome bitmap; NULL: no mask).
-    void DrawAt(HDC dc, POINT origin, HBITMAP mask);
+    void DrawAt(HDC dc, POINT origin, HBITMAP mask) override;
 
     int AccessProperty(const char* name, VARIANT& value, BOOL put) override;
     void UpdatePropertyList(CPropertyRecordList& list) override;

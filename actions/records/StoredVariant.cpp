@@ -58,21 +58,7 @@ void CStoredVariant::Clear()
 
 void CStoredVariant::SetText(const char* text)
 {
-    VariantClear(&m_value);
-    if (!text)
-        text = "";
-    int count = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
-    BSTR bstr = SysAllocStringLen(NULL, count > 0 ? count - 1 : 0);
-    if (!bstr)
-    {
-        m_value.vt = VT_ERROR;
-        m_value.scode = E_OUTOFMEMORY;
-        return;
-    }
-    if (count > 0)
-        MultiByteToWideChar(CP_ACP, 0, text, -1, bstr, count);
-    m_value.vt = VT_BSTR;
-    m_value.bstrVal = bstr;
+    SetVariantText(m_value, text);
 }
 
 void CStoredVariant::SetLong(long value)

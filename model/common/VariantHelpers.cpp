@@ -96,3 +96,23 @@ CStr VariantToText(const VARIANT& value)
     VariantClear(&copy);
     return text;
 }
+
+void SetVariantText(VARIANT& value, const char* text)
+{
+    // Overwritten without clearing, a VARIANT holding a BSTR would leak it.
+    VariantClear(&value);
+    if (text == NULL)
+        text = "";
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+    BSTR bstr = SysAllocStringLen(NULL, length > 0 ? length - 1 : 0);
+    if (bstr == NULL)
+    {
+        value.vt = VT_ERROR;
+        value.scode = E_OUTOFMEMORY;
+        return;
+    }
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, -1, bstr, length);
+    value.vt = VT_BSTR;
+    value.bstrVal = bstr;
+}

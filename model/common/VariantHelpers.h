@@ -13,3 +13,7 @@ const char* GetVarTypeName(VARTYPE vt);
 // The value as text: "TRUE"/"FALSE" for VT_BOOL, otherwise the value
 // converted to a BSTR; empty when it cannot be converted.
 CStr VariantToText(const VARIANT& value);
+
+// Replaces the value with the text (NULL: empty) as a VT_BSTR; VT_ERROR
+// holding E_OUTOFMEMORY when the string cannot be made.
+void SetVariantText(VARIANT& value, const char* text);

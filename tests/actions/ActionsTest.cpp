@@ -9,11 +9,14 @@
 #include "VariableActions.h"
 #include "WindowScriptActions.h"
 
+#include "../model/FakeEditorServices.h"
+
 #include "DataFile.h"
-#include "EditorServices.h"
 #include "ElementContainer.h"
+#include "ImageElement.h"
 #include "Script.h"
 #include "SectionKeys.h"
+#include "SetPropertyHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -70,9 +73,11 @@ struct DesignTimeVariable
     CElement* source;
 };
 
-class FakeEditorServices : public IEditorServices
+// No active document and no id registry: the actions alone.
+class RecordingEditorServices : public FakeEditorServices
 {
 public:
+    RecordingEditorServices() { activeDocument = false; }
     CStr ImportFileIntoProject(const char* path, BOOL keepParentFolder) override
     {
         imports.push_back(std::make_pair(std::string(path), keepParentFolder != FALSE));
@@ -91,8 +96,6 @@ public:
         variables.push_back({ scope, name, narrow.c_str(), owner, source });
     }
     CStr GetTempFolder() override { return CStr(kTempFolder); }
-    BOOL HasActiveDocument() override { return FALSE; }
-    void UpdateAllViews(int, CElement*) override {}
     CIdManager* GetIdManager() override { return NULL; }
 
     std::vector<std::pair<std::string, bool> > imports;
@@ -102,15 +105,9 @@ public:
 class Actions : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        BuildActionTypeTable();
-        m_previous = SetEditorServices(&m_services);
-    }
-    void TearDown() override { SetEditorServices(m_previous); }
+    void SetUp() override { BuildActionTypeTable(); }
 
-    FakeEditorServices m_services;
-    IEditorServices* m_previous = nullptr;
+    RecordingEditorServices m_services;
 };
 
 template <class T>
@@ -800,6 +797,53 @@ TEST_F(Actions, AssignmentsMarkTheTargetsOwnProperties)
     EXPECT_TRUE(PropertyListIsChanged(target->m_properties, "xpos"));
     EXPECT_FALSE(PropertyListIsChanged(target->m_properties, "ypos"));
     page.DeleteAllElements();
+}
+
+// The image element's over and down pictures live in Set Property actions
+// of its mouse scripts; the table installs what the element needs to reach them.
+TEST_F(Actions, EffectPicturesGoThroughSetPropertyActions)
+{
+    CImageElement image("Element_1");
+    image.m_strId = "btn";
+    image.m_strSrc = "C:\\Pictures\\up.gif";
+    image.SetEffectImages("C:\\Pictures\\over.gif", "C:\\Pictures\\down.gif");
+
+    const struct { const char* event; const char* src; } made[] = {
+        { "OnMouseDown", ".\\tarvex.dat\\down.gif" }, { "OnMouseIn", ".\\tarvex.dat\\over.gif" },
+        { "OnMouseOut", ".\\tarvex.dat\\up.gif" }, { "OnMouseUp", ".\\tarvex.dat\\up.gif" },
+    };
+    for (const auto& m : made) {
+        CScript* script = image.FindScriptForEvent(m.event);
+        ASSERT_TRUE(script != nullptr) << m.event;
+        ASSERT_EQ(1, script->GetItemCount()) << m.event;
+        CSetPropertyAction* action = dynamic_cast<CSetPropertyAction*>(script->GetItem(0));
+        ASSERT_TRUE(action != nullptr) << m.event;
+        CStr source;
+        EXPECT_TRUE(action->GetImageSource(&image, source)) << m.event;
+        EXPECT_STREQ(m.src, source) << m.event;
+    }
+    CStr over, down;
+    image.GetEffectImages(over, down);
+    EXPECT_STREQ(".\\tarvex.dat\\over.gif", over);
+    EXPECT_STREQ(".\\tarvex.dat\\down.gif", down);
+
+    // Clearing the over picture keeps an action that assigns more than "src".
+    CSetPropertyAction* overAction =
+        static_cast<CSetPropertyAction*>(image.FindScriptForEvent("OnMouseIn")->GetItem(0));
+    overAction->AddAssignment("width", "", MakeLong(9), VT_I4, TRUE);
+    size_t importsBefore = m_services.imports.size();
+    image.SetEffectImages("", "C:\\Pictures\\down.gif");
+    ASSERT_EQ(1, image.FindScriptForEvent("OnMouseIn")->GetItemCount());
+    CStr source;
+    EXPECT_FALSE(overAction->GetSourceAssignment(source));
+    ASSERT_EQ(1u, overAction->m_record.assignments.size());
+    EXPECT_STREQ("width", overAction->m_record.assignments[0].m_strName);
+    EXPECT_EQ(0, image.FindScriptForEvent("OnMouseOut")->GetItemCount());
+    image.GetEffectImages(over, down);
+    EXPECT_STREQ(".\\tarvex.dat\\down.gif", down);
+    // Only the down picture and the own picture it restores are imported again.
+    EXPECT_EQ(importsBefore + 2, m_services.imports.size());
+    SetSetPropertyHooks(nullptr);
 }
 
 }  // namespace

@@ -112,7 +112,8 @@ TEST(BrowserTest, ElementTypesChooseTheClassAndSkipsKeepSections)
         "[Element_6_Script_1]\nnumScriptItems = 0\nname = OnMouseUp\n";
     CDataFile file = FileFromText(text);
     PageHolder h;
-    ASSERT_TRUE(h.page.Load(&file, TRUE));
+    // The control {1} cannot be created: its element stays as its stored lines.
+    EXPECT_FALSE(h.page.Load(&file, TRUE));
     const struct { const char* id; const std::type_info& type; const char* section; } expected[] = {
         { "t1", typeid(CTextElement), "Element_1" },
         { "s1", typeid(CImageListElement), "Element_2" },
@@ -176,7 +177,8 @@ TEST(BrowserTest, ActiveXPlaceholderRoundTrips)
         "[Element_1_Property_0]\nname = Silent\n";
     CDataFile file = FileFromText(text);
     PageHolder h;
-    ASSERT_TRUE(h.page.Load(&file, TRUE));
+    // No control {X}: the element is kept as its stored lines.
+    EXPECT_FALSE(h.page.Load(&file, TRUE));
     ASSERT_EQ(1u, h.page.m_children.size());
     CElement* x = h.page.m_children[0];
     EXPECT_TRUE(h.page.CanAcceptChild(x));
@@ -326,7 +328,7 @@ TEST(BrowserTest, VariableChoicesListOwnLocalsThenAllGlobals)
 TEST(BrowserTest, TiledBackgroundIsClippedAtThePageEdges)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     const COLORREF R = RGB(255, 0, 0), G = RGB(0, 255, 0), B = RGB(0, 0, 255), K = RGB(0, 0, 0);
     WriteBmpFile(dir.File("tile.bmp"), 2, 2, { R, G, B, K });
     PageHolder h;
@@ -355,7 +357,7 @@ TEST(BrowserTest, TiledBackgroundIsClippedAtThePageEdges)
 TEST(BrowserTest, WatermarkKindFollowsGifInTheName)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 0) };
     WriteGifFile(dir.File("back.GIF"), 2, 2, palette, { 1, 1, 1, 1 }, -1);
     WriteSolidBmp(dir.File(".gifback"), 2, 2, RGB(255, 0, 0));

@@ -175,7 +175,7 @@ TEST(ImageElementTest, LoadBackAllKeys)
 TEST(ImageElementTest, SizeComesFromThePictureWhenUnset)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     WriteSolidBmp(dir.File("pic.bmp"), 120, 80, kRed);
     const struct { const char* src; int w, h; int wantW, wantH; } cases[] = {
         { "pic.bmp", 0, 0, 120, 80 },
@@ -199,7 +199,7 @@ TEST(ImageElementTest, SizeComesFromThePictureWhenUnset)
 TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     // Left half red, right half blue.
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 4; ++y)
@@ -246,7 +246,7 @@ TEST(ImageElementTest, TransparencyMaskNeedsAPixelInside)
 TEST(ImageElementTest, GifWithTransparentIndexShowsThePage)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { kRed, kBlue, RGB(255, 255, 0), RGB(0, 0, 0) };
     WriteGifFile(dir.File("see.gif"), 2, 2, palette, { 0, 1, 1, 0 }, 1);
     CImageElement e;
@@ -267,7 +267,7 @@ TEST(ImageElementTest, GifWithTransparentIndexShowsThePage)
 TEST(ImageElementTest, MissingGifDrawsAPushButton)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     CImageElement e;
     e.m_strSrc = "none.gif";
     e.LoadImage(FALSE);
@@ -283,7 +283,7 @@ TEST(ImageElementTest, MissingGifDrawsAPushButton)
 TEST(ImageElementTest, JpegDecodesWithItsColours)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     const COLORREF colour = RGB(200, 40, 60);
     ASSERT_TRUE(WriteJpegFile(dir.File("photo.jpg"), 16, 8, colour));
     CImageElement e;
@@ -309,7 +309,7 @@ TEST(ImageElementTest, JpegDecodesWithItsColours)
 TEST(ImageElementTest, CloneLoadsItsOwnPicture)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     WriteSolidBmp(dir.File("p.bmp"), 6, 5, kBlue);
     CImageElement e;
     e.m_strSrc = "p.bmp";
@@ -347,7 +347,7 @@ TEST(ImageElementTest, AccessPropertyTable)
 TEST(ImageElementTest, PutOfSrcShowsTheNewPicture)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     WriteSolidBmp(dir.File("one.bmp"), 2, 2, kRed);
     WriteSolidBmp(dir.File("two.bmp"), 2, 2, kBlue);
     CImageElement e;

@@ -45,7 +45,7 @@ TEST(ImageListElementTest, DefaultsAndPropertyRecords)
 TEST(ImageListElementTest, StripShowsTheMiddleFrame)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     WriteStrip(dir);
     CDataFile file = FileFromText(kThreeFrames);
     CImageListElement e("Element_1");
@@ -128,7 +128,7 @@ TEST(ImageListElementTest, StoredKeysAndNormalisedFrames)
 TEST(ImageListElementTest, FrameOutsideTheFramesIsNeverIndexed)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     WriteStrip(dir);
     CDataFile file = FileFromText(kThreeFrames);
     CImageListElement e("Element_1");
@@ -182,7 +182,7 @@ TEST(ImageListElementTest, AccessPropertyTable)
 TEST(ImageListElementTest, GifStripKeyColourReplacesTheLibraryMask)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { kRed, kBlue, kYellow, RGB(0, 0, 0) };
     // Index 1 is the file's own transparent colour; the key pixel is red.
     WriteGifFile(dir.File("strip.gif"), 4, 2, palette, { 0, 1, 2, 0, 2, 0, 1, 2 }, 1);
@@ -204,7 +204,7 @@ TEST(ImageListElementTest, GifStripKeyColourReplacesTheLibraryMask)
 TEST(ImageListElementTest, CloneCopiesFramesAndLoadsItsPicture)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     WriteStrip(dir);
     CDataFile file = FileFromText(kThreeFrames);
     CImageListElement e("Element_1");
@@ -233,7 +233,7 @@ TEST(ImageListElementTest, UpdatePropertyListTakesTheFrame)
 TEST(ImageListElementTest, MissingPictureDrawsAFrameSizedButton)
 {
     ScratchDir dir;
-    FolderEnvironment env(dir.Path());
+    FakeEditorServices env(dir.Path());
     CDataFile file = FileFromText(kThreeFrames);
     CImageListElement e("Element_1");
     ASSERT_TRUE(e.Load(&file, TRUE));

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "DataFile.h"
-#include "EditorServices.h"
+#include "ElementSupport.h"
 #include "ElementContainer.h"
+#include "FakeEditorServices.h"
 #include "IdManager.h"
 #include "Script.h"
 #include "ScriptItem.h"
@@ -86,12 +87,12 @@ public:
     }
     int AccessProperty(const char* name, VARIANT& value, BOOL put) override
     {
-        const PropertyBinding table[] = {
-            { "fontSize", VT_I4, &fontSize },
-            { "src", VT_BSTR, &src },
-            { "bold", VT_BOOL, &bold },
+        const NamedProperty table[] = {
+            { "fontSize", PropInt, &fontSize },
+            { "src", PropText, &src },
+            { "bold", PropFlag, &bold },
         };
-        return AccessBoundProperty(table, 3, name, value, put);
+        return AccessNamedProperty(this, table, 3, name, value, put);
     }
     void OnPropertiesChanged() override { ++changes; }
 
@@ -163,39 +164,4 @@ public:
 
 private:
     ScriptItemFactoryFn m_previous;
-};
-
-struct RecordedHint
-{
-    int hint;
-    CElement* object;
-    bool stillListed;   // the object was still in its script when told
-};
-
-// Stands in for the authoring program; installs itself while it lives.
-class FakeEditorServices : public IEditorServices
-{
-public:
-    FakeEditorServices() : activeDocument(true), m_previous(SetEditorServices(this)) {}
-    ~FakeEditorServices() override { SetEditorServices(m_previous); }
-
-    CStr ImportFileIntoProject(const char* path, BOOL) override { return CStr(path); }
-    void AddDesignTimeVariable(CElement*, int, const char*, const VARIANT&, const char*) override {}
-    CStr GetTempFolder() override { return CStr("C:\\temp\\"); }
-    BOOL HasActiveDocument() override { return activeDocument; }
-    void UpdateAllViews(int hint, CElement* object) override
-    {
-        RecordedHint h = { hint, object, false };
-        CScript* script = object ? dynamic_cast<CScript*>(object->m_pParent) : NULL;
-        h.stillListed = script != NULL && script->HoldsItem(object);
-        hints.push_back(h);
-    }
-    CIdManager* GetIdManager() override { return &ids; }
-
-    bool activeDocument;
-    std::vector<RecordedHint> hints;
-    CIdManager ids;
-
-private:
-    IEditorServices* m_previous;
 };

@@ -1,9 +1,9 @@
 // Helpers of the page and element tests: a 24-bit drawing surface in
 // memory, picture files written byte by byte, and stand-ins for the
-// authoring program's page environment and for Set Property actions.
+// authoring program and for Set Property actions.
 #pragma once
 
-#include "PageEnvironment.h"
+#include "FakeEditorServices.h"
 #include "Script.h"
 #include "ScriptItem.h"
 #include "SetPropertyHooks.h"
@@ -165,27 +165,6 @@ inline void WriteGifFile(const std::string& path, int w, int h, const COLORREF p
     s += (char)0x3B;
     WriteWholeFile(path, s);
 }
-
-// Paths resolve against a folder of the test's; installed while it lives.
-class FolderEnvironment : public IPageEnvironment
-{
-public:
-    explicit FolderEnvironment(const std::string& folder)
-        : m_folder(folder), m_previous(SetPageEnvironment(this)) {}
-    ~FolderEnvironment() override { SetPageEnvironment(m_previous); }
-    HWND GetActiveViewWindow() override { return NULL; }
-    CElement* GetCurrentPage() override { return NULL; }
-    CStr MakeAbsolutePath(const char* path) override
-    {
-        if (strchr(path, ':'))
-            return CStr(path);
-        return CStr((m_folder + path).c_str());
-    }
-
-private:
-    std::string m_folder;
-    IPageEnvironment* m_previous;
-};
 
 // A Set Property action reduced to what the model asks of it: named
 // assignments held as text, stored under "prop_<name>" keys.

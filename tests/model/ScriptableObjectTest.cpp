@@ -72,6 +72,7 @@ TEST(ScriptableObject, AccessPropertyAnswersZeroThreeOrSix)
         { "get of the wrong type", "src", VT_I4, FALSE, 6, 0 },
         { "get of text", "src", VT_BSTR, FALSE, 0, 0 },
         { "put of a flag", "Bold", VT_BOOL, TRUE, 0, 1 },
+        { "get of a flag", "bold", VT_BOOL, FALSE, 0, 0 },
         { "unknown put", "colour", VT_I4, TRUE, 3, 0 },
         { "unknown get", "colour", VT_I4, FALSE, 0, 0 },
     };
@@ -96,6 +97,10 @@ TEST(ScriptableObject, AccessPropertyAnswersZeroThreeOrSix)
         }
         if (c.label == std::string("put of a flag")) {
             EXPECT_TRUE(element.bold);
+        }
+        if (c.label == std::string("get of a flag")) {
+            ASSERT_EQ(VT_I4, V_VT(&v));
+            EXPECT_EQ(0, V_I4(&v));
         }
         VariantClear(&v);
     }
