@@ -1,5 +1,6 @@
 #include "Browser.h"
 
+#include "ActiveXElement.h"
 #include "DataFile.h"
 #include "EditorServices.h"
 #include "ElementSupport.h"
@@ -7,7 +8,6 @@
 #include "ImageListElement.h"
 #include "ImageUtil.h"
 #include "KeptElement.h"
-#include "PageEnvironment.h"
 #include "Script.h"
 #include "ScriptItem.h"
 #include "SetPropertyHooks.h"
@@ -122,8 +122,7 @@ void CBrowser::Unload()
 
 CIdManager* CBrowser::GetIdManager() const
 {
-    IEditorServices* services = GetEditorServices();
-    return services ? services->GetIdManager() : NULL;
+    return GetActiveIdManager();
 }
 
 int CBrowser::FindPositionIndex(const char* text) const
@@ -163,8 +162,11 @@ BOOL CBrowser::CanAcceptChild(CElement* child)
         return dynamic_cast<CImageListElement*>(child) != NULL;
     if (lstrcmpiA(type, "Text") == 0)
         return dynamic_cast<CTextElement*>(child) != NULL;
+    // A kept stand-in is an ActiveX element whose control could not be
+    // created; refusing it would strand it where it is.
     if (lstrcmpiA(type, "ActiveX") == 0)
-        return dynamic_cast<CKeptElement*>(child) != NULL;
+        return dynamic_cast<CActiveXElement*>(child) != NULL ||
+               dynamic_cast<CKeptElement*>(child) != NULL;
     if (lstrcmpiA(type, "Script") == 0)
         return CScriptableObject::CanAcceptChild(child);
     return FALSE;
@@ -269,7 +271,7 @@ static CScriptableObject* MakeElement(const CStr& type, const char* section, CEl
     if (ContainsNoCase(type, "Image"))
         return new (std::nothrow) CImageElement(section, parent);
     if (ContainsNoCase(type, "ActiveX"))
-        return new (std::nothrow) CKeptElement(section, parent);
+        return new (std::nothrow) CActiveXElement(section, parent);
     return NULL;
 }
 

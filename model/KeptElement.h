@@ -1,8 +1,8 @@
 // CKeptElement: a page element held only as the lines of its stored
 // sections (its own and every section named after it: frames, scripts and
 // their items), written back unchanged under its current section name. It
-// stands for an ActiveX element until those are built, and for an element
-// that failed to load, so that no author's data is lost.
+// stands for an element that failed to load (a control missing on this
+// machine, a broken strip), so that no author's data is lost.
 #pragma once
 
 #include "ScriptableObject.h"
