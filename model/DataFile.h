@@ -31,6 +31,13 @@ public:
     void InsertLine(int index, const CStr& line);
     void SetLine(int index, const CStr& line);
     void RemoveLine(int index);
+    void AppendLineBytes(const char* bytes, int count);  // a line from raw bytes
+    void ReserveLines(int count);
+    // Appends the lines of stored text (lines ended by LF, trailing CR and
+    // LF removed, as the archive keeps them); split on first use.
+    void SetStoredContent(const char* bytes, int count);
+    // The same with a block from malloc, which the data file then owns.
+    void AdoptStoredContent(char* bytes, int count);
     int GetContentLength() const;   // sum of the line lengths
     int GetSectionCount() const;    // lines whose first character is '['
     CStr GetName() const;
@@ -74,9 +81,16 @@ public:
 
 private:
     BOOL SetKeyLine(const char* section, const char* key, const CStr& value);
+    BOOL StoreKeyLine(const char* section, const char* key, const char* value, int valueLength, BOOL multiLine);
 
-    std::vector<CStr> m_lines;
+    mutable std::vector<CStr> m_lines;
     // Lookup index over m_lines; see DataFile.cpp.
     struct Index;
     mutable Index* m_index;
+    const Index& GetIndex() const;
+    void DropIndex() const;
+    // Stored text whose lines follow m_lines, not split yet (from malloc).
+    mutable char* m_stored;
+    mutable int m_storedLength;
+    void SplitStored() const;
 };

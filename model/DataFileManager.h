@@ -7,6 +7,9 @@
 
 #include <vector>
 
+class CGzInput;
+class CArchiveOutput;
+
 class CDataFileManager
 {
 public:
@@ -33,6 +36,9 @@ public:
 private:
     CDataFileManager(const CDataFileManager&);
     CDataFileManager& operator=(const CDataFileManager&);
+
+    BOOL WriteRecord(const CDataFile* file, CArchiveOutput& stream);
+    int ReadOptionsRecord(CGzInput& stream, CDataFile* file);
 
     std::vector<CDataFile*> m_files;
 };
