@@ -4,13 +4,28 @@
 #include "PathHelpers.h"
 #include "PlayerDataFile.h"
 #include "PlayerPaths.h"
+#include "runtime/Browser.h"
+#include "runtime/DrawingSupport.h"
+#include "runtime/Script.h"
 
 #include <stdio.h>
 #include <string.h>
 
+using Tarvex::CBrowser;
+using Tarvex::CElement;
+using Tarvex::CScriptableObject;
+
+namespace {
+
+CMainWnd* g_deferringWindow;
+
+} // namespace
+
 CMainWnd::CMainWnd()
-    : m_icon(NULL), m_handCursor(NULL), m_appBar(FALSE), m_windowType(0), m_currentFile(NULL),
-      m_instanceMutex(NULL), m_backBuffer(NULL), m_pageSize(), m_moved(FALSE), m_lastToken(0)
+    : m_pressedElement(NULL), m_hoveredElement(NULL), m_icon(NULL), m_handCursor(NULL), m_appBar(FALSE),
+      m_windowType(0), m_currentFile(NULL), m_previousCapture(NULL), m_instanceMutex(NULL), m_backBuffer(NULL),
+      m_moved(FALSE), m_lastToken(0), m_dragOrigin(), m_dragArmed(FALSE), m_recapture(FALSE),
+      m_inRecapture(FALSE)
 {
 }
 
@@ -37,8 +52,49 @@ void CMainWnd::PostChangePage(const char* name)
 
 BOOL CMainWnd::PreTranslateMessage(MSG* msg)
 {
-    (void)msg;
-    return 1;
+    return m_document.PreTranslateMessage(msg);
+}
+
+// ---------------------------------------------------------------------------
+// Messages that wait for the running script
+
+BOOL CMainWnd::DeferWhileScriptRuns(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_PLAYER_CHANGEPAGE:
+    case WM_PLAYER_REAPPLY:
+    case WM_PLAYER_INSTANCENOTIFY:
+    case WM_PLAYER_NEXTPAGE:
+    case WM_PLAYER_PREVPAGE:
+    case WM_DISPLAYCHANGE:
+    case WM_CLOSE:
+        break;
+    default:
+        return FALSE;
+    }
+    if (CScriptableObject::GetRunDepth() == 0)
+        return FALSE;
+    // Handled now, from a nested message loop, it would destroy the page
+    // and the scripts that the running script stands on.
+    m_deferred.push_back({ message, wParam, lParam });
+    g_deferringWindow = this;
+    CScriptableObject::SetOutermostRunEndHandler(&CMainWnd::OnOutermostScriptEnd);
+    return TRUE;
+}
+
+void CMainWnd::OnOutermostScriptEnd()
+{
+    if (g_deferringWindow)
+        g_deferringWindow->PostDeferredMessages();
+}
+
+void CMainWnd::PostDeferredMessages()
+{
+    std::vector<DeferredMessage> deferred;
+    deferred.swap(m_deferred);
+    for (const DeferredMessage& message : deferred)
+        PostMessage(message.message, message.wParam, message.lParam);
 }
 
 // ---------------------------------------------------------------------------
@@ -64,12 +120,19 @@ int CMainWnd::OnCreate(CREATESTRUCTA* create)
     // show no pointer at all.
     if (!m_handCursor)
         m_handCursor = CopyIcon(LoadCursorA(NULL, MAKEINTRESOURCEA(32649)));
+    m_previousCapture = NULL;
+    Tarvex::SetDrawingWindow(m_hWnd);
     PostMessage(WM_PLAYER_STARTUP);
     return 0;
 }
 
 void CMainWnd::OnDestroy()
 {
+    m_hoveredElement = NULL;
+    SetPressedElement(NULL);
+    m_document.Clear();
+    if (g_deferringWindow == this)
+        g_deferringWindow = NULL;
     if (m_instanceMutex)
     {
         CloseHandle(m_instanceMutex);
@@ -86,6 +149,7 @@ void CMainWnd::OnDestroy()
         m_handCursor = NULL;
     }
     DeleteBackBuffer();
+    Tarvex::SetDrawingWindow(NULL);
     PostQuitMessage(0);
 }
 
@@ -97,12 +161,16 @@ void CMainWnd::OnPaint()
     HDC dc = BeginPaint(&paint);
     HDC memory = CreateCompatibleDC(dc);
     if (!m_backBuffer)
-        m_backBuffer = CreateCompatibleBitmap(dc, m_pageSize.cx, m_pageSize.cy);
+    {
+        SIZE size = m_document.GetSize();
+        m_backBuffer = CreateCompatibleBitmap(dc, size.cx, size.cy);
+    }
     HGDIOBJ old = SelectObject(memory, m_backBuffer);
+    // What lies outside the update region is never shown: leave it undrawn.
+    SelectClipRgn(memory, update);
 
-    // Until the page draws its elements, it shows as its white background.
-    RECT page = { 0, 0, m_pageSize.cx, m_pageSize.cy };
-    FillRect(memory, &page, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    Tarvex::CDrawContext context = { memory, update };
+    m_document.Draw(context);
 
     BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
            paint.rcPaint.bottom - paint.rcPaint.top, memory, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
@@ -113,9 +181,202 @@ void CMainWnd::OnPaint()
     DeleteBackBuffer();
 }
 
+void CMainWnd::OnEraseBkgnd()
+{
+    Recapture();
+    SetMsgHandled(FALSE);
+}
+
+void CMainWnd::Recapture()
+{
+    RECT window;
+    GetWindowRect(&window);
+    if (m_windowType == 4 && m_recapture && !m_inRecapture)
+    {
+        // Hiding and showing the window moves the focus, whose handler asks
+        // for this again: one recapture at a time.
+        m_inRecapture = TRUE;
+        m_recapture = FALSE;
+        ShowWindow(SW_HIDE);
+        ::RedrawWindow(NULL, &window, NULL, RDW_UPDATENOW | RDW_INVALIDATE);
+        if (CBrowser* page = m_document.GetCurrentPage())
+        {
+            page->LoadBackground();
+            page->StopAnimations();
+        }
+        ShowWindow(SW_SHOW);
+        m_inRecapture = FALSE;
+    }
+    else
+        ::RedrawWindow(NULL, &window, NULL, RDW_UPDATENOW | RDW_INVALIDATE);
+}
+
+LRESULT CMainWnd::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)message;
+    (void)wParam;
+    (void)lParam;
+    if (m_windowType == 4 && !m_inRecapture)
+    {
+        m_recapture = TRUE;
+        SendMessage(WM_ERASEBKGND);
+    }
+    SetMsgHandled(FALSE);
+    return 0;
+}
+
 void CMainWnd::OnWindowPosChanged()
 {
     m_moved = TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+void CMainWnd::FireElementEvent(CElement* element, const char* name)
+{
+    if (CScriptableObject* object = dynamic_cast<CScriptableObject*>(element))
+        object->RunScript(name);
+}
+
+void CMainWnd::InvalidateRectRegion(const RECT& rect)
+{
+    HRGN region = CreateRectRgnIndirect(&rect);
+    RedrawWindow(NULL, region, RDW_INVALIDATE);
+    DeleteObject(region);
+}
+
+void CMainWnd::InvalidateElement(CElement* element)
+{
+    if (element)
+        InvalidateRectRegion(element->GetRect());
+}
+
+void CMainWnd::SetPressedElement(CElement* element)
+{
+    if (element && m_document.GetCurrentPage() && element == m_pressedElement)
+        return;
+    if (m_pressedElement)
+        m_pressedElement->SetPressed(FALSE);
+    if (element)
+        element->SetPressed(TRUE);
+    m_pressedElement = element;
+}
+
+void CMainWnd::OnLButtonDown(UINT keys, POINT point)
+{
+    (void)keys;
+    CElement* element = m_document.ChildFromPoint(point.x, point.y);
+    RECT rect = {};
+    BOOL dragAllowed = TRUE;
+    if (element)
+    {
+        rect = element->GetRect();
+        SetPressedElement(element);
+        FireElementEvent(element, "OnMouseDown");
+        dragAllowed = element->GetMouseMoveable();
+    }
+    else
+        SetPressedElement(NULL);
+    CBrowser* page = m_document.GetCurrentPage();
+    if (dragAllowed && page && page->GetMouseMove())
+    {
+        m_dragOrigin = point;
+        m_dragArmed = TRUE;
+        SetCursor(LoadCursorA(NULL, IDC_SIZEALL));
+        m_previousCapture = SetCapture();
+    }
+    else
+        m_dragArmed = FALSE;
+    InvalidateRectRegion(rect);
+}
+
+void CMainWnd::OnLButtonUp(UINT keys, POINT point)
+{
+    (void)keys;
+    CElement* element = m_document.ChildFromPoint(point.x, point.y);
+    RECT rect = {};
+    if (element && element == m_pressedElement)
+    {
+        rect = element->GetRect();
+        FireElementEvent(element, "OnMouseUp");
+    }
+    CBrowser* page = m_document.GetCurrentPage();
+    if (page && page->GetMouseMove())
+    {
+        ReleaseCapture();
+        if (m_previousCapture && m_previousCapture != m_hWnd && ::IsWindow(m_previousCapture))
+            ::SetCapture(m_previousCapture);
+        m_previousCapture = NULL;
+    }
+    m_dragArmed = FALSE;
+    if (m_moved)
+    {
+        m_recapture = TRUE;
+        Recapture();
+        m_moved = FALSE;
+    }
+    SetPressedElement(NULL);
+    InvalidateRectRegion(rect);
+}
+
+void CMainWnd::OnMouseMove(UINT keys, POINT point)
+{
+    CElement* element = m_document.ChildFromPoint(point.x, point.y);
+    if (!element || element->GetCursorName() == "arrow")
+        SetCursor(LoadCursorA(NULL, IDC_ARROW));
+    else if (element->GetCursorName() == "hand")
+        SetCursor(m_handCursor);
+
+    CBrowser* page = m_document.GetCurrentPage();
+    if (keys == MK_LBUTTON && page && page->GetMouseMove())
+    {
+        if (!m_dragArmed)
+            SetCursor(LoadCursorA(NULL, IDC_ARROW));
+        else
+        {
+            SetCursor(LoadCursorA(NULL, IDC_SIZEALL));
+            RECT window;
+            GetWindowRect(&window);
+            int width = window.right - window.left;
+            int height = window.bottom - window.top;
+            int left = window.left + point.x - m_dragOrigin.x;
+            int top = window.top + point.y - m_dragOrigin.y;
+            // Clamped to the screen's far edge first, then to 0: a window
+            // larger than the screen stays at the top left instead of
+            // jumping to negative coordinates.
+            if (left > GetSystemMetrics(SM_CXSCREEN) - width)
+                left = GetSystemMetrics(SM_CXSCREEN) - width;
+            if (top > GetSystemMetrics(SM_CYSCREEN) - height)
+                top = GetSystemMetrics(SM_CYSCREEN) - height;
+            if (left < 0)
+                left = 0;
+            if (top < 0)
+                top = 0;
+            SetWindowPos(NULL, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+
+    if (element == m_hoveredElement)
+        return;
+    if (m_hoveredElement)
+        m_hoveredElement->OnMouseLeave();
+    CElement* old = m_hoveredElement;
+    if (old)
+    {
+        FireElementEvent(old, "OnMouseOut");
+        InvalidateElement(old);
+    }
+    m_hoveredElement = element;
+    if (element)
+    {
+        if (element->GetCursorName() == "hand")
+            SetCursor(m_handCursor);
+        FireElementEvent(element, "OnMouseIn");
+    }
+    if (element != m_pressedElement)
+        SetPressedElement(NULL);
+    InvalidateElement(element);
 }
 
 void CMainWnd::OnDisplayChange(UINT bitsPerPixel, SIZE screen)
@@ -305,18 +566,46 @@ BOOL CMainWnd::ApplyDataFile(HWND window, BOOL startup)
     CDataFile page(*m_currentFile);
     CWindow target(window);
 
+    m_document.Clear();
+    m_hoveredElement = NULL;
+    // The pressed element went with its page: clearing its flag would
+    // write into freed memory.
+    m_pressedElement = NULL;
+    m_rescaler.Apply(page);
+
     CStr title;
     page.GetString("Main", "title", title);
     target.SetWindowText(title);
     if (startup && CheckSingleInstance(title))
         return FALSE;
 
+    RunPreLoadScript(*m_currentFile);
     SetPageIcon(page);
     // Until pages can dock as an app bar, every page shows by its window type.
     m_appBar = FALSE;
     ApplyWindowKind(page);
     target.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+
+    m_document.Load(page);
+    if (CBrowser* current = m_document.GetCurrentPage())
+    {
+        RECT client;
+        target.GetClientRect(&client);
+        if (!IsRectEmpty(&client))
+        {
+            SIZE size = { client.right - client.left, client.bottom - client.top };
+            current->SetSize(size);
+        }
+        current->FireOnLoad();
+    }
     return TRUE;
+}
+
+void CMainWnd::RunPreLoadScript(const CDataFile& page)
+{
+    CScriptableObject::EnterRun();
+    Tarvex::RunPreLoadScripts(page);
+    CScriptableObject::LeaveRun();
 }
 
 void CMainWnd::SetPageIcon(const CDataFile& page)
@@ -345,8 +634,6 @@ void CMainWnd::ApplyWindowKind(const CDataFile& page)
     page.GetInt("Main", "width", width);
     page.GetInt("Main", "height", height);
     page.GetInt("Main", "windowType", m_windowType);
-    m_pageSize.cx = width;
-    m_pageSize.cy = height;
 
     DWORD exStyle = GetExStyle();
     DWORD style = GetStyle();

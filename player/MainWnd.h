@@ -6,6 +6,8 @@
 #include "AtlWin.h"
 #include "MultiFilePqz.h"
 #include "Str.h"
+#include "runtime/BrowserDocument.h"
+#include "runtime/MultiResolution.h"
 
 #include <vector>
 
@@ -48,12 +50,27 @@ public:
 
     const CMultiFilePqz& GetArchive() const { return m_archive; }
     CDataFile* GetCurrentDataFile() const { return m_currentFile; }
+    Tarvex::CBrowserDocument& GetDocument() { return m_document; }
+
+    // The element the left button went down on, and the one under the
+    // cursor at the last move; NULL when none.
+    Tarvex::CElement* GetPressedElement() const { return m_pressedElement; }
+    Tarvex::CElement* GetHoveredElement() const { return m_hoveredElement; }
+    void SetPressedElement(Tarvex::CElement* element);
 
     BEGIN_MSG_MAP(CMainWnd)
+        if (DeferWhileScriptRuns(uMsg, wParam, lParam))
+            return TRUE;
         MSG_WM_CREATE(OnCreate)
         MESSAGE_HANDLER_NOARGS(WM_DESTROY, OnDestroy)
         MESSAGE_HANDLER_NOARGS(WM_PAINT, OnPaint)
+        MESSAGE_HANDLER_NOARGS(WM_ERASEBKGND, OnEraseBkgnd)
+        MESSAGE_HANDLER_EX(WM_SETFOCUS, OnFocusChange)
+        MESSAGE_HANDLER_EX(WM_KILLFOCUS, OnFocusChange)
         MESSAGE_HANDLER_NOARGS(WM_WINDOWPOSCHANGED, OnWindowPosChanged)
+        MSG_WM_MOUSE(WM_MOUSEMOVE, OnMouseMove)
+        MSG_WM_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
+        MSG_WM_MOUSE(WM_LBUTTONUP, OnLButtonUp)
         MSG_WM_DISPLAYCHANGE(OnDisplayChange)
         MESSAGE_HANDLER_EX(WM_PLAYER_CHANGEPAGE, OnChangePage)
         MESSAGE_HANDLER_NOARGS(WM_PLAYER_STARTUP, OnStartup)
@@ -67,7 +84,14 @@ private:
     int OnCreate(CREATESTRUCTA* create);
     void OnDestroy();
     void OnPaint();
+    void OnEraseBkgnd();
+    // The see-through page captures the screen below it again.
+    void Recapture();
+    LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
     void OnWindowPosChanged();
+    void OnMouseMove(UINT keys, POINT point);
+    void OnLButtonDown(UINT keys, POINT point);
+    void OnLButtonUp(UINT keys, POINT point);
     void OnDisplayChange(UINT bitsPerPixel, SIZE screen);
     LRESULT OnChangePage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnStartup();
@@ -81,6 +105,17 @@ private:
     void ReapplyOrClose();
     void ShowAndRedraw();
 
+    // Page changes, re-applies, hand-overs and closing wait while a script
+    // runs (a nested message loop); TRUE when the message was kept for later.
+    BOOL DeferWhileScriptRuns(UINT message, WPARAM wParam, LPARAM lParam);
+    static void OnOutermostScriptEnd();
+    void PostDeferredMessages();
+
+    void FireElementEvent(Tarvex::CElement* element, const char* name);
+    void InvalidateElement(Tarvex::CElement* element);
+    void InvalidateRectRegion(const RECT& rect);
+    void RunPreLoadScript(const CDataFile& page);
+
     BOOL LookUpDataFile();
     void SetPageIcon(const CDataFile& page);
     void ApplyWindowKind(const CDataFile& page);
@@ -92,6 +127,16 @@ private:
         CStr name;
     };
 
+    struct DeferredMessage
+    {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+
+    Tarvex::CBrowserDocument m_document;
+    Tarvex::CElement* m_pressedElement;
+    Tarvex::CElement* m_hoveredElement;
     CStr m_currentName;
     CStr m_plainName;
     CStr m_widthName;
@@ -100,11 +145,18 @@ private:
     BOOL m_appBar;
     int m_windowType;
     CDataFile* m_currentFile;
+    HWND m_previousCapture;
+    Tarvex::CMultiResolution m_rescaler;
     CMultiFilePqz m_archive;
     HANDLE m_instanceMutex;
     HBITMAP m_backBuffer;
-    SIZE m_pageSize;
     BOOL m_moved;
     std::vector<PendingPage> m_pendingPages;
     LPARAM m_lastToken;
+    // Drag origin in client coordinates; dragArmed FALSE stands for (-1, -1).
+    POINT m_dragOrigin;
+    BOOL m_dragArmed;
+    BOOL m_recapture;
+    BOOL m_inRecapture;
+    std::vector<DeferredMessage> m_deferred;
 };

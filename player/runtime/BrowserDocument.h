@@ -1,0 +1,49 @@
+// CBrowserDocument: the player's document of pages, whose only child is the
+// page being shown. It holds the variables and the hosted controls' event
+// sinks.
+#pragma once
+
+#include "ElementContainer.h"
+#include "VariableScopes.h"
+
+#include <unknwn.h>
+#include <vector>
+
+namespace Tarvex {
+
+class CBrowser;
+
+class CBrowserDocument : public CElementContainer
+{
+public:
+    // The newest document becomes the process-wide one.
+    CBrowserDocument();
+    ~CBrowserDocument() override;
+
+    static CBrowserDocument* GetCurrent();
+
+    // Appends the built-in variables, then builds a new page from the file;
+    // FALSE when the page failed to load.
+    BOOL Load(const CDataFile& file) override;
+    // The page's "OnUnload", then sinks, page, elements and ids go.
+    void Clear();
+
+    // The page, NULL without one.
+    CBrowser* GetCurrentPage() const;
+    void AddEventSink(IUnknown* sink);
+
+    BOOL Draw(const CDrawContext& context) override;
+    CElement* ChildFromPoint(int x, int y) const override;
+    BOOL CanAcceptChild(const CElement* child) const override;
+    void RenameChildren() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    SIZE GetSize() const override;
+
+    CVariableScopes& GetScopes() { return m_scopes; }
+
+private:
+    std::vector<IUnknown*> m_eventSinks;
+    CVariableScopes m_scopes;
+};
+
+} // namespace Tarvex

@@ -1,0 +1,258 @@
+#include "DrawingSupport.h"
+
+#include "giflib32.h"
+#include "ijl10.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <vector>
+
+namespace Tarvex {
+
+namespace {
+
+HWND g_drawingWindow;
+
+// The DLL beside the player, else wherever the loader finds it.
+HMODULE LoadPlayerLibrary(const char* name)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+    {
+        char* slash = strrchr(path, '\\');
+        if (slash && (size_t)(slash + 1 - path) + strlen(name) < MAX_PATH)
+        {
+            strcpy(slash + 1, name);
+            HMODULE module = LoadLibraryA(path);
+            if (module)
+                return module;
+        }
+    }
+    return LoadLibraryA(name);
+}
+
+struct GifLibrary
+{
+    decltype(&dzBitmapsFromGif) bitmapsFromGif = NULL;
+    decltype(&dzPlayGif) playGif = NULL;
+    decltype(&dzStopGif) stopGif = NULL;
+
+    GifLibrary()
+    {
+        HMODULE module = LoadPlayerLibrary("giflib32.dll");
+        if (!module)
+            return;
+        bitmapsFromGif = (decltype(&dzBitmapsFromGif))(void*)GetProcAddress(module, "dzBitmapsFromGif");
+        playGif = (decltype(&dzPlayGif))(void*)GetProcAddress(module, "dzPlayGif");
+        stopGif = (decltype(&dzStopGif))(void*)GetProcAddress(module, "dzStopGif");
+    }
+};
+
+struct JpegLibrary
+{
+    decltype(&JpegInitProperties) init = NULL;
+    decltype(&JpegFreeProperties) free = NULL;
+    decltype(&JpegRead) read = NULL;
+
+    JpegLibrary()
+    {
+        HMODULE module = LoadPlayerLibrary("ijl10.dll");
+        if (!module)
+            return;
+        init = (decltype(&JpegInitProperties))(void*)GetProcAddress(module, MAKEINTRESOURCEA(2));
+        free = (decltype(&JpegFreeProperties))(void*)GetProcAddress(module, MAKEINTRESOURCEA(3));
+        read = (decltype(&JpegRead))(void*)GetProcAddress(module, MAKEINTRESOURCEA(4));
+    }
+};
+
+const GifLibrary& Gif()
+{
+    static GifLibrary library;
+    return library;
+}
+
+const JpegLibrary& Jpeg()
+{
+    static JpegLibrary library;
+    return library;
+}
+
+} // namespace
+
+void BlendColorIntoRect(HDC dc, int x, int y, int w, int h, BYTE red, BYTE green, BYTE blue, double opacity)
+{
+    HBITMAP probe = CreateCompatibleBitmap(dc, 1, 1);
+    if (!probe)
+        return;
+    HBITMAP surface = (HBITMAP)SelectObject(dc, probe);
+    BITMAP header;
+    if (!surface || GetObjectA(surface, sizeof(header), &header) == 0)
+    {
+        if (surface)
+            SelectObject(dc, surface);
+        DeleteObject(probe);
+        return;
+    }
+    int width = header.bmWidth;
+    int height = header.bmHeight;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    int stride = (width * 3 + 3) & ~3;
+    std::vector<BYTE> row((size_t)stride);
+    int alpha = (int)(opacity * 255);
+    const BYTE target[3] = { blue, green, red };
+    // Rows and columns outside the surface would read and write past the
+    // one-row buffer.
+    int firstColumn = x > 0 ? x : 0;
+    int endColumn = x + w < width ? x + w : width;
+    int firstLine = height - y - h > 0 ? height - y - h : 0;
+    int endLine = height - y < height ? height - y : height;
+    for (int line = firstLine; line < endLine; ++line)
+    {
+        if (GetDIBits(dc, surface, line, 1, row.data(), &info, DIB_RGB_COLORS) == 0)
+            continue;
+        for (int column = firstColumn; column < endColumn; ++column)
+        {
+            BYTE* pixel = &row[(size_t)column * 3];
+            for (int c = 0; c < 3; ++c)
+                pixel[c] = (BYTE)((256 * pixel[c] + alpha * (target[c] - pixel[c])) >> 8);
+        }
+        SetDIBits(dc, surface, line, 1, row.data(), &info, DIB_RGB_COLORS);
+    }
+    SelectObject(dc, surface);
+    DeleteObject(probe);
+}
+
+void BuildTransparencyMask(HBITMAP picture, HBITMAP& mask, int x, int y)
+{
+    BITMAP header;
+    if (!picture || GetObjectA(picture, sizeof(header), &header) == 0)
+        return;
+    HDC maskDC = CreateCompatibleDC(NULL);
+    HDC pictureDC = CreateCompatibleDC(NULL);
+    if (mask)
+        DeleteObject(mask);
+    mask = CreateBitmap(header.bmWidth, header.bmHeight, 1, 1, NULL);
+    HGDIOBJ oldMask = SelectObject(maskDC, mask);
+    HGDIOBJ oldPicture = SelectObject(pictureDC, picture);
+    SetBkColor(pictureDC, GetPixel(pictureDC, x, y));
+    BitBlt(maskDC, 0, 0, header.bmWidth, header.bmHeight, pictureDC, 0, 0, SRCCOPY);
+    BitBlt(pictureDC, 0, 0, header.bmWidth, header.bmHeight, maskDC, 0, 0, SRCINVERT);
+    SelectObject(maskDC, oldMask);
+    SelectObject(pictureDC, oldPicture);
+    DeleteDC(maskDC);
+    DeleteDC(pictureDC);
+}
+
+BOOL GifBitmapsFromFile(HWND window, const char* path, int option, HBITMAP* mask, HBITMAP* picture, HBITMAP* third)
+{
+    if (mask)
+        *mask = NULL;
+    if (picture)
+        *picture = NULL;
+    if (third)
+        *third = NULL;
+    if (!Gif().bitmapsFromGif)
+        return FALSE;
+    return Gif().bitmapsFromGif(window, path, option, mask, picture, third);
+}
+
+HANDLE GifPlay(HWND window, int left, int top, const char* path)
+{
+    return Gif().playGif ? Gif().playGif(window, left, top, path, 0) : NULL;
+}
+
+void GifStop(HANDLE animation)
+{
+    if (animation && Gif().stopGif)
+        Gif().stopGif(animation);
+}
+
+HBITMAP LoadJpegBitmap(HWND window, const char* path)
+{
+    const JpegLibrary& library = Jpeg();
+    if (!library.init || !library.read || !library.free)
+        return NULL;
+    JpegProperties properties;
+    library.init(&properties);
+    properties.JPGFile = path;
+    HBITMAP bitmap = NULL;
+    if (library.read(&properties, JPEG_READ_PARAMS) >= 0 && properties.JPGWidth > 0 && properties.JPGHeight > 0)
+    {
+        DWORD stride = (properties.JPGWidth * 3 + 3) & ~3u;
+        BYTE* pixels = (BYTE*)malloc((size_t)stride * properties.JPGHeight);
+        if (pixels)
+        {
+            properties.DIBBytes = pixels;
+            properties.DIBWidth = properties.JPGWidth;
+            properties.DIBHeight = (int)properties.JPGHeight;
+            properties.DIBPadBytes = stride - properties.JPGWidth * 3;
+            properties.DIBChannels = 3;
+            properties.DIBColor = JPEG_COLOUR_BGR;
+            library.read(&properties, JPEG_READ_PIXELS);
+
+            BITMAPINFO info = {};
+            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+            info.bmiHeader.biWidth = (LONG)properties.DIBWidth;
+            info.bmiHeader.biHeight = -properties.DIBHeight;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 24;
+            info.bmiHeader.biCompression = BI_RGB;
+            HDC dc = GetDC(window);
+            void* bits = NULL;
+            bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+            if (bitmap)
+                SetDIBits(dc, bitmap, 0, properties.DIBHeight, pixels, &info, DIB_RGB_COLORS);
+            ReleaseDC(window, dc);
+            free(pixels);
+        }
+    }
+    library.free(&properties);
+    return bitmap;
+}
+
+HBITMAP LoadBitmapFile(const char* path)
+{
+    return (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+
+BOOL ContainsNoCase(const char* text, const char* part)
+{
+    if (!text || !part)
+        return FALSE;
+    size_t length = strlen(part);
+    for (; *text; ++text)
+    {
+        if (_strnicmp(text, part, length) == 0)
+            return TRUE;
+    }
+    return length == 0;
+}
+
+HWND GetDrawingWindow()
+{
+    return g_drawingWindow;
+}
+
+void SetDrawingWindow(HWND window)
+{
+    g_drawingWindow = window;
+}
+
+void InvalidateOnDrawingWindow(const RECT& rect)
+{
+    if (!g_drawingWindow || IsRectEmpty(&rect))
+        return;
+    HRGN region = CreateRectRgnIndirect(&rect);
+    RedrawWindow(g_drawingWindow, NULL, region, RDW_INVALIDATE);
+    DeleteObject(region);
+}
+
+} // namespace Tarvex

@@ -1,0 +1,56 @@
+// CImageElement (run-time): a picture (GIF, JPEG or bitmap) stretched to its
+// rectangle, optionally with a transparent colour; a push button with a
+// caption when it has no picture; or a GIF animation that the GIF library
+// plays into the main window.
+#pragma once
+
+#include "ScriptableObject.h"
+
+namespace Tarvex {
+
+class CImageElement : public CScriptableObject
+{
+public:
+    CImageElement(const char* section, CElement* parent);
+    CImageElement(const CImageElement& other);
+    ~CImageElement() override;
+
+    CElement* Clone() const override { return new CImageElement(*this); }
+    BOOL HitTest(POINT point) const override;
+    RECT GetRect() const override;
+    BOOL Load(const CDataFile& file) override;
+    BOOL Draw(const CDrawContext& context) override;
+    int AccessProperty(const char* name, VARIANT* value, BOOL put) override;
+    void OnPropertiesChanged() override;
+
+    // Starts the animation, or loads the still picture once.
+    void LoadPicture();
+    void StopAnimation();
+    void FreeImage();
+
+    BOOL IsAnimating() const { return m_animation != NULL; }
+    HBITMAP GetPicture() const { return m_picture; }
+    HBITMAP GetMask() const { return m_mask; }
+
+private:
+    CImageElement& operator=(const CImageElement&);
+    void StartAnimation();
+
+    CStr m_src;
+    CStr m_buttonText;
+    HBITMAP m_picture;
+    HBITMAP m_mask;
+    BITMAP m_pictureHeader;
+    HDC m_memoryDC;
+    int m_width;
+    int m_height;
+    int m_animated;
+    HANDLE m_animation;
+    // An animation that could not start is not tried again at every paint.
+    BOOL m_animationFailed;
+    RECT m_lastRect;
+    int m_transX;
+    int m_transY;
+};
+
+} // namespace Tarvex

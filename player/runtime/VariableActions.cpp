@@ -1,0 +1,234 @@
+#include "VariableActions.h"
+
+#include "VariableScopes.h"
+#include "VariantHelpers.h"
+
+#include <limits>
+#include <string.h>
+#include <vector>
+
+namespace Tarvex {
+
+namespace {
+
+// The text of a value under HKEY_CURRENT_USER\key; empty when it cannot be read.
+CStr ReadRegistryText(const char* key, const char* valueName)
+{
+    CStr text;
+    HKEY opened = NULL;
+    // Reading is all the player does here: asking for full access would
+    // fail for a key the user may only read.
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return text;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(opened, valueName, NULL, &type, NULL, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && size <= 65536)
+    {
+        // One byte more than stored: a value written without its zero
+        // would otherwise be read past its end.
+        std::vector<char> buffer(size + 1, '\0');
+        DWORD read = size;
+        if (RegQueryValueExA(opened, valueName, NULL, &type, reinterpret_cast<BYTE*>(&buffer[0]), &read) ==
+                ERROR_SUCCESS && read <= size)
+        {
+            buffer[read] = '\0';
+            text = &buffer[0];
+        }
+    }
+    RegCloseKey(opened);
+    return text;
+}
+
+template <class T>
+bool IsSmallestSigned(T value)
+{
+    return std::numeric_limits<T>::is_signed && value == std::numeric_limits<T>::min();
+}
+
+// One operation on two integers of one width, wrapping around through the
+// unsigned type of that width. FALSE when the target stays as it is.
+template <class T, class U>
+BOOL Integer(const char* op, T& target, T operand)
+{
+    U a = static_cast<U>(target);
+    U b = static_cast<U>(operand);
+    if (strcmp(op, "Plus") == 0)
+        target = static_cast<T>(static_cast<U>(a + b));
+    else if (strcmp(op, "Minus") == 0)
+        target = static_cast<T>(static_cast<U>(a - b));
+    else if (strcmp(op, "Times") == 0)
+        target = static_cast<T>(static_cast<U>(static_cast<unsigned long long>(a) * b));
+    else if (strcmp(op, "Divide") == 0)
+    {
+        // Dividing by zero, or the smallest number by -1, would crash the
+        // player; the target keeps its value.
+        if (operand == 0 || (IsSmallestSigned(target) && operand == static_cast<T>(-1)))
+            return FALSE;
+        target = static_cast<T>(target / operand);
+    }
+    else
+        return FALSE;
+    return TRUE;
+}
+
+template <class T>
+BOOL Real(const char* op, T& target, T operand)
+{
+    if (strcmp(op, "Plus") == 0)
+        target = target + operand;
+    else if (strcmp(op, "Minus") == 0)
+        target = target - operand;
+    else if (strcmp(op, "Times") == 0)
+        target = target * operand;
+    else if (strcmp(op, "Divide") == 0)
+        target = target / operand;
+    else
+        return FALSE;
+    return TRUE;
+}
+
+} // namespace
+
+BOOL ApplyArithmetic(const char* op, VARIANT& target, const VARIANT& operand)
+{
+    if (target.vt == VT_BSTR)
+    {
+        if (strcmp(op, "Plus") != 0)
+            return FALSE;
+        CStr text = VariantText(target);
+        text += operand.vt == VT_BSTR ? VariantText(operand) : VariantToText(operand);
+        SetVariantText(target, text);
+        return TRUE;
+    }
+    if (target.vt != operand.vt)
+        return FALSE;
+    switch (target.vt)
+    {
+    case VT_I2:
+        return Integer<SHORT, USHORT>(op, target.iVal, operand.iVal);
+    case VT_UI2:
+        return Integer<USHORT, USHORT>(op, target.uiVal, operand.uiVal);
+    case VT_I4:
+        return Integer<LONG, ULONG>(op, target.lVal, operand.lVal);
+    case VT_UI4:
+        return Integer<ULONG, ULONG>(op, target.ulVal, operand.ulVal);
+    case VT_I8:
+        return Integer<LONGLONG, ULONGLONG>(op, target.llVal, operand.llVal);
+    case VT_R4:
+        return Real<FLOAT>(op, target.fltVal, operand.fltVal);
+    case VT_R8:
+        return Real<DOUBLE>(op, target.dblVal, operand.dblVal);
+    default:
+        return FALSE;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// CSetVariableAction
+
+CSetVariableAction::CSetVariableAction(const char* typeName, const char* section, CElement* parent)
+    : CScriptItem(typeName, section, parent)
+{
+}
+
+void CSetVariableAction::LoadAction(const CDataFile& file, const char* section)
+{
+    m_record.Load(file, section);
+    CStr flag;
+    file.GetString(section, "flag", flag);
+    if (flag == "registry")
+    {
+        CStr key;
+        CStr valueName;
+        file.GetString(section, "registryKey", key);
+        file.GetString(section, "registryValueName", valueName);
+        m_record.value.SetText(ReadRegistryText(key, valueName));
+    }
+}
+
+int CSetVariableAction::Execute()
+{
+    CVariableScopes* scopes = CVariableScopes::GetCurrent();
+    if (!scopes)
+        return ResultVariableMissing;
+    CVariableList* list = NULL;
+    int result = scopes->GetScopeList(m_record.scope, &list);
+    if (result != ResultGoOn)
+        return result;
+    CVariable* variable = list->FindOrCreate(m_record.varName);
+    if (!variable)
+        return ResultVariableMissing;
+    CopyVariantInto(variable->value, m_record.value.Get());
+    if (variable->value.vt == VT_BSTR)
+    {
+        CStr text = VariantText(variable->value);
+        SubstituteVariables(text);
+        SetVariantText(variable->value, text);
+    }
+    return ResultGoOn;
+}
+
+// ---------------------------------------------------------------------------
+// CModifyVariableAction
+
+CModifyVariableAction::CModifyVariableAction(const char* typeName, const char* section, CElement* parent)
+    : CScriptItem(typeName, section, parent)
+{
+}
+
+void CModifyVariableAction::LoadAction(const CDataFile& file, const char* section)
+{
+    m_record.Load(file, section);
+}
+
+int CModifyVariableAction::Execute()
+{
+    CVariable* target = LookupVariable(m_record.targetVar);
+    if (!target)
+        return ResultVariableMissing;
+    const VARTYPE type = target->value.vt;
+
+    VARIANT operand;
+    VariantInit(&operand);
+    if (!m_record.srcVar.IsEmpty())
+    {
+        CVariable* source = LookupVariable(m_record.srcVar);
+        if (!source)
+            return ResultVariableMissing;
+        if (FAILED(ChangeVariantType(operand, source->value, type)))
+        {
+            VARIANT text;
+            VariantInit(&text);
+            HRESULT hr = ChangeVariantType(text, source->value, VT_BSTR);
+            if (SUCCEEDED(hr))
+                hr = ChangeVariantType(operand, text, type);
+            VariantClear(&text);
+            if (FAILED(hr))
+            {
+                VariantClear(&operand);
+                return ResultVariableMissing;
+            }
+        }
+    }
+    else if (FAILED(ChangeVariantType(operand, m_record.value.Get(), type)))
+    {
+        CopyVariantInto(operand, m_record.value.Get());
+    }
+
+    if (m_record.mainOp == "Equals")
+        CopyVariantInto(target->value, operand);
+    else
+        ApplyArithmetic(m_record.mainOp, target->value, operand);
+    VariantClear(&operand);
+
+    if (target->value.vt == VT_BSTR)
+    {
+        CStr text = VariantText(target->value);
+        SubstituteVariables(text);
+        SetVariantText(target->value, text);
+    }
+    return ResultGoOn;
+}
+
+} // namespace Tarvex

@@ -1,0 +1,310 @@
+#include "VariableScopes.h"
+
+#include "VariantHelpers.h"
+
+namespace Tarvex {
+
+namespace {
+
+CVariableScopes* g_currentScopes = NULL;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Value helpers
+
+HRESULT ChangeVariantType(VARIANT& out, const VARIANT& in, VARTYPE type)
+{
+    VARIANT result;
+    VariantInit(&result);
+    HRESULT hr = VariantChangeTypeEx(&result, const_cast<VARIANT*>(&in), LOCALE_SYSTEM_DEFAULT, 0, type);
+    if (FAILED(hr))
+        return hr;
+    VariantClear(&out);
+    out = result;
+    return hr;
+}
+
+CStr VariantText(const VARIANT& value)
+{
+    if (value.vt == VT_BSTR)
+    {
+        CStr text;
+        if (value.bstrVal)
+            text.AssignWide(value.bstrVal);
+        return text;
+    }
+    return VariantToText(value);
+}
+
+void CopyVariantInto(VARIANT& out, const VARIANT& in)
+{
+    if (&out == &in)
+        return;
+    VariantClear(&out);
+    HRESULT hr = VariantCopy(&out, const_cast<VARIANT*>(&in));
+    if (FAILED(hr))
+    {
+        VariantInit(&out);
+        out.vt = VT_ERROR;
+        out.scode = hr;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// CVariableList
+
+CVariableList::~CVariableList()
+{
+    Clear();
+}
+
+void CVariableList::Clear()
+{
+    for (CVariable* entry : m_entries)
+    {
+        VariantClear(&entry->value);
+        delete entry;
+    }
+    m_entries.clear();
+    m_firstByName.clear();
+}
+
+CVariable* CVariableList::Find(const char* name) const
+{
+    if (!name)
+        return NULL;
+    auto found = m_firstByName.find(name);
+    return found == m_firstByName.end() ? NULL : found->second;
+}
+
+CVariable* CVariableList::Append(const char* name, const VARIANT& value)
+{
+    CVariable* entry = new CVariable;
+    entry->name = name ? name : "";
+    VariantInit(&entry->value);
+    CopyVariantInto(entry->value, value);
+    m_entries.push_back(entry);
+    m_firstByName.emplace(std::string(entry->name.c_str()), entry);
+    return entry;
+}
+
+CVariable* CVariableList::FindOrCreate(const char* name)
+{
+    CVariable* entry = Find(name);
+    if (entry)
+        return entry;
+    VARIANT empty;
+    VariantInit(&empty);
+    Append(name, empty);
+    return Find(name);
+}
+
+// ---------------------------------------------------------------------------
+// CVariableScopes
+
+CVariableScopes::CVariableScopes()
+{
+    g_currentScopes = this;
+}
+
+CVariableScopes::~CVariableScopes()
+{
+    while (!m_frames.empty())
+        PopFrame();
+    if (g_currentScopes == this)
+        g_currentScopes = NULL;
+}
+
+CVariableScopes* CVariableScopes::GetCurrent()
+{
+    return g_currentScopes;
+}
+
+void CVariableScopes::SetCurrent(CVariableScopes* scopes)
+{
+    g_currentScopes = scopes;
+}
+
+CVariableList* CVariableScopes::GetTopFrame() const
+{
+    return m_frames.empty() ? NULL : m_frames.back();
+}
+
+CVariableList& CVariableScopes::PushFrame()
+{
+    m_frames.push_back(new CVariableList);
+    return *m_frames.back();
+}
+
+void CVariableScopes::PopFrame()
+{
+    if (m_frames.empty())
+        return;
+    delete m_frames.back();
+    m_frames.pop_back();
+}
+
+CVariable* CVariableScopes::Lookup(const char* name) const
+{
+    if (CVariable* local = m_local.Find(name))
+        return local;
+    if (CVariableList* frame = GetTopFrame())
+    {
+        if (CVariable* parameter = frame->Find(name))
+            return parameter;
+    }
+    return m_global.Find(name);
+}
+
+int CVariableScopes::GetScopeList(long scope, CVariableList** list)
+{
+    *list = NULL;
+    switch (scope)
+    {
+    case ScopeGlobal:
+        *list = &m_global;
+        return 0;
+    case ScopeLocal:
+        *list = &m_local;
+        return 0;
+    case ScopeEvent:
+        *list = GetTopFrame();
+        return *list ? 0 : 9;
+    default:
+        return 10;
+    }
+}
+
+static void AppendText(CVariableList& list, const char* name, const char* text)
+{
+    VARIANT value;
+    VariantInit(&value);
+    SetVariantText(value, text);
+    list.Append(name, value);
+    VariantClear(&value);
+}
+
+static CStr FolderWithBackslash(UINT (WINAPI* query)(LPSTR, UINT))
+{
+    char folder[MAX_PATH + 2];
+    UINT length = query(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        folder[0] = '\0';
+    CStr text(folder);
+    text += "\\";
+    return text;
+}
+
+void CVariableScopes::AppendBuiltInVariables(const char* baseFolder)
+{
+    CStr base(baseFolder ? baseFolder : "");
+    VARIANT value;
+    VariantInit(&value);
+    m_global.Append("NULL", value);
+    AppendText(m_global, "CD_ROOT", base.Left(base.GetLength() < 3 ? base.GetLength() : 3));
+    AppendText(m_global, "WIN", FolderWithBackslash(GetWindowsDirectoryA));
+    AppendText(m_global, "SYS", FolderWithBackslash(GetSystemDirectoryA));
+    AppendText(m_global, "APPPATH", base);
+    value.vt = VT_I4;
+    value.lVal = 1;
+    m_global.Append("TRUE", value);
+    value.lVal = 0;
+    m_global.Append("FALSE", value);
+}
+
+// ---------------------------------------------------------------------------
+// CEventFrame
+
+CEventFrame::CEventFrame(CVariableScopes* scopes)
+    : m_scopes(scopes), m_frame(scopes ? &scopes->PushFrame() : NULL)
+{
+}
+
+CEventFrame::~CEventFrame()
+{
+    if (m_scopes)
+        m_scopes->PopFrame();
+}
+
+void CEventFrame::Add(const char* name, const VARIANT& value)
+{
+    if (m_frame)
+        m_frame->Append(name, value);
+}
+
+// ---------------------------------------------------------------------------
+// Lookup and substitution
+
+CVariable* LookupVariable(const char* name)
+{
+    CVariableScopes* scopes = CVariableScopes::GetCurrent();
+    return scopes ? scopes->Lookup(name) : NULL;
+}
+
+BOOL FindNextVariableName(const CStr& text, int start, CStr& name, int& next)
+{
+    int length = text.GetLength();
+    if (start < 0 || start >= length)
+        return FALSE;
+    int open = text.FindChar('|', start);
+    if (open < 0 || open + 1 >= length)
+        return FALSE;
+    int close = text.FindChar('|', open + 1);
+    if (close < 0)
+        return FALSE;
+    name = text.Mid(open + 1, close - open - 1);
+    next = close + 1;
+    return TRUE;
+}
+
+// The first "|name|" at or after from replaced by value; the index after
+// the inserted value, or -1 when there was no such text.
+static int ReplaceVariableTextFrom(const char* name, CStr& text, const char* value, int from)
+{
+    CStr marked("|");
+    marked += name;
+    marked += "|";
+    if (from >= text.GetLength())
+        return -1;
+    int at = text.Find(marked, from);
+    if (at < 0)
+        return -1;
+    CStr result = text.Left(at);
+    result += value;
+    int after = result.GetLength();
+    int rest = at + marked.GetLength();
+    result += text.Mid(rest, text.GetLength() - rest);
+    text = result;
+    return after;
+}
+
+void ReplaceVariableText(const char* name, CStr& text, const char* value)
+{
+    ReplaceVariableTextFrom(name, text, value, 0);
+}
+
+void SubstituteVariables(CStr& text)
+{
+    if (text.GetLength() < 3)
+        return;
+    int scan = 0;
+    CStr name;
+    int next = 0;
+    while (scan < text.GetLength() - 1 && FindNextVariableName(text, scan, name, next))
+    {
+        int open = text.FindChar('|', scan);
+        CVariable* variable = LookupVariable(name);
+        if (variable && variable->value.vt == VT_BSTR)
+        {
+            // Going on from the inserted text's end: rescanning it would read
+            // bars of the value as names, and a value naming itself would
+            // grow the text without end.
+            int after = ReplaceVariableTextFrom(name, text, VariantText(variable->value), open);
+            next = after >= 0 ? after : next;
+        }
+        scan = next;
+    }
+}
+
+} // namespace Tarvex
