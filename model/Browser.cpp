@@ -339,7 +339,7 @@ BOOL CBrowser::Draw(HDC dc)
         if (ContainsNoCase(m_strWatermark, ".gif", TRUE))
             LoadGifPicture(GetActiveViewWindow(), path, m_windowType == 3 ? 4 : 0, &m_hBackground, NULL);
         if (m_hBackground == NULL)
-            m_hBackground = LoadBitmapPicture(path);
+            m_hBackground = LoadBitmapFile(path);
     }
     const int W = m_containerWidth;
     const int H = m_containerHeight;

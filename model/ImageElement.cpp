@@ -95,7 +95,7 @@ void CImageElement::LoadImage(BOOL skipMask)
         } else if (ContainsNoCase(m_strSrc, ".jpg")) {
             LoadJpeg(&m_hPicture, path);
         } else {
-            m_hPicture = LoadBitmapPicture(path);
+            m_hPicture = LoadBitmapFile(path);
         }
         fresh = m_hPicture != NULL;
     }

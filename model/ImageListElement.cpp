@@ -86,7 +86,7 @@ void CImageListElement::LoadImage(BOOL skipMask)
             }
             LoadGifPicture(GetActiveViewWindow(), path, 0, &m_hPicture, &m_hMask);
         } else {
-            m_hPicture = LoadBitmapPicture(path);
+            m_hPicture = LoadBitmapFile(path);
         }
         fresh = m_hPicture != NULL;
     }

@@ -416,6 +416,30 @@ void CStr::AssignWide(const wchar_t* text)
     lock.Header()->length = length;
 }
 
+CStr CStr::FromWide(const wchar_t* text, int reserve)
+{
+    CStr result(NULL, reserve > 0 ? reserve : 0);
+    result.AssignWide(text);
+    return result;
+}
+
+wchar_t* CStr::AllocWide() const
+{
+    int count = MultiByteToWideChar(CP_ACP, 0, m_pch, -1, NULL, 0);
+    if (count <= 0)
+    {
+        CStrFatal(4);
+        // A caller that uses the copy would otherwise read through NULL.
+        count = 1;
+    }
+    wchar_t* wide = static_cast<wchar_t*>(malloc(count * sizeof(wchar_t)));
+    if (!wide)
+        throw std::bad_alloc();
+    int written = MultiByteToWideChar(CP_ACP, 0, m_pch, -1, wide, count);
+    wide[written > 0 ? written - 1 : 0] = 0;
+    return wide;
+}
+
 void CStr::Empty()
 {
     if (IsSharedEmpty())
@@ -597,6 +621,11 @@ CStr CStr::ConcatToText(const char* a, const CStr& b)
     return ConcatBytes(a, (int)strlen(a), b.m_pch, b.GetLength());
 }
 
+CStr CStr::PlusChar(const CStr& s, char c)
+{
+    return ConcatBytes(s.m_pch, s.GetLength(), &c, 1);
+}
+
 CStr operator+(const CStr& a, const CStr& b) { return CStr::Concat(a, b); }
 CStr operator+(const CStr& a, const char* b) { return CStr::ConcatText(a, b); }
 CStr operator+(const char* a, const CStr& b) { return CStr::ConcatToText(a, b); }
@@ -709,7 +738,7 @@ int CStr::Find(const char* text, int start) const
         start = 0;
     if (start > 0 && start >= GetLength())
     {
-        FatalIndex();
+        RaiseError2();
         return -1;
     }
     const char* hit = strstr(m_pch + start, text ? text : "");
@@ -723,7 +752,7 @@ int CStr::FindChar(char c, int start) const
         start = 0;
     if (start > 0 && start >= GetLength())
     {
-        FatalIndex();
+        RaiseError2();
         return -1;
     }
     const char* hit = strchr(m_pch + start, c);
@@ -1049,7 +1078,7 @@ const char* CStr::FormatOne(const char* afterPercent, va_list* args, BOOL* ended
 // ---------------------------------------------------------------------------
 // Fatal messages
 
-void CStr::FatalIndex()
+void CStr::RaiseError2()
 {
     CStrFatal(2);
 }

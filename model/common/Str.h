@@ -44,6 +44,11 @@ public:
     void Assign(const CStr& other);
     void AssignText(const char* text);
     void AssignWide(const wchar_t* text);
+    // A block of capacity reserve | 15 first when reserve > 0, then the
+    // wide text assigned.
+    static CStr FromWide(const wchar_t* text, int reserve = 0);
+    // A malloc'd wide copy with its NUL; the caller frees it.
+    wchar_t* AllocWide() const;
     void Empty();
     BOOL LoadString(UINT id, HINSTANCE module = NULL);
 
@@ -56,6 +61,7 @@ public:
     static CStr Concat(const CStr& a, const CStr& b);
     static CStr ConcatText(const CStr& a, const char* b);
     static CStr ConcatToText(const char* a, const CStr& b);
+    static CStr PlusChar(const CStr& s, char c);
 
     // Extracting and cutting
     void Mid(int start, int count, CStr& out) const;
@@ -89,6 +95,9 @@ public:
     void Format(const char* format, ...);
     void FormatV(const char* format, va_list args);
 
+    // "CStr fatal 2": a search start at or past the end.
+    static void RaiseError2();
+
     // Pool control
     static void SetPoolingOff(BOOL off);
     static BOOL IsPoolingOff();
@@ -120,7 +129,6 @@ private:
     void AppendFormatted(const char* conversion, int value);
     void AppendFormatted(const char* conversion, double value);
 
-    static void FatalIndex();
     static void FatalFormat();
 
     char* m_pch;

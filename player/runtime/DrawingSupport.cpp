@@ -6,8 +6,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <vector>
-
 namespace Tarvex {
 
 namespace {
@@ -81,76 +79,6 @@ const JpegLibrary& Jpeg()
 
 } // namespace
 
-void BlendColorIntoRect(HDC dc, int x, int y, int w, int h, BYTE red, BYTE green, BYTE blue, double opacity)
-{
-    HBITMAP probe = CreateCompatibleBitmap(dc, 1, 1);
-    if (!probe)
-        return;
-    HBITMAP surface = (HBITMAP)SelectObject(dc, probe);
-    BITMAP header;
-    if (!surface || GetObjectA(surface, sizeof(header), &header) == 0)
-    {
-        if (surface)
-            SelectObject(dc, surface);
-        DeleteObject(probe);
-        return;
-    }
-    int width = header.bmWidth;
-    int height = header.bmHeight;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    int stride = (width * 3 + 3) & ~3;
-    std::vector<BYTE> row((size_t)stride);
-    int alpha = (int)(opacity * 255);
-    const BYTE target[3] = { blue, green, red };
-    // Rows and columns outside the surface would read and write past the
-    // one-row buffer.
-    int firstColumn = x > 0 ? x : 0;
-    int endColumn = x + w < width ? x + w : width;
-    int firstLine = height - y - h > 0 ? height - y - h : 0;
-    int endLine = height - y < height ? height - y : height;
-    for (int line = firstLine; line < endLine; ++line)
-    {
-        if (GetDIBits(dc, surface, line, 1, row.data(), &info, DIB_RGB_COLORS) == 0)
-            continue;
-        for (int column = firstColumn; column < endColumn; ++column)
-        {
-            BYTE* pixel = &row[(size_t)column * 3];
-            for (int c = 0; c < 3; ++c)
-                pixel[c] = (BYTE)((256 * pixel[c] + alpha * (target[c] - pixel[c])) >> 8);
-        }
-        SetDIBits(dc, surface, line, 1, row.data(), &info, DIB_RGB_COLORS);
-    }
-    SelectObject(dc, surface);
-    DeleteObject(probe);
-}
-
-void BuildTransparencyMask(HBITMAP picture, HBITMAP& mask, int x, int y)
-{
-    BITMAP header;
-    if (!picture || GetObjectA(picture, sizeof(header), &header) == 0)
-        return;
-    HDC maskDC = CreateCompatibleDC(NULL);
-    HDC pictureDC = CreateCompatibleDC(NULL);
-    if (mask)
-        DeleteObject(mask);
-    mask = CreateBitmap(header.bmWidth, header.bmHeight, 1, 1, NULL);
-    HGDIOBJ oldMask = SelectObject(maskDC, mask);
-    HGDIOBJ oldPicture = SelectObject(pictureDC, picture);
-    SetBkColor(pictureDC, GetPixel(pictureDC, x, y));
-    BitBlt(maskDC, 0, 0, header.bmWidth, header.bmHeight, pictureDC, 0, 0, SRCCOPY);
-    BitBlt(pictureDC, 0, 0, header.bmWidth, header.bmHeight, maskDC, 0, 0, SRCINVERT);
-    SelectObject(maskDC, oldMask);
-    SelectObject(pictureDC, oldPicture);
-    DeleteDC(maskDC);
-    DeleteDC(pictureDC);
-}
-
 BOOL GifBitmapsFromFile(HWND window, const char* path, int option, HBITMAP* mask, HBITMAP* picture, HBITMAP* third)
 {
     if (mask)
@@ -216,11 +144,6 @@ HBITMAP LoadJpegBitmap(HWND window, const char* path)
     }
     library.free(&properties);
     return bitmap;
-}
-
-HBITMAP LoadBitmapFile(const char* path)
-{
-    return (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
 }
 
 BOOL ContainsNoCase(const char* text, const char* part)

@@ -225,33 +225,6 @@ TEST(TextElementTest, HitTestAndRect)
     EXPECT_EQ(25, r.bottom);
 }
 
-TEST(TextElementTest, BlendBytesFollowTheFormula)
-{
-    const struct { double opacity; BYTE r, g, b; BYTE blue, green, red; } cases[] = {
-        { 0.5, 255, 0, 0, 128, 128, 255 },
-        { 1.0, 255, 0, 0, 0, 0, 255 },
-        { 0.0, 255, 0, 0, 255, 255, 255 },
-        { 7.0, 0, 0, 255, 255, 0, 0 },    // clamped to 1
-        { -2.0, 0, 0, 255, 255, 255, 255 },
-    };
-    for (const auto& c : cases) {
-        DibSurface surface(4, 4);
-        BlendColorIntoRect(surface.dc(), 1, 1, 2, 2, c.r, c.g, c.b, c.opacity);
-        const BYTE* p = surface.Bytes(1, 2);
-        EXPECT_EQ(c.blue, p[0]) << c.opacity;
-        EXPECT_EQ(c.green, p[1]) << c.opacity;
-        EXPECT_EQ(c.red, p[2]) << c.opacity;
-        EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(0, 0)) << c.opacity;
-        EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(3, 3)) << c.opacity;
-    }
-    // A rectangle past the surface's edges blends only what lies on it.
-    DibSurface surface(4, 4);
-    BlendColorIntoRect(surface.dc(), -3, 2, 100, 100, 255, 0, 0, 0.5);
-    EXPECT_EQ(RGB(255, 128, 128), surface.Pixel(0, 3));
-    EXPECT_EQ(RGB(255, 128, 128), surface.Pixel(3, 2));
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(3, 1));
-}
-
 TEST(TextElementTest, DrawBlendsBackgroundUpToTheClipBox)
 {
     CTextElement t;

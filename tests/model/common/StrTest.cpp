@@ -665,3 +665,53 @@ TEST(CStr, ThreadsShareCopiesOfCommonStrings)
         EXPECT_EQ(1, sources[i].GetRefCount()) << i;
     }
 }
+
+TEST(CStr, WideCopiesCharacterAppendsAndTheSearchError)
+{
+    struct WideCase { const wchar_t* wide; int reserve; const char* text; int capacity; bool sharedEmpty; };
+    const WideCase wideCases[] = {
+        { NULL, 0, "", 0, true },
+        { L"", 0, "", 0, true },
+        // An empty text gives the reserved block back.
+        { L"", 40, "", 0, true },
+        { L"abc", 0, "abc", 15, false },
+        { L"abc", -5, "abc", 15, false },
+        { L"abc", 15, "abc", 15, false },
+        { L"abc", 16, "abc", 31, false },
+        { L"abc", 40, "abc", 47, false },
+        { L"sixteen letters!", 3, "sixteen letters!", 31, false },
+    };
+    for (const WideCase& c : wideCases)
+    {
+        std::string name = std::string("\"") + c.text + "\" reserve " + std::to_string(c.reserve);
+        CStr s = CStr::FromWide(c.wide, c.reserve);
+        EXPECT_EQ(c.text, Text(s)) << name;
+        EXPECT_EQ(c.capacity, s.GetCapacity()) << name;
+        EXPECT_EQ(c.sharedEmpty, s.IsSharedEmpty()) << name;
+        wchar_t* copy = s.AllocWide();
+        ASSERT_TRUE(copy != NULL) << name;
+        EXPECT_EQ(std::wstring(c.wide ? c.wide : L""), std::wstring(copy)) << name;
+        free(copy);
+    }
+
+    struct PlusCase { std::string text; char c; std::string expected; int capacity; };
+    const PlusCase plusCases[] = {
+        { "", 'x', "x", 15 },
+        { "abc", 'd', "abcd", 15 },
+        { Digits(15), '!', Digits(15) + "!", 31 },
+        { "ab", '\0', std::string("ab\0", 3), 15 },
+    };
+    for (const PlusCase& c : plusCases)
+    {
+        CStr source(c.text.c_str());
+        CStr joined = CStr::PlusChar(source, c.c);
+        EXPECT_EQ(c.expected, Text(joined)) << c.text;
+        EXPECT_EQ(c.capacity, joined.GetCapacity()) << c.text;
+        EXPECT_EQ(c.text, Text(source)) << c.text;
+        EXPECT_NE(source.c_str(), joined.c_str()) << c.text;
+    }
+
+    MessageRecorder recorder;
+    CStr::RaiseError2();
+    ExpectFatal(recorder, "CStr fatal 2", "RaiseError2");
+}

@@ -1,0 +1,114 @@
+#include "PictureHelpers.h"
+
+#include <vector>
+
+void BlendColorIntoRect(HDC dc, int x, int y, int w, int h,
+                        BYTE red, BYTE green, BYTE blue, double opacity)
+{
+    if (dc == NULL)
+        return;
+    // The surface must leave the context while its rows are read.
+    HBITMAP small = CreateCompatibleBitmap(dc, 1, 1);
+    if (small == NULL)
+        return;
+    HBITMAP surface = (HBITMAP)SelectObject(dc, small);
+    if (surface == NULL) {
+        DeleteObject(small);
+        return;
+    }
+    BITMAP bm = {};
+    GetObjectA(surface, sizeof(bm), &bm);
+    const int W = bm.bmWidth;
+    const int H = bm.bmHeight;
+
+    // An opacity outside 0..1 (or not a number) would wrap the bytes.
+    if (!(opacity > 0.0))
+        opacity = 0.0;
+    if (opacity > 1.0)
+        opacity = 1.0;
+    const int alpha = (int)(opacity * 255.0);
+
+    // A rectangle past the surface would read rows and columns it lacks.
+    int left = x < 0 ? 0 : x;
+    int top = y < 0 ? 0 : y;
+    int right = x + w > W ? W : x + w;
+    int bottom = y + h > H ? H : y + h;
+
+    if (W > 0 && H > 0 && left < right && top < bottom) {
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bmi.bmiHeader.biWidth = W;
+        bmi.bmiHeader.biHeight = H;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 24;
+        bmi.bmiHeader.biCompression = BI_RGB;
+        const int stride = (W * 3 + 3) & ~3;
+        std::vector<BYTE> row(stride);
+        const int target[3] = { blue, green, red };
+        // Scan lines count from the bottom.
+        for (int line = H - bottom; line <= H - top - 1; ++line) {
+            if (GetDIBits(dc, surface, line, 1, row.data(), &bmi, DIB_RGB_COLORS) == 0)
+                continue;
+            for (int col = left; col < right; ++col) {
+                BYTE* p = &row[col * 3];
+                for (int k = 0; k < 3; ++k) {
+                    int c = p[k];
+                    p[k] = (BYTE)((256 * c + alpha * (target[k] - c)) >> 8);
+                }
+            }
+            SetDIBits(dc, surface, line, 1, row.data(), &bmi, DIB_RGB_COLORS);
+        }
+    }
+    SelectObject(dc, surface);
+    DeleteObject(small);
+}
+
+SIZE GetBitmapSize(HBITMAP bitmap)
+{
+    SIZE size = { 0, 0 };
+    BITMAP bm = {};
+    if (bitmap && GetObjectA(bitmap, sizeof(bm), &bm)) {
+        size.cx = bm.bmWidth;
+        size.cy = bm.bmHeight;
+    }
+    return size;
+}
+
+BOOL BuildTransparencyMask(HBITMAP picture, HBITMAP* mask, int x, int y)
+{
+    if (picture == NULL || mask == NULL)
+        return FALSE;
+    SIZE size = GetBitmapSize(picture);
+    // A pixel outside the picture has no colour to key on.
+    if (x < 0 || y < 0 || x >= size.cx || y >= size.cy)
+        return FALSE;
+    // An old mask would otherwise leak.
+    if (*mask) {
+        DeleteObject(*mask);
+        *mask = NULL;
+    }
+    HBITMAP made = CreateBitmap(size.cx, size.cy, 1, 1, NULL);
+    if (made == NULL)
+        return FALSE;
+    HDC maskDC = CreateCompatibleDC(NULL);
+    HDC pictureDC = CreateCompatibleDC(NULL);
+    HGDIOBJ oldMask = SelectObject(maskDC, made);
+    HGDIOBJ oldPicture = SelectObject(pictureDC, picture);
+    SetBkColor(pictureDC, GetPixel(pictureDC, x, y));
+    BitBlt(maskDC, 0, 0, size.cx, size.cy, pictureDC, 0, 0, SRCCOPY);
+    // White mask bits become the key colour and black ones black, so the
+    // XOR clears exactly the keyed pixels.
+    SetTextColor(pictureDC, RGB(0, 0, 0));
+    BitBlt(pictureDC, 0, 0, size.cx, size.cy, maskDC, 0, 0, SRCINVERT);
+    SelectObject(maskDC, oldMask);
+    SelectObject(pictureDC, oldPicture);
+    DeleteDC(maskDC);
+    DeleteDC(pictureDC);
+    *mask = made;
+    return TRUE;
+}
+
+HBITMAP LoadBitmapFile(const char* path)
+{
+    return (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
