@@ -1,5 +1,6 @@
 #include "Browser.h"
 
+#include "ActiveXElement.h"
 #include "DrawingSupport.h"
 #include "ImageElement.h"
 #include "ImageListElement.h"
@@ -176,7 +177,8 @@ BOOL CBrowser::Load(const CDataFile& file)
             element = new CImageListElement(section, this);
         else if (BeginsWithNoCase(type, "Image"))
             element = new CImageElement(section, this);
-        // Hosted controls are not played yet: "ActiveX" and unknown types are skipped.
+        else if (BeginsWithNoCase(type, "ActiveX"))
+            element = new CActiveXElement(section, this);
         if (element)
             AppendChild(element);
     }

@@ -1,6 +1,9 @@
 #include "BrowserDocument.h"
 
+#include "ActiveXElement.h"
 #include "Browser.h"
+#include "DispDynEventImpl.h"
+#include "DrawingSupport.h"
 #include "IdManager.h"
 #include "PlayerPaths.h"
 
@@ -19,9 +22,8 @@ CBrowserDocument::CBrowserDocument() : CElementContainer("Main", NULL)
 
 CBrowserDocument::~CBrowserDocument()
 {
-    for (IUnknown* sink : m_eventSinks)
-        sink->Release();
-    m_eventSinks.clear();
+    // Still connected, a sink would run scripts of elements being deleted.
+    ReleaseEventSinks();
     DeleteChildren();
     if (g_document == this)
         g_document = NULL;
@@ -50,9 +52,7 @@ void CBrowserDocument::Clear()
 {
     if (CBrowser* page = GetCurrentPage())
         page->FireOnUnload();
-    for (IUnknown* sink : m_eventSinks)
-        sink->Release();
-    m_eventSinks.clear();
+    ReleaseEventSinks();
     DeleteChildren();
     CIdManager::Get().Clear();
 }
@@ -62,7 +62,18 @@ CBrowser* CBrowserDocument::GetCurrentPage() const
     return m_children.empty() ? NULL : dynamic_cast<CBrowser*>(m_children.front());
 }
 
-void CBrowserDocument::AddEventSink(IUnknown* sink)
+void CBrowserDocument::ReleaseEventSinks()
+{
+    std::vector<DispDynEventImpl*> sinks;
+    sinks.swap(m_eventSinks);
+    for (DispDynEventImpl* sink : sinks)
+    {
+        sink->Unadvise();
+        sink->Release();
+    }
+}
+
+void CBrowserDocument::AddEventSink(DispDynEventImpl* sink)
 {
     if (!sink)
         return;
@@ -96,7 +107,28 @@ void CBrowserDocument::RenameChildren()
 
 BOOL CBrowserDocument::PreTranslateMessage(MSG* msg)
 {
-    (void)msg;
+    HWND main = GetDrawingWindow();
+    HWND focus = GetFocus();
+    if (!msg || !main || !focus || focus == main || !IsChild(main, focus))
+        return 1;
+    HWND child = focus;
+    while (::GetParent(child) != main)
+        child = ::GetParent(child);
+    CBrowser* page = GetCurrentPage();
+    if (!page)
+        return 1;
+    for (int i = 0; i < page->GetChildCount(); ++i)
+    {
+        CActiveXElement* element = dynamic_cast<CActiveXElement*>(page->GetChild(i));
+        if (!element || element->GetHostWindow() != child || !element->GetControl())
+            continue;
+        IOleInPlaceActiveObject* active = NULL;
+        if (FAILED(element->GetControl()->QueryInterface(IID_IOleInPlaceActiveObject, (void**)&active)) || !active)
+            return 1;
+        HRESULT hr = active->TranslateAccelerator(msg);
+        active->Release();
+        return hr == S_OK ? 0 : 1;
+    }
     return 1;
 }
 

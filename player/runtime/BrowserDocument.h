@@ -12,6 +12,7 @@
 namespace Tarvex {
 
 class CBrowser;
+class DispDynEventImpl;
 
 class CBrowserDocument : public CElementContainer
 {
@@ -30,19 +31,26 @@ public:
 
     // The page, NULL without one.
     CBrowser* GetCurrentPage() const;
-    void AddEventSink(IUnknown* sink);
+    // One reference taken; the sink is disconnected and released by Clear.
+    void AddEventSink(DispDynEventImpl* sink);
+    int GetEventSinkCount() const { return (int)m_eventSinks.size(); }
 
     BOOL Draw(const CDrawContext& context) override;
     CElement* ChildFromPoint(int x, int y) const override;
     BOOL CanAcceptChild(const CElement* child) const override;
     void RenameChildren() override;
+    // Offers the message to the accelerators of the hosted control that has
+    // the focus; zero when the control consumed it.
     BOOL PreTranslateMessage(MSG* msg) override;
     SIZE GetSize() const override;
 
     CVariableScopes& GetScopes() { return m_scopes; }
 
 private:
-    std::vector<IUnknown*> m_eventSinks;
+    // Disconnects and releases every sink.
+    void ReleaseEventSinks();
+
+    std::vector<DispDynEventImpl*> m_eventSinks;
     CVariableScopes m_scopes;
 };
 
