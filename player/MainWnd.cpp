@@ -128,6 +128,7 @@ int CMainWnd::OnCreate(CREATESTRUCTA* create)
 
 void CMainWnd::OnDestroy()
 {
+    m_appBarManager.Unregister();
     m_hoveredElement = NULL;
     SetPressedElement(NULL);
     m_document.Clear();
@@ -228,6 +229,11 @@ LRESULT CMainWnd::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam)
 void CMainWnd::OnWindowPosChanged()
 {
     m_moved = TRUE;
+    if (m_appBar)
+    {
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        m_appBarManager.NotifyWindowPosChanged();
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -383,7 +389,24 @@ void CMainWnd::OnDisplayChange(UINT bitsPerPixel, SIZE screen)
 {
     (void)bitsPerPixel;
     (void)screen;
-    ReapplyOrClose();
+    if (m_appBar)
+    {
+        // Reset alone would leave the bar docked with no thickness at all:
+        // the page is laid out for the new screen again.
+        ResetAppBar();
+        ReapplyOrClose();
+    }
+    else if (ApplyDataFile(m_hWnd, FALSE))
+    {
+        if (m_appBar)
+        {
+            RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            ResetAppBar();
+            ReapplyOrClose();
+        }
+    }
+    else
+        PostMessage(WM_CLOSE);
     ShowAndRedraw();
     SetMsgHandled(FALSE);
 }
@@ -436,6 +459,7 @@ void CMainWnd::OnStartup()
 
 void CMainWnd::OnReapply()
 {
+    m_appBarManager.Unregister();
     ReapplyOrClose();
     ShowAndRedraw();
 }
@@ -477,8 +501,13 @@ void CMainWnd::OnPrevPage()
 
 void CMainWnd::ChangeToPage(const char* name)
 {
-    if (SelectDataFile(name) && !ApplyDataFile(m_hWnd, FALSE))
-        PostMessage(WM_CLOSE);
+    if (SelectDataFile(name))
+    {
+        if (m_appBar)
+            ResetAppBar();
+        if (!ApplyDataFile(m_hWnd, FALSE))
+            PostMessage(WM_CLOSE);
+    }
     ShowAndRedraw();
 }
 
@@ -571,6 +600,7 @@ BOOL CMainWnd::ApplyDataFile(HWND window, BOOL startup)
     // The pressed element went with its page: clearing its flag would
     // write into freed memory.
     m_pressedElement = NULL;
+    m_appBarManager.Unregister();
     m_rescaler.Apply(page);
 
     CStr title;
@@ -581,10 +611,23 @@ BOOL CMainWnd::ApplyDataFile(HWND window, BOOL startup)
 
     RunPreLoadScript(*m_currentFile);
     SetPageIcon(page);
-    // Until pages can dock as an app bar, every page shows by its window type.
-    m_appBar = FALSE;
-    ApplyWindowKind(page);
+    CAppBarSettings settings = ReadAppBarSettings(page);
+    int width = 200;
+    int height = 200;
+    page.GetInt("Main", "width", width);
+    page.GetInt("Main", "height", height);
+    m_appBarManager.SetWindow(window);
+    m_appBarManager.ResetPlacement(width, height);
+    m_appBar = settings.appBar;
+    if (m_appBar)
+        DockAppBar(settings);
+    else
+    {
+        m_appBarManager.SetAlwaysOnTop(FALSE);
+        ApplyWindowKind(page);
+    }
     target.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    m_appBarManager.NotifyWindowPosChanged();
 
     m_document.Load(page);
     if (CBrowser* current = m_document.GetCurrentPage())
@@ -598,6 +641,8 @@ BOOL CMainWnd::ApplyDataFile(HWND window, BOOL startup)
         }
         current->FireOnLoad();
     }
+    if (m_appBar && settings.autoHide)
+        m_appBarManager.SetAutoHide(TRUE);
     return TRUE;
 }
 
@@ -721,4 +766,97 @@ void CMainWnd::DeleteBackBuffer()
         DeleteObject(m_backBuffer);
         m_backBuffer = NULL;
     }
+}
+
+// ---------------------------------------------------------------------------
+// The desktop app bar
+
+void CMainWnd::DockAppBar(const CAppBarSettings& settings)
+{
+    CAppBarPlacement& placement = m_appBarManager.GetPlacement();
+    ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
+    SetWindowLong(GWL_STYLE, (LONG)(GetStyle() & 0x7F35FFFF));
+    // The previous page's window region would clip the bar to its size.
+    SetWindowRgn(NULL, FALSE);
+    placement.edge = settings.edge;
+    if (settings.autoHide)
+        m_appBarManager.SetAlwaysOnTop(settings.alwaysOnTop && m_appBarManager.IsEdgeFree(settings.edge));
+    else
+    {
+        m_appBarManager.SetAutoHide(FALSE);
+        // Cleared as well: a see-through page before it left the window topmost.
+        m_appBarManager.SetAlwaysOnTop(settings.alwaysOnTop);
+        if (settings.alwaysOnTop)
+            m_appBarManager.Register();
+    }
+    RECT workArea = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    if (!settings.autoHide)
+    {
+        if (settings.edge == ABE_TOP || settings.edge == ABE_BOTTOM)
+            placement.width = workArea.right - workArea.left;
+        else
+            placement.height = workArea.bottom - workArea.top;
+    }
+    m_appBarManager.SetEdge(settings.edge);
+}
+
+void CMainWnd::ResetAppBar()
+{
+    CAppBarPlacement& placement = m_appBarManager.GetPlacement();
+    placement.edge = ABE_RIGHT;
+    placement.width = 0;
+    placement.height = 0;
+    placement.alwaysOnTop = FALSE;
+    placement.autoHide = FALSE;
+    RECT empty = {};
+    m_appBarManager.Place(empty);
+    m_appBarManager.NotifyWindowPosChanged();
+}
+
+void CMainWnd::OnMove()
+{
+    if (!m_appBarManager.GetPlacement().autoHide)
+        m_appBarManager.OnMoveOrSize();
+    SetMsgHandled(FALSE);
+}
+
+void CMainWnd::OnSize()
+{
+    m_appBarManager.OnMoveOrSize();
+    CAppBarPlacement& placement = m_appBarManager.GetPlacement();
+    if (m_appBar && !placement.hidden)
+    {
+        RECT window;
+        GetWindowRect(&window);
+        if (placement.edge == ABE_TOP || placement.edge == ABE_BOTTOM)
+            placement.height = window.bottom - window.top;
+        else
+            placement.width = window.right - window.left;
+    }
+    SetMsgHandled(FALSE);
+}
+
+void CMainWnd::OnNcHitTest()
+{
+    m_appBarManager.StartShowTimer();
+    SetMsgHandled(FALSE);
+}
+
+LRESULT CMainWnd::OnTimer(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)message;
+    (void)lParam;
+    if (wParam == CAppBarManager::kHideTimer || wParam == CAppBarManager::kShowTimer)
+        m_appBarManager.OnTimer(wParam);
+    else
+        SetMsgHandled(FALSE);
+    return 0;
+}
+
+LRESULT CMainWnd::OnAppBarNotify(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)message;
+    m_appBarManager.OnNotify(wParam, lParam);
+    return 0;
 }

@@ -3,6 +3,8 @@
 // as private messages and keeps a second copy of a presentation out.
 #pragma once
 
+#include "AppBarManager.h"
+#include "AppBarSettings.h"
 #include "AtlWin.h"
 #include "MultiFilePqz.h"
 #include "Str.h"
@@ -72,6 +74,11 @@ public:
         MSG_WM_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
         MSG_WM_MOUSE(WM_LBUTTONUP, OnLButtonUp)
         MSG_WM_DISPLAYCHANGE(OnDisplayChange)
+        MESSAGE_HANDLER_NOARGS(WM_MOVE, OnMove)
+        MESSAGE_HANDLER_NOARGS(WM_SIZE, OnSize)
+        MESSAGE_HANDLER_NOARGS(WM_NCHITTEST, OnNcHitTest)
+        MESSAGE_HANDLER_EX(WM_TIMER, OnTimer)
+        MESSAGE_HANDLER_EX(WM_PLAYER_APPBARNOTIFY, OnAppBarNotify)
         MESSAGE_HANDLER_EX(WM_PLAYER_CHANGEPAGE, OnChangePage)
         MESSAGE_HANDLER_NOARGS(WM_PLAYER_STARTUP, OnStartup)
         MESSAGE_HANDLER_NOARGS(WM_PLAYER_REAPPLY, OnReapply)
@@ -99,6 +106,15 @@ private:
     void OnInstanceNotify();
     void OnNextPage();
     void OnPrevPage();
+    // The app bar's messages (AppBarManager).
+    void OnMove();
+    void OnSize();
+    void OnNcHitTest();
+    LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnAppBarNotify(UINT message, WPARAM wParam, LPARAM lParam);
+    // Before a page is applied again in app-bar mode: back to nothing docked.
+    void ResetAppBar();
+    void DockAppBar(const CAppBarSettings& settings);
 
     // The steps that page changes share: select, apply, show.
     void ChangeToPage(const char* name);
@@ -147,6 +163,7 @@ private:
     CDataFile* m_currentFile;
     HWND m_previousCapture;
     Tarvex::CMultiResolution m_rescaler;
+    CAppBarManager m_appBarManager;
     CMultiFilePqz m_archive;
     HANDLE m_instanceMutex;
     HBITMAP m_backBuffer;
