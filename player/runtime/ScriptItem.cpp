@@ -1,9 +1,18 @@
 #include "ScriptItem.h"
 
+#include "CallActiveXMethodAction.h"
 #include "ConditionActions.h"
+#include "CookieActions.h"
 #include "DataFileActions.h"
 #include "DeferredActions.h"
+#include "DragFileAction.h"
 #include "InternalCommandAction.h"
+#include "LaunchInternetExplorerAction.h"
+#include "PlaySoundAction.h"
+#include "PostMessageAction.h"
+#include "PropertyActions.h"
+#include "RegisterActiveXAction.h"
+#include "ShellActions.h"
 #include "VariableActions.h"
 
 #include <string.h>
@@ -46,30 +55,30 @@ struct ItemKind
 // In the order the names are tested. CDeferredAction marks every action
 // whose execution is still to come.
 const ItemKind kItemKinds[] = {
-    { "ShellExecute", Make<CDeferredAction> },
-    { "LaunchHtml", Make<CDeferredAction> },
-    { "OpenFolder", Make<CDeferredAction> },
-    { "RunProgram", Make<CDeferredAction> },
-    { "PlaySound", Make<CDeferredAction> },
+    { "ShellExecute", Make<CShellOpenAction> },
+    { "LaunchHtml", Make<CLaunchHtmlAction> },
+    { "OpenFolder", Make<CShellOpenAction> },
+    { "RunProgram", Make<CRunProgramAction> },
+    { "PlaySound", Make<CPlaySoundAction> },
     { "InternalCommand", Make<CInternalCommandAction> },
-    { "DragFile", Make<CDeferredAction> },
-    { "SetProperty", Make<CDeferredAction> },
-    { "GetProperty", Make<CDeferredAction> },
-    { "ExecuteGlobalScript", Make<CDeferredAction> },
-    { "RegisterActiveX", Make<CDeferredAction> },
-    { "PostMessage", Make<CDeferredAction> },
-    { "CallActiveXMethod", Make<CDeferredAction> },
+    { "DragFile", Make<CDragAction> },
+    { "SetProperty", Make<CSetPropertyAction> },
+    { "GetProperty", Make<CGetPropertyAction> },
+    { "ExecuteGlobalScript", Make<CExecuteGlobalScriptAction> },
+    { "RegisterActiveX", Make<CRegisterActiveXAction> },
+    { "PostMessage", Make<CPostMessageAction> },
+    { "CallActiveXMethod", Make<CCallActiveXMethodAction> },
     { "SetVariable", Make<CSetVariableAction> },
     { "Create Variable", Make<CSetVariableAction> },
     { "Modify Variable", Make<CModifyVariableAction> },
     { "ELSE Statement", Make<CElseAction> },
     { "ENDIF Statement", Make<CEndIfAction> },
     { "IF/WHILE Statement", Make<CIfWhileAction> },
-    { "LaunchInternetExplorer", Make<CDeferredAction> },
+    { "LaunchInternetExplorer", Make<CLaunchInternetExplorerAction> },
     { "SaveToFile", Make<CSaveToFileAction> },
     { "ReadFromFile", Make<CReadFromFileAction> },
-    { "GetCookie", Make<CDeferredAction> },
-    { "SetCookie", Make<CDeferredAction> },
+    { "GetCookie", Make<CGetCookie> },
+    { "SetCookie", Make<CSetCookie> },
 };
 
 } // namespace

@@ -16,7 +16,8 @@ namespace {
 
 // Words of a script: IF1 / IF0 an IF that holds / fails, ELSE, ENDIF, STOP
 // an action that ends the run (a bad scope), SKIP a stored action of an
-// unknown type, LATER an action whose work is still to come, and any other
+// unknown type, LATER an action that goes on and does nothing (a Get Cookie
+// without a variable to fill), and any other
 // word an action that appends the word to the variable "trace".
 void AddWords(ScriptFileBuilder& script, const std::string& words)
 {
@@ -37,7 +38,7 @@ void AddWords(ScriptFileBuilder& script, const std::string& words)
         else if (word == "SKIP")
             script.Add("Set Property");
         else if (word == "LATER")
-            script.Add("SetProperty");
+            script.Add("GetCookie");
         else
             script.ModifyVariable("trace", "Plus", VT_BSTR, word.c_str());
     }

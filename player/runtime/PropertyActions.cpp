@@ -1,0 +1,154 @@
+#include "PropertyActions.h"
+
+#include "Browser.h"
+#include "BrowserDocument.h"
+#include "IdManager.h"
+#include "ScriptableObject.h"
+#include "VariableScopes.h"
+
+namespace Tarvex {
+
+namespace {
+
+CScriptableObject* FindScriptableObject(const char* id)
+{
+    return dynamic_cast<CScriptableObject*>(CIdManager::Get().FindById(id));
+}
+
+// The value one assignment puts; FALSE when its variable's value cannot be
+// brought to the assignment's type.
+BOOL ChooseAssignmentValue(const CPropertyRecord& assignment, VARIANT& out)
+{
+    CVariable* variable = assignment.m_strVariableName.IsEmpty() ? NULL : LookupVariable(assignment.m_strVariableName);
+    if (variable)
+    {
+        const VARIANT& value = variable->value;
+        if (value.vt != assignment.m_vt)
+        {
+            if (SUCCEEDED(ChangeVariantType(out, value, assignment.m_vt)))
+                return TRUE;
+            VARIANT text;
+            VariantInit(&text);
+            HRESULT hr = ChangeVariantType(text, value, VT_BSTR);
+            if (SUCCEEDED(hr))
+                hr = ChangeVariantType(out, text, assignment.m_vt);
+            VariantClear(&text);
+            return SUCCEEDED(hr);
+        }
+        if (value.vt == VT_BSTR)
+        {
+            CStr text = VariantText(value);
+            SubstituteVariables(text);
+            SetVariantText(out, text);
+            return TRUE;
+        }
+        CopyVariantInto(out, value);
+        return TRUE;
+    }
+    CopyVariantInto(out, assignment.m_value);
+    if (out.vt == VT_BSTR)
+    {
+        CStr text = VariantText(out);
+        SubstituteVariables(text);
+        SetVariantText(out, text);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// CGetPropertyAction
+
+CGetPropertyAction::CGetPropertyAction(const char* typeName, const char* section, CElement* parent)
+    : CScriptItem(typeName, section, parent)
+{
+}
+
+void CGetPropertyAction::LoadAction(const CDataFile& file, const char* section)
+{
+    m_record.Load(file, section, m_strControlId);
+}
+
+int CGetPropertyAction::Execute()
+{
+    CVariableScopes* scopes = CVariableScopes::GetCurrent();
+    if (!scopes)
+        return ResultVariableMissing;
+    CVariableList* list = NULL;
+    int result = scopes->GetScopeList(m_record.scope, &list);
+    if (result != ResultGoOn)
+        return result;
+    CVariable* variable = list->FindOrCreate(m_record.variableName);
+    if (!variable)
+        return ResultVariableMissing;
+    CScriptableObject* object = FindScriptableObject(m_strControlId);
+    if (!object)
+        return ResultObjectMissing;
+    int access = object->AccessProperty(m_record.property, &variable->value, FALSE);
+    if (access == PropertyUnknownName || access == PropertyNotHandled)
+        return ResultPropertyFailed;
+    return ResultGoOn;
+}
+
+// ---------------------------------------------------------------------------
+// CSetPropertyAction
+
+CSetPropertyAction::CSetPropertyAction(const char* typeName, const char* section, CElement* parent)
+    : CScriptItem(typeName, section, parent)
+{
+}
+
+void CSetPropertyAction::LoadAction(const CDataFile& file, const char* section)
+{
+    file.GetString(section, "controlId", m_strControlId);
+    m_record.multi = FALSE;
+    file.GetBool(section, "multi", m_record.multi);
+    m_record.LoadAssignments(file, section, m_record.multi);
+}
+
+int CSetPropertyAction::Execute()
+{
+    CScriptableObject* object = FindScriptableObject(m_strControlId);
+    if (!object)
+        return ResultObjectMissing;
+    for (const CPropertyRecord& assignment : m_record.assignments)
+    {
+        VARIANT value;
+        VariantInit(&value);
+        if (!ChooseAssignmentValue(assignment, value))
+        {
+            VariantClear(&value);
+            return ResultPropertyFailed;
+        }
+        object->AccessProperty(assignment.m_strName, &value, TRUE);
+        VariantClear(&value);
+    }
+    return ResultGoOn;
+}
+
+// ---------------------------------------------------------------------------
+// CExecuteGlobalScriptAction
+
+CExecuteGlobalScriptAction::CExecuteGlobalScriptAction(const char* typeName, const char* section,
+                                                       CElement* parent)
+    : CScriptItem(typeName, section, parent)
+{
+}
+
+void CExecuteGlobalScriptAction::LoadAction(const CDataFile& file, const char* section)
+{
+    m_record.Load(file, section);
+}
+
+int CExecuteGlobalScriptAction::Execute()
+{
+    CBrowserDocument* document = CBrowserDocument::GetCurrent();
+    CBrowser* page = document ? document->GetCurrentPage() : NULL;
+    if (!page)
+        return ResultObjectMissing;
+    page->RunScript(m_record.scriptName);
+    return ResultGoOn;
+}
+
+} // namespace Tarvex
