@@ -1,12 +1,40 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the main job under Wine.
+# The main job: installs what is missing, builds everything (which packs the
+# sample project and lays out its disc folder, build/disc/), and plays the
+# sample in the player under Wine. On the user's display the player stays
+# until it is closed; without one it plays on Xvfb, and the command leaves a
+# screenshot of the first page (the pointer over its button) in
+# build/sample-screenshot.png and ends.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 "$ROOT/scripts/install-deps.sh"
 "$ROOT/scripts/build.sh"
+export LB_USER_DISPLAY=1
 source "$ROOT/scripts/wine-env.sh"
 trap wine_env_stop EXIT
 wine_env_start
-cd "$BUILD_DIR/samples"
-wine ./archive-demo.exe "$@"
+DISC="$BUILD_DIR/disc"
+WATCH="$BUILD_DIR/samples/watch-window.exe"
+cd "$DISC"
+# Named after its archive, the player plays tarvex.pqz beside it.
+if [ "$WINE_ENV_XVFB" = 0 ]; then
+  echo "Playing the sample on $DISPLAY; close the player's window to end."
+  wine ./tarvex.exe "$@"
+  exit 0
+fi
+SHOT="$BUILD_DIR/sample-screenshot.png"
+echo "No display to use: playing the sample on Xvfb ($DISPLAY)."
+wine ./tarvex.exe "$@" &
+player=$!
+if ! wine "$WATCH" wait QNDL_MAINWND 60000; then
+  echo "The player's window did not show." >&2
+  kill "$player" 2>/dev/null || true
+  exit 1
+fi
+# The pointer over the "Next page" button: its OnMouseIn script shows a hint.
+wine "$WATCH" move QNDL_MAINWND 535 351 && wine "$WATCH" wait QNDL_MAINWND 10000 || true
+import -window root "$SHOT"
+echo "Screenshot of the first page: $SHOT"
+wine "$WATCH" close QNDL_MAINWND 20000 || true
+wait "$player" || true

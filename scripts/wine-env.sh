@@ -2,6 +2,9 @@
 # Xvfb display and one persistent wineserver for the whole run.
 #   wine_env_start   make the prefix when missing, start Xvfb and wineserver
 #   wine_env_stop    stop what wine_env_start started
+# With LB_USER_DISPLAY=1 (the run script), wine_env_start uses the user's
+# DISPLAY instead of Xvfb when it can be reached; WINE_ENV_XVFB tells which
+# one is in use (1 Xvfb, 0 the user's display).
 
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -29,8 +32,32 @@ wine_env_make_prefix() {
   touch "$WINEPREFIX/.lumbrook-ready"
 }
 
+# True when DISPLAY names an X server that answers: its socket for a local
+# display, its TCP port for host:N, or xdpyinfo where it is installed.
+wine_env_display_reachable() {
+  [ -n "${DISPLAY:-}" ] || return 1
+  if command -v xdpyinfo >/dev/null 2>&1; then
+    timeout 5 xdpyinfo >/dev/null 2>&1
+    return
+  fi
+  local host=${DISPLAY%%:*} number=${DISPLAY#*:}
+  number=${number%%.*}
+  if [ -z "$host" ] || [ "$host" = unix ]; then
+    [ -S "/tmp/.X11-unix/X$number" ]
+  else
+    timeout 5 bash -c "exec 3<>/dev/tcp/$host/$((6000 + number))" 2>/dev/null
+  fi
+}
+
 wine_env_start() {
   wine_env_make_prefix
+  if [ "${LB_USER_DISPLAY:-0}" = 1 ] && wine_env_display_reachable; then
+    export WINE_ENV_XVFB=0
+    wineserver -p >/dev/null 2>&1 &
+    wine cmd /c exit >/dev/null 2>&1 || true
+    return 0
+  fi
+  export WINE_ENV_XVFB=1
   local fd_file
   fd_file=$(mktemp)
   Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$fd_file" 2>/dev/null &

@@ -1,0 +1,176 @@
+// Start-up to the first painted page: tarvex.exe playing a one-page archive
+// against a bare Win32 program that opens one window of the same kind
+// (BareWindow.exe), both started from here under the same Wine, one after
+// the other. For both, the time runs from CreateProcess until this process
+// sees the program's visible window with the red square of its page on the
+// screen. Target: the player at most 1.5x the bare program.
+#include "BenchTimer.h"
+#include "DataFileManager.h"
+
+#include <windows.h>
+
+#include <stdio.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kRounds = 10;
+const DWORD kWaitMs = 20000;
+// A client point inside the red square of both pages.
+const POINT kProbe = { 40, 40 };
+
+struct FindData
+{
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM lParam)
+{
+    FindData* data = (FindData*)lParam;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == data->processId && IsWindowVisible(window))
+    {
+        data->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool ShowsRedProbe(HWND window, HDC screen)
+{
+    POINT point = kProbe;
+    ClientToScreen(window, &point);
+    return GetPixel(screen, point.x, point.y) == RGB(255, 0, 0);
+}
+
+// Seconds from the start to the painted page; negative on failure.
+double TimeToFirstPaint(const std::string& exe, const std::string& arguments)
+{
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back(0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    HDC screen = GetDC(NULL);
+    double start = NowSeconds();
+    if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process))
+    {
+        ReleaseDC(NULL, screen);
+        return -1;
+    }
+    double painted = -1;
+    FindData data = { process.dwProcessId, NULL };
+    while (NowSeconds() - start < kWaitMs / 1000.0)
+    {
+        if (!data.window)
+            EnumWindows(FindVisibleWindow, (LPARAM)&data);
+        if (data.window && ShowsRedProbe(data.window, screen))
+        {
+            painted = NowSeconds() - start;
+            break;
+        }
+        if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0)
+            break;
+    }
+    ReleaseDC(NULL, screen);
+    if (data.window)
+        PostMessageA(data.window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, kWaitMs) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return painted;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// A white 240 x 160 page with a red square, in a window of kind 2 (a popup
+// with a thin border), as the bare program draws it.
+bool WriteArchive(const std::string& path)
+{
+    CDataFileManager project;
+    CDataFile* page = project.AddFile("tarvex.pgd");
+    page->SetString("Main", "title", "Start-up bench");
+    page->SetInt("Main", "width", 240);
+    page->SetInt("Main", "height", 160);
+    page->SetInt("Main", "windowType", 2);
+    page->SetBool("Main", "appbar", FALSE);
+    page->SetInt("Main", "numElements", 1);
+    page->SetString("Element_1", "type", "Text");
+    page->SetString("Element_1", "text", "");
+    page->SetInt("Element_1", "xpos", 20);
+    page->SetInt("Element_1", "ypos", 20);
+    page->SetInt("Element_1", "width", 60);
+    page->SetInt("Element_1", "height", 40);
+    page->SetLong("Element_1", "bgColor", RGB(255, 0, 0));
+    page->SetDouble("Element_1", "bgTransparency", 1.0);
+    return project.WriteArchive(path.c_str()) != FALSE;
+}
+
+} // namespace
+
+int main()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "lumbrook-startup-bench\\";
+    CreateDirectoryA(folder.c_str(), NULL);
+    std::string archive = folder + "bench.pqz";
+    if (!WriteArchive(archive))
+    {
+        fprintf(stderr, "cannot write %s\n", archive.c_str());
+        return 1;
+    }
+    // A box would hold the player up: the player writes them to this file.
+    std::string messages = folder + "messages.txt";
+    SetEnvironmentVariableA("TARVEX_MESSAGE_LOG", messages.c_str());
+
+    const std::string player = TARVEX_EXE;
+    const std::string bare = BARE_WINDOW_EXE;
+    const std::string playerArguments = "\"" + archive + "\"";
+    // One start each first: the first start of a program is a cold one.
+    if (TimeToFirstPaint(bare, "") < 0 || TimeToFirstPaint(player, playerArguments) < 0)
+    {
+        fprintf(stderr, "a program did not paint its window within %lu ms\n", (unsigned long)kWaitMs);
+        return 1;
+    }
+    std::vector<double> bareTimes;
+    std::vector<double> playerTimes;
+    for (int round = 0; round < kRounds; ++round)
+    {
+        double b = TimeToFirstPaint(bare, "");
+        double p = TimeToFirstPaint(player, playerArguments);
+        if (b < 0 || p < 0)
+        {
+            fprintf(stderr, "a program did not paint its window in round %d\n", round + 1);
+            return 1;
+        }
+        bareTimes.push_back(b);
+        playerTimes.push_back(p);
+    }
+    DeleteFileA(archive.c_str());
+    DeleteFileA(messages.c_str());
+    RemoveDirectoryA(folder.c_str());
+
+    double bareMedian = Median(bareTimes);
+    double playerMedian = Median(playerTimes);
+    double ratio = playerMedian / bareMedian;
+    printf("Start-up to the first painted page (%d warm starts each, medians):\n", kRounds);
+    printf("  bare Win32 window  %8.1f ms (fastest %.1f ms)\n", bareMedian * 1000,
+           *std::min_element(bareTimes.begin(), bareTimes.end()) * 1000);
+    printf("  tarvex.exe         %8.1f ms (fastest %.1f ms)\n", playerMedian * 1000,
+           *std::min_element(playerTimes.begin(), playerTimes.end()) * 1000);
+    printf("  ratio %.2fx, target at most 1.5x: %s\n", ratio, ratio <= 1.5 ? "met" : "NOT met");
+    return 0;
+}
