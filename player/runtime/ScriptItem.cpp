@@ -4,7 +4,6 @@
 #include "ConditionActions.h"
 #include "CookieActions.h"
 #include "DataFileActions.h"
-#include "DeferredActions.h"
 #include "DragFileAction.h"
 #include "InternalCommandAction.h"
 #include "LaunchInternetExplorerAction.h"
@@ -52,8 +51,7 @@ struct ItemKind
     MakeFn make;
 };
 
-// In the order the names are tested. CDeferredAction marks every action
-// whose execution is still to come.
+// In the order the names are tested.
 const ItemKind kItemKinds[] = {
     { "ShellExecute", Make<CShellOpenAction> },
     { "LaunchHtml", Make<CLaunchHtmlAction> },
