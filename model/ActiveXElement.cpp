@@ -56,14 +56,12 @@ CElement* CActiveXElement::Clone() const
 
 BOOL CActiveXElement::HitTest(POINT pt) const
 {
-    RECT rect = GetRect();
-    return PtInRect(&rect, pt);
+    return HitTestRect(*this, pt);
 }
 
 RECT CActiveXElement::GetRect() const
 {
-    RECT rect = { m_xpos, m_ypos, m_xpos + m_width, m_ypos + m_height };
-    return rect;
+    return ElementBox(*this);
 }
 
 BOOL CActiveXElement::EditProperties(BOOL)
@@ -75,17 +73,13 @@ BOOL CActiveXElement::EditProperties(BOOL)
 
 void CActiveXElement::ReleaseFont()
 {
-    if (m_hFont) {
-        DeleteObject(m_hFont);
-        m_hFont = NULL;
-    }
+    DeleteFontHandle(m_hFont);
 }
 
 HFONT CActiveXElement::MakeFont(HDC dc) const
 {
-    return CreateFontA(-MulDiv(m_fontSize, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
-                       m_fontWeight, m_fontItalic ? TRUE : FALSE, m_fontUnderline ? TRUE : FALSE,
-                       m_fontStrikeOut ? TRUE : FALSE, 0, 0, 0, 0, 0, m_strFontName);
+    return CreateElementFont(dc, m_strFontName, m_fontSize, m_fontWeight, m_fontItalic,
+                             m_fontUnderline, m_fontStrikeOut);
 }
 
 int CActiveXElement::MeasureCaption(HDC dc) const
@@ -140,45 +134,27 @@ BOOL CActiveXElement::Draw(HDC dc)
                                GetRValue(m_bgColor), GetGValue(m_bgColor), GetBValue(m_bgColor),
                                m_bgTransparency);
     }
-    int oldMode = 0;
-    BOOL opaque = m_bgTransparency >= 1;
-    if (opaque)
-        SetBkColor(dc, m_bgColor);
-    else
-        oldMode = SetBkMode(dc, TRANSPARENT);
     if (m_bCaptionVisible) {
         if (m_hFont == NULL)
             m_hFont = MakeFont(dc);
-        SetTextColor(dc, m_fontColor);
-        HGDIOBJ oldFont = SelectObject(dc, m_hFont);
-        DrawTextA(dc, m_strCaption, m_strCaption.GetLength(), &rect, m_format);
-        SelectObject(dc, oldFont);
+        DrawElementText(dc, m_hFont, m_fontColor, m_strCaption, rect, m_format,
+                        m_bgTransparency >= 1, m_bgColor);
     }
-    if (!opaque)
-        SetBkMode(dc, oldMode);
     RestoreDC(dc, saved);
     return TRUE;
 }
 
 void CActiveXElement::DrawAt(HDC dc, POINT origin, HBITMAP mask)
 {
-    RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
-    rect.right = rect.left + m_width;
-    rect.bottom = rect.top + m_height;
-    int oldMode = SetBkMode(dc, TRANSPARENT);
+    RECT rect = ElementBox(*this, origin);
     HBRUSH brush = CreateSolidBrush(m_bgColor);
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
     if (m_bCaptionVisible) {
         HFONT font = MakeFont(dc);
-        HGDIOBJ oldFont = SelectObject(dc, font);
-        SetTextColor(dc, m_fontColor);
-        RECT textRect = rect;
-        DrawTextA(dc, m_strCaption, m_strCaption.GetLength(), &textRect, m_format);
-        SelectObject(dc, oldFont);
+        DrawElementText(dc, font, m_fontColor, m_strCaption, rect, m_format, FALSE, m_bgColor);
         DeleteObject(font);
     }
-    SetBkMode(dc, oldMode);
     if (mask) {
         HGDIOBJ image = SelectObject(dc, mask);
         FillRect(dc, &rect, (HBRUSH)GetStockObject(BLACK_BRUSH));

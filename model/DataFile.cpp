@@ -1036,26 +1036,10 @@ BOOL CDataFile::GetVariant(const char* section, const char* key, VARTYPE type, V
         }
         break;
     }
-    default: {
-        // Overwritten without clearing, a VARIANT holding a BSTR would leak it.
-        HRESULT hr = VariantClear(&value);
-        if (FAILED(hr)) {
-            V_VT(&value) = VT_ERROR;
-            V_ERROR(&value) = hr;
-        }
-        int wideLength = MultiByteToWideChar(CP_ACP, 0, text.c_str(), text.GetLength(), NULL, 0);
-        BSTR bstr = SysAllocStringLen(NULL, wideLength);
-        if (bstr) {
-            MultiByteToWideChar(CP_ACP, 0, text.c_str(), text.GetLength(), bstr, wideLength);
-            V_VT(&value) = VT_BSTR;
-            V_BSTR(&value) = bstr;
-        } else {
-            V_VT(&value) = VT_ERROR;
-            V_ERROR(&value) = E_OUTOFMEMORY;
-        }
+    default:
+        SetVariantText(value, text.c_str(), text.GetLength());
         VariantChangeType(&value, &value, 0, type);
         break;
-    }
     }
     return TRUE;
 }

@@ -145,14 +145,19 @@ HRESULT CDispatchMemberInfo::SetFromFuncDesc(ITypeInfo* typeInfo, const FUNCDESC
     return hr;
 }
 
+void CDispatchMemberInfo::TakeVarDesc(const VARDESC* desc, int invokeKind)
+{
+    m_dispId = desc->memid;
+    m_invokeKind = invokeKind;
+    m_bindable = FlagBit(desc->wVarFlags, VARFLAG_FBINDABLE);
+    m_requestEdit = FlagBit(desc->wVarFlags, VARFLAG_FREQUESTEDIT);
+}
+
 HRESULT CDispatchMemberInfo::SetPropertyGetFromVarDesc(ITypeInfo* typeInfo, const VARDESC* desc)
 {
     if (!typeInfo || !desc)
         return E_POINTER;
-    m_dispId = desc->memid;
-    m_invokeKind = INVOKE_PROPERTYGET;
-    m_bindable = FlagBit(desc->wVarFlags, VARFLAG_FBINDABLE);
-    m_requestEdit = FlagBit(desc->wVarFlags, VARFLAG_FREQUESTEDIT);
+    TakeVarDesc(desc, INVOKE_PROPERTYGET);
     if (m_returnType == VT_VOID)
         m_returnType = desc->elemdescVar.tdesc.vt;
     ClearParams();
@@ -163,10 +168,7 @@ HRESULT CDispatchMemberInfo::SetPropertyPutFromVarDesc(ITypeInfo* typeInfo, cons
 {
     if (!typeInfo || !desc)
         return E_POINTER;
-    m_dispId = desc->memid;
-    m_invokeKind = INVOKE_PROPERTYPUT;
-    m_bindable = FlagBit(desc->wVarFlags, VARFLAG_FBINDABLE);
-    m_requestEdit = FlagBit(desc->wVarFlags, VARFLAG_FREQUESTEDIT);
+    TakeVarDesc(desc, INVOKE_PROPERTYPUT);
     m_returnType = VT_VOID;
     HRESULT hr = ResizeParams(1);
     if (FAILED(hr))

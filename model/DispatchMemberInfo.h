@@ -35,6 +35,8 @@ private:
     void ClearParams();
     HRESULT ResizeParams(int count);
     HRESULT ReadSingleName(ITypeInfo* typeInfo, MEMBERID id);
+    // The id and flags a variable's get and put share.
+    void TakeVarDesc(const VARDESC* desc, int invokeKind);
 
     CStr m_name;
     MEMBERID m_dispId;

@@ -138,6 +138,60 @@ void LoadKeyColour(const CDataFile* file, const char* section, int& transX, int&
     }
 }
 
+void SaveKeyColour(CDataFile* file, const char* section, int transX, int transY)
+{
+    if (transX < 0)
+        return;
+    file->SetLong(section, "transX", transX);
+    file->SetLong(section, "transY", transY);
+}
+
+RECT ElementBox(const CElement& element, POINT origin)
+{
+    RECT rect = { element.m_xpos - origin.x, element.m_ypos - origin.y, 0, 0 };
+    rect.right = rect.left + element.m_width;
+    rect.bottom = rect.top + element.m_height;
+    return rect;
+}
+
+BOOL HitTestRect(const CElement& element, POINT pt)
+{
+    RECT rect = element.GetRect();
+    return PtInRect(&rect, pt);
+}
+
+HFONT CreateElementFont(HDC dc, const char* faceName, int pointSize, int weight, int italic,
+                        int underline, int strikeOut)
+{
+    return CreateFontA(-MulDiv(pointSize, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, weight,
+                       italic ? TRUE : FALSE, underline ? TRUE : FALSE, strikeOut ? TRUE : FALSE,
+                       0, 0, 0, 0, 0, faceName);
+}
+
+void DeleteFontHandle(HFONT& font)
+{
+    if (font) {
+        DeleteObject(font);
+        font = NULL;
+    }
+}
+
+void DrawElementText(HDC dc, HFONT font, COLORREF colour, const CStr& text, RECT rect,
+                     UINT format, BOOL opaque, COLORREF bgColor)
+{
+    int oldMode = 0;
+    if (opaque)
+        SetBkColor(dc, bgColor);
+    else
+        oldMode = SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    DrawTextA(dc, text, text.GetLength(), &rect, format);
+    SelectObject(dc, oldFont);
+    if (!opaque)
+        SetBkMode(dc, oldMode);
+}
+
 void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt)
 {
     VARIANT empty;

@@ -1,6 +1,7 @@
 // Small pieces the page's element classes share: property access by name
-// over a table of fields, refreshing property records from fields, and the
-// editor tree's item for an element.
+// over a table of fields, refreshing property records from fields, the
+// element's box, its font and caption, and the editor tree's item for an
+// element.
 #pragma once
 
 #include "PropertyRecord.h"
@@ -44,6 +45,26 @@ void RefreshChangedRecords(CPropertyRecordList& own, const NamedProperty* table,
 // The key colour's pixel: "transX", and "transY" only with it; without
 // "transX" both become -1.
 void LoadKeyColour(const CDataFile* file, const char* section, int& transX, int& transY);
+
+// Writes "transX" and "transY" only while transX names a pixel (0 or more).
+void SaveKeyColour(CDataFile* file, const char* section, int transX, int transY);
+
+// The element's position and own size as a rectangle, less origin (a drag
+// image's origin).
+RECT ElementBox(const CElement& element, POINT origin = POINT());
+// TRUE when pt lies in the element's GetRect.
+BOOL HitTestRect(const CElement& element, POINT pt);
+
+// A font of pointSize points on dc's device; a nonzero style int turns the
+// style on.
+HFONT CreateElementFont(HDC dc, const char* faceName, int pointSize, int weight, int italic,
+                        int underline, int strikeOut);
+// Deletes the font, left NULL.
+void DeleteFontHandle(HFONT& font);
+// The text in font and colour within rect, behind it bgColor when opaque
+// and the page's own pixels otherwise; the text colour stays set.
+void DrawElementText(HDC dc, HFONT font, COLORREF colour, const CStr& text, RECT rect,
+                     UINT format, BOOL opaque, COLORREF bgColor);
 
 // Appends the empty-valued record an element class offers for a property.
 void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt);

@@ -63,8 +63,7 @@ void CImageElement::FreeImage()
 
 BOOL CImageElement::HitTest(POINT pt) const
 {
-    RECT rect = GetRect();
-    return PtInRect(&rect, pt);
+    return HitTestRect(*this, pt);
 }
 
 RECT CImageElement::GetRect() const
@@ -83,22 +82,10 @@ RECT CImageElement::GetRect() const
 
 void CImageElement::LoadImage(BOOL skipMask)
 {
-    BOOL fresh = FALSE;
-    if (m_hPicture == NULL && !m_strSrc.IsEmpty()) {
-        CStr path = MakeMediaPathAbsolute(m_strSrc);
-        if (ContainsNoCase(m_strSrc, ".gif")) {
-            if (m_hMask) {
-                DeleteObject(m_hMask);
-                m_hMask = NULL;
-            }
-            LoadGifPicture(GetActiveViewWindow(), path, 0, &m_hPicture, &m_hMask);
-        } else if (ContainsNoCase(m_strSrc, ".jpg")) {
-            LoadJpeg(&m_hPicture, path);
-        } else {
-            m_hPicture = LoadBitmapFile(path);
-        }
-        fresh = m_hPicture != NULL;
-    }
+    BOOL fresh = LoadSourcePicture(m_strSrc, m_hPicture, m_hMask,
+                                   [this](HBITMAP* bitmap, const char* path) {
+                                       LoadJpeg(bitmap, path);
+                                   });
     if (m_hPicture) {
         GetObjectA(m_hPicture, sizeof(m_pictureSize), &m_pictureSize);
         if (m_width <= 0)
@@ -199,10 +186,8 @@ BOOL CImageElement::Draw(HDC dc)
 
 void CImageElement::DrawAt(HDC dc, POINT origin, HBITMAP dragMask)
 {
-    RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
-    rect.right = rect.left + m_width;
-    rect.bottom = rect.top + m_height;
-    DrawPictureDragImage(dc, rect, m_hPicture, m_hMask, m_pictureSize, dragMask);
+    DrawPictureDragImage(dc, ElementBox(*this, origin), m_hPicture, m_hMask, m_pictureSize,
+                         dragMask);
 }
 
 BOOL CImageElement::EditProperties(BOOL)
@@ -225,10 +210,7 @@ BOOL CImageElement::Save(CDataFile* file)
     if (!m_strSrc.IsEmpty()) {
         file->SetString(s, "src", ImportMediaFile(m_strSrc, TRUE));
         file->SetInt(s, "animated", m_animated);
-        if (m_transX >= 0) {
-            file->SetLong(s, "transX", m_transX);
-            file->SetLong(s, "transY", m_transY);
-        }
+        SaveKeyColour(file, s, m_transX, m_transY);
     } else {
         file->SetString(s, "src", "");
     }

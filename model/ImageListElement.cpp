@@ -1,7 +1,6 @@
 #include "ImageListElement.h"
 
 #include "DataFile.h"
-#include "EditorServices.h"
 #include "ElementSupport.h"
 #include "ImageUtil.h"
 
@@ -70,26 +69,12 @@ RECT CImageListElement::GetRect() const
 
 BOOL CImageListElement::HitTest(POINT pt) const
 {
-    RECT rect = GetRect();
-    return PtInRect(&rect, pt);
+    return HitTestRect(*this, pt);
 }
 
 void CImageListElement::LoadImage(BOOL skipMask)
 {
-    BOOL fresh = FALSE;
-    if (m_hPicture == NULL && !m_strSrc.IsEmpty()) {
-        CStr path = MakeMediaPathAbsolute(m_strSrc);
-        if (ContainsNoCase(m_strSrc, ".gif")) {
-            if (m_hMask) {
-                DeleteObject(m_hMask);
-                m_hMask = NULL;
-            }
-            LoadGifPicture(GetActiveViewWindow(), path, 0, &m_hPicture, &m_hMask);
-        } else {
-            m_hPicture = LoadBitmapFile(path);
-        }
-        fresh = m_hPicture != NULL;
-    }
+    BOOL fresh = LoadSourcePicture(m_strSrc, m_hPicture, m_hMask);
     if (m_hPicture == NULL)
         return;
     GetObjectA(m_hPicture, sizeof(m_pictureSize), &m_pictureSize);
@@ -121,10 +106,8 @@ BOOL CImageListElement::Draw(HDC dc)
 
 void CImageListElement::DrawAt(HDC dc, POINT origin, HBITMAP dragMask)
 {
-    RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
-    rect.right = rect.left + m_width;
-    rect.bottom = rect.top + m_height;
-    DrawPictureDragImage(dc, rect, m_hPicture, m_hMask, m_pictureSize, dragMask);
+    DrawPictureDragImage(dc, ElementBox(*this, origin), m_hPicture, m_hMask, m_pictureSize,
+                         dragMask);
 }
 
 static CStr FrameSectionName(const CStr& section, int index)
@@ -141,10 +124,7 @@ BOOL CImageListElement::Save(CDataFile* file)
     const char* s = m_strSectionName;
     file->SetString(s, "src", m_strSrc);
     file->SetInt(s, "frame", m_frame);
-    if (m_transX >= 0) {
-        file->SetLong(s, "transX", m_transX);
-        file->SetLong(s, "transY", m_transY);
-    }
+    SaveKeyColour(file, s, m_transX, m_transY);
     for (size_t i = 0; i < m_frames.size(); ++i) {
         RECT f = m_frames[i];
         CStr section = FrameSectionName(m_strSectionName, (int)i);

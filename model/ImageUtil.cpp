@@ -1,5 +1,6 @@
 #include "ImageUtil.h"
 
+#include "EditorServices.h"
 #include "giflib32.h"
 
 #include <string.h>
@@ -31,6 +32,26 @@ BOOL LoadGifPicture(HWND window, const char* path, int option, HBITMAP* picture,
     else if (madeMask)
         DeleteObject(madeMask);
     return made != NULL;
+}
+
+BOOL LoadSourcePicture(const char* src, HBITMAP& picture, HBITMAP& mask,
+                       const std::function<void(HBITMAP*, const char*)>& loadJpeg)
+{
+    if (picture != NULL || src == NULL || *src == '\0')
+        return FALSE;
+    CStr path = MakeMediaPathAbsolute(src);
+    if (ContainsNoCase(src, ".gif")) {
+        if (mask) {
+            DeleteObject(mask);
+            mask = NULL;
+        }
+        LoadGifPicture(GetActiveViewWindow(), path, 0, &picture, &mask);
+    } else if (loadJpeg && ContainsNoCase(src, ".jpg")) {
+        loadJpeg(&picture, path);
+    } else {
+        picture = LoadBitmapFile(path);
+    }
+    return picture != NULL;
 }
 
 void StretchPicture(HDC dc, HDC memory, const RECT& target, HBITMAP picture, HBITMAP mask,

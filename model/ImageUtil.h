@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // TRUE when text holds part, ignoring case; with afterFirst, only at a
 // position after its first character.
 BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst = FALSE);
@@ -14,6 +16,13 @@ BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst = FALSE)
 // A GIF file through giflib32 (the third bitmap is deleted at once); the
 // mask may come back NULL.
 BOOL LoadGifPicture(HWND window, const char* path, int option, HBITMAP* picture, HBITMAP* mask);
+
+// A picture element's source, loaded when it has no picture yet: a GIF
+// through giflib32 (its mask taking the place of the one held), a ".jpg"
+// through loadJpeg when one is given, any other file as a bitmap file. TRUE
+// when a picture was loaded now: only such a picture may be keyed.
+BOOL LoadSourcePicture(const char* src, HBITMAP& picture, HBITMAP& mask,
+                       const std::function<void(HBITMAP*, const char*)>& loadJpeg = nullptr);
 
 // Draws picture (and its mask first, when there is one) from the source
 // rectangle into the destination rectangle through a memory context.

@@ -26,14 +26,12 @@ CElement* CKeptElement::Clone() const
 
 RECT CKeptElement::GetRect() const
 {
-    RECT rect = { m_xpos, m_ypos, m_xpos + m_width, m_ypos + m_height };
-    return rect;
+    return ElementBox(*this);
 }
 
 BOOL CKeptElement::HitTest(POINT pt) const
 {
-    RECT rect = GetRect();
-    return PtInRect(&rect, pt);
+    return HitTestRect(*this, pt);
 }
 
 void CKeptElement::Capture(const CDataFile& file)

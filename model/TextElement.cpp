@@ -52,14 +52,12 @@ CElement* CTextElement::Clone() const
 
 BOOL CTextElement::HitTest(POINT pt) const
 {
-    RECT rect = GetRect();
-    return PtInRect(&rect, pt);
+    return HitTestRect(*this, pt);
 }
 
 RECT CTextElement::GetRect() const
 {
-    RECT rect = { m_xpos, m_ypos, m_xpos + m_width, m_ypos + m_height };
-    return rect;
+    return ElementBox(*this);
 }
 
 BOOL CTextElement::EditProperties(BOOL)
@@ -76,10 +74,7 @@ BOOL CTextElement::ChooseProperties(CPropertyRecordList&)
 
 void CTextElement::ReleaseFont()
 {
-    if (m_hFont) {
-        DeleteObject(m_hFont);
-        m_hFont = NULL;
-    }
+    DeleteFontHandle(m_hFont);
 }
 
 void CTextElement::UpdateFormat()
@@ -103,9 +98,8 @@ void CTextElement::UpdateFormat()
 
 HFONT CTextElement::MakeFont(HDC dc) const
 {
-    return CreateFontA(-MulDiv(m_fontSize, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
-                       m_fontWeight, m_fontItalic ? TRUE : FALSE, m_fontUnderline ? TRUE : FALSE,
-                       m_fontStrikeOut ? TRUE : FALSE, 0, 0, 0, 0, 0, m_strFontName);
+    return CreateElementFont(dc, m_strFontName, m_fontSize, m_fontWeight, m_fontItalic,
+                             m_fontUnderline, m_fontStrikeOut);
 }
 
 BOOL CTextElement::Draw(HDC dc)
@@ -126,50 +120,32 @@ BOOL CTextElement::Draw(HDC dc)
         BlendColorIntoRect(dc, m_xpos, m_ypos, w, h, GetRValue(m_bgColor), GetGValue(m_bgColor),
                            GetBValue(m_bgColor), m_bgTransparency);
     }
-    int oldMode = 0;
-    BOOL opaque = m_bgTransparency >= 1;
-    if (opaque)
-        SetBkColor(dc, m_bgColor);
-    else
-        oldMode = SetBkMode(dc, TRANSPARENT);
     if (m_hFont == NULL)
         m_hFont = MakeFont(dc);
-    SetTextColor(dc, m_fontColor);
-    HGDIOBJ oldFont = SelectObject(dc, m_hFont);
-    DrawTextA(dc, m_strText, m_strText.GetLength(), &rect, m_format);
-    if (!opaque)
-        SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
+    DrawElementText(dc, m_hFont, m_fontColor, m_strText, rect, m_format, m_bgTransparency >= 1,
+                    m_bgColor);
     RestoreDC(dc, saved);
     return TRUE;
 }
 
 void CTextElement::DrawAt(HDC dc, POINT origin, HBITMAP mask)
 {
-    RECT rect = { m_xpos - origin.x, m_ypos - origin.y, 0, 0 };
-    rect.right = rect.left + m_width;
-    rect.bottom = rect.top + m_height;
+    RECT rect = ElementBox(*this, origin);
     HFONT font = MakeFont(dc);
     HBRUSH brush = CreateSolidBrush(m_bgColor);
 
-    SetTextColor(dc, m_fontColor);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    int oldMode = SetBkMode(dc, TRANSPARENT);
     FillRect(dc, &rect, brush);
-    RECT textRect = rect;
-    DrawTextA(dc, m_strText, m_strText.GetLength(), &textRect, m_format);
-    SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
+    DrawElementText(dc, font, m_fontColor, m_strText, rect, m_format, FALSE, m_bgColor);
 
     if (mask) {
         HGDIOBJ image = SelectObject(dc, mask);
-        oldFont = SelectObject(dc, font);
+        HGDIOBJ oldFont = SelectObject(dc, font);
         if (m_bgTransparency >= 0.4) {
             FillRect(dc, &rect, (HBRUSH)GetStockObject(BLACK_BRUSH));
         } else {
             COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
             SetTextColor(dc, RGB(0, 0, 0));
-            textRect = rect;
+            RECT textRect = rect;
             DrawTextA(dc, m_strText, m_strText.GetLength(), &textRect, m_format);
             SetBkColor(dc, oldBack);
         }
@@ -243,9 +219,9 @@ BOOL CTextElement::AddToTree(HWND tree, HTREEITEM parentItem)
     return TRUE;
 }
 
-int CTextElement::AccessProperty(const char* name, VARIANT& value, BOOL put)
+std::vector<NamedProperty> CTextElement::TextFields()
 {
-    const NamedProperty table[] = {
+    return {
         { "text", PropText, &m_strText },
         { "fontName", PropText, &m_strFontName },
         { "fontColor", PropColour, &m_fontColor },
@@ -254,37 +230,28 @@ int CTextElement::AccessProperty(const char* name, VARIANT& value, BOOL put)
         { "fontItalic", PropFlag, &m_fontItalic },
         { "fontUnderline", PropFlag, &m_fontUnderline },
         { "fontStrikeOut", PropFlag, &m_fontStrikeOut },
-        { "width", PropInt, &m_width },
-        { "height", PropInt, &m_height },
+        { "singleline", PropFlag, &m_singleline },
         { "bgColor", PropColour, &m_bgColor },
         { "bgTransparency", PropReal, &m_bgTransparency },
         { "justification", PropText, &m_strJustification },
         { "vjustification", PropText, &m_strVJustification },
-        { "singleline", PropFlag, &m_singleline },
-        { "cursor", PropText, &m_strCursor },
     };
-    return AccessNamedProperty(this, table, sizeof(table) / sizeof(table[0]), name, value, put);
+}
+
+int CTextElement::AccessProperty(const char* name, VARIANT& value, BOOL put)
+{
+    std::vector<NamedProperty> table = TextFields();
+    table.push_back({ "width", PropInt, &m_width });
+    table.push_back({ "height", PropInt, &m_height });
+    table.push_back({ "cursor", PropText, &m_strCursor });
+    return AccessNamedProperty(this, table.data(), (int)table.size(), name, value, put);
 }
 
 void CTextElement::UpdatePropertyList(CPropertyRecordList& list)
 {
     int moveable = m_bMouseMoveable ? 1 : 0;
-    const NamedProperty table[] = {
-        { "text", PropText, &m_strText },
-        { "fontName", PropText, &m_strFontName },
-        { "fontColor", PropColour, &m_fontColor },
-        { "fontSize", PropInt, &m_fontSize },
-        { "fontWeight", PropInt, &m_fontWeight },
-        { "fontItalic", PropFlag, &m_fontItalic },
-        { "fontUnderline", PropFlag, &m_fontUnderline },
-        { "fontStrikeOut", PropFlag, &m_fontStrikeOut },
-        { "singleline", PropFlag, &m_singleline },
-        { "bgColor", PropColour, &m_bgColor },
-        { "bgTransparency", PropReal, &m_bgTransparency },
-        { "justification", PropText, &m_strJustification },
-        { "vjustification", PropText, &m_strVJustification },
-        { "mouseMoveable", PropFlag, &moveable },
-    };
-    RefreshChangedRecords(m_properties, table, sizeof(table) / sizeof(table[0]));
+    std::vector<NamedProperty> table = TextFields();
+    table.push_back({ "mouseMoveable", PropFlag, &moveable });
+    RefreshChangedRecords(m_properties, table.data(), (int)table.size());
     CScriptableObject::UpdatePropertyList(list);
 }

@@ -4,6 +4,10 @@
 
 #include "ScriptableObject.h"
 
+#include <vector>
+
+struct NamedProperty;
+
 class CTextElement : public CScriptableObject
 {
 public:
@@ -48,5 +52,7 @@ public:
 
 private:
     HFONT MakeFont(HDC dc) const;
+    // The fields both by-name tables reach.
+    std::vector<NamedProperty> TextFields();
     CTextElement& operator=(const CTextElement&);
 };

@@ -1,5 +1,7 @@
 #include "ConditionRecords.h"
 
+#include "StringKeys.h"
+
 CIfWhileRecord::CIfWhileRecord()
     : op(0)
 {
@@ -15,10 +17,7 @@ BOOL CIfWhileRecord::Save(CDataFile& file, const char* section) const
         return TRUE;
     }
     file.SetString(section, "leftName", leftName);
-    if (!constValue.IsEmpty())
-        file.SetString(section, "constValue", constValue);
-    else
-        file.SetString(section, "rightName", rightName);
+    SaveEitherStringKey(file, section, "constValue", constValue, "rightName", rightName);
     file.SetInt(section, "operator", op);
     return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "DataFileActionRecords.h"
 
+#include "StringKeys.h"
+
 CStr GetTemporaryFolder()
 {
     CStr folder;
@@ -65,19 +67,15 @@ BOOL CSaveToFileRecord::Save(CDataFile& file, const char* section, const char* t
     if (!section)
         return FALSE;
     SaveDataFilePath(file, section, path, tempFolder);
-    file.SetString(section, "key", key);
-    file.SetString(section, "variable", variable);
-    file.SetString(section, "value", value);
-    return TRUE;
+    return SaveStringKeys(file, section,
+                          { { "key", &key }, { "variable", &variable }, { "value", &value } });
 }
 
 BOOL CSaveToFileRecord::Load(const CDataFile& file, const char* section, const char* tempFolder)
 {
     LoadDataFilePath(file, section, path, tempFolder);
-    file.GetString(section, "key", key);
-    file.GetString(section, "variable", variable);
-    file.GetString(section, "value", value);
-    return TRUE;
+    return LoadStringKeys(file, section,
+                          { { "key", &key }, { "variable", &variable }, { "value", &value } });
 }
 
 BOOL CReadFromFileRecord::Save(CDataFile& file, const char* section, const char* tempFolder) const
@@ -85,15 +83,11 @@ BOOL CReadFromFileRecord::Save(CDataFile& file, const char* section, const char*
     if (!section)
         return FALSE;
     SaveDataFilePath(file, section, path, tempFolder);
-    file.SetString(section, "key", key);
-    file.SetString(section, "variable", variable);
-    return TRUE;
+    return SaveStringKeys(file, section, { { "key", &key }, { "variable", &variable } });
 }
 
 BOOL CReadFromFileRecord::Load(const CDataFile& file, const char* section, const char* tempFolder)
 {
     LoadDataFilePath(file, section, path, tempFolder);
-    file.GetString(section, "key", key);
-    file.GetString(section, "variable", variable);
-    return TRUE;
+    return LoadStringKeys(file, section, { { "key", &key }, { "variable", &variable } });
 }

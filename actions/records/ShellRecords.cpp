@@ -1,5 +1,7 @@
 #include "ShellRecords.h"
 
+#include "StringKeys.h"
+
 BOOL CPathRecord::Save(CDataFile& file, const char* section) const
 {
     return file.SetString(section, "path", path);
@@ -13,16 +15,10 @@ BOOL CPathRecord::Load(const CDataFile& file, const char* section)
 
 BOOL CRunProgramRecord::Save(CDataFile& file, const char* section) const
 {
-    if (!section)
-        return FALSE;
-    file.SetString(section, "path", path);
-    file.SetString(section, "parameters", parameters);
-    return TRUE;
+    return SaveStringKeys(file, section, { { "path", &path }, { "parameters", &parameters } });
 }
 
 BOOL CRunProgramRecord::Load(const CDataFile& file, const char* section)
 {
-    file.GetString(section, "path", path);
-    file.GetString(section, "parameters", parameters);
-    return TRUE;
+    return LoadStringKeys(file, section, { { "path", &path }, { "parameters", &parameters } });
 }

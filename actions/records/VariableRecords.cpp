@@ -1,5 +1,14 @@
 #include "VariableRecords.h"
 
+#include "StringKeys.h"
+
+// The value and then its type, as both variable actions store them.
+static void SaveValue(CDataFile& file, const char* section, const CStoredVariant& value)
+{
+    file.SetVariant(section, "value", value.Get());
+    file.SetVarType(section, "valueType", value.Type());
+}
+
 CCreateVariableRecord::CCreateVariableRecord()
     : scope(0)
 {
@@ -9,18 +18,15 @@ BOOL CCreateVariableRecord::Save(CDataFile& file, const char* section) const
 {
     if (!section)
         return FALSE;
-    file.SetString(section, "varName", varName);
-    file.SetString(section, "owner", owner);
+    SaveStringKeys(file, section, { { "varName", &varName }, { "owner", &owner } });
     file.SetLong(section, "scope", scope);
-    file.SetVariant(section, "value", value.Get());
-    file.SetVarType(section, "valueType", value.Type());
+    SaveValue(file, section, value);
     return TRUE;
 }
 
 BOOL CCreateVariableRecord::Load(const CDataFile& file, const char* section)
 {
-    file.GetString(section, "varName", varName);
-    file.GetString(section, "owner", owner);
+    LoadStringKeys(file, section, { { "varName", &varName }, { "owner", &owner } });
     scope = 0;
     file.GetLong(section, "scope", scope);
     VARTYPE type = VT_BSTR;
@@ -38,19 +44,16 @@ BOOL CModifyVariableRecord::Save(CDataFile& file, const char* section) const
 {
     if (!section)
         return FALSE;
-    file.SetString(section, "mainOp", mainOp);
-    file.SetString(section, "targetVar", targetVar);
-    file.SetString(section, "srcVar", srcVar);
-    file.SetVariant(section, "value", value.Get());
-    file.SetVarType(section, "valueType", value.Type());
+    SaveStringKeys(file, section,
+                   { { "mainOp", &mainOp }, { "targetVar", &targetVar }, { "srcVar", &srcVar } });
+    SaveValue(file, section, value);
     return TRUE;
 }
 
 BOOL CModifyVariableRecord::Load(const CDataFile& file, const char* section)
 {
-    file.GetString(section, "mainOp", mainOp);
-    file.GetString(section, "targetVar", targetVar);
-    file.GetString(section, "srcVar", srcVar);
+    LoadStringKeys(file, section,
+                   { { "mainOp", &mainOp }, { "targetVar", &targetVar }, { "srcVar", &srcVar } });
     VARTYPE type = VT_EMPTY;
     if (file.GetVarType(section, "valueType", type))
         file.GetVariant(section, "value", type, value.Get());

@@ -1,19 +1,15 @@
 #include "WindowScriptRecords.h"
 
+#include "StringKeys.h"
+
 BOOL CInternalCommandRecord::Save(CDataFile& file, const char* section) const
 {
-    if (!section)
-        return FALSE;
-    file.SetString(section, "command", command);
-    file.SetString(section, "parameters", parameters);
-    return TRUE;
+    return SaveStringKeys(file, section, { { "command", &command }, { "parameters", &parameters } });
 }
 
 BOOL CInternalCommandRecord::Load(const CDataFile& file, const char* section)
 {
-    file.GetString(section, "command", command);
-    file.GetString(section, "parameters", parameters);
-    return TRUE;
+    return LoadStringKeys(file, section, { { "command", &command }, { "parameters", &parameters } });
 }
 
 CPostMessageRecord::CPostMessageRecord()

@@ -1,5 +1,7 @@
 #include "VariantHelpers.h"
 
+#include <string.h>
+
 namespace {
 
 struct VarTypeNameRow
@@ -99,20 +101,23 @@ CStr VariantToText(const VARIANT& value)
 
 void SetVariantText(VARIANT& value, const char* text)
 {
+    SetVariantText(value, text, text ? (int)strlen(text) : 0);
+}
+
+void SetVariantText(VARIANT& value, const char* text, int length)
+{
     // Overwritten without clearing, a VARIANT holding a BSTR would leak it.
     VariantClear(&value);
-    if (text == NULL)
-        text = "";
-    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
-    BSTR bstr = SysAllocStringLen(NULL, length > 0 ? length - 1 : 0);
+    int wideLength = length > 0 ? MultiByteToWideChar(CP_ACP, 0, text, length, NULL, 0) : 0;
+    BSTR bstr = SysAllocStringLen(NULL, wideLength);
     if (bstr == NULL)
     {
         value.vt = VT_ERROR;
         value.scode = E_OUTOFMEMORY;
         return;
     }
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text, -1, bstr, length);
+    if (wideLength > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, length, bstr, wideLength);
     value.vt = VT_BSTR;
     value.bstrVal = bstr;
 }

@@ -17,3 +17,5 @@ CStr VariantToText(const VARIANT& value);
 // Replaces the value with the text (NULL: empty) as a VT_BSTR; VT_ERROR
 // holding E_OUTOFMEMORY when the string cannot be made.
 void SetVariantText(VARIANT& value, const char* text);
+// The same for length bytes of text, NUL bytes among them kept.
+void SetVariantText(VARIANT& value, const char* text, int length);

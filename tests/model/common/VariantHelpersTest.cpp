@@ -136,3 +136,30 @@ TEST(VariantHelpers, VariantToText)
     EXPECT_EQ(std::wstring(L"hello world"), text);
     SysFreeString(text);
 }
+
+TEST(VariantHelpers, SetVariantTextKeepsEveryByteGiven)
+{
+    const struct {
+        const char* name;
+        const char* text;
+        int length;
+        const wchar_t* wide;
+        UINT wideLength;
+    } rows[] = {
+        { "plain", "abc", 3, L"abc", 3 },
+        { "part of a text", "abcdef", 2, L"ab", 2 },
+        { "NUL inside", "a\0b", 3, L"a\0b", 3 },
+        { "empty", "", 0, L"", 0 },
+        { "no text", NULL, 0, L"", 0 },
+    };
+    for (const auto& row : rows) {
+        VARIANT value;
+        VariantInit(&value);
+        SetVariantText(value, "held before");
+        SetVariantText(value, row.text, row.length);
+        ASSERT_EQ(VT_BSTR, V_VT(&value)) << row.name;
+        ASSERT_EQ(row.wideLength, SysStringLen(V_BSTR(&value))) << row.name;
+        EXPECT_EQ(0, memcmp(row.wide, V_BSTR(&value), row.wideLength * sizeof(wchar_t))) << row.name;
+        VariantClear(&value);
+    }
+}
