@@ -1,5 +1,7 @@
 #include "AppBarSettings.h"
 
+#include "RegistryText.h"
+
 #include <shellapi.h>
 #include <string.h>
 
@@ -18,9 +20,12 @@ public:
         if (m_key)
             RegCloseKey(m_key);
     }
-    // Read access is all the page needs: a key open to reading only (or a
+    // Querying is all the page needs: a key open to reading only (or a
     // user without write rights) would otherwise lose its settings.
-    BOOL Open(const char* name) { return RegOpenKeyExA(HKEY_CURRENT_USER, name, 0, KEY_READ, &m_key) == ERROR_SUCCESS; }
+    BOOL Open(const char* name)
+    {
+        return RegOpenKeyExA(HKEY_CURRENT_USER, name, 0, KEY_QUERY_VALUE, &m_key) == ERROR_SUCCESS;
+    }
 
     void ReadFlag(const char* name, BOOL& value) const
     {
@@ -35,15 +40,7 @@ public:
     // A text of at most kPositionBytes; a longer one counts as missing.
     void ReadPosition(CStr& value) const
     {
-        char text[kPositionBytes + 1] = {};
-        DWORD type = 0;
-        DWORD size = kPositionBytes;
-        if (RegQueryValueExA(m_key, "Position", NULL, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS &&
-            type == REG_SZ)
-        {
-            text[size < kPositionBytes ? size : kPositionBytes] = '\0';
-            value = text;
-        }
+        Tarvex::ReadRegistryText(m_key, "Position", kPositionBytes, value, Tarvex::RegistryPlainTextOnly);
     }
 
 private:

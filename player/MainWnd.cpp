@@ -483,18 +483,18 @@ void CMainWnd::OnInstanceNotify()
 
 void CMainWnd::OnNextPage()
 {
-    CDataFile* next = m_archive.Next(m_currentFile);
-    if (next)
-        ChangeToPage(CStr(next->m_name));
-    else
-        ShowAndRedraw();
+    ChangeToNeighbour(m_archive.Next(m_currentFile));
 }
 
 void CMainWnd::OnPrevPage()
 {
-    CDataFile* previous = m_archive.Previous(m_currentFile);
-    if (previous)
-        ChangeToPage(CStr(previous->m_name));
+    ChangeToNeighbour(m_archive.Previous(m_currentFile));
+}
+
+void CMainWnd::ChangeToNeighbour(CDataFile* neighbour)
+{
+    if (neighbour)
+        ChangeToPage(CStr(neighbour->m_name));
     else
         ShowAndRedraw();
 }

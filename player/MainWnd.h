@@ -118,6 +118,8 @@ private:
 
     // The steps that page changes share: select, apply, show.
     void ChangeToPage(const char* name);
+    // The neighbouring page when there is one; else the current page again.
+    void ChangeToNeighbour(CDataFile* neighbour);
     void ReapplyOrClose();
     void ShowAndRedraw();
 

@@ -82,31 +82,10 @@ void AppendLine(CDataFile* file, std::string& line)
     line.clear();
 }
 
-// The content is read by its byte count and cut at every LF, so a stored
-// line of any length comes back whole and a count of 0 reads nothing.
-void ReadRecordLines(gzFile stream, DWORD count, CDataFile* file)
-{
-    std::string line;
-    char piece[1024];
-    while (count > 0)
-    {
-        unsigned want = count < sizeof(piece) ? (unsigned)count : (unsigned)sizeof(piece);
-        int read = gzread(stream, piece, want);
-        if (read <= 0)
-            break;
-        count -= (DWORD)read;
-        for (int i = 0; i < read; ++i)
-        {
-            line += piece[i];
-            if (piece[i] == '\n')
-                AppendLine(file, line);
-        }
-    }
-    if (!line.empty())
-        AppendLine(file, line);
-}
-
-void SkipBytes(gzFile stream, DWORD count)
+// Reads count bytes in pieces, handing each piece on; stops early at the end
+// of the stream or on an error.
+template <class Use>
+void ReadPieces(gzFile stream, DWORD count, Use use)
 {
     char piece[1024];
     while (count > 0)
@@ -116,7 +95,30 @@ void SkipBytes(gzFile stream, DWORD count)
         if (read <= 0)
             return;
         count -= (DWORD)read;
+        use(piece, read);
     }
+}
+
+// The content is read by its byte count and cut at every LF, so a stored
+// line of any length comes back whole and a count of 0 reads nothing.
+void ReadRecordLines(gzFile stream, DWORD count, CDataFile* file)
+{
+    std::string line;
+    ReadPieces(stream, count, [&](const char* piece, int read) {
+        for (int i = 0; i < read; ++i)
+        {
+            line += piece[i];
+            if (piece[i] == '\n')
+                AppendLine(file, line);
+        }
+    });
+    if (!line.empty())
+        AppendLine(file, line);
+}
+
+void SkipBytes(gzFile stream, DWORD count)
+{
+    ReadPieces(stream, count, [](const char*, int) {});
 }
 
 } // namespace

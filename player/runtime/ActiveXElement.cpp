@@ -109,12 +109,6 @@ RECT CActiveXElement::GetRect() const
     return rect;
 }
 
-BOOL CActiveXElement::HitTest(POINT point) const
-{
-    RECT rect = GetRect();
-    return PtInRect(&rect, point);
-}
-
 BOOL CActiveXElement::Load(const CDataFile& file)
 {
     const char* section = m_sectionName;

@@ -26,7 +26,6 @@ public:
     ~CActiveXElement() override;
 
     CElement* Clone() const override { return new CActiveXElement(*this); }
-    BOOL HitTest(POINT point) const override;
     RECT GetRect() const override;
     // "width", "height", "controlName" then "CLSID" (the later wins),
     // "dropTarget", the scriptable keys; then the control is created in the

@@ -44,14 +44,8 @@ int CCallActiveXMethodAction::Execute()
         VARIANT& argument = arguments[count - 1 - i];
         VariantInit(&argument);
         CVariable* variable = parameter.varName.IsEmpty() ? NULL : LookupVariable(parameter.varName);
-        if (variable && variable->value.vt == VT_BSTR)
-        {
-            CStr text = VariantText(variable->value);
-            SubstituteVariables(text);
-            SetVariantText(argument, text);
-        }
-        else if (variable)
-            CopyVariantInto(argument, variable->value);
+        if (variable)
+            CopyVariantSubstituted(argument, variable->value);
         else
             SetVariantText(argument, parameter.constValue);
     }

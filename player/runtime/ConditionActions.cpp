@@ -102,32 +102,16 @@ BOOL EvaluateCondition(const VARIANT& left, const VARIANT& right, int op)
     BOOL result = FALSE;
     if (SUCCEEDED(hr))
     {
-        switch (op)
-        {
-        case 0:
+        // The orders that satisfy each comparing operator, from 2 on.
+        static const int kOperatorOrders[] = { OrderEqual, OrderLess, OrderLess | OrderEqual, OrderGreater,
+                                               OrderGreater | OrderEqual };
+        const int operators = (int)(sizeof(kOperatorOrders) / sizeof(kOperatorOrders[0]));
+        if (op == 0)
             result = !IsTrue(leftValue);
-            break;
-        case 1:
+        else if (op == 1)
             result = IsTrue(leftValue);
-            break;
-        case 2:
-            result = (CompareVariants(leftValue, rightValue) & OrderEqual) != 0;
-            break;
-        case 3:
-            result = (CompareVariants(leftValue, rightValue) & OrderLess) != 0;
-            break;
-        case 4:
-            result = (CompareVariants(leftValue, rightValue) & (OrderLess | OrderEqual)) != 0;
-            break;
-        case 5:
-            result = (CompareVariants(leftValue, rightValue) & OrderGreater) != 0;
-            break;
-        case 6:
-            result = (CompareVariants(leftValue, rightValue) & (OrderGreater | OrderEqual)) != 0;
-            break;
-        default:
-            break;
-        }
+        else if (op >= 2 && op < 2 + operators)
+            result = (CompareVariants(leftValue, rightValue) & kOperatorOrders[op - 2]) != 0;
     }
     VariantClear(&leftValue);
     VariantClear(&rightValue);

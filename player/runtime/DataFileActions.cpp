@@ -9,6 +9,14 @@ namespace {
 
 const char kValueSection[] = "QNDL Archive";
 
+template <class Record>
+void LoadVariableFileRecord(Record& record, const CDataFile& file, const char* section)
+{
+    CStr folder = GetTemporaryFolder();
+    record.Load(file, section, folder);
+    record.path = LoadVariableFilePath(file, section);
+}
+
 } // namespace
 
 CStr LoadVariableFilePath(const CDataFile& file, const char* section)
@@ -32,9 +40,7 @@ CSaveToFileAction::CSaveToFileAction(const char* typeName, const char* section, 
 
 void CSaveToFileAction::LoadAction(const CDataFile& file, const char* section)
 {
-    CStr folder = GetTemporaryFolder();
-    m_record.Load(file, section, folder);
-    m_record.path = LoadVariableFilePath(file, section);
+    LoadVariableFileRecord(m_record, file, section);
 }
 
 int CSaveToFileAction::Execute()
@@ -61,9 +67,7 @@ CReadFromFileAction::CReadFromFileAction(const char* typeName, const char* secti
 
 void CReadFromFileAction::LoadAction(const CDataFile& file, const char* section)
 {
-    CStr folder = GetTemporaryFolder();
-    m_record.Load(file, section, folder);
-    m_record.path = LoadVariableFilePath(file, section);
+    LoadVariableFileRecord(m_record, file, section);
 }
 
 int CReadFromFileAction::Execute()

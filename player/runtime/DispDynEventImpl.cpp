@@ -10,7 +10,7 @@
 
 namespace Tarvex {
 
-DispDynEventImpl::DispDynEventImpl(CActiveXElement* owner) : m_refs(1), m_owner(owner), m_cookie(kNoConnection)
+DispDynEventImpl::DispDynEventImpl(CActiveXElement* owner) : m_owner(owner), m_cookie(kNoConnection)
 {
 }
 
@@ -18,47 +18,10 @@ DispDynEventImpl::~DispDynEventImpl()
 {
 }
 
-STDMETHODIMP DispDynEventImpl::QueryInterface(REFIID iid, void** object)
+BOOL DispDynEventImpl::AnswersInterface(REFIID iid) const
 {
-    if (!object)
-        return E_POINTER;
     const GUID& events = m_eventMembers.GetGuid();
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        (!IsEqualGUID(events, GUID_NULL) && IsEqualIID(iid, events)))
-    {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = NULL;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) DispDynEventImpl::AddRef()
-{
-    return (ULONG)InterlockedIncrement(&m_refs);
-}
-
-STDMETHODIMP_(ULONG) DispDynEventImpl::Release()
-{
-    LONG refs = InterlockedDecrement(&m_refs);
-    if (refs == 0)
-        delete this;
-    return (ULONG)refs;
-}
-
-STDMETHODIMP DispDynEventImpl::GetTypeInfoCount(UINT* count)
-{
-    (void)count;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP DispDynEventImpl::GetTypeInfo(UINT index, LCID locale, ITypeInfo** info)
-{
-    (void)index;
-    (void)locale;
-    (void)info;
-    return E_NOTIMPL;
+    return !IsEqualGUID(events, GUID_NULL) && IsEqualIID(iid, events);
 }
 
 STDMETHODIMP DispDynEventImpl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids)

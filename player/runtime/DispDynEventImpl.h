@@ -5,14 +5,13 @@
 #pragma once
 
 #include "DispatchInterfaceInfo.h"
-
-#include <ole2.h>
+#include "DispatchObject.h"
 
 namespace Tarvex {
 
 class CActiveXElement;
 
-class DispDynEventImpl : public IDispatch
+class DispDynEventImpl : public CDispatchObject
 {
 public:
     // The cookie of a sink that is not connected.
@@ -21,12 +20,6 @@ public:
     // One reference, the caller's.
     explicit DispDynEventImpl(CActiveXElement* owner);
 
-    // IUnknown, IDispatch and the control's event interface.
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
     // Runs the owner's script of the event; E_INVALIDARG without params.
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
@@ -43,12 +36,13 @@ public:
     DWORD GetCookie() const { return m_cookie; }
     const CDispatchInterfaceInfo& GetEventMembers() const { return m_eventMembers; }
 
-private:
-    virtual ~DispDynEventImpl();
-    DispDynEventImpl(const DispDynEventImpl&);
-    DispDynEventImpl& operator=(const DispDynEventImpl&);
+protected:
+    // Also the control's event interface.
+    BOOL AnswersInterface(REFIID iid) const override;
 
-    LONG m_refs;
+private:
+    ~DispDynEventImpl() override;
+
     CActiveXElement* m_owner;
     CDispatchInterfaceInfo m_eventMembers;
     DWORD m_cookie;

@@ -2,42 +2,15 @@
 
 #include "ImpIDataObject.h"
 #include "ImpIDropSource.h"
+#include "RegistryText.h"
 
 #include <new>
-#include <vector>
 
 namespace Tarvex {
 
 namespace {
 
-// The text of a value under HKEY_CURRENT_USER\key; FALSE when it cannot be read.
-BOOL ReadRegistryPath(const char* key, const char* valueName, CStr& text)
-{
-    HKEY opened = NULL;
-    // Only read: asking for full access fails on a key the user may only read.
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return FALSE;
-    BOOL done = FALSE;
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(opened, valueName, NULL, &type, NULL, &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && size <= 65536)
-    {
-        // One byte more than stored: a value written without its zero
-        // would otherwise be read past its end.
-        std::vector<char> buffer(size + 1, '\0');
-        DWORD read = size;
-        if (RegQueryValueExA(opened, valueName, NULL, &type, reinterpret_cast<BYTE*>(&buffer[0]), &read) ==
-                ERROR_SUCCESS && read <= size)
-        {
-            buffer[read] = '\0';
-            text = &buffer[0];
-            done = TRUE;
-        }
-    }
-    RegCloseKey(opened);
-    return done;
-}
+const DWORD kRegistryPathBytes = 65536;
 
 } // namespace
 
@@ -56,20 +29,8 @@ CDragAction::~CDragAction()
 
 void CDragAction::LoadAction(const CDataFile& file, const char* section)
 {
-    CStr flag;
-    file.GetString(section, "flag", flag);
-    if (flag == "registry")
-    {
-        CStr key;
-        CStr valueName;
-        file.GetString(section, "registryKey", key);
-        file.GetString(section, "registryValueName", valueName);
-        ReadRegistryPath(key, valueName, m_path);
-    }
-    else
-    {
+    if (!ReadActionRegistryText(file, section, kRegistryPathBytes, m_path))
         file.GetString(section, "path", m_path);
-    }
 }
 
 int CDragAction::Execute()

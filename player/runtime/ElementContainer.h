@@ -16,6 +16,8 @@ public:
 
     // "width", "height", then the scriptable part.
     BOOL Load(const CDataFile& file) override;
+    // Never the container itself: only its children are hit.
+    BOOL HitTest(POINT point) const override { (void)point; return FALSE; }
     // Every loaded child draws, in list order (later ones on top).
     BOOL Draw(const CDrawContext& context) override;
     // Sets the child's parent, appends it and renames the children.

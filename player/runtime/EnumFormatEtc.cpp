@@ -26,7 +26,7 @@ void FreeFormatEtc(FORMATETC& format)
 }
 
 CEnumFormatEtc::CEnumFormatEtc(const FORMATETC* formats, ULONG count, ULONG position)
-    : m_references(0), m_position(0)
+    : CComObjectBase<IEnumFORMATETC, IID_IEnumFORMATETC>(0), m_position(0)
 {
     m_formats.reserve(count);
     for (ULONG i = 0; i < count; ++i)
@@ -42,33 +42,6 @@ CEnumFormatEtc::~CEnumFormatEtc()
 {
     for (FORMATETC& format : m_formats)
         FreeFormatEtc(format);
-}
-
-STDMETHODIMP CEnumFormatEtc::QueryInterface(REFIID iid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumFORMATETC))
-    {
-        *object = static_cast<IEnumFORMATETC*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = NULL;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) CEnumFormatEtc::AddRef()
-{
-    return (ULONG)InterlockedIncrement(&m_references);
-}
-
-STDMETHODIMP_(ULONG) CEnumFormatEtc::Release()
-{
-    LONG references = InterlockedDecrement(&m_references);
-    if (references == 0)
-        delete this;
-    return (ULONG)references;
 }
 
 STDMETHODIMP CEnumFormatEtc::Next(ULONG count, FORMATETC* formats, ULONG* fetched)

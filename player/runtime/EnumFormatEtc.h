@@ -2,8 +2,7 @@
 // by the drop target.
 #pragma once
 
-#include <windows.h>
-#include <ole2.h>
+#include "ComObject.h"
 
 #include <vector>
 
@@ -15,15 +14,11 @@ BOOL CopyFormatEtc(FORMATETC& to, const FORMATETC& from);
 // Frees what CopyFormatEtc allocated.
 void FreeFormatEtc(FORMATETC& format);
 
-class CEnumFormatEtc final : public IEnumFORMATETC
+class CEnumFormatEtc final : public CComObjectBase<IEnumFORMATETC, IID_IEnumFORMATETC>
 {
 public:
     // Copies the formats; the count of references starts at 0.
     CEnumFormatEtc(const FORMATETC* formats, ULONG count, ULONG position = 0);
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     STDMETHODIMP Next(ULONG count, FORMATETC* formats, ULONG* fetched) override;
     STDMETHODIMP Skip(ULONG count) override;
@@ -31,11 +26,8 @@ public:
     STDMETHODIMP Clone(IEnumFORMATETC** clone) override;
 
 private:
-    ~CEnumFormatEtc();
-    CEnumFormatEtc(const CEnumFormatEtc&);
-    CEnumFormatEtc& operator=(const CEnumFormatEtc&);
+    ~CEnumFormatEtc() override;
 
-    LONG m_references;
     std::vector<FORMATETC> m_formats;
     ULONG m_position;
 };

@@ -6,51 +6,6 @@
 
 namespace Tarvex {
 
-ExternalDispatchImpl::ExternalDispatchImpl() : m_refs(1)
-{
-}
-
-STDMETHODIMP ExternalDispatchImpl::QueryInterface(REFIID iid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
-    {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = NULL;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) ExternalDispatchImpl::AddRef()
-{
-    return (ULONG)InterlockedIncrement(&m_refs);
-}
-
-STDMETHODIMP_(ULONG) ExternalDispatchImpl::Release()
-{
-    LONG refs = InterlockedDecrement(&m_refs);
-    if (refs == 0)
-        delete this;
-    return (ULONG)refs;
-}
-
-STDMETHODIMP ExternalDispatchImpl::GetTypeInfoCount(UINT* count)
-{
-    (void)count;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP ExternalDispatchImpl::GetTypeInfo(UINT index, LCID locale, ITypeInfo** info)
-{
-    (void)index;
-    (void)locale;
-    (void)info;
-    return E_NOTIMPL;
-}
-
 STDMETHODIMP ExternalDispatchImpl::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                                  DISPID* ids)
 {

@@ -4,11 +4,11 @@
 // plays into the main window.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "PictureElement.h"
 
 namespace Tarvex {
 
-class CImageElement : public CScriptableObject
+class CImageElement : public CPictureElement
 {
 public:
     CImageElement(const char* section, CElement* parent);
@@ -16,7 +16,6 @@ public:
     ~CImageElement() override;
 
     CElement* Clone() const override { return new CImageElement(*this); }
-    BOOL HitTest(POINT point) const override;
     RECT GetRect() const override;
     BOOL Load(const CDataFile& file) override;
     BOOL Draw(const CDrawContext& context) override;
@@ -26,22 +25,14 @@ public:
     // Starts the animation, or loads the still picture once.
     void LoadPicture();
     void StopAnimation();
-    void FreeImage();
 
     BOOL IsAnimating() const { return m_animation != NULL; }
-    HBITMAP GetPicture() const { return m_picture; }
-    HBITMAP GetMask() const { return m_mask; }
 
 private:
     CImageElement& operator=(const CImageElement&);
     void StartAnimation();
 
-    CStr m_src;
     CStr m_buttonText;
-    HBITMAP m_picture;
-    HBITMAP m_mask;
-    BITMAP m_pictureHeader;
-    HDC m_memoryDC;
     int m_width;
     int m_height;
     int m_animated;
@@ -49,8 +40,6 @@ private:
     // An animation that could not start is not tried again at every paint.
     BOOL m_animationFailed;
     RECT m_lastRect;
-    int m_transX;
-    int m_transY;
 };
 
 } // namespace Tarvex

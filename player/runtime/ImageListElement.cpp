@@ -1,23 +1,18 @@
 #include "ImageListElement.h"
 
 #include "DrawingSupport.h"
-#include "PlayerPaths.h"
 
 #include <stdio.h>
-#include <string.h>
 
 namespace Tarvex {
 
 CImageListElement::CImageListElement(const char* section, CElement* parent)
-    : CScriptableObject(section, parent), m_picture(NULL), m_mask(NULL), m_pictureHeader(), m_memoryDC(NULL),
-      m_frame(0), m_transX(-1), m_transY(-1)
+    : CPictureElement(section, parent), m_frame(0)
 {
 }
 
 CImageListElement::CImageListElement(const CImageListElement& other)
-    : CScriptableObject(other), m_src(other.m_src), m_frames(other.m_frames), m_picture(NULL), m_mask(NULL),
-      m_pictureHeader(), m_memoryDC(NULL), m_frame(other.m_frame), m_transX(other.m_transX),
-      m_transY(other.m_transY)
+    : CPictureElement(other), m_frames(other.m_frames), m_frame(other.m_frame)
 {
     LoadPicture();
 }
@@ -42,29 +37,11 @@ RECT CImageListElement::GetRect() const
     return rect;
 }
 
-BOOL CImageListElement::HitTest(POINT point) const
-{
-    RECT rect = GetRect();
-    return PtInRect(&rect, point);
-}
-
 BOOL CImageListElement::Load(const CDataFile& file)
 {
     const char* section = m_sectionName;
-    file.GetString(section, "src", m_src);
+    LoadPictureKeys(file);
     file.GetInt(section, "frame", m_frame);
-    long value = 0;
-    if (file.GetLong(section, "transX", value))
-    {
-        m_transX = (int)value;
-        if (file.GetLong(section, "transY", value))
-            m_transY = (int)value;
-    }
-    else
-    {
-        m_transX = -1;
-        m_transY = -1;
-    }
     m_frames.clear();
     for (int i = 0;; ++i)
     {
@@ -89,37 +66,8 @@ BOOL CImageListElement::Load(const CDataFile& file)
 
 void CImageListElement::LoadPicture()
 {
-    if (m_picture || m_src.IsEmpty())
-        return;
-    CStr path = ResolvePath(m_src);
-    if (ContainsNoCase(m_src, ".gif"))
-    {
-        HBITMAP third = NULL;
-        GifBitmapsFromFile(GetDrawingWindow(), path, 0, &m_mask, &m_picture, &third);
-        if (third)
-            DeleteObject(third);
-    }
-    else
-        m_picture = LoadBitmapFile(path);
-    if (!m_picture)
-        return;
-    GetObjectA(m_picture, sizeof(m_pictureHeader), &m_pictureHeader);
-    if (m_transX >= 0)
-        BuildTransparencyMask(m_picture, m_mask, m_transX, m_transY);
-}
-
-void CImageListElement::FreeImage()
-{
-    if (m_picture)
-        DeleteObject(m_picture);
-    if (m_mask)
-        DeleteObject(m_mask);
-    if (m_memoryDC)
-        DeleteDC(m_memoryDC);
-    m_picture = NULL;
-    m_mask = NULL;
-    m_memoryDC = NULL;
-    memset(&m_pictureHeader, 0, sizeof(m_pictureHeader));
+    // A list's pictures are GIFs or bitmaps: a ".jpg" is read as a bitmap file.
+    m_picture.Load(m_src, FALSE, m_transX, m_transY);
 }
 
 BOOL CImageListElement::Draw(const CDrawContext& context)
@@ -132,29 +80,12 @@ BOOL CImageListElement::Draw(const CDrawContext& context)
     RECT rect = GetRect();
     if (!NeedsDrawing(context, rect))
         return TRUE;
-    if (!m_picture)
+    if (!m_picture.GetPicture())
     {
         DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH);
         return TRUE;
     }
-    if (!m_memoryDC)
-        m_memoryDC = CreateCompatibleDC(dc);
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
-    HGDIOBJ old;
-    if (m_mask)
-    {
-        old = SelectObject(m_memoryDC, m_mask);
-        BitBlt(dc, rect.left, rect.top, width, height, m_memoryDC, frame.left, frame.top, SRCAND);
-        SelectObject(m_memoryDC, m_picture);
-        BitBlt(dc, rect.left, rect.top, width, height, m_memoryDC, frame.left, frame.top, SRCINVERT);
-    }
-    else
-    {
-        old = SelectObject(m_memoryDC, m_picture);
-        BitBlt(dc, rect.left, rect.top, width, height, m_memoryDC, frame.left, frame.top, SRCCOPY);
-    }
-    SelectObject(m_memoryDC, old);
+    m_picture.DrawAt(dc, rect, frame.left, frame.top);
     return TRUE;
 }
 

@@ -31,7 +31,7 @@ HGLOBAL CreateDropFilesBlock(const char* path)
 }
 
 CImpIDataObject::CImpIDataObject(const char* path)
-    : m_references(1), m_count(0), m_path(path)
+    : CComObjectBase<IDataObject, IID_IDataObject>(1), m_count(0), m_path(path)
 {
     memset(m_formats, 0, sizeof(m_formats));
     memset(m_media, 0, sizeof(m_media));
@@ -44,33 +44,6 @@ CImpIDataObject::~CImpIDataObject()
         FreeFormatEtc(m_formats[i]);
         ReleaseStgMedium(&m_media[i]);
     }
-}
-
-STDMETHODIMP CImpIDataObject::QueryInterface(REFIID iid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject))
-    {
-        *object = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = NULL;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) CImpIDataObject::AddRef()
-{
-    return (ULONG)InterlockedIncrement(&m_references);
-}
-
-STDMETHODIMP_(ULONG) CImpIDataObject::Release()
-{
-    LONG references = InterlockedDecrement(&m_references);
-    if (references == 0)
-        delete this;
-    return (ULONG)references;
 }
 
 STDMETHODIMP CImpIDataObject::GetData(FORMATETC* format, STGMEDIUM* medium)

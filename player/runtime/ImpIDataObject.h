@@ -4,8 +4,7 @@
 
 #include "Str.h"
 
-#include <windows.h>
-#include <ole2.h>
+#include "ComObject.h"
 
 namespace Tarvex {
 
@@ -14,15 +13,11 @@ namespace Tarvex {
 // The receiver owns it.
 HGLOBAL CreateDropFilesBlock(const char* path);
 
-class CImpIDataObject final : public IDataObject
+class CImpIDataObject final : public CComObjectBase<IDataObject, IID_IDataObject>
 {
 public:
     // The count of references starts at 1, held by the creator.
     explicit CImpIDataObject(const char* path);
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     // A new file-list block for a stored CF_HDROP format of a shared tymed
     // and the same aspect; else DV_E_FORMATETC.
@@ -39,13 +34,10 @@ public:
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA** advise) override;
 
 private:
-    ~CImpIDataObject();
-    CImpIDataObject(const CImpIDataObject&);
-    CImpIDataObject& operator=(const CImpIDataObject&);
+    ~CImpIDataObject() override;
 
     enum { kMaxFormats = 5 };
 
-    LONG m_references;
     FORMATETC m_formats[kMaxFormats];
     STGMEDIUM m_media[kMaxFormats];
     int m_count;

@@ -2,20 +2,15 @@
 // drops or is cancelled.
 #pragma once
 
-#include <windows.h>
-#include <ole2.h>
+#include "ComObject.h"
 
 namespace Tarvex {
 
-class CImpIDropSource final : public IDropSource
+class CImpIDropSource final : public CComObjectBase<IDropSource, IID_IDropSource>
 {
 public:
     // The count of references starts at 0: the first QueryInterface holds it.
     CImpIDropSource();
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
 
     // DRAGDROP_S_CANCEL on Esc, S_OK while the left button is down,
     // DRAGDROP_S_DROP once it is up.
@@ -24,11 +19,7 @@ public:
     STDMETHODIMP GiveFeedback(DWORD effect) override;
 
 private:
-    ~CImpIDropSource();
-    CImpIDropSource(const CImpIDropSource&);
-    CImpIDropSource& operator=(const CImpIDropSource&);
-
-    LONG m_references;
+    ~CImpIDropSource() override;
 };
 
 } // namespace Tarvex

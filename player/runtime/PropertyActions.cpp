@@ -35,23 +35,10 @@ BOOL ChooseAssignmentValue(const CPropertyRecord& assignment, VARIANT& out)
             VariantClear(&text);
             return SUCCEEDED(hr);
         }
-        if (value.vt == VT_BSTR)
-        {
-            CStr text = VariantText(value);
-            SubstituteVariables(text);
-            SetVariantText(out, text);
-            return TRUE;
-        }
-        CopyVariantInto(out, value);
+        CopyVariantSubstituted(out, value);
         return TRUE;
     }
-    CopyVariantInto(out, assignment.m_value);
-    if (out.vt == VT_BSTR)
-    {
-        CStr text = VariantText(out);
-        SubstituteVariables(text);
-        SetVariantText(out, text);
-    }
+    CopyVariantSubstituted(out, assignment.m_value);
     return TRUE;
 }
 
@@ -72,16 +59,10 @@ void CGetPropertyAction::LoadAction(const CDataFile& file, const char* section)
 
 int CGetPropertyAction::Execute()
 {
-    CVariableScopes* scopes = CVariableScopes::GetCurrent();
-    if (!scopes)
-        return ResultVariableMissing;
-    CVariableList* list = NULL;
-    int result = scopes->GetScopeList(m_record.scope, &list);
+    CVariable* variable = NULL;
+    int result = FindOrCreateScopedVariable(m_record.scope, m_record.variableName, variable);
     if (result != ResultGoOn)
         return result;
-    CVariable* variable = list->FindOrCreate(m_record.variableName);
-    if (!variable)
-        return ResultVariableMissing;
     CScriptableObject* object = FindScriptableObject(m_strControlId);
     if (!object)
         return ResultObjectMissing;

@@ -35,6 +35,12 @@ CScriptableObject::~CScriptableObject()
         delete script;
 }
 
+BOOL CScriptableObject::HitTest(POINT point) const
+{
+    RECT rect = GetRect();
+    return PtInRect(&rect, point);
+}
+
 BOOL CScriptableObject::Load(const CDataFile& file)
 {
     const char* section = m_sectionName;

@@ -46,6 +46,8 @@ public:
     // "mouseMoveable", "numScripts" and each "Script_%d" (or
     // "<section>_Script_%d"), then the base keys.
     BOOL Load(const CDataFile& file) override;
+    // Inside GetRect().
+    BOOL HitTest(POINT point) const override;
 
     // name compared ignoring case; the VARIANT must carry the property's
     // type for a get as for a put. Results: PropertyDone, PropertyUnknownName,

@@ -2,10 +2,18 @@
 
 #include "Application.h"
 #include "PlayerPaths.h"
+#include "RegistryText.h"
 
 #include <shellapi.h>
 
 namespace Tarvex {
+
+namespace {
+
+// A program path and its parameters as the registry may hold them.
+const DWORD kRegistryPathBytes = 260;
+
+} // namespace
 
 CShellOpenAction::CShellOpenAction(const char* typeName, const char* section, CElement* parent)
     : CScriptItem(typeName, section, parent)
@@ -28,29 +36,6 @@ int CShellOpenAction::Execute()
 CLaunchHtmlAction::CLaunchHtmlAction(const char* typeName, const char* section, CElement* parent)
     : CShellOpenAction(typeName, section, parent)
 {
-}
-
-CStr ReadRegistryPathText(const char* key, const char* valueName)
-{
-    CStr text;
-    HKEY opened = NULL;
-    // Only read here: full access would fail on a key the user may only read.
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return text;
-    const DWORD kLimit = 260;
-    // One byte beyond the limit: a value stored without its zero would
-    // otherwise be read past its end.
-    char buffer[kLimit + 1];
-    DWORD type = 0;
-    DWORD size = kLimit;
-    if (RegQueryValueExA(opened, valueName, NULL, &type, reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && size <= kLimit)
-    {
-        buffer[size] = '\0';
-        text = buffer;
-    }
-    RegCloseKey(opened);
-    return text;
 }
 
 CRunProgramAction::CRunProgramAction(const char* typeName, const char* section, CElement* parent)
@@ -81,8 +66,10 @@ int CRunProgramAction::Execute()
     CStr parameters = m_record.parameters;
     if (m_fromRegistry)
     {
-        program = ReadRegistryPathText(m_registryKey, m_pathValueName);
-        parameters = ReadRegistryPathText(m_registryKey, m_parametersValueName);
+        program.Empty();
+        parameters.Empty();
+        ReadUserRegistryText(m_registryKey, m_pathValueName, kRegistryPathBytes, program);
+        ReadUserRegistryText(m_registryKey, m_parametersValueName, kRegistryPathBytes, parameters);
     }
     CStr path = ResolvePath(program);
     ShellExecuteA(NULL, "open", path, parameters, NULL, SW_SHOWNORMAL);

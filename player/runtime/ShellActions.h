@@ -53,8 +53,4 @@ private:
     CStr m_parametersValueName;
 };
 
-// The text of a value under HKEY_CURRENT_USER\key, at most 260 bytes; empty
-// when it cannot be read.
-CStr ReadRegistryPathText(const char* key, const char* valueName);
-
 } // namespace Tarvex

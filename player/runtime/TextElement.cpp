@@ -37,12 +37,6 @@ RECT CTextElement::GetRect() const
     return rect;
 }
 
-BOOL CTextElement::HitTest(POINT point) const
-{
-    RECT rect = GetRect();
-    return PtInRect(&rect, point);
-}
-
 BOOL CTextElement::Load(const CDataFile& file)
 {
     const char* section = m_sectionName;

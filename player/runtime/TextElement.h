@@ -14,7 +14,6 @@ public:
     ~CTextElement() override;
 
     CElement* Clone() const override { return new CTextElement(*this); }
-    BOOL HitTest(POINT point) const override;
     RECT GetRect() const override;
     BOOL Load(const CDataFile& file) override;
     BOOL Draw(const CDrawContext& context) override;

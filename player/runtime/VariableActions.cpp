@@ -1,44 +1,17 @@
 #include "VariableActions.h"
 
+#include "RegistryText.h"
 #include "VariableScopes.h"
 #include "VariantHelpers.h"
 
 #include <limits>
 #include <string.h>
-#include <vector>
 
 namespace Tarvex {
 
 namespace {
 
-// The text of a value under HKEY_CURRENT_USER\key; empty when it cannot be read.
-CStr ReadRegistryText(const char* key, const char* valueName)
-{
-    CStr text;
-    HKEY opened = NULL;
-    // Reading is all the player does here: asking for full access would
-    // fail for a key the user may only read.
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
-        return text;
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(opened, valueName, NULL, &type, NULL, &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0 && size <= 65536)
-    {
-        // One byte more than stored: a value written without its zero
-        // would otherwise be read past its end.
-        std::vector<char> buffer(size + 1, '\0');
-        DWORD read = size;
-        if (RegQueryValueExA(opened, valueName, NULL, &type, reinterpret_cast<BYTE*>(&buffer[0]), &read) ==
-                ERROR_SUCCESS && read <= size)
-        {
-            buffer[read] = '\0';
-            text = &buffer[0];
-        }
-    }
-    RegCloseKey(opened);
-    return text;
-}
+const DWORD kRegistryValueBytes = 65536;
 
 template <class T>
 bool IsSmallestSigned(T value)
@@ -135,37 +108,18 @@ CSetVariableAction::CSetVariableAction(const char* typeName, const char* section
 void CSetVariableAction::LoadAction(const CDataFile& file, const char* section)
 {
     m_record.Load(file, section);
-    CStr flag;
-    file.GetString(section, "flag", flag);
-    if (flag == "registry")
-    {
-        CStr key;
-        CStr valueName;
-        file.GetString(section, "registryKey", key);
-        file.GetString(section, "registryValueName", valueName);
-        m_record.value.SetText(ReadRegistryText(key, valueName));
-    }
+    CStr text;
+    if (ReadActionRegistryText(file, section, kRegistryValueBytes, text))
+        m_record.value.SetText(text);
 }
 
 int CSetVariableAction::Execute()
 {
-    CVariableScopes* scopes = CVariableScopes::GetCurrent();
-    if (!scopes)
-        return ResultVariableMissing;
-    CVariableList* list = NULL;
-    int result = scopes->GetScopeList(m_record.scope, &list);
+    CVariable* variable = NULL;
+    int result = FindOrCreateScopedVariable(m_record.scope, m_record.varName, variable);
     if (result != ResultGoOn)
         return result;
-    CVariable* variable = list->FindOrCreate(m_record.varName);
-    if (!variable)
-        return ResultVariableMissing;
-    CopyVariantInto(variable->value, m_record.value.Get());
-    if (variable->value.vt == VT_BSTR)
-    {
-        CStr text = VariantText(variable->value);
-        SubstituteVariables(text);
-        SetVariantText(variable->value, text);
-    }
+    CopyVariantSubstituted(variable->value, m_record.value.Get());
     return ResultGoOn;
 }
 
@@ -222,12 +176,7 @@ int CModifyVariableAction::Execute()
         ApplyArithmetic(m_record.mainOp, target->value, operand);
     VariantClear(&operand);
 
-    if (target->value.vt == VT_BSTR)
-    {
-        CStr text = VariantText(target->value);
-        SubstituteVariables(text);
-        SetVariantText(target->value, text);
-    }
+    SubstituteVariables(target->value);
     return ResultGoOn;
 }
 

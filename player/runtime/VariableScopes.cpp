@@ -1,5 +1,6 @@
 #include "VariableScopes.h"
 
+#include "ScriptItem.h"
 #include "VariantHelpers.h"
 
 namespace Tarvex {
@@ -242,6 +243,20 @@ CVariable* LookupVariable(const char* name)
     return scopes ? scopes->Lookup(name) : NULL;
 }
 
+int FindOrCreateScopedVariable(long scope, const char* name, CVariable*& variable)
+{
+    variable = NULL;
+    CVariableScopes* scopes = CVariableScopes::GetCurrent();
+    if (!scopes)
+        return ResultVariableMissing;
+    CVariableList* list = NULL;
+    int result = scopes->GetScopeList(scope, &list);
+    if (result != ResultGoOn)
+        return result;
+    variable = list->FindOrCreate(name);
+    return variable ? ResultGoOn : ResultVariableMissing;
+}
+
 BOOL FindNextVariableName(const CStr& text, int start, CStr& name, int& next)
 {
     int length = text.GetLength();
@@ -305,6 +320,21 @@ void SubstituteVariables(CStr& text)
         }
         scan = next;
     }
+}
+
+void SubstituteVariables(VARIANT& value)
+{
+    if (value.vt != VT_BSTR)
+        return;
+    CStr text = VariantText(value);
+    SubstituteVariables(text);
+    SetVariantText(value, text);
+}
+
+void CopyVariantSubstituted(VARIANT& out, const VARIANT& in)
+{
+    CopyVariantInto(out, in);
+    SubstituteVariables(out);
 }
 
 } // namespace Tarvex

@@ -109,8 +109,17 @@ private:
 // Through the process-wide scopes; NULL without them or without the name.
 CVariable* LookupVariable(const char* name);
 
+// The variable of that name in a stored scope number of the process-wide
+// scopes, made there when missing; a script-item result code (0 with the
+// variable, 11 without scopes or variable, or GetScopeList's code).
+int FindOrCreateScopedVariable(long scope, const char* name, CVariable*& variable);
+
 // Replaces every |name| of a text variable by its text, in place.
 void SubstituteVariables(CStr& text);
+// The same in a value that holds a text; any other value stays as it is.
+void SubstituteVariables(VARIANT& value);
+// A copy of in, its |name|s substituted when it holds a text.
+void CopyVariantSubstituted(VARIANT& out, const VARIANT& in);
 // The next pair of bars at or after start: name between them, index after
 // the closing bar; FALSE when there is no such pair.
 BOOL FindNextVariableName(const CStr& text, int start, CStr& name, int& next);
