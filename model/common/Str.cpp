@@ -909,12 +909,16 @@ void CStr::FormatV(const char* format, va_list args)
 {
     if (!format)
         return;
-    CStr pin;
-    // Appending may move this string's text away from under a format or an
-    // argument taken from it.
+    // Appended piece by piece, a format or an argument taken from this string
+    // would see the pieces already appended.
     if (!IsSharedEmpty()
         && (PointsInside(format) || FormatArgumentsInside(format, args, m_pch, GetCapacity(), this)))
-        pin.Assign(*this);
+    {
+        CStr part;
+        part.FormatAppend(format, args);
+        Append(part);
+        return;
+    }
     FormatAppend(format, args);
 }
 

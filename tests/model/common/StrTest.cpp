@@ -451,6 +451,8 @@ TEST(CStr, OwnTextCanBeAppendedPrependedAssignedAndFormatted)
           [](const std::string& t) { return t + t + t; } },
         { "FormatV appending from its own format", [](CStr& s) { AppendFormat(s, s.c_str() + 1); },
           [](const std::string& t) { return t + t.substr(1); } },
+        { "FormatV appending itself by address", [](CStr& s) { AppendFormat(s, "<%!|%!>", &s, &s); },
+          [](const std::string& t) { return t + "<" + t + "|" + t + ">"; } },
     };
     for (int length : { 3, 7, 15, 100, 300 })
     {
@@ -572,6 +574,31 @@ TEST(CStr, CompareReducesToSignsAndEqualsSeesEveryByte)
     EXPECT_TRUE(CStr() == CStr("", 1));
     EXPECT_TRUE(CStr() == "");
     EXPECT_TRUE(CStr("a") != "b");
+}
+
+// The quick no-case answers (here and in the data file's key index) rest on
+// this: the locale compares printable ASCII texts of one length as equal only
+// when they differ at most in letter case.
+TEST(CStr, LocaleComparesPrintableAsciiAsAsciiCaseFolding)
+{
+    std::vector<std::string> texts;
+    for (int c = 0x20; c < 0x7F; ++c)
+        texts.push_back(std::string(1, (char)c));
+    const char alphabet[] = "aA-' =_.";
+    for (const char* x = alphabet; *x; ++x)
+        for (const char* y = alphabet; *y; ++y)
+            texts.push_back(std::string(1, *x) + *y);
+    auto fold = [](std::string t) {
+        for (char& c : t)
+            c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+        return t;
+    };
+    int disagreements = 0;
+    for (const std::string& a : texts)
+        for (const std::string& b : texts)
+            if (a.size() == b.size() && (lstrcmpiA(a.c_str(), b.c_str()) == 0) != (fold(a) == fold(b)) && ++disagreements < 10)
+                ADD_FAILURE() << "'" << a << "' vs '" << b;
+    EXPECT_EQ(0, disagreements);
 }
 
 TEST(CStr, ChangeCaseAssignsOnlyWhatDiffers)
