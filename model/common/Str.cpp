@@ -426,12 +426,9 @@ CStr CStr::FromWide(const wchar_t* text, int reserve)
 wchar_t* CStr::AllocWide() const
 {
     int count = MultiByteToWideChar(CP_ACP, 0, m_pch, -1, NULL, 0);
+    // A caller that uses the copy would otherwise read through NULL.
     if (count <= 0)
-    {
-        CStrFatal(4);
-        // A caller that uses the copy would otherwise read through NULL.
         count = 1;
-    }
     wchar_t* wide = static_cast<wchar_t*>(malloc(count * sizeof(wchar_t)));
     if (!wide)
         throw std::bad_alloc();
@@ -738,7 +735,7 @@ int CStr::Find(const char* text, int start) const
         start = 0;
     if (start > 0 && start >= GetLength())
     {
-        RaiseError2();
+        FatalIndex();
         return -1;
     }
     const char* hit = strstr(m_pch + start, text ? text : "");
@@ -752,7 +749,7 @@ int CStr::FindChar(char c, int start) const
         start = 0;
     if (start > 0 && start >= GetLength())
     {
-        RaiseError2();
+        FatalIndex();
         return -1;
     }
     const char* hit = strchr(m_pch + start, c);
@@ -1082,7 +1079,7 @@ const char* CStr::FormatOne(const char* afterPercent, va_list* args, BOOL* ended
 // ---------------------------------------------------------------------------
 // Fatal messages
 
-void CStr::RaiseError2()
+void CStr::FatalIndex()
 {
     CStrFatal(2);
 }

@@ -96,7 +96,7 @@ public:
     void FormatV(const char* format, va_list args);
 
     // "CStr fatal 2": a search start at or past the end.
-    static void RaiseError2();
+    static void FatalIndex();
 
     // Pool control
     static void SetPoolingOff(BOOL off);

@@ -739,6 +739,6 @@ TEST(CStr, WideCopiesCharacterAppendsAndTheSearchError)
     }
 
     MessageRecorder recorder;
-    CStr::RaiseError2();
-    ExpectFatal(recorder, "CStr fatal 2", "RaiseError2");
+    CStr::FatalIndex();
+    ExpectFatal(recorder, "CStr fatal 2", "FatalIndex");
 }
