@@ -37,6 +37,7 @@ double PassNanosecondsPerKey(int sections, const std::vector<std::string>& secti
 int main()
 {
     const int sizes[] = { 100, 1000, 10000 };
+    const int kRounds = 7;
     std::vector<std::string> sectionNames, keys;
     for (int s = 0; s < 10000; ++s)
         sectionNames.push_back("Object" + std::to_string(s));
@@ -44,19 +45,32 @@ int main()
         keys.push_back("property" + std::to_string(k));
 
     printf("Data file: set then get every key of N sections x %d keys\n", kKeysPerSection);
-    double perKey[3];
+    // The sizes take turns in every round, so that the load of a shared
+    // machine falls on all of them alike; each round's ratio compares
+    // passes run moments apart, and the median of the rounds is the figure.
+    double best[3] = { 1e30, 1e30, 1e30 };
+    std::vector<double> ratios;
     int mismatches = 0;
-    for (int i = 0; i < 3; ++i) {
-        // Enough passes for about 400,000 keys, best of them.
-        int passes = std::max(1, 20000 / sizes[i]);
-        double best = 1e30;
-        for (int p = 0; p < passes; ++p)
-            best = std::min(best, PassNanosecondsPerKey(sizes[i], sectionNames, keys, mismatches));
-        perKey[i] = best;
-        printf("  N = %5d: %8.1f ns per key (best of %d passes)\n", sizes[i], best, passes);
+    for (int round = 0; round < kRounds; ++round) {
+        double roundMean[3];
+        for (int i = 0; i < 3; ++i) {
+            // About 100,000 keys or more a round for every size: the mean
+            // of the passes, so that each size does the same amount of work.
+            int passes = std::max(1, 5000 / sizes[i]);
+            double sum = 0;
+            for (int p = 0; p < passes; ++p)
+                sum += PassNanosecondsPerKey(sizes[i], sectionNames, keys, mismatches);
+            roundMean[i] = sum / passes;
+            best[i] = std::min(best[i], roundMean[i]);
+        }
+        ratios.push_back(roundMean[2] / roundMean[0]);
     }
-    double ratio = perKey[2] / perKey[0];
-    printf("  cost per key at 10,000 / at 100: %.2fx (target <= 1.5x): %s\n", ratio, ratio <= 1.5 ? "met" : "MISSED");
+    for (int i = 0; i < 3; ++i)
+        printf("  N = %5d: %8.1f ns per key (best round of %d)\n", sizes[i], best[i], kRounds);
+    std::sort(ratios.begin(), ratios.end());
+    double ratio = ratios[kRounds / 2];
+    printf("  cost per key at 10,000 / at 100: %.2fx, median of %d rounds (%.2fx to %.2fx) (target <= 1.5x): %s\n",
+           ratio, kRounds, ratios.front(), ratios.back(), ratio <= 1.5 ? "met" : "MISSED");
     if (mismatches)
         printf("  %d keys were not found again!\n", mismatches);
     return 0;
