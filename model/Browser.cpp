@@ -378,6 +378,19 @@ void CBrowser::AddVariable(int scope, const char* name, const VARIANT& value, co
     list.push_back(new CVariableRecord(name, value, owner));
 }
 
+BOOL CBrowser::DeclareVariable(int scope, const char* name, const VARIANT& value, const char* owner)
+{
+    if (scope != 0 && scope != 1)
+        return FALSE;
+    CVariableList& list = scope == 0 ? m_globalVariables : m_localVariables;
+    for (CVariableRecord* record : list) {
+        if (record != NULL && lstrcmpA(record->m_strName, name ? name : "") == 0)
+            return FALSE;
+    }
+    list.push_back(new CVariableRecord(name, value, owner));
+    return TRUE;
+}
+
 void CBrowser::ClearVariables()
 {
     for (CVariableRecord* record : m_globalVariables)

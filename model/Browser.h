@@ -74,8 +74,13 @@ public:
     void SetDataFile(CDataFile* file) { m_pDataFile = file; }
     CStr GetDataFileName() const;
 
-    // Scope 0 global, 1 local.
+    // Scope 0 global, any other local: a newly configured variable is
+    // appended whatever the list holds.
     void AddVariable(int scope, const char* name, const VARIANT& value, const char* owner);
+    // A loaded Create Variable action's variable: appended to the list of its
+    // scope (0 global, 1 local) unless that list names it already (exact
+    // case); any other scope lists nothing. TRUE when appended.
+    BOOL DeclareVariable(int scope, const char* name, const VARIANT& value, const char* owner);
     void ClearVariables();
     // An action page's choices for the object with objectId: the local
     // variables it owns, then every global one.

@@ -22,8 +22,9 @@ public:
     // returns the path to store.
     virtual CStr ImportFileIntoProject(const char* path, BOOL keepParentFolder) = 0;
 
-    // A Create Variable action declares a design-time variable (scope 0
-    // global, 1 local) of the page that holds source.
+    // A loaded Create Variable action (source) declares its design-time
+    // variable (scope 0 global, 1 local) on the page that holds it
+    // (source->GetPage()->DeclareVariable).
     virtual void AddDesignTimeVariable(CElement* source, int scope, const char* name,
                                        const VARIANT& value, const char* owner) = 0;
 

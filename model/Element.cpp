@@ -1,5 +1,6 @@
 #include "Element.h"
 
+#include "Browser.h"
 #include "DataFile.h"
 #include "EditorServices.h"
 #include "IdManager.h"
@@ -201,9 +202,19 @@ void CElement::DrawAt(HDC, POINT, HBITMAP)
 {
 }
 
+CBrowser* CElement::GetPage() const
+{
+    for (const CElement* object = this; object != NULL; object = object->m_pParent) {
+        if (const CBrowser* page = dynamic_cast<const CBrowser*>(object))
+            return const_cast<CBrowser*>(page);
+    }
+    return NULL;
+}
+
 void CElement::RegisterId(const char* wanted)
 {
-    CIdManager* ids = GetActiveIdManager();
+    CBrowser* page = GetPage();
+    CIdManager* ids = page != NULL ? page->GetIdManager() : GetActiveIdManager();
     if (ids)
         m_strId = ids->Register(wanted, this);
     else

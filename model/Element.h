@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+class CBrowser;
 class CDataFile;
 
 class CElement
@@ -56,8 +57,13 @@ public:
     void SetParent(CElement* parent) { m_pParent = parent; }
     int GetSerial() const { return m_serial; }
 
-    // Makes the id the unique name that the document's registry gives for
-    // wanted; without a registry the wanted name is used as it is.
+    // The page that holds the object: itself when it is one, else the
+    // nearest page up the parent chain; NULL when there is none.
+    CBrowser* GetPage() const;
+
+    // Makes the id the unique name that the document's registry, reached
+    // through the page, gives for wanted; an object on no page asks the
+    // active document's. Without a registry the wanted name is used as it is.
     void RegisterId(const char* wanted);
 
     // The process-wide counter that numbers every new object.

@@ -11,6 +11,7 @@
 
 #include "../model/FakeEditorServices.h"
 
+#include "Browser.h"
 #include "DataFile.h"
 #include "ElementContainer.h"
 #include "ImageElement.h"
@@ -346,6 +347,114 @@ TEST_F(Actions, EveryTypeIsMadeStoredLoadedAndCopied)
         EXPECT_NE(made->GetSerial(), copied->GetSerial());
         EXPECT_EQ(KeyMap(expected), KeyMap(SaveToSection(copied)));
     }
+}
+
+TEST_F(Actions, NewActionsStoreTheirDefaults)
+{
+    const struct
+    {
+        const char* typeName;
+        KeyList written;    // own keys in writing order; Set Property writes nothing at all
+    } cases[] = {
+        { "OpenFolder", { { "path", "" } } },
+        { "PlaySound", { { "path", "" } } },
+        { "LaunchHtml", { { "path", "" } } },
+        { "RunProgram", { { "path", "" }, { "parameters", "" } } },
+        { "SetProperty", {} },
+        { "GetProperty", { { "controlId", "" }, { "property", "" }, { "variableName", "" }, { "scope", "0" } } },
+        { "Create Variable", { { "varName", "" }, { "owner", "" }, { "scope", "0" }, { "value", "" },
+                               { "valueType", "0" } } },
+        { "Modify Variable", { { "mainOp", "Equals" }, { "targetVar", "" }, { "srcVar", "" }, { "value", "" },
+                               { "valueType", "0" } } },
+        { "InternalCommand", { { "command", "" }, { "parameters", "" } } },
+        { "ShellExecute", { { "path", "" } } },
+        { "CallActiveXMethod", { { "controlId", "" }, { "method", "" }, { "returnType", "24" },
+                                 { "numParameters", "0" } } },
+        { "RegisterActiveX", { { "CLSID", "" }, { "Filename", "" }, { "Unregister", "false" },
+                               { "CopyToSystem", "true" } } },
+        { "SaveToFile", { { "useTemDir", "false" }, { "path", "" }, { "key", "" }, { "variable", "" },
+                          { "value", "" } } },
+        { "ReadFromFile", { { "useTemDir", "false" }, { "path", "" }, { "key", "" }, { "variable", "" } } },
+        { "GetCookie", { { "URL", "" }, { "CookieName", "" }, { "DataVar", "" } } },
+        { "SetCookie", { { "URL", "" }, { "days", "1" }, { "Cookie", "" }, { "dataVar", "" } } },
+        { "PostMessage", { { "WindowClass", "" }, { "Message", "0" }, { "Wparam", "0" }, { "Lparam", "0" } } },
+        { "IF/WHILE Statement", { { "leftName", "" }, { "rightName", "" }, { "operator", "0" } } },
+        { "ELSE Statement", {} },
+        { "ENDIF Statement", {} },
+        { "ExecuteGlobalScript", { { "scriptName", "" } } },
+    };
+    ASSERT_EQ(GetActionTypeCount() + 1, (int)(sizeof(cases) / sizeof(cases[0])));
+    for (int i = 0; i < (int)(sizeof(cases) / sizeof(cases[0])); i++)
+    {
+        SCOPED_TRACE(cases[i].typeName);
+        const CScriptItemType* row = GetActionType(i);
+        std::unique_ptr<CScriptItem> made(row ? row->factory() : CreateScriptItem(cases[i].typeName));
+        ASSERT_NE(nullptr, made.get());
+        EXPECT_STREQ(cases[i].typeName, made->GetName());
+        EXPECT_TRUE(made->m_strControlId.IsEmpty());
+        CDataFile file;
+        made->SetSectionName(kSection);
+        EXPECT_TRUE(made->Save(&file));
+        if (std::string(cases[i].typeName) == "SetProperty")
+            EXPECT_EQ(0, file.GetLineCount());
+        else
+            EXPECT_EQ(InFileOrder(cases[i].written, cases[i].typeName), StoredKeys(file, kSection));
+    }
+    EXPECT_TRUE(m_services.imports.empty());
+}
+
+// What the authoring program does with a loaded Create Variable: the page
+// that holds it lists the variable.
+class PageListingServices : public RecordingEditorServices
+{
+public:
+    void AddDesignTimeVariable(CElement* source, int scope, const char* name, const VARIANT& value,
+                               const char* owner) override
+    {
+        CBrowser* page = source ? source->GetPage() : nullptr;
+        if (page)
+            page->DeclareVariable(scope, name, value, owner);
+    }
+};
+
+TEST_F(Actions, LoadedCreateVariablesListEachNameOncePerScopeOnTheirPage)
+{
+    PageListingServices services;
+    CBrowser page;
+    CScript* script = CreateScript();
+    script->SetName("OnLoad");
+    page.AddChild(script);
+    const struct { const char* typeName; const char* varName; const char* scope; const char* value; } stored[] = {
+        { "Create Variable", "lives", "1", "3" },
+        { "SetVariable", "lives", "1", "5" },
+        { "Create Variable", "lives", "0", "7" },
+        { "Create Variable", "Lives", "1", "9" },
+    };
+    CDataFile file;
+    file.SetInt("Script_1", "numScriptItems", 4);
+    file.SetString("Script_1", "name", "OnLoad");
+    for (int i = 0; i < 4; i++)
+    {
+        CStr section;
+        section.Format("Script_1_ScriptItem_%d", i + 1);
+        file.SetString(section, "name", stored[i].typeName);
+        file.SetString(section, "varName", stored[i].varName);
+        file.SetString(section, "owner", "Button1");
+        file.SetString(section, "scope", stored[i].scope);
+        file.SetString(section, "valueType", "3");
+        file.SetString(section, "value", stored[i].value);
+    }
+    ASSERT_TRUE(script->Load(&file, FALSE));
+    ASSERT_EQ(4, script->GetItemCount());
+
+    ASSERT_EQ(2u, page.m_localVariables.size());
+    EXPECT_STREQ("lives", page.m_localVariables[0]->m_strName);
+    EXPECT_EQ(3, page.m_localVariables[0]->m_value.lVal);
+    EXPECT_STREQ("Button1", page.m_localVariables[0]->m_strOwner);
+    EXPECT_STREQ("Lives", page.m_localVariables[1]->m_strName);
+    ASSERT_EQ(1u, page.m_globalVariables.size());
+    EXPECT_EQ(7, page.m_globalVariables[0]->m_value.lVal);
+    page.Unload();
 }
 
 TEST_F(Actions, UnknownStoredNamesMakeNothing)

@@ -325,6 +325,37 @@ TEST(BrowserTest, VariableChoicesListOwnLocalsThenAllGlobals)
     EXPECT_EQ(1u, GetVariableComboItems(h.page.m_localVariables, TRUE, "b").size());
 }
 
+TEST(BrowserTest, DeclaredVariablesAreListedOncePerScopeAndName)
+{
+    PageHolder h;
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_I4;
+    const struct { int scope; const char* name; BOOL added; } cases[] = {
+        { 1, "count", TRUE }, { 1, "count", FALSE }, { 0, "count", TRUE }, { 1, "Count", TRUE },
+        { 2, "other", FALSE }, { -1, "other", FALSE },
+    };
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i) {
+        V_I4(&v) = (int)i;
+        EXPECT_EQ(cases[i].added, h.page.DeclareVariable(cases[i].scope, cases[i].name, v, "btn"))
+            << cases[i].scope << " " << cases[i].name;
+    }
+    ASSERT_EQ(2u, h.page.m_localVariables.size());
+    ASSERT_EQ(1u, h.page.m_globalVariables.size());
+    EXPECT_EQ(0, V_I4(&h.page.m_localVariables[0]->m_value));   // the first declaration stays
+    EXPECT_STREQ("Count", h.page.m_localVariables[1]->m_strName);
+    EXPECT_STREQ("btn", h.page.m_globalVariables[0]->m_strOwner);
+}
+
+TEST(BrowserTest, ElementCountIsBoundedByTheFilesSections)
+{
+    CDataFile file = FileFromText("[Main]\nnumElements = 2000000000\n[Element_1]\ntype = Text\nid = t1\n");
+    PageHolder h;
+    EXPECT_TRUE(h.page.Load(&file, TRUE));
+    ASSERT_EQ(1, h.page.GetChildCount());
+    EXPECT_STREQ("t1", h.page.m_children[0]->m_strId);
+}
+
 TEST(BrowserTest, TiledBackgroundIsClippedAtThePageEdges)
 {
     ScratchDir dir;

@@ -1,3 +1,4 @@
+#include "Browser.h"
 #include "ModelTestObjects.h"
 
 #include <gtest/gtest.h>
@@ -360,6 +361,40 @@ TEST(ElementContainer, HitTestsFindsAndCopies)
     EXPECT_STREQ("Element_2", copy->m_children[1]->m_strSectionName.c_str());
     EXPECT_EQ(100, copy->GetSize().cx);
     delete copy;
+}
+
+TEST(Element, GetPageClimbsToTheNearestPageAndIdsRegisterThroughIt)
+{
+    FakeEditorServices services;
+    CBrowser page;
+    TestElement* element = new TestElement;
+    page.AddChild(element);
+    CScript* script = CreateScript();
+    script->m_strName = "OnMouseIn";
+    element->AddChild(script);
+    TestAction* action = new TestAction;
+    script->AddChild(action);
+    TestContainer notAPage;
+    TestElement* stray = new TestElement;
+    notAPage.AddChild(stray);
+    CElement orphan;
+
+    const struct { const char* label; const CElement* object; CBrowser* page; } cases[] = {
+        { "the page itself", &page, &page },
+        { "an element", element, &page },
+        { "a script", script, &page },
+        { "an action", action, &page },
+        { "below a container that is no page", stray, NULL },
+        { "no parent", &orphan, NULL },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.page, c.object->GetPage()) << c.label;
+
+    services.ids.Register("Logo", &orphan);
+    element->RegisterId("Logo");
+    EXPECT_STREQ("Logo1", element->m_strId.c_str());
+    EXPECT_EQ(element, services.ids.GetObjectAt(services.ids.GetCount() - 1));
+    page.Unload();
 }
 
 TEST(Element, ClassNamesOfTheFamily)
