@@ -4,6 +4,7 @@
 #include "DataFile.h"
 #include "EditorServices.h"
 #include "ElementSupport.h"
+#include "IdManager.h"
 #include "ImageElement.h"
 #include "ImageListElement.h"
 #include "ImageUtil.h"
@@ -297,12 +298,19 @@ BOOL CBrowser::LoadElements(CDataFile* file, BOOL keepId)
         // section before it would make it read its neighbour's keys.
         if (!element->Load(file, keepId)) {
             allLoaded = FALSE;
+            // The registry would otherwise keep the id of a deleted object.
+            CIdManager* ids = GetActiveIdManager();
+            if (ids != NULL && !element->m_strId.IsEmpty())
+                ids->Unregister(element->m_strId, element);
             // Kept as its stored lines, so a save loses none of the author's data.
             CKeptElement* kept = new (std::nothrow) CKeptElement(section, this);
             delete element;
             if (kept == NULL)
                 continue;
             kept->Capture(*file);
+            // Registered like any element, so no other one is given its id.
+            if (!keepId && !kept->m_strId.IsEmpty())
+                kept->RegisterId(CStr(kept->m_strId));
             element = kept;
         }
         AddChild(element);

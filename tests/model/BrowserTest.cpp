@@ -7,6 +7,7 @@
 #include "ModelTestObjects.h"
 #include "PageTestSupport.h"
 #include "TextElement.h"
+#include "TreeTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <typeinfo>
@@ -212,6 +213,38 @@ TEST(BrowserTest, IdsAreRegisteredOnlyWithARegistry)
     }
 }
 
+TEST(BrowserTest, KeptElementHoldsItsIdInTheRegistry)
+{
+    const std::string text =
+        "[Main]\nnumElements = 1\n"
+        "[Element_1]\ntype = ActiveX\nid = web\nCLSID = {X}\n";
+    const struct { const char* taken; const char* id; } cases[] = {
+        { NULL, "web" },
+        { "web", "web1" },
+    };
+    for (const auto& c : cases) {
+        FakeEditorServices services;
+        CElement other;
+        if (c.taken)
+            services.ids.Register(c.taken, &other);
+        CDataFile file = FileFromText(text);
+        PageHolder h;
+        EXPECT_FALSE(h.page.Load(&file, FALSE));
+        ASSERT_EQ(1u, h.page.m_children.size());
+        CElement* kept = h.page.m_children[0];
+        EXPECT_STREQ(c.id, kept->m_strId);
+        // The element that failed is gone from the registry; the kept one is in it.
+        ASSERT_EQ(c.taken ? 2 : 1, services.ids.GetCount());
+        EXPECT_STREQ(c.id, services.ids.GetNameAt(services.ids.GetCount() - 1));
+        EXPECT_EQ(kept, services.ids.GetObjectAt(services.ids.GetCount() - 1));
+        CDataFile saved;
+        ASSERT_TRUE(h.page.Save(&saved));
+        KeyMap keys = SectionKeys(saved, "Element_1");
+        EXPECT_EQ(c.id, keys["id"]);
+        EXPECT_EQ("{X}", keys["CLSID"]);
+    }
+}
+
 TEST(BrowserTest, SetPropertyActionsOfElementsAreMarkedAfterLoading)
 {
     FakeSetPropertyScope fake;
@@ -260,6 +293,60 @@ TEST(BrowserTest, CanAcceptChildMatchesTypeAndClass)
         EXPECT_EQ(c.accepted, h.page.CanAcceptChild(c.child)) << c.name;
     delete onLoad;
     delete onMouseIn;
+}
+
+// The page, then its scripts in order, then its elements topmost first,
+// each element kind with its own picture in the tree.
+TEST(BrowserTest, TreeListsScriptsThenElementsTopmostFirst)
+{
+    FakeEditorServices services;
+    PageHolder h;
+    h.page.m_strId = "Home";
+    CScript* onLoad = CreateScript();
+    onLoad->SetName("OnLoad");
+    h.page.AddChild(onLoad);
+    CScript* onUnload = CreateScript();
+    onUnload->SetName("OnUnload");
+    h.page.AddChild(onUnload);
+    CTextElement* text = new CTextElement();
+    text->m_strId = "t";
+    CImageElement* image = new CImageElement();
+    image->m_strId = "i";
+    image->m_buttonType = CImageElement::TypeImage;
+    CImageElement* button = new CImageElement();
+    button->m_strId = "b";
+    CImageElement* system = new CImageElement();
+    system->m_strId = "s";
+    system->m_buttonType = CImageElement::TypeSystemButton;
+    CImageListElement* strip = new CImageListElement();
+    strip->m_strId = "l";
+    for (CElement* e : std::initializer_list<CElement*>{ text, image, button, system, strip })
+        h.page.AddChild(e);
+
+    HWND tree = CreateTreeControl();
+    ASSERT_NE(nullptr, tree);
+    for (CElement* current : { (CElement*)&h.page, (CElement*)NULL }) {
+        services.currentPage = current;
+        SendMessageA(tree, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
+        EXPECT_TRUE(h.page.AddToTree(tree, TVI_ROOT));
+        HTREEITEM root = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        std::vector<TreeNode> expected = {
+            { "Home", current ? 14 : 15, (LPARAM)&h.page,
+              { { "OnLoad", 11, (LPARAM)onLoad, {} }, { "OnUnload", 11, (LPARAM)onUnload, {} },
+                { "l", 5, (LPARAM)strip, {} }, { "s", 1, (LPARAM)system, {} },
+                { "b", 16, (LPARAM)button, {} }, { "i", 5, (LPARAM)image, {} },
+                { "t", 6, (LPARAM)text, {} } } },
+        };
+        EXPECT_TRUE(expected == ReadTree(tree, root)) << (current ? "current" : "other");
+        TVITEMA info = {};
+        info.mask = TVIF_SELECTEDIMAGE;
+        info.hItem = root;
+        SendMessageA(tree, TVM_GETITEMA, 0, (LPARAM)&info);
+        EXPECT_EQ(14, info.iSelectedImage);
+    }
+    services.activeDocument = false;
+    EXPECT_FALSE(h.page.AddToTree(tree, TVI_ROOT));
+    DestroyWindow(tree);
 }
 
 TEST(BrowserTest, PositionIndexIgnoresCase)

@@ -228,6 +228,30 @@ TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
         EXPECT_EQ(c.colour, surface.Pixel(c.x, c.y)) << c.x << "," << c.y;
 }
 
+// The key colour's pixels are black in a keyed picture: keyed again, the
+// picture's own black pixels would turn transparent too.
+TEST(ImageElementTest, LoadingAgainKeepsTheMaskOfTheFreshPicture)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    const COLORREF kBlack = RGB(0, 0, 0);
+    WriteBmpFile(dir.File("key.bmp"), 3, 1, { kRed, kBlue, kBlack });
+    CImageElement e;
+    e.m_strSrc = "key.bmp";
+    e.m_transX = 0;
+    e.m_transY = 0;
+    e.LoadImage(FALSE);
+    HBITMAP mask = e.m_hMask;
+    ASSERT_TRUE(mask != NULL);
+    e.LoadImage(FALSE);
+    EXPECT_EQ(mask, e.m_hMask);
+    DibSurface surface(3, 1, kGreen);
+    e.Draw(surface.dc());
+    EXPECT_EQ(kGreen, surface.Pixel(0, 0));
+    EXPECT_EQ(kBlue, surface.Pixel(1, 0));
+    EXPECT_EQ(kBlack, surface.Pixel(2, 0));
+}
+
 TEST(ImageElementTest, TransparencyMaskNeedsAPixelInside)
 {
     HBITMAP picture = CreateBitmap(3, 3, 1, 32, NULL);
@@ -304,6 +328,29 @@ TEST(ImageElementTest, JpegDecodesWithItsColours)
     HBITMAP none = NULL;
     EXPECT_FALSE(e.LoadJpeg(&none, dir.File("missing.jpg").c_str()));
     EXPECT_TRUE(none == NULL);
+}
+
+// A JPEG whose header claims a width beyond what the element takes.
+TEST(ImageElementTest, JpegOfAHugeSizeMakesNoPicture)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    const std::string path = dir.File("huge.jpg");
+    ASSERT_TRUE(WriteJpegFile(path, 16, 8, kRed));
+    std::string bytes = ReadWholeFile(path);
+    size_t sof = bytes.find("\xFF\xC0");
+    ASSERT_NE(std::string::npos, sof);
+    // Height 2 and width 40000 follow the marker's length and precision.
+    bytes[sof + 5] = '\0';
+    bytes[sof + 6] = '\x02';
+    bytes[sof + 7] = '\x9C';
+    bytes[sof + 8] = '\x40';
+    WriteWholeFile(path, bytes);
+    CImageElement e;
+    HBITMAP picture = NULL;
+    EXPECT_FALSE(e.LoadJpeg(&picture, path.c_str()));
+    EXPECT_TRUE(picture == NULL);
+    EXPECT_TRUE(e.m_pJpegPixels == NULL);
 }
 
 TEST(ImageElementTest, CloneLoadsItsOwnPicture)
@@ -458,6 +505,43 @@ TEST(ImageElementTest, EffectPicturesBecomeSrcActions)
     EXPECT_STREQ("again.bmp", SourceIn(e, "OnMouseIn"));
     EXPECT_STREQ("up.bmp", SourceIn(e, "OnMouseOut"));
     EXPECT_EQ(4, e.GetScriptCount());
+}
+
+// An author's own action of the button that sets only its width comes
+// before the one holding the over picture.
+TEST(ImageElementTest, EffectPicturesUseTheActionThatHoldsSrc)
+{
+    FakeSetPropertyScope fake;
+    CImageElement e("Element_1");
+    e.m_strId = "btn";
+    CScript* script = CreateScript();
+    script->SetName("OnMouseIn");
+    e.AddChild(script);
+    FakeSetProperty* width = new FakeSetProperty();
+    width->m_strControlId = "btn";
+    width->assignments.push_back(std::make_pair(std::string("width"), std::string("9")));
+    script->AppendItem(width);
+    FakeSetProperty* picture = new FakeSetProperty();
+    picture->m_strControlId = "btn";
+    FakeSetSource(picture, "over.bmp");
+    script->AppendItem(picture);
+
+    e.SetEffectImages("over2.bmp", "");
+    ASSERT_EQ(2, script->GetItemCount());
+    EXPECT_EQ(-1, width->Find("src"));
+    CStr over, down;
+    e.GetEffectImages(over, down);
+    EXPECT_STREQ("over2.bmp", over);
+
+    e.SetEffectImages("", "");
+    ASSERT_EQ(1, script->GetItemCount());
+    EXPECT_EQ(width, script->GetItem(0));
+    EXPECT_EQ(1u, width->assignments.size());
+
+    // With no action holding "src", the button's first action takes it.
+    e.SetEffectImages("over3.bmp", "");
+    ASSERT_EQ(1, script->GetItemCount());
+    EXPECT_STREQ("over3.bmp", SourceIn(e, "OnMouseIn"));
 }
 
 TEST(ImageElementTest, EffectPicturesLeaveOtherTargetsAlone)
