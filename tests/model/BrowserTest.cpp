@@ -88,6 +88,23 @@ TEST(BrowserTest, MainKeysLoadBack)
     EXPECT_STREQ("Plain", GetCurrentTemplate());
 }
 
+TEST(BrowserTest, BackgroundAndIconAreImportedIntoTheProject)
+{
+    ImportingServices services;
+    PageHolder h;
+    h.page.m_strWatermark = "art\\back.bmp";
+    h.page.m_strIcon = "page.ico";
+    CDataFile file;
+    ASSERT_TRUE(h.page.Save(&file));
+    KeyMap keys = SectionKeys(file, "Main");
+    EXPECT_EQ(".\\tarvex.dat\\art\\back.bmp", keys["watermark"]);
+    EXPECT_EQ(".\\tarvex.dat\\page.ico", keys["icon"]);
+    ASSERT_EQ(2u, services.imports.size());
+    EXPECT_EQ(std::make_pair(std::string("art\\back.bmp"), (BOOL)TRUE), services.imports[0]);
+    EXPECT_EQ(std::make_pair(std::string("page.ico"), (BOOL)FALSE), services.imports[1]);
+    EXPECT_STREQ("art\\back.bmp", h.page.m_strWatermark);
+}
+
 TEST(BrowserTest, SaveAndLoadWithoutDataFileReportFalse)
 {
     PageHolder h;
@@ -463,6 +480,30 @@ TEST(BrowserTest, WatermarkKindFollowsGifInTheName)
         DibSurface surface(4, 4, RGB(9, 9, 9));
         h.page.Draw(surface.dc());
         EXPECT_EQ(c.colour, surface.Pixel(3, 3)) << c.watermark;
+    }
+}
+
+// A window shaped by its picture keeps the file's colour in the
+// background's transparent pixels; other pages get them black.
+TEST(BrowserTest, ShapedWindowBackgroundKeepsTheTransparentColour)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    const COLORREF palette[4] = { RGB(0, 0, 255), RGB(255, 0, 255), RGB(255, 0, 0), RGB(0, 0, 0) };
+    WriteGifFile(dir.File("shape.gif"), 2, 1, palette, { 0, 1 }, 1);
+    const struct { int windowType; COLORREF clear; } cases[] = {
+        { 3, RGB(255, 0, 255) }, { 0, RGB(0, 0, 0) },
+    };
+    for (const auto& c : cases) {
+        PageHolder h;
+        h.page.m_strWatermark = "shape.gif";
+        h.page.m_windowType = c.windowType;
+        h.page.m_containerWidth = 2;
+        h.page.m_containerHeight = 1;
+        DibSurface surface(2, 1, RGB(9, 9, 9));
+        h.page.Draw(surface.dc());
+        EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(0, 0)) << c.windowType;
+        EXPECT_EQ(c.clear, surface.Pixel(1, 0)) << c.windowType;
     }
 }
 

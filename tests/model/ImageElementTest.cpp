@@ -49,18 +49,6 @@ bool WriteJpegFile(const std::string& path, int w, int h, COLORREF colour)
     return ok;
 }
 
-// Stores media under the data folder's prefix, as the editor would.
-class ImportingServices : public FakeEditorServices
-{
-public:
-    CStr ImportFileIntoProject(const char* path, BOOL keep) override
-    {
-        imports.push_back(std::make_pair(std::string(path), keep));
-        return CStr(".\\tarvex.dat\\") + path;
-    }
-    std::vector<std::pair<std::string, BOOL>> imports;
-};
-
 TEST(ImageElementTest, DefaultsAndPropertyRecords)
 {
     CImageElement e("Element_1");

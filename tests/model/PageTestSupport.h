@@ -273,6 +273,18 @@ inline BOOL FakeSetProperty::Load(CDataFile* file, BOOL keepId)
     return CElement::Load(file, keepId);
 }
 
+// Stores media under the data folder's prefix, as the editor would.
+class ImportingServices : public FakeEditorServices
+{
+public:
+    CStr ImportFileIntoProject(const char* path, BOOL keep) override
+    {
+        imports.push_back(std::make_pair(std::string(path), keep));
+        return CStr(".\\tarvex.dat\\") + path;
+    }
+    std::vector<std::pair<std::string, BOOL>> imports;
+};
+
 // A data file from text lines separated by '\n'.
 inline CDataFile FileFromText(const std::string& text)
 {
