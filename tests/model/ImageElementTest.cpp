@@ -495,6 +495,26 @@ TEST(ImageElementTest, EffectPicturesBecomeSrcActions)
     EXPECT_EQ(4, e.GetScriptCount());
 }
 
+// A new script of the element for the event.
+CScript* AddEventScript(CImageElement& e, const char* event)
+{
+    CScript* script = CreateScript();
+    script->SetName(event);
+    e.AddChild(script);
+    return script;
+}
+
+// Appends a Set Property action on target with one assignment.
+FakeSetProperty* AppendAssignment(CScript* script, const char* target, const char* property,
+                                  const char* value)
+{
+    FakeSetProperty* action = new FakeSetProperty();
+    action->m_strControlId = target;
+    action->assignments.push_back(std::make_pair(std::string(property), std::string(value)));
+    script->AppendItem(action);
+    return action;
+}
+
 // An author's own action of the button that sets only its width comes
 // before the one holding the over picture.
 TEST(ImageElementTest, EffectPicturesUseTheActionThatHoldsSrc)
@@ -502,17 +522,9 @@ TEST(ImageElementTest, EffectPicturesUseTheActionThatHoldsSrc)
     FakeSetPropertyScope fake;
     CImageElement e("Element_1");
     e.m_strId = "btn";
-    CScript* script = CreateScript();
-    script->SetName("OnMouseIn");
-    e.AddChild(script);
-    FakeSetProperty* width = new FakeSetProperty();
-    width->m_strControlId = "btn";
-    width->assignments.push_back(std::make_pair(std::string("width"), std::string("9")));
-    script->AppendItem(width);
-    FakeSetProperty* picture = new FakeSetProperty();
-    picture->m_strControlId = "btn";
-    FakeSetSource(picture, "over.bmp");
-    script->AppendItem(picture);
+    CScript* script = AddEventScript(e, "OnMouseIn");
+    FakeSetProperty* width = AppendAssignment(script, "btn", "width", "9");
+    AppendAssignment(script, "btn", "src", "over.bmp");
 
     e.SetEffectImages("over2.bmp", "");
     ASSERT_EQ(2, script->GetItemCount());
@@ -537,13 +549,8 @@ TEST(ImageElementTest, EffectPicturesLeaveOtherTargetsAlone)
     FakeSetPropertyScope fake;
     CImageElement e("Element_1");
     e.m_strId = "btn";
-    CScript* script = CreateScript();
-    script->SetName("OnMouseIn");
-    e.AddChild(script);
-    FakeSetProperty* other = new FakeSetProperty();
-    other->m_strControlId = "elsewhere";
-    FakeSetSource(other, "x.bmp");
-    script->AppendItem(other);
+    CScript* script = AddEventScript(e, "OnMouseIn");
+    AppendAssignment(script, "elsewhere", "src", "x.bmp");
     CStr over, down;
     e.GetEffectImages(over, down);
     EXPECT_STREQ("", over);
