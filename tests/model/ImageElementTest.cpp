@@ -426,19 +426,39 @@ TEST(ImageElementTest, DragMaskIsBlackWithoutAPictureMask)
     e.m_width = 10;
     e.m_height = 10;
     DibSurface image(20, 20);
-    HBITMAP mask = CreateBitmap(20, 20, 1, 1, NULL);
-    HDC maskDC = CreateCompatibleDC(NULL);
-    HGDIOBJ old = SelectObject(maskDC, mask);
-    PatBlt(maskDC, 0, 0, 20, 20, WHITENESS);
-    SelectObject(maskDC, old);
+    DragMask mask(20, 20);
     POINT origin = { -5, -5 };
-    e.DrawAt(image.dc(), origin, mask);
-    old = SelectObject(maskDC, mask);
-    EXPECT_EQ(RGB(0, 0, 0), GetPixel(maskDC, 7, 7));
-    EXPECT_EQ(RGB(255, 255, 255), GetPixel(maskDC, 2, 2));
-    SelectObject(maskDC, old);
-    DeleteDC(maskDC);
-    DeleteObject(mask);
+    e.DrawAt(image.dc(), origin, mask.Handle());
+    EXPECT_TRUE(mask.Marked(7, 7));
+    EXPECT_FALSE(mask.Marked(2, 2));
+}
+
+// The keyed picture stretched into the drag image, its mask into the drag
+// mask: the key colour's pixels stay out of the drag.
+TEST(ImageElementTest, DragImageCarriesThePictureMask)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    WriteBmpFile(dir.File("key.bmp"), 4, 1, { kRed, kRed, kBlue, kBlue });
+    CImageElement e;
+    e.m_strSrc = "key.bmp";
+    e.m_transX = 0;
+    e.m_transY = 0;
+    e.m_width = 8;
+    e.m_height = 2;
+    e.m_xpos = 12;
+    e.m_ypos = 11;
+    e.LoadImage(FALSE);
+    DibSurface image(10, 4, kGreen);
+    DragMask mask(10, 4);
+    POINT origin = { 10, 10 };
+    e.DrawAt(image.dc(), origin, mask.Handle());
+    const struct { int x, y; bool marked; } cases[] = {
+        { 3, 1, false }, { 7, 2, true }, { 9, 2, true }, { 1, 1, false }, { 7, 0, false },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.marked, mask.Marked(c.x, c.y)) << c.x << "," << c.y;
+    EXPECT_EQ(kBlue, image.Pixel(8, 2));
 }
 
 CStr SourceIn(CImageElement& e, const char* event)

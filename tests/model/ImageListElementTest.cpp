@@ -67,6 +67,29 @@ TEST(ImageListElementTest, StripShowsTheMiddleFrame)
         EXPECT_EQ(c.colour, surface.Pixel(c.x, c.y)) << c.x << "," << c.y;
 }
 
+// The drag image squeezes the whole strip into the shown frame's size.
+TEST(ImageListElementTest, DragImageShowsTheWholeStrip)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    WriteStrip(dir);
+    CDataFile file = FileFromText(kThreeFrames);
+    CImageListElement e("Element_1");
+    ASSERT_TRUE(e.Load(&file, TRUE));
+    e.m_xpos = 20;
+    e.m_ypos = 10;
+    DibSurface image(60, 50, kGreen);
+    DragMask mask(60, 50);
+    POINT origin = { 20, 10 };
+    e.DrawAt(image.dc(), origin, mask.Handle());
+    EXPECT_EQ(kRed, image.Pixel(8, 20));
+    EXPECT_EQ(kBlue, image.Pixel(25, 20));
+    EXPECT_EQ(kYellow, image.Pixel(41, 20));
+    EXPECT_EQ(kGreen, image.Pixel(55, 20));
+    EXPECT_TRUE(mask.Marked(49, 39));
+    EXPECT_FALSE(mask.Marked(50, 20));
+}
+
 TEST(ImageListElementTest, InvalidFrameDataDoesNotLoad)
 {
     const struct { const char* name; std::string text; BOOL loads; size_t frames; } cases[] = {

@@ -68,6 +68,37 @@ private:
     HGDIOBJ m_old;
 };
 
+// The monochrome mask of a drag image, white at first; black marks the
+// image.
+class DragMask
+{
+public:
+    DragMask(int w, int h) : m_bitmap(CreateBitmap(w, h, 1, 1, NULL))
+    {
+        HDC dc = CreateCompatibleDC(NULL);
+        HGDIOBJ old = SelectObject(dc, m_bitmap);
+        PatBlt(dc, 0, 0, w, h, WHITENESS);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    ~DragMask() { DeleteObject(m_bitmap); }
+    HBITMAP Handle() const { return m_bitmap; }
+    bool Marked(int x, int y) const
+    {
+        HDC dc = CreateCompatibleDC(NULL);
+        HGDIOBJ old = SelectObject(dc, m_bitmap);
+        COLORREF colour = GetPixel(dc, x, y);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        return colour == RGB(0, 0, 0);
+    }
+
+private:
+    DragMask(const DragMask&);
+    DragMask& operator=(const DragMask&);
+    HBITMAP m_bitmap;
+};
+
 inline void PutLE16(std::string& s, unsigned v) { s += (char)(v & 0xFF); s += (char)((v >> 8) & 0xFF); }
 inline void PutLE32(std::string& s, unsigned v) { PutLE16(s, v & 0xFFFF); PutLE16(s, v >> 16); }
 
