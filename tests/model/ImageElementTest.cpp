@@ -184,17 +184,15 @@ TEST(ImageElementTest, SizeComesFromThePictureWhenUnset)
     }
 }
 
-TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
+// A 4 x 4 picture, left half red, right half blue, keyed on red and
+// stretched to 8 x 8 at (1, 1).
+void LoadKeyedPicture(const ScratchDir& dir, CImageElement& e)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    // Left half red, right half blue.
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             pixels.push_back(x < 2 ? kRed : kBlue);
     WriteBmpFile(dir.File("key.bmp"), 4, 4, pixels);
-    CImageElement e;
     e.m_strSrc = "key.bmp";
     e.m_transX = 0;
     e.m_transY = 3;
@@ -203,6 +201,14 @@ TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
     e.m_xpos = 1;
     e.m_ypos = 1;
     e.LoadImage(FALSE);
+}
+
+TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    CImageElement e;
+    LoadKeyedPicture(dir, e);
     ASSERT_TRUE(e.m_hMask != NULL);
     SIZE maskSize = GetBitmapSize(e.m_hMask);
     EXPECT_EQ(4, maskSize.cx);
@@ -439,26 +445,18 @@ TEST(ImageElementTest, DragImageCarriesThePictureMask)
 {
     ScratchDir dir;
     FakeEditorServices env(dir.Path());
-    WriteBmpFile(dir.File("key.bmp"), 4, 1, { kRed, kRed, kBlue, kBlue });
     CImageElement e;
-    e.m_strSrc = "key.bmp";
-    e.m_transX = 0;
-    e.m_transY = 0;
-    e.m_width = 8;
-    e.m_height = 2;
-    e.m_xpos = 12;
-    e.m_ypos = 11;
-    e.LoadImage(FALSE);
-    DibSurface image(10, 4, kGreen);
-    DragMask mask(10, 4);
-    POINT origin = { 10, 10 };
+    LoadKeyedPicture(dir, e);
+    DibSurface image(12, 12, kGreen);
+    DragMask mask(12, 12);
+    POINT origin = { 0, 0 };
     e.DrawAt(image.dc(), origin, mask.Handle());
     const struct { int x, y; bool marked; } cases[] = {
-        { 3, 1, false }, { 7, 2, true }, { 9, 2, true }, { 1, 1, false }, { 7, 0, false },
+        { 1, 1, false }, { 4, 8, false }, { 5, 1, true }, { 8, 8, true }, { 9, 9, false }, { 0, 0, false },
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.marked, mask.Marked(c.x, c.y)) << c.x << "," << c.y;
-    EXPECT_EQ(kBlue, image.Pixel(8, 2));
+    EXPECT_EQ(kBlue, image.Pixel(8, 8));
 }
 
 CStr SourceIn(CImageElement& e, const char* event)

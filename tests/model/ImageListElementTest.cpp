@@ -29,6 +29,22 @@ void WriteStrip(const ScratchDir& dir)
     WriteBmpFile(dir.File("strip.bmp"), 150, 40, pixels);
 }
 
+// The strip of three frames showing frame 1, loaded with its picture.
+class LoadedStrip : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        WriteStrip(dir);
+        file = FileFromText(kThreeFrames);
+        ASSERT_TRUE(e.Load(&file, TRUE));
+    }
+    ScratchDir dir;
+    FakeEditorServices env{ dir.Path() };
+    CDataFile file;
+    CImageListElement e{ "Element_1" };
+};
+
 TEST(ImageListElementTest, DefaultsAndPropertyRecords)
 {
     CImageListElement e("Element_1");
@@ -42,14 +58,8 @@ TEST(ImageListElementTest, DefaultsAndPropertyRecords)
     EXPECT_EQ(VT_BOOL, e.m_properties[5].m_vt);
 }
 
-TEST(ImageListElementTest, StripShowsTheMiddleFrame)
+TEST_F(LoadedStrip, StripShowsTheMiddleFrame)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     EXPECT_EQ(50, e.m_width);
     EXPECT_EQ(40, e.m_height);
     e.m_xpos = 5;
@@ -68,14 +78,8 @@ TEST(ImageListElementTest, StripShowsTheMiddleFrame)
 }
 
 // The drag image squeezes the whole strip into the shown frame's size.
-TEST(ImageListElementTest, DragImageShowsTheWholeStrip)
+TEST_F(LoadedStrip, DragImageShowsTheWholeStrip)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     e.m_xpos = 20;
     e.m_ypos = 10;
     DibSurface image(60, 50, kGreen);
@@ -148,14 +152,8 @@ TEST(ImageListElementTest, StoredKeysAndNormalisedFrames)
     EXPECT_EQ(15, r.m_height);
 }
 
-TEST(ImageListElementTest, FrameOutsideTheFramesIsNeverIndexed)
+TEST_F(LoadedStrip, FrameOutsideTheFramesIsNeverIndexed)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     for (int frame : { -1, 3, 1000000 }) {
         VARIANT v;
         VariantInit(&v);
@@ -224,14 +222,8 @@ TEST(ImageListElementTest, GifStripKeyColourReplacesTheLibraryMask)
         EXPECT_EQ(expected[i], surface.Pixel(i % 4, i / 4)) << i;
 }
 
-TEST(ImageListElementTest, CloneCopiesFramesAndLoadsItsPicture)
+TEST_F(LoadedStrip, CloneCopiesFramesAndLoadsItsPicture)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     CImageListElement* copy = static_cast<CImageListElement*>(e.Clone());
     EXPECT_EQ(3u, copy->m_frames.size());
     EXPECT_EQ(1, copy->m_frame);
