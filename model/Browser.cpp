@@ -157,17 +157,17 @@ BOOL CBrowser::CanAcceptChild(CElement* child)
     if (child == NULL)
         return FALSE;
     const char* type = child->m_strType;
+    // A kept stand-in is an element that failed to load (a missing control,
+    // a broken strip); refusing it would strand it where it is.
+    const BOOL kept = dynamic_cast<CKeptElement*>(child) != NULL;
     if (lstrcmpiA(type, "Image") == 0)
-        return dynamic_cast<CImageElement*>(child) != NULL;
+        return kept || dynamic_cast<CImageElement*>(child) != NULL;
     if (lstrcmpiA(type, "ImageList") == 0)
-        return dynamic_cast<CImageListElement*>(child) != NULL;
+        return kept || dynamic_cast<CImageListElement*>(child) != NULL;
     if (lstrcmpiA(type, "Text") == 0)
-        return dynamic_cast<CTextElement*>(child) != NULL;
-    // A kept stand-in is an ActiveX element whose control could not be
-    // created; refusing it would strand it where it is.
+        return kept || dynamic_cast<CTextElement*>(child) != NULL;
     if (lstrcmpiA(type, "ActiveX") == 0)
-        return dynamic_cast<CActiveXElement*>(child) != NULL ||
-               dynamic_cast<CKeptElement*>(child) != NULL;
+        return kept || dynamic_cast<CActiveXElement*>(child) != NULL;
     if (lstrcmpiA(type, "Script") == 0)
         return CScriptableObject::CanAcceptChild(child);
     return FALSE;

@@ -296,6 +296,10 @@ TEST(BrowserTest, CanAcceptChildMatchesTypeAndClass)
     image.m_strType = "Image";
     CImageListElement strip;
     strip.m_strType = "ImageList";
+    CKeptElement brokenStrip;
+    brokenStrip.m_strType = "ImageList";
+    CKeptElement sprite;
+    sprite.m_strType = "Sprite";
     CScript* onLoad = CreateScript();
     onLoad->SetName("OnLoad");
     CScript* onMouseIn = CreateScript();
@@ -303,6 +307,7 @@ TEST(BrowserTest, CanAcceptChildMatchesTypeAndClass)
     const struct { const char* name; CElement* child; BOOL accepted; } cases[] = {
         { "text", &text, TRUE }, { "text typed Image", &textCalledImage, FALSE },
         { "image", &image, TRUE }, { "strip", &strip, TRUE },
+        { "kept strip", &brokenStrip, TRUE }, { "kept of another type", &sprite, FALSE },
         { "OnLoad script", onLoad, TRUE }, { "mouse script", onMouseIn, FALSE },
         { "null", NULL, FALSE },
     };
