@@ -113,6 +113,9 @@ BOOL CSetPropertyAction::SetImageSource(CElement* object, const char* path)
         return TRUE;
     }
     SetSourceAssignment("");
+    // Deleted whole, the action would take the author's other assignments with it.
+    if (HasStoredForm())
+        return TRUE;
     CScript* script = dynamic_cast<CScript*>(GetParent());
     if (!script || !script->HoldsItem(this))
         return TRUE;

@@ -32,9 +32,9 @@ public:
     // Sets "src" to a name already stored, appending it when missing; an
     // empty name removes only the "src" assignment.
     void SetSourceAssignment(const char* storedName);
-    // Imports the picture and sets "src"; an empty path drops "src" and then
-    // deletes the action itself from its script: FALSE tells the caller that
-    // the action is gone.
+    // Imports the picture and sets "src"; an empty path drops "src", and
+    // deletes the action from its script when no assignment is left: FALSE
+    // tells the caller that the action is gone.
     BOOL SetImageSource(CElement* object, const char* path);
     // Marks the target's own properties that the assignments touch.
     void MarkTargetProperties(CElementContainer* page) const;

@@ -4,6 +4,7 @@
 #include "DataFile.h"
 #include "EditorServices.h"
 #include "ElementSupport.h"
+#include "IdManager.h"
 #include "ImageElement.h"
 #include "ImageListElement.h"
 #include "ImageUtil.h"
@@ -156,17 +157,17 @@ BOOL CBrowser::CanAcceptChild(CElement* child)
     if (child == NULL)
         return FALSE;
     const char* type = child->m_strType;
+    // A kept stand-in is an element that failed to load (a missing control,
+    // a broken strip); refusing it would strand it where it is.
+    const BOOL kept = dynamic_cast<CKeptElement*>(child) != NULL;
     if (lstrcmpiA(type, "Image") == 0)
-        return dynamic_cast<CImageElement*>(child) != NULL;
+        return kept || dynamic_cast<CImageElement*>(child) != NULL;
     if (lstrcmpiA(type, "ImageList") == 0)
-        return dynamic_cast<CImageListElement*>(child) != NULL;
+        return kept || dynamic_cast<CImageListElement*>(child) != NULL;
     if (lstrcmpiA(type, "Text") == 0)
-        return dynamic_cast<CTextElement*>(child) != NULL;
-    // A kept stand-in is an ActiveX element whose control could not be
-    // created; refusing it would strand it where it is.
+        return kept || dynamic_cast<CTextElement*>(child) != NULL;
     if (lstrcmpiA(type, "ActiveX") == 0)
-        return dynamic_cast<CActiveXElement*>(child) != NULL ||
-               dynamic_cast<CKeptElement*>(child) != NULL;
+        return kept || dynamic_cast<CActiveXElement*>(child) != NULL;
     if (lstrcmpiA(type, "Script") == 0)
         return CScriptableObject::CanAcceptChild(child);
     return FALSE;
@@ -297,12 +298,19 @@ BOOL CBrowser::LoadElements(CDataFile* file, BOOL keepId)
         // section before it would make it read its neighbour's keys.
         if (!element->Load(file, keepId)) {
             allLoaded = FALSE;
+            // The registry would otherwise keep the id of a deleted object.
+            CIdManager* ids = GetActiveIdManager();
+            if (ids != NULL && !element->m_strId.IsEmpty())
+                ids->Unregister(element->m_strId, element);
             // Kept as its stored lines, so a save loses none of the author's data.
             CKeptElement* kept = new (std::nothrow) CKeptElement(section, this);
             delete element;
             if (kept == NULL)
                 continue;
             kept->Capture(*file);
+            // Registered like any element, so no other one is given its id.
+            if (!keepId && !kept->m_strId.IsEmpty())
+                kept->RegisterId(CStr(kept->m_strId));
             element = kept;
         }
         AddChild(element);

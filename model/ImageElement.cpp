@@ -11,6 +11,7 @@
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
+#include <vector>
 
 CImageElement::CImageElement(const char* sectionName, CElement* parent)
     : CScriptableObject(sectionName, parent), m_pJpegPixels(NULL), m_hPicture(NULL),
@@ -319,27 +320,45 @@ void CImageElement::GetEffectImages(CStr& over, CStr& down)
     }
 }
 
-void CImageElement::ApplySource(CScript* script, const char* picture, const char* appended)
+void CImageElement::ApplySource(CScript* script, const char* picture)
 {
     const SetPropertyHooks* hooks = GetSetPropertyHooks();
-    CStr stored = ImportMediaFile(picture, TRUE);
-    BOOL accepted = FALSE;
-    if (hooks && hooks->setImageSource) {
-        int position = 0;
-        while (CScriptItem* item = script->FindItemFrom("SetProperty", position)) {
-            if (TargetsElement(item, this) && hooks->setImageSource(item, stored)) {
-                accepted = TRUE;
-                // Only an action left without any assignment goes; removing
-                // it whole would lose the author's other assignments.
-                if (!item->HasStoredForm())
-                    script->DeleteItem(item);
-                break;
-            }
-            position++;
+    if (hooks == NULL || hooks->setImageSource == NULL || hooks->getImageSource == NULL)
+        return;
+    std::vector<CScriptItem*> mine;
+    CScriptItem* holder = NULL;
+    int position = 0;
+    while (CScriptItem* item = script->FindItemFrom("SetProperty", position)) {
+        position++;
+        if (!TargetsElement(item, this))
+            continue;
+        CStr source;
+        if (hooks->getImageSource(item, source)) {
+            holder = item;
+            break;
         }
+        mine.push_back(item);
     }
-    if (!accepted && appended && *appended)
-        AddSrcAction(script, m_strId, appended);
+    if (*picture == '\0') {
+        if (holder == NULL)
+            return;
+        hooks->setImageSource(holder, "");
+        // Only an action left without any assignment goes; removing it
+        // whole would lose the author's other assignments.
+        if (!holder->HasStoredForm())
+            script->DeleteItem(holder);
+        return;
+    }
+    // The action that already assigns "src" takes the new picture: given
+    // to an earlier one instead, it would be undone by it at run time.
+    CStr stored = ImportMediaFile(picture, TRUE);
+    if (holder != NULL)
+        mine.insert(mine.begin(), holder);
+    for (CScriptItem* item : mine) {
+        if (hooks->setImageSource(item, stored))
+            return;
+    }
+    AppendSrcAction(script, stored, m_strId);
 }
 
 void CImageElement::SetEffectImages(const char* over, const char* down)
@@ -360,7 +379,7 @@ void CImageElement::SetEffectImages(const char* over, const char* down)
 
     for (int k = 0; k < 4; ++k) {
         if (scripts[k])
-            ApplySource(scripts[k], values[k], *pictures[k] ? values[k] : "");
+            ApplySource(scripts[k], values[k]);
     }
     for (int k = 0; k < 4; ++k) {
         if (scripts[k] || *pictures[k] == '\0')
@@ -376,13 +395,18 @@ void CImageElement::AddSrcAction(CScript* script, const char* id, const char* pi
 {
     if (script == NULL || picture == NULL || *picture == '\0')
         return;
+    AppendSrcAction(script, ImportMediaFile(picture, TRUE), id);
+}
+
+void CImageElement::AppendSrcAction(CScript* script, const char* storedName, const char* id)
+{
     const SetPropertyHooks* hooks = GetSetPropertyHooks();
     if (hooks == NULL || hooks->setImageSource == NULL)
         return;
     CScriptItem* action = CreateScriptItem("SetProperty");
     if (action == NULL)
         return;
-    if (!hooks->setImageSource(action, ImportMediaFile(picture, TRUE))) {
+    if (!hooks->setImageSource(action, storedName)) {
         delete action;
         return;
     }

@@ -59,8 +59,10 @@ public:
 
 private:
     void FreeJpegPixels();
-    // The "src" of this element's Set Property actions in one script: set
-    // (or cleared), or appended as a new action when none takes it.
-    void ApplySource(CScript* script, const char* picture, const char* appended);
+    // This element's "src" in one script: set (or, for an empty picture,
+    // cleared), or appended as a new action when no action takes it.
+    void ApplySource(CScript* script, const char* picture);
+    // AddSrcAction for a name already imported into the project.
+    void AppendSrcAction(CScript* script, const char* storedName, const char* id);
     CImageElement& operator=(const CImageElement&);
 };

@@ -79,6 +79,7 @@ BOOL CKeptElement::Save(CDataFile* file)
 {
     if (file == NULL)
         return FALSE;
+    BOOL ownWritten = FALSE;
     for (const StoredSection& section : m_sections) {
         CStr name = m_strSectionName + section.suffix;
         if (file->FindSectionIndex(name) >= 0)
@@ -86,7 +87,12 @@ BOOL CKeptElement::Save(CDataFile* file)
         file->AppendLine("[" + name + "]");
         for (const CStr& line : section.lines)
             file->AppendLine(line);
+        if (section.suffix.IsEmpty())
+            ownWritten = TRUE;
     }
+    // The registry may have given it another id when the page was loaded.
+    if (ownWritten && !m_strId.IsEmpty())
+        file->SetString(m_strSectionName, "id", m_strId);
     return TRUE;
 }
 

@@ -890,6 +890,24 @@ TEST_F(Actions, ImageSourceIsImportedAndAnEmptyOneDropsTheAction)
     EXPECT_EQ(0, script.GetItemCount());
 }
 
+TEST_F(Actions, ClearingTheImageSourceKeepsAnActionWithOtherAssignments)
+{
+    CElement image;
+    image.SetId("Image1");
+    CScript script("Script_1");
+    CSetPropertyAction* action = new CSetPropertyAction();
+    action->m_strControlId = "Image1";
+    action->AddAssignment("width", "", MakeLong(9), VT_I4, TRUE);
+    script.AppendItem(action);
+    ASSERT_TRUE(action->SetImageSource(&image, "C:\\Pictures\\logo.gif"));
+    ASSERT_EQ(2u, action->m_record.assignments.size());
+
+    EXPECT_TRUE(action->SetImageSource(&image, ""));
+    ASSERT_EQ(1, script.GetItemCount());
+    ASSERT_EQ(1u, action->m_record.assignments.size());
+    EXPECT_STREQ("width", action->m_record.assignments[0].m_strName);
+}
+
 TEST_F(Actions, AssignmentsMarkTheTargetsOwnProperties)
 {
     CElementContainer page("Main");

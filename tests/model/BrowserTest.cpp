@@ -7,6 +7,7 @@
 #include "ModelTestObjects.h"
 #include "PageTestSupport.h"
 #include "TextElement.h"
+#include "TreeTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <typeinfo>
@@ -85,6 +86,23 @@ TEST(BrowserTest, MainKeysLoadBack)
     EXPECT_EQ(3, r.page.m_windowType);
     EXPECT_STREQ("Plain", r.page.GetTemplate());
     EXPECT_STREQ("Plain", GetCurrentTemplate());
+}
+
+TEST(BrowserTest, BackgroundAndIconAreImportedIntoTheProject)
+{
+    ImportingServices services;
+    PageHolder h;
+    h.page.m_strWatermark = "art\\back.bmp";
+    h.page.m_strIcon = "page.ico";
+    CDataFile file;
+    ASSERT_TRUE(h.page.Save(&file));
+    KeyMap keys = SectionKeys(file, "Main");
+    EXPECT_EQ(".\\tarvex.dat\\art\\back.bmp", keys["watermark"]);
+    EXPECT_EQ(".\\tarvex.dat\\page.ico", keys["icon"]);
+    ASSERT_EQ(2u, services.imports.size());
+    EXPECT_EQ(std::make_pair(std::string("art\\back.bmp"), (BOOL)TRUE), services.imports[0]);
+    EXPECT_EQ(std::make_pair(std::string("page.ico"), (BOOL)FALSE), services.imports[1]);
+    EXPECT_STREQ("art\\back.bmp", h.page.m_strWatermark);
 }
 
 TEST(BrowserTest, SaveAndLoadWithoutDataFileReportFalse)
@@ -212,6 +230,38 @@ TEST(BrowserTest, IdsAreRegisteredOnlyWithARegistry)
     }
 }
 
+TEST(BrowserTest, KeptElementHoldsItsIdInTheRegistry)
+{
+    const std::string text =
+        "[Main]\nnumElements = 1\n"
+        "[Element_1]\ntype = ActiveX\nid = web\nCLSID = {X}\n";
+    const struct { const char* taken; const char* id; } cases[] = {
+        { NULL, "web" },
+        { "web", "web1" },
+    };
+    for (const auto& c : cases) {
+        FakeEditorServices services;
+        CElement other;
+        if (c.taken)
+            services.ids.Register(c.taken, &other);
+        CDataFile file = FileFromText(text);
+        PageHolder h;
+        EXPECT_FALSE(h.page.Load(&file, FALSE));
+        ASSERT_EQ(1u, h.page.m_children.size());
+        CElement* kept = h.page.m_children[0];
+        EXPECT_STREQ(c.id, kept->m_strId);
+        // The element that failed is gone from the registry; the kept one is in it.
+        ASSERT_EQ(c.taken ? 2 : 1, services.ids.GetCount());
+        EXPECT_STREQ(c.id, services.ids.GetNameAt(services.ids.GetCount() - 1));
+        EXPECT_EQ(kept, services.ids.GetObjectAt(services.ids.GetCount() - 1));
+        CDataFile saved;
+        ASSERT_TRUE(h.page.Save(&saved));
+        KeyMap keys = SectionKeys(saved, "Element_1");
+        EXPECT_EQ(c.id, keys["id"]);
+        EXPECT_EQ("{X}", keys["CLSID"]);
+    }
+}
+
 TEST(BrowserTest, SetPropertyActionsOfElementsAreMarkedAfterLoading)
 {
     FakeSetPropertyScope fake;
@@ -246,6 +296,10 @@ TEST(BrowserTest, CanAcceptChildMatchesTypeAndClass)
     image.m_strType = "Image";
     CImageListElement strip;
     strip.m_strType = "ImageList";
+    CKeptElement brokenStrip;
+    brokenStrip.m_strType = "ImageList";
+    CKeptElement sprite;
+    sprite.m_strType = "Sprite";
     CScript* onLoad = CreateScript();
     onLoad->SetName("OnLoad");
     CScript* onMouseIn = CreateScript();
@@ -253,6 +307,7 @@ TEST(BrowserTest, CanAcceptChildMatchesTypeAndClass)
     const struct { const char* name; CElement* child; BOOL accepted; } cases[] = {
         { "text", &text, TRUE }, { "text typed Image", &textCalledImage, FALSE },
         { "image", &image, TRUE }, { "strip", &strip, TRUE },
+        { "kept strip", &brokenStrip, TRUE }, { "kept of another type", &sprite, FALSE },
         { "OnLoad script", onLoad, TRUE }, { "mouse script", onMouseIn, FALSE },
         { "null", NULL, FALSE },
     };
@@ -260,6 +315,60 @@ TEST(BrowserTest, CanAcceptChildMatchesTypeAndClass)
         EXPECT_EQ(c.accepted, h.page.CanAcceptChild(c.child)) << c.name;
     delete onLoad;
     delete onMouseIn;
+}
+
+// The page, then its scripts in order, then its elements topmost first,
+// each element kind with its own picture in the tree.
+TEST(BrowserTest, TreeListsScriptsThenElementsTopmostFirst)
+{
+    FakeEditorServices services;
+    PageHolder h;
+    h.page.m_strId = "Home";
+    CScript* onLoad = CreateScript();
+    onLoad->SetName("OnLoad");
+    h.page.AddChild(onLoad);
+    CScript* onUnload = CreateScript();
+    onUnload->SetName("OnUnload");
+    h.page.AddChild(onUnload);
+    CTextElement* text = new CTextElement();
+    text->m_strId = "t";
+    CImageElement* image = new CImageElement();
+    image->m_strId = "i";
+    image->m_buttonType = CImageElement::TypeImage;
+    CImageElement* button = new CImageElement();
+    button->m_strId = "b";
+    CImageElement* system = new CImageElement();
+    system->m_strId = "s";
+    system->m_buttonType = CImageElement::TypeSystemButton;
+    CImageListElement* strip = new CImageListElement();
+    strip->m_strId = "l";
+    for (CElement* e : std::initializer_list<CElement*>{ text, image, button, system, strip })
+        h.page.AddChild(e);
+
+    HWND tree = CreateTreeControl();
+    ASSERT_NE(nullptr, tree);
+    for (CElement* current : { (CElement*)&h.page, (CElement*)NULL }) {
+        services.currentPage = current;
+        SendMessageA(tree, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
+        EXPECT_TRUE(h.page.AddToTree(tree, TVI_ROOT));
+        HTREEITEM root = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        std::vector<TreeNode> expected = {
+            { "Home", current ? 14 : 15, (LPARAM)&h.page,
+              { { "OnLoad", 11, (LPARAM)onLoad, {} }, { "OnUnload", 11, (LPARAM)onUnload, {} },
+                { "l", 5, (LPARAM)strip, {} }, { "s", 1, (LPARAM)system, {} },
+                { "b", 16, (LPARAM)button, {} }, { "i", 5, (LPARAM)image, {} },
+                { "t", 6, (LPARAM)text, {} } } },
+        };
+        EXPECT_TRUE(expected == ReadTree(tree, root)) << (current ? "current" : "other");
+        TVITEMA info = {};
+        info.mask = TVIF_SELECTEDIMAGE;
+        info.hItem = root;
+        SendMessageA(tree, TVM_GETITEMA, 0, (LPARAM)&info);
+        EXPECT_EQ(14, info.iSelectedImage);
+    }
+    services.activeDocument = false;
+    EXPECT_FALSE(h.page.AddToTree(tree, TVI_ROOT));
+    DestroyWindow(tree);
 }
 
 TEST(BrowserTest, PositionIndexIgnoresCase)
@@ -407,6 +516,30 @@ TEST(BrowserTest, WatermarkKindFollowsGifInTheName)
         DibSurface surface(4, 4, RGB(9, 9, 9));
         h.page.Draw(surface.dc());
         EXPECT_EQ(c.colour, surface.Pixel(3, 3)) << c.watermark;
+    }
+}
+
+// A window shaped by its picture keeps the file's colour in the
+// background's transparent pixels; other pages get them black.
+TEST(BrowserTest, ShapedWindowBackgroundKeepsTheTransparentColour)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    const COLORREF palette[4] = { RGB(0, 0, 255), RGB(255, 0, 255), RGB(255, 0, 0), RGB(0, 0, 0) };
+    WriteGifFile(dir.File("shape.gif"), 2, 1, palette, { 0, 1 }, 1);
+    const struct { int windowType; COLORREF clear; } cases[] = {
+        { 3, RGB(255, 0, 255) }, { 0, RGB(0, 0, 0) },
+    };
+    for (const auto& c : cases) {
+        PageHolder h;
+        h.page.m_strWatermark = "shape.gif";
+        h.page.m_windowType = c.windowType;
+        h.page.m_containerWidth = 2;
+        h.page.m_containerHeight = 1;
+        DibSurface surface(2, 1, RGB(9, 9, 9));
+        h.page.Draw(surface.dc());
+        EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(0, 0)) << c.windowType;
+        EXPECT_EQ(c.clear, surface.Pixel(1, 0)) << c.windowType;
     }
 }
 

@@ -49,18 +49,6 @@ bool WriteJpegFile(const std::string& path, int w, int h, COLORREF colour)
     return ok;
 }
 
-// Stores media under the data folder's prefix, as the editor would.
-class ImportingServices : public FakeEditorServices
-{
-public:
-    CStr ImportFileIntoProject(const char* path, BOOL keep) override
-    {
-        imports.push_back(std::make_pair(std::string(path), keep));
-        return CStr(".\\tarvex.dat\\") + path;
-    }
-    std::vector<std::pair<std::string, BOOL>> imports;
-};
-
 TEST(ImageElementTest, DefaultsAndPropertyRecords)
 {
     CImageElement e("Element_1");
@@ -196,17 +184,15 @@ TEST(ImageElementTest, SizeComesFromThePictureWhenUnset)
     }
 }
 
-TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
+// A 4 x 4 picture, left half red, right half blue, keyed on red and
+// stretched to 8 x 8 at (1, 1).
+void LoadKeyedPicture(const ScratchDir& dir, CImageElement& e)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    // Left half red, right half blue.
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             pixels.push_back(x < 2 ? kRed : kBlue);
     WriteBmpFile(dir.File("key.bmp"), 4, 4, pixels);
-    CImageElement e;
     e.m_strSrc = "key.bmp";
     e.m_transX = 0;
     e.m_transY = 3;
@@ -215,6 +201,14 @@ TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
     e.m_xpos = 1;
     e.m_ypos = 1;
     e.LoadImage(FALSE);
+}
+
+TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    CImageElement e;
+    LoadKeyedPicture(dir, e);
     ASSERT_TRUE(e.m_hMask != NULL);
     SIZE maskSize = GetBitmapSize(e.m_hMask);
     EXPECT_EQ(4, maskSize.cx);
@@ -226,6 +220,30 @@ TEST(ImageElementTest, KeyColourShowsThePageThroughAStretchedPicture)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.colour, surface.Pixel(c.x, c.y)) << c.x << "," << c.y;
+}
+
+// The key colour's pixels are black in a keyed picture: keyed again, the
+// picture's own black pixels would turn transparent too.
+TEST(ImageElementTest, LoadingAgainKeepsTheMaskOfTheFreshPicture)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    const COLORREF kBlack = RGB(0, 0, 0);
+    WriteBmpFile(dir.File("key.bmp"), 3, 1, { kRed, kBlue, kBlack });
+    CImageElement e;
+    e.m_strSrc = "key.bmp";
+    e.m_transX = 0;
+    e.m_transY = 0;
+    e.LoadImage(FALSE);
+    HBITMAP mask = e.m_hMask;
+    ASSERT_TRUE(mask != NULL);
+    e.LoadImage(FALSE);
+    EXPECT_EQ(mask, e.m_hMask);
+    DibSurface surface(3, 1, kGreen);
+    e.Draw(surface.dc());
+    EXPECT_EQ(kGreen, surface.Pixel(0, 0));
+    EXPECT_EQ(kBlue, surface.Pixel(1, 0));
+    EXPECT_EQ(kBlack, surface.Pixel(2, 0));
 }
 
 TEST(ImageElementTest, TransparencyMaskNeedsAPixelInside)
@@ -304,6 +322,29 @@ TEST(ImageElementTest, JpegDecodesWithItsColours)
     HBITMAP none = NULL;
     EXPECT_FALSE(e.LoadJpeg(&none, dir.File("missing.jpg").c_str()));
     EXPECT_TRUE(none == NULL);
+}
+
+// A JPEG whose header claims a width beyond what the element takes.
+TEST(ImageElementTest, JpegOfAHugeSizeMakesNoPicture)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    const std::string path = dir.File("huge.jpg");
+    ASSERT_TRUE(WriteJpegFile(path, 16, 8, kRed));
+    std::string bytes = ReadWholeFile(path);
+    size_t sof = bytes.find("\xFF\xC0");
+    ASSERT_NE(std::string::npos, sof);
+    // Height 2 and width 40000 follow the marker's length and precision.
+    bytes[sof + 5] = '\0';
+    bytes[sof + 6] = '\x02';
+    bytes[sof + 7] = '\x9C';
+    bytes[sof + 8] = '\x40';
+    WriteWholeFile(path, bytes);
+    CImageElement e;
+    HBITMAP picture = NULL;
+    EXPECT_FALSE(e.LoadJpeg(&picture, path.c_str()));
+    EXPECT_TRUE(picture == NULL);
+    EXPECT_TRUE(e.m_pJpegPixels == NULL);
 }
 
 TEST(ImageElementTest, CloneLoadsItsOwnPicture)
@@ -391,19 +432,31 @@ TEST(ImageElementTest, DragMaskIsBlackWithoutAPictureMask)
     e.m_width = 10;
     e.m_height = 10;
     DibSurface image(20, 20);
-    HBITMAP mask = CreateBitmap(20, 20, 1, 1, NULL);
-    HDC maskDC = CreateCompatibleDC(NULL);
-    HGDIOBJ old = SelectObject(maskDC, mask);
-    PatBlt(maskDC, 0, 0, 20, 20, WHITENESS);
-    SelectObject(maskDC, old);
+    DragMask mask(20, 20);
     POINT origin = { -5, -5 };
-    e.DrawAt(image.dc(), origin, mask);
-    old = SelectObject(maskDC, mask);
-    EXPECT_EQ(RGB(0, 0, 0), GetPixel(maskDC, 7, 7));
-    EXPECT_EQ(RGB(255, 255, 255), GetPixel(maskDC, 2, 2));
-    SelectObject(maskDC, old);
-    DeleteDC(maskDC);
-    DeleteObject(mask);
+    e.DrawAt(image.dc(), origin, mask.Handle());
+    EXPECT_TRUE(mask.Marked(7, 7));
+    EXPECT_FALSE(mask.Marked(2, 2));
+}
+
+// The keyed picture stretched into the drag image, its mask into the drag
+// mask: the key colour's pixels stay out of the drag.
+TEST(ImageElementTest, DragImageCarriesThePictureMask)
+{
+    ScratchDir dir;
+    FakeEditorServices env(dir.Path());
+    CImageElement e;
+    LoadKeyedPicture(dir, e);
+    DibSurface image(12, 12, kGreen);
+    DragMask mask(12, 12);
+    POINT origin = { 0, 0 };
+    e.DrawAt(image.dc(), origin, mask.Handle());
+    const struct { int x, y; bool marked; } cases[] = {
+        { 1, 1, false }, { 4, 8, false }, { 5, 1, true }, { 8, 8, true }, { 9, 9, false }, { 0, 0, false },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.marked, mask.Marked(c.x, c.y)) << c.x << "," << c.y;
+    EXPECT_EQ(kBlue, image.Pixel(8, 8));
 }
 
 CStr SourceIn(CImageElement& e, const char* event)
@@ -460,18 +513,62 @@ TEST(ImageElementTest, EffectPicturesBecomeSrcActions)
     EXPECT_EQ(4, e.GetScriptCount());
 }
 
+// A new script of the element for the event.
+CScript* AddEventScript(CImageElement& e, const char* event)
+{
+    CScript* script = CreateScript();
+    script->SetName(event);
+    e.AddChild(script);
+    return script;
+}
+
+// Appends a Set Property action on target with one assignment.
+FakeSetProperty* AppendAssignment(CScript* script, const char* target, const char* property,
+                                  const char* value)
+{
+    FakeSetProperty* action = new FakeSetProperty();
+    action->m_strControlId = target;
+    action->assignments.push_back(std::make_pair(std::string(property), std::string(value)));
+    script->AppendItem(action);
+    return action;
+}
+
+// An author's own action of the button that sets only its width comes
+// before the one holding the over picture.
+TEST(ImageElementTest, EffectPicturesUseTheActionThatHoldsSrc)
+{
+    FakeSetPropertyScope fake;
+    CImageElement e("Element_1");
+    e.m_strId = "btn";
+    CScript* script = AddEventScript(e, "OnMouseIn");
+    FakeSetProperty* width = AppendAssignment(script, "btn", "width", "9");
+    AppendAssignment(script, "btn", "src", "over.bmp");
+
+    e.SetEffectImages("over2.bmp", "");
+    ASSERT_EQ(2, script->GetItemCount());
+    EXPECT_EQ(-1, width->Find("src"));
+    CStr over, down;
+    e.GetEffectImages(over, down);
+    EXPECT_STREQ("over2.bmp", over);
+
+    e.SetEffectImages("", "");
+    ASSERT_EQ(1, script->GetItemCount());
+    EXPECT_EQ(width, script->GetItem(0));
+    EXPECT_EQ(1u, width->assignments.size());
+
+    // With no action holding "src", the button's first action takes it.
+    e.SetEffectImages("over3.bmp", "");
+    ASSERT_EQ(1, script->GetItemCount());
+    EXPECT_STREQ("over3.bmp", SourceIn(e, "OnMouseIn"));
+}
+
 TEST(ImageElementTest, EffectPicturesLeaveOtherTargetsAlone)
 {
     FakeSetPropertyScope fake;
     CImageElement e("Element_1");
     e.m_strId = "btn";
-    CScript* script = CreateScript();
-    script->SetName("OnMouseIn");
-    e.AddChild(script);
-    FakeSetProperty* other = new FakeSetProperty();
-    other->m_strControlId = "elsewhere";
-    FakeSetSource(other, "x.bmp");
-    script->AppendItem(other);
+    CScript* script = AddEventScript(e, "OnMouseIn");
+    AppendAssignment(script, "elsewhere", "src", "x.bmp");
     CStr over, down;
     e.GetEffectImages(over, down);
     EXPECT_STREQ("", over);

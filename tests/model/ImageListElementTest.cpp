@@ -29,6 +29,22 @@ void WriteStrip(const ScratchDir& dir)
     WriteBmpFile(dir.File("strip.bmp"), 150, 40, pixels);
 }
 
+// The strip of three frames showing frame 1, loaded with its picture.
+class LoadedStrip : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        WriteStrip(dir);
+        file = FileFromText(kThreeFrames);
+        ASSERT_TRUE(e.Load(&file, TRUE));
+    }
+    ScratchDir dir;
+    FakeEditorServices env{ dir.Path() };
+    CDataFile file;
+    CImageListElement e{ "Element_1" };
+};
+
 TEST(ImageListElementTest, DefaultsAndPropertyRecords)
 {
     CImageListElement e("Element_1");
@@ -42,14 +58,8 @@ TEST(ImageListElementTest, DefaultsAndPropertyRecords)
     EXPECT_EQ(VT_BOOL, e.m_properties[5].m_vt);
 }
 
-TEST(ImageListElementTest, StripShowsTheMiddleFrame)
+TEST_F(LoadedStrip, StripShowsTheMiddleFrame)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     EXPECT_EQ(50, e.m_width);
     EXPECT_EQ(40, e.m_height);
     e.m_xpos = 5;
@@ -65,6 +75,23 @@ TEST(ImageListElementTest, StripShowsTheMiddleFrame)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.colour, surface.Pixel(c.x, c.y)) << c.x << "," << c.y;
+}
+
+// The drag image squeezes the whole strip into the shown frame's size.
+TEST_F(LoadedStrip, DragImageShowsTheWholeStrip)
+{
+    e.m_xpos = 20;
+    e.m_ypos = 10;
+    DibSurface image(60, 50, kGreen);
+    DragMask mask(60, 50);
+    POINT origin = { 20, 10 };
+    e.DrawAt(image.dc(), origin, mask.Handle());
+    EXPECT_EQ(kRed, image.Pixel(8, 20));
+    EXPECT_EQ(kBlue, image.Pixel(25, 20));
+    EXPECT_EQ(kYellow, image.Pixel(41, 20));
+    EXPECT_EQ(kGreen, image.Pixel(55, 20));
+    EXPECT_TRUE(mask.Marked(49, 39));
+    EXPECT_FALSE(mask.Marked(50, 20));
 }
 
 TEST(ImageListElementTest, InvalidFrameDataDoesNotLoad)
@@ -125,14 +152,8 @@ TEST(ImageListElementTest, StoredKeysAndNormalisedFrames)
     EXPECT_EQ(15, r.m_height);
 }
 
-TEST(ImageListElementTest, FrameOutsideTheFramesIsNeverIndexed)
+TEST_F(LoadedStrip, FrameOutsideTheFramesIsNeverIndexed)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     for (int frame : { -1, 3, 1000000 }) {
         VARIANT v;
         VariantInit(&v);
@@ -201,14 +222,8 @@ TEST(ImageListElementTest, GifStripKeyColourReplacesTheLibraryMask)
         EXPECT_EQ(expected[i], surface.Pixel(i % 4, i / 4)) << i;
 }
 
-TEST(ImageListElementTest, CloneCopiesFramesAndLoadsItsPicture)
+TEST_F(LoadedStrip, CloneCopiesFramesAndLoadsItsPicture)
 {
-    ScratchDir dir;
-    FakeEditorServices env(dir.Path());
-    WriteStrip(dir);
-    CDataFile file = FileFromText(kThreeFrames);
-    CImageListElement e("Element_1");
-    ASSERT_TRUE(e.Load(&file, TRUE));
     CImageListElement* copy = static_cast<CImageListElement*>(e.Clone());
     EXPECT_EQ(3u, copy->m_frames.size());
     EXPECT_EQ(1, copy->m_frame);

@@ -68,6 +68,37 @@ private:
     HGDIOBJ m_old;
 };
 
+// The monochrome mask of a drag image, white at first; black marks the
+// image.
+class DragMask
+{
+public:
+    DragMask(int w, int h) : m_bitmap(CreateBitmap(w, h, 1, 1, NULL))
+    {
+        HDC dc = CreateCompatibleDC(NULL);
+        HGDIOBJ old = SelectObject(dc, m_bitmap);
+        PatBlt(dc, 0, 0, w, h, WHITENESS);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    ~DragMask() { DeleteObject(m_bitmap); }
+    HBITMAP Handle() const { return m_bitmap; }
+    bool Marked(int x, int y) const
+    {
+        HDC dc = CreateCompatibleDC(NULL);
+        HGDIOBJ old = SelectObject(dc, m_bitmap);
+        COLORREF colour = GetPixel(dc, x, y);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        return colour == RGB(0, 0, 0);
+    }
+
+private:
+    DragMask(const DragMask&);
+    DragMask& operator=(const DragMask&);
+    HBITMAP m_bitmap;
+};
+
 inline void PutLE16(std::string& s, unsigned v) { s += (char)(v & 0xFF); s += (char)((v >> 8) & 0xFF); }
 inline void PutLE32(std::string& s, unsigned v) { PutLE16(s, v & 0xFFFF); PutLE16(s, v >> 16); }
 
@@ -272,6 +303,18 @@ inline BOOL FakeSetProperty::Load(CDataFile* file, BOOL keepId)
         assignments.push_back(std::make_pair(std::string("width"), std::string(other.c_str())));
     return CElement::Load(file, keepId);
 }
+
+// Stores media under the data folder's prefix, as the editor would.
+class ImportingServices : public FakeEditorServices
+{
+public:
+    CStr ImportFileIntoProject(const char* path, BOOL keep) override
+    {
+        imports.push_back(std::make_pair(std::string(path), keep));
+        return CStr(".\\tarvex.dat\\") + path;
+    }
+    std::vector<std::pair<std::string, BOOL>> imports;
+};
 
 // A data file from text lines separated by '\n'.
 inline CDataFile FileFromText(const std::string& text)

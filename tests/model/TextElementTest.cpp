@@ -280,19 +280,11 @@ TEST(TextElementTest, DragMaskIsSolidFromPointFourOpacity)
         t.m_xpos = 12;
         t.m_ypos = 12;
         DibSurface image(60, 40);
-        HBITMAP mask = CreateBitmap(60, 40, 1, 1, NULL);
-        HDC maskDC = CreateCompatibleDC(NULL);
-        HGDIOBJ old = SelectObject(maskDC, mask);
-        PatBlt(maskDC, 0, 0, 60, 40, WHITENESS);
-        SelectObject(maskDC, old);
+        DragMask mask(60, 40);
         POINT origin = { 10, 10 };
-        t.DrawAt(image.dc(), origin, mask);
-        old = SelectObject(maskDC, mask);
-        EXPECT_EQ(c.solid ? RGB(0, 0, 0) : RGB(255, 255, 255), GetPixel(maskDC, 5, 5)) << c.opacity;
-        EXPECT_EQ(RGB(255, 255, 255), GetPixel(maskDC, 45, 5)) << c.opacity;
-        SelectObject(maskDC, old);
-        DeleteDC(maskDC);
-        DeleteObject(mask);
+        t.DrawAt(image.dc(), origin, mask.Handle());
+        EXPECT_EQ(c.solid, mask.Marked(5, 5)) << c.opacity;
+        EXPECT_FALSE(mask.Marked(45, 5)) << c.opacity;
         EXPECT_EQ(RGB(0, 255, 0), image.Pixel(3, 3)) << c.opacity;
         EXPECT_EQ(RGB(255, 255, 255), image.Pixel(45, 5)) << c.opacity;
     }
