@@ -344,6 +344,15 @@ UINT_PTR WINAPI StandInAppBarMessage(DWORD message, PAPPBARDATA data)
     }
 }
 
+// A bar docked through the stand-in shell, with a fresh shell, and hidden.
+void DockAutoHidden(CAppBarManager& manager, HWND window, UINT edge, int thickness)
+{
+    g_shell = StandInShell();
+    manager.SetShell(StandInAppBarMessage);
+    DockWithThickness(manager, window, edge, thickness);
+    ASSERT_TRUE(manager.SetAutoHide(TRUE));
+}
+
 TEST(AppBarManager, AnEdgeWithAnotherAutoHideBarKeepsTheBarDocked)
 {
     g_shell = StandInShell();
@@ -368,12 +377,9 @@ TEST(AppBarManager, AnEdgeWithAnotherAutoHideBarKeepsTheBarDocked)
 
 TEST(AppBarManager, RemovingTheBarGivesItsAutoHideEdgeBack)
 {
-    g_shell = StandInShell();
     BarWindow bar;
     CAppBarManager manager;
-    manager.SetShell(StandInAppBarMessage);
-    DockWithThickness(manager, bar.Handle(), ABE_RIGHT, 50);
-    ASSERT_TRUE(manager.SetAutoHide(TRUE));
+    DockAutoHidden(manager, bar.Handle(), ABE_RIGHT, 50);
     EXPECT_EQ(bar.Handle(), g_shell.autoHideBars[ABE_RIGHT]);
     // The next page resets the placement to the right edge before the
     // apply removes the bar: the edge held is the one given back.
@@ -386,12 +392,9 @@ TEST(AppBarManager, RemovingTheBarGivesItsAutoHideEdgeBack)
 
 TEST(AppBarManager, RedockingAnAutoHideBarKeepsTheDesktopStillUntilItHidesAgain)
 {
-    g_shell = StandInShell();
     BarWindow bar;
     CAppBarManager manager;
-    manager.SetShell(StandInAppBarMessage);
-    DockWithThickness(manager, bar.Handle(), ABE_RIGHT, 50);
-    ASSERT_TRUE(manager.SetAutoHide(TRUE));
+    DockAutoHidden(manager, bar.Handle(), ABE_RIGHT, 50);
 
     g_shell.watched = &manager;
     EXPECT_TRUE(manager.SetEdge(ABE_RIGHT));
@@ -423,13 +426,10 @@ int WINAPI NoteBox(HWND, const char* text, const char* caption, UINT flags)
 
 TEST(AppBarManager, RefusedAutoHideOffShowsTheBoxWithTheDesktopRedrawingAgain)
 {
-    g_shell = StandInShell();
-    g_shell.refuseRelease = true;
     BarWindow bar;
     CAppBarManager manager;
-    manager.SetShell(StandInAppBarMessage);
-    DockWithThickness(manager, bar.Handle(), ABE_BOTTOM, 60);
-    ASSERT_TRUE(manager.SetAutoHide(TRUE));
+    DockAutoHidden(manager, bar.Handle(), ABE_BOTTOM, 60);
+    g_shell.refuseRelease = true;
 
     g_boxManager = &manager;
     g_boxes = 0;
