@@ -73,6 +73,10 @@ public:
     }
 };
 
+// Where the registering fixture writes its server's path.
+const char kClassKey[] = "Software\\Classes\\CLSID\\{7A1C3E55-2B9D-4F61-9C0E-5D1A7B3C9E21}";
+const char kServerKey[] = "Software\\Classes\\CLSID\\{7A1C3E55-2B9D-4F61-9C0E-5D1A7B3C9E21}\\InprocServer32";
+
 bool HasAll(const std::string& text, const std::vector<std::string>& parts)
 {
     for (const std::string& part : parts)
@@ -175,6 +179,17 @@ TEST(PlayerSystemActions, APageScriptReachesProgramsWindowsPropertiesAndCookies)
     std::string call = load.Add("ExecuteGlobalScript");
     page->SetString(call.c_str(), "scriptName", "Finish");
 
+    // A server of our own registers itself; one whose registration fails
+    // ends the run.
+    for (const char* server : { "tvxregok.dll", "tvxregfail.dll" })
+    {
+        std::string registration = load.Add("RegisterActiveX");
+        page->SetString(registration.c_str(), "Filename", (TestFolder() + "..\\" + server).c_str());
+        page->SetBool(registration.c_str(), "Unregister", FALSE);
+        page->SetBool(registration.c_str(), "CopyToSystem", FALSE);
+    }
+    load.SaveToFile(out.c_str(), "after", "", "ran");
+
     ScriptFileBuilder finish(*page, "Script_2", "Finish");
     finish.SaveToFile(out.c_str(), "x", "x");
     finish.SaveToFile(out.c_str(), "c", "c");
@@ -216,6 +231,12 @@ TEST(PlayerSystemActions, APageScriptReachesProgramsWindowsPropertiesAndCookies)
     EXPECT_EQ(8, g_broadcast);
     for (const std::string& line : started)
         EXPECT_NE(std::string::npos, recorded.find(line)) << line << " in " << recorded;
+    char server[MAX_PATH] = "";
+    GetFullPathNameA((TestFolder() + "..\\tvxregok.dll").c_str(), MAX_PATH, server, NULL);
+    EXPECT_EQ(server, ReadUserDefaultValue(kServerKey));
+    EXPECT_EQ("<none>", ReadSavedValue(out, "after"));
+    RegDeleteKeyA(HKEY_CURRENT_USER, kServerKey);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kClassKey);
     EXPECT_TRUE(player.Messages().empty());
     player.Close();
     DestroyWindow(target);
