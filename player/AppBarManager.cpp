@@ -191,10 +191,10 @@ BOOL CAppBarManager::SetEdge(UINT edge)
     CutToThickness(edge, rect, IsSideEdge(edge) ? m_placement.width : m_placement.height);
     SetPos(edge, rect, TRUE);
     if (wasAutoHide)
-        SetAutoHide(TRUE);
-    // On every path: a desktop left without redraw shows no window at all.
-    if (m_desktopRedrawPaused)
     {
+        SetAutoHide(TRUE);
+        // On every path, also after the refusal's box: a desktop left
+        // without redraw shows no window at all.
         ResumeDesktopRedraw();
         RedrawWindow(GetDesktopWindow(), NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }

@@ -105,7 +105,7 @@ int CRegisterActiveXAction::CallRegistrationEntry() const
             GetProcAddress(server, m_record.unregister ? "DllUnregisterServer" : "DllRegisterServer")));
         if (entry && SUCCEEDED(entry()))
             result = ResultGoOn;
-        FreeLibrary(server);
+        CoFreeLibrary(server);
     }
     CoUninitialize();
     return result;

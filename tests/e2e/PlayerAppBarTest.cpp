@@ -41,6 +41,15 @@ RECT EdgeRect(const char* edge, int thickness)
     return rect;
 }
 
+// Handles the messages of this thread's windows: the player waits on their
+// answers when the foreground moves between it and them.
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
 // Polls until the window has the rectangle; the last one seen otherwise.
 RECT WaitForRect(const PlayerProcess& player, const RECT& expected)
 {
@@ -48,6 +57,7 @@ RECT WaitForRect(const PlayerProcess& player, const RECT& expected)
     RECT rect = player.WindowRect();
     while (!EqualRect(&rect, &expected) && GetTickCount() - start < kPlayerWaitMs)
     {
+        PumpMessages();
         Sleep(10);
         rect = player.WindowRect();
     }
@@ -183,7 +193,45 @@ TEST(PlayerAppBar, PagesDockAtTheirEdgeWithThePagesOrTheRegistrysSettings)
     }
 }
 
-TEST(PlayerAppBar, AutoHideBarSlidesToItsStrip)
+// A window of this test to take the foreground from the bar.
+class ForegroundWindow
+{
+public:
+    ForegroundWindow()
+    {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(NULL);
+        windowClass.lpszClassName = "TarvexAppBarTestFront";
+        RegisterClassA(&windowClass);
+        // Under the resting pointer, so that the display's focus stays with it.
+        m_window = CreateWindowExA(0, windowClass.lpszClassName, "front", WS_POPUP | WS_VISIBLE,
+                                   kRestingPointer.x - 30, kRestingPointer.y - 20, 60, 40, NULL, NULL,
+                                   windowClass.hInstance, NULL);
+    }
+    ~ForegroundWindow() { DestroyWindow(m_window); }
+    HWND Handle() const { return m_window; }
+
+private:
+    HWND m_window;
+};
+
+// Moves the pointer to and fro on (x, y) until the window has the
+// rectangle: each move is one hit test, and the bar looks once after it.
+RECT HoverUntilRect(const PlayerProcess& player, int x, int y, const RECT& expected)
+{
+    DWORD start = GetTickCount();
+    RECT rect = player.WindowRect();
+    for (int step = 0; !EqualRect(&rect, &expected) && GetTickCount() - start < kPlayerWaitMs; ++step)
+    {
+        SendPointerInput(x, y + step % 2);
+        Sleep(100);
+        rect = player.WindowRect();
+    }
+    return rect;
+}
+
+TEST(PlayerAppBar, AutoHideBarSlidesToItsStripAndBackWhenThePointerComes)
 {
     ScratchDir scratch;
     ProjectArchive archive;
@@ -201,6 +249,21 @@ TEST(PlayerAppBar, AutoHideBarSlidesToItsStrip)
     EXPECT_TRUE(EqualRect(&strip, &rect)) << RectText(rect);
     // No other auto-hide bar holds the edge: the bar is on top.
     EXPECT_NE(0u, player.ExStyle() & WS_EX_TOPMOST);
+
+    // The pointer on the strip brings the bar out whole.
+    PointerRestorer restorer;
+    RECT docked = EdgeRect("left", 100);
+    rect = HoverUntilRect(player, 0, 300, docked);
+    EXPECT_TRUE(EqualRect(&docked, &rect)) << RectText(rect);
+    // It goes again once the pointer has left and another window is in front.
+    {
+        ForegroundWindow front;
+        SendPointerInput(kRestingPointer.x, kRestingPointer.y);
+        SetForegroundWindow(front.Handle());
+        rect = WaitForRect(player, strip);
+        EXPECT_TRUE(EqualRect(&strip, &rect)) << RectText(rect);
+    }
+    PumpMessages();
     EXPECT_TRUE(player.Close());
 }
 

@@ -14,8 +14,6 @@ namespace {
 
 const char kTargetClass[] = "TarvexTestDropTarget";
 const RECT kTargetRect = { 40, 40, 240, 160 };
-// Where the other tests expect the pointer: the screen's centre.
-const POINT kRestingPointer = { 512, 384 };
 // The dragging element, in client coordinates.
 const RECT kElementRect = { 20, 20, 100, 70 };
 
@@ -30,16 +28,6 @@ std::string WindowsPath(const char* unixPath)
     return path;
 }
 
-void SendMouse(int x, int y, DWORD flags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-    input.mi.dy = y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof(input));
-}
-
 void SendKey(WORD key, DWORD flags)
 {
     INPUT input = {};
@@ -48,17 +36,6 @@ void SendKey(WORD key, DWORD flags)
     input.ki.dwFlags = flags;
     SendInput(1, &input, sizeof(input));
 }
-
-// Leaves the button up and the pointer where the other tests expect it.
-struct PointerRestorer
-{
-    ~PointerRestorer()
-    {
-        if (GetAsyncKeyState(VK_LBUTTON) & 0x8000)
-            SendMouse(kRestingPointer.x, kRestingPointer.y, MOUSEEVENTF_LEFTUP);
-        SendMouse(kRestingPointer.x, kRestingPointer.y, 0);
-    }
-};
 
 std::string WindowText(HWND window)
 {
@@ -120,19 +97,10 @@ bool HoverUntil(HWND target, const char* expected)
     {
         if (WindowText(target) == expected)
             return true;
-        SendMouse(x + step % 2, y, 0);
+        SendPointerInput(x + step % 2, y, 0);
         Sleep(50);
     }
     return false;
-}
-
-std::string SavedValue(const std::string& path, const char* key)
-{
-    CDataFile file;
-    CStr value("<none>");
-    if (file.LoadFromFile(path.c_str()))
-        file.GetString("QNDL Archive", key, value);
-    return std::string(value);
 }
 
 bool WaitForSaved(const std::string& path, const char* key, const char* expected)
@@ -140,7 +108,7 @@ bool WaitForSaved(const std::string& path, const char* key, const char* expected
     DWORD start = GetTickCount();
     while (GetTickCount() - start < kPlayerWaitMs)
     {
-        if (SavedValue(path, key) == expected)
+        if (ReadSavedValue(path, key) == expected)
             return true;
         Sleep(20);
     }
@@ -191,8 +159,8 @@ void StartDragging(PlayerProcess& player, ProjectArchive& archive, const std::st
     RECT client = player.ClientRectOnScreen();
     int x = client.left + (kElementRect.left + kElementRect.right) / 2;
     int y = client.top + (kElementRect.top + kElementRect.bottom) / 2;
-    SendMouse(x, y, 0);
-    SendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+    SendPointerInput(x, y, 0);
+    SendPointerInput(x, y, MOUSEEVENTF_LEFTDOWN);
 }
 
 } // namespace
@@ -217,7 +185,7 @@ TEST(PlayerDrag, ADropHandsOverThePathWhileClosingWaitsForTheScript)
     // Posted before the button comes up, so the player takes it during the
     // drag; it must wait for the end of the script.
     ASSERT_TRUE(player.Post(WM_CLOSE));
-    SendMouse((kTargetRect.left + kTargetRect.right) / 2, (kTargetRect.top + kTargetRect.bottom) / 2,
+    SendPointerInput((kTargetRect.left + kTargetRect.right) / 2, (kTargetRect.top + kTargetRect.bottom) / 2,
               MOUSEEVENTF_LEFTUP);
 
     ASSERT_TRUE(WaitForFile(result));
@@ -250,7 +218,7 @@ TEST(PlayerDrag, EscCancelsTheDragAndTheScriptGoesOn)
 
     EXPECT_TRUE(WaitForSaved(values, "after", "done")) << "the script goes on after the cancel";
     EXPECT_EQ("left", WindowText(targetWindow));
-    SendMouse(kRestingPointer.x, kRestingPointer.y, MOUSEEVENTF_LEFTUP);
+    SendPointerInput(kRestingPointer.x, kRestingPointer.y, MOUSEEVENTF_LEFTUP);
     // The drag ended before the script went on: nothing was dropped.
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(result.c_str()));
     EXPECT_TRUE(player.Messages().empty());

@@ -86,6 +86,32 @@ bool ProjectArchive::Write(const std::string& path)
     return m_manager.WriteArchive(path.c_str()) != FALSE;
 }
 
+std::string ReadSavedValue(const std::string& path, const char* key)
+{
+    CDataFile file;
+    CStr value("<none>");
+    if (file.LoadFromFile(path.c_str()))
+        file.GetString("QNDL Archive", key, value);
+    return std::string(value);
+}
+
+void SendPointerInput(int x, int y, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
+    input.mi.dy = y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+PointerRestorer::~PointerRestorer()
+{
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000)
+        SendPointerInput(kRestingPointer.x, kRestingPointer.y, MOUSEEVENTF_LEFTUP);
+    SendPointerInput(kRestingPointer.x, kRestingPointer.y, 0);
+}
+
 ScreenPixels CaptureScreen(const RECT& rect)
 {
     ScreenPixels result;

@@ -33,6 +33,21 @@ private:
     CDataFileManager m_manager;
 };
 
+// The value a script's Save To File wrote under key into the data file at
+// path; "<none>" while there is none.
+std::string ReadSavedValue(const std::string& path, const char* key);
+
+// Where the tests leave the pointer between them: the screen's centre.
+const POINT kRestingPointer = { 512, 384 };
+// Moves the real pointer to (x, y) on the screen with input sent from this
+// process; flags may add MOUSEEVENTF_LEFTDOWN or MOUSEEVENTF_LEFTUP.
+void SendPointerInput(int x, int y, DWORD flags = 0);
+// Leaves the button up and the pointer resting when it goes.
+struct PointerRestorer
+{
+    ~PointerRestorer();
+};
+
 // Pixels read from the screen, 0x00RRGGBB.
 struct ScreenPixels
 {

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -310,6 +311,10 @@ struct StandInShell
     HWND autoHideBars[4];
     bool refuseRelease;
     int releases;
+    // Whether the watched manager had the desktop's redraw off at each
+    // auto-hide bar taken.
+    const CAppBarManager* watched;
+    std::vector<bool> pausedAtTakes;
 } g_shell;
 
 UINT_PTR WINAPI StandInAppBarMessage(DWORD message, PAPPBARDATA data)
@@ -324,6 +329,8 @@ UINT_PTR WINAPI StandInAppBarMessage(DWORD message, PAPPBARDATA data)
         {
             if (g_shell.autoHideBars[edge])
                 return FALSE;
+            if (g_shell.watched)
+                g_shell.pausedAtTakes.push_back(g_shell.watched->IsDesktopRedrawPaused() != FALSE);
             g_shell.autoHideBars[edge] = data->hWnd;
             return TRUE;
         }
@@ -335,6 +342,15 @@ UINT_PTR WINAPI StandInAppBarMessage(DWORD message, PAPPBARDATA data)
     default:
         return TRUE;
     }
+}
+
+// A bar docked through the stand-in shell, with a fresh shell, and hidden.
+void DockAutoHidden(CAppBarManager& manager, HWND window, UINT edge, int thickness)
+{
+    g_shell = StandInShell();
+    manager.SetShell(StandInAppBarMessage);
+    DockWithThickness(manager, window, edge, thickness);
+    ASSERT_TRUE(manager.SetAutoHide(TRUE));
 }
 
 TEST(AppBarManager, AnEdgeWithAnotherAutoHideBarKeepsTheBarDocked)
@@ -361,12 +377,9 @@ TEST(AppBarManager, AnEdgeWithAnotherAutoHideBarKeepsTheBarDocked)
 
 TEST(AppBarManager, RemovingTheBarGivesItsAutoHideEdgeBack)
 {
-    g_shell = StandInShell();
     BarWindow bar;
     CAppBarManager manager;
-    manager.SetShell(StandInAppBarMessage);
-    DockWithThickness(manager, bar.Handle(), ABE_RIGHT, 50);
-    ASSERT_TRUE(manager.SetAutoHide(TRUE));
+    DockAutoHidden(manager, bar.Handle(), ABE_RIGHT, 50);
     EXPECT_EQ(bar.Handle(), g_shell.autoHideBars[ABE_RIGHT]);
     // The next page resets the placement to the right edge before the
     // apply removes the bar: the edge held is the one given back.
@@ -375,6 +388,26 @@ TEST(AppBarManager, RemovingTheBarGivesItsAutoHideEdgeBack)
     EXPECT_EQ(nullptr, g_shell.autoHideBars[ABE_RIGHT]);
     EXPECT_EQ(1, g_shell.releases);
     EXPECT_TRUE(manager.IsEdgeFree(ABE_RIGHT));
+}
+
+TEST(AppBarManager, RedockingAnAutoHideBarKeepsTheDesktopStillUntilItHidesAgain)
+{
+    BarWindow bar;
+    CAppBarManager manager;
+    DockAutoHidden(manager, bar.Handle(), ABE_RIGHT, 50);
+
+    g_shell.watched = &manager;
+    EXPECT_TRUE(manager.SetEdge(ABE_RIGHT));
+    g_shell.watched = NULL;
+    // Given up, docked whole, taken again: the desktop redraws only then.
+    EXPECT_EQ(1, g_shell.releases);
+    EXPECT_EQ(std::vector<bool>{ true }, g_shell.pausedAtTakes);
+    EXPECT_FALSE(manager.IsDesktopRedrawPaused());
+    EXPECT_TRUE(manager.GetPlacement().autoHide);
+    EXPECT_TRUE(manager.GetPlacement().hidden);
+    RECT strip = ScreenEdgeRect(ABE_RIGHT, 2);
+    RECT rect = bar.Rect();
+    EXPECT_TRUE(EqualRect(&strip, &rect)) << RectText(rect);
 }
 
 const CAppBarManager* g_boxManager;
@@ -393,13 +426,10 @@ int WINAPI NoteBox(HWND, const char* text, const char* caption, UINT flags)
 
 TEST(AppBarManager, RefusedAutoHideOffShowsTheBoxWithTheDesktopRedrawingAgain)
 {
-    g_shell = StandInShell();
-    g_shell.refuseRelease = true;
     BarWindow bar;
     CAppBarManager manager;
-    manager.SetShell(StandInAppBarMessage);
-    DockWithThickness(manager, bar.Handle(), ABE_BOTTOM, 60);
-    ASSERT_TRUE(manager.SetAutoHide(TRUE));
+    DockAutoHidden(manager, bar.Handle(), ABE_BOTTOM, 60);
+    g_shell.refuseRelease = true;
 
     g_boxManager = &manager;
     g_boxes = 0;

@@ -266,6 +266,12 @@ TEST_F(PropertyActionsTest, StoredValuesAndMultiReadAsAFlag)
     Run(Get("t", "text", "out"));
     EXPECT_EQ("8:ANB", Describe("out"));
 
+    // A text variable put as text is substituted as well.
+    Put("in", VT_BSTR, "<|n|>");
+    EXPECT_EQ(ResultGoOn, Run(SetFromVariable("t", "text", VT_BSTR, "in")));
+    Run(Get("t", "text", "out"));
+    EXPECT_EQ("8:<N>", Describe("out"));
+
     // A variable named but missing: the stored value is put.
     std::string frame = builder.Add("SetProperty");
     actions.SetString(frame.c_str(), "controlId", "s");
@@ -289,13 +295,16 @@ TEST_F(PropertyActionsTest, ExecuteGlobalScriptRunsThePageScriptOfThatExactName)
         { "named", "<none>" },
         { "Named", "3:1" },
     };
+    std::string section;
     for (const auto& c : cases)
     {
-        std::string section = builder.Add("ExecuteGlobalScript");
+        section = builder.Add("ExecuteGlobalScript");
         actions.SetString(section.c_str(), "scriptName", c.name);
         EXPECT_EQ(ResultGoOn, Run(section)) << c.name;
         EXPECT_EQ(c.ran, Describe("ran")) << c.name;
     }
+    document.Clear();
+    EXPECT_EQ(ResultObjectMissing, Run(section)) << "without a page";
 }
 
 } // namespace

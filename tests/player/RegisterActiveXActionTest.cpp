@@ -38,12 +38,7 @@ std::string SystemFile(const char* name)
 // The server path the fixture registered; "<none>" without its key.
 std::string RegisteredServer()
 {
-    char value[MAX_PATH + 1] = "";
-    LONG size = MAX_PATH;
-    if (RegQueryValueA(HKEY_CURRENT_USER, kClassKey, value, &size) != ERROR_SUCCESS)
-        return "<none>";
-    value[MAX_PATH] = '\0';
-    return value;
+    return ReadUserDefaultValue(kClassKey);
 }
 
 class RegisterActiveXTest : public ::testing::Test

@@ -69,3 +69,13 @@ void WriteWholeFile(const std::string& path, const std::string& bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), (std::streamsize)bytes.size());
 }
+
+std::string ReadUserDefaultValue(const char* key)
+{
+    char value[MAX_PATH + 1] = "";
+    LONG size = MAX_PATH;
+    if (RegQueryValueA(HKEY_CURRENT_USER, key, value, &size) != ERROR_SUCCESS)
+        return "<none>";
+    value[MAX_PATH] = '\0';
+    return value;
+}

@@ -39,3 +39,6 @@ private:
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
+
+// The default text value of HKEY_CURRENT_USER\key; "<none>" when it has none.
+std::string ReadUserDefaultValue(const char* key);
