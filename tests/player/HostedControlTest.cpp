@@ -202,6 +202,13 @@ protected:
         m_file.SetInt(section, "height", 40);
     }
 
+    // The element "ctl" of the control at (10, 20), 120 x 40, loaded.
+    BOOL LoadElement(CActiveXElement& element, const char* controlName)
+    {
+        WriteElement("Element_1", "controlName", controlName);
+        return element.Load(m_file);
+    }
+
     RECT HostRectInParent(HWND host) const
     {
         RECT rect;
@@ -249,9 +256,8 @@ TEST_F(HostedControlTest, LoadHostsTheControlInAnAtlAxWinChildAtTheStoredRectang
 TEST_F(HostedControlTest, ACopyHasThePlaceButHostsNoControlAndSharesNothing)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     ProbeLog log;
     AddProbeScript(element, "OnPinged", log, {});
 
@@ -278,9 +284,8 @@ TEST_F(HostedControlTest, ACopyHasThePlaceButHostsNoControlAndSharesNothing)
 
 TEST_F(HostedControlTest, PropertiesGoToTheElementOrToTheControl)
 {
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     ASSERT_TRUE(element.GetDispatch() != NULL);
 
     struct Row
@@ -359,9 +364,8 @@ TEST_F(HostedControlTest, AControlThatCannotBeCreatedLeavesAPlaceholderThatKeeps
 
 TEST_F(HostedControlTest, CreatingTheControlAgainReplacesItsMembersAndItsWindow)
 {
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     const int members = element.GetDefaultMembers().GetMemberCount();
     ASSERT_GT(members, 0);
     HWND first = element.GetHostWindow();
@@ -380,9 +384,8 @@ TEST_F(HostedControlTest, CreatingTheControlAgainReplacesItsMembersAndItsWindow)
 TEST_F(HostedControlTest, AnEventRunsTheScriptWithItsParametersByNameAndOnlyDuringIt)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     EXPECT_EQ(1, document.GetEventSinkCount());
     ProbeLog log;
     AddProbeScript(element, "OnFired", log, { "text", "n" });
@@ -405,9 +408,8 @@ TEST_F(HostedControlTest, AnEventRunsTheScriptWithItsParametersByNameAndOnlyDuri
 TEST_F(HostedControlTest, TheSinkCopiesReferencesByValueAndRunsNothingOnceUnadvised)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     ProbeLog log;
     AddProbeScript(element, "OnFired", log, { "text", "n" });
     DispDynEventImpl* sink = element.GetEventSink();
@@ -452,9 +454,8 @@ TEST_F(HostedControlTest, TheSinkCopiesReferencesByValueAndRunsNothingOnceUnadvi
 TEST_F(HostedControlTest, CallActiveXMethodPassesConstantsAndVariablesAndKeepsTheAnswer)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId, "ctl");
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     CVariableList& globals = document.GetScopes().GetGlobal();
     VARIANT value = Long(3);
     globals.Append("three", value);
@@ -536,9 +537,8 @@ TEST_F(HostedControlTest, CallActiveXMethodPassesConstantsAndVariablesAndKeepsTh
 TEST_F(HostedControlTest, AControlWithoutEventsIsHostedAndCalledButRunsNoScripts)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kPlainControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kPlainControlProgId));
     ASSERT_TRUE(element.GetDispatch() != NULL);
     // It shows: the control is active in its host with a window of its own.
     EXPECT_TRUE(GetWindow(element.GetHostWindow(), GW_CHILD) != NULL);
