@@ -241,6 +241,11 @@ TEST_F(HostedControlTest, LoadHostsTheControlInAnAtlAxWinChildAtTheStoredRectang
     EXPECT_EQ(20, rect.top);
     EXPECT_EQ(120, rect.right - rect.left);
     EXPECT_EQ(40, rect.bottom - rect.top);
+    const struct { POINT point; BOOL hit; } hits[] = {
+        { { 10, 20 }, TRUE }, { { 129, 59 }, TRUE }, { { 130, 40 }, FALSE }, { { 50, 19 }, FALSE },
+    };
+    for (const auto& h : hits)
+        EXPECT_EQ(h.hit, element.HitTest(h.point)) << h.point.x << "," << h.point.y;
     EXPECT_TRUE(element.GetControl() != NULL);
     EXPECT_EQ(std::string(kTestControlClsid), std::string(element.GetControlName()));
     // The default interface's members, and the sink on the source interface.
