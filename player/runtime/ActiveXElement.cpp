@@ -1,6 +1,7 @@
 #include "ActiveXElement.h"
 
 #include "AtlBase.h"
+#include "AtlHostInterfaces.h"
 #include "AtlImports.h"
 #include "BrowserDocument.h"
 #include "ControlInterfaces.h"
@@ -13,22 +14,6 @@
 namespace Tarvex {
 
 namespace {
-
-// ATL's host window interface; atl.dll's host may not offer it.
-const IID kIID_IAxWinHostWindow = { 0xB6EA2050, 0x048A, 0x11D1, { 0x82, 0xB9, 0x00, 0xC0, 0x4F, 0xB9, 0x94, 0x2E } };
-// ATL's ambient properties of the host, a dispatch interface.
-const IID kIID_IAxWinAmbientDispatch = { 0xB6EA2051, 0x048A, 0x11D1, { 0x82, 0xB9, 0x00, 0xC0, 0x4F, 0xB9, 0x94, 0x2E } };
-
-struct IAxWinHostWindow : public IUnknown
-{
-    virtual HRESULT STDMETHODCALLTYPE CreateControl(LPCOLESTR name, HWND window, IStream* stream) = 0;
-    virtual HRESULT STDMETHODCALLTYPE CreateControlEx(LPCOLESTR name, HWND window, IStream* stream,
-                                                      IUnknown** control, REFIID sinkIid, IUnknown* sink) = 0;
-    virtual HRESULT STDMETHODCALLTYPE AttachControl(IUnknown* control, HWND window) = 0;
-    virtual HRESULT STDMETHODCALLTYPE QueryControl(REFIID iid, void** object) = 0;
-    virtual HRESULT STDMETHODCALLTYPE SetExternalDispatch(IDispatch* external) = 0;
-    virtual HRESULT STDMETHODCALLTYPE SetExternalUIHandler(IUnknown* handler) = 0;
-};
 
 const DWORD kHostStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 const LONG kDocHostNo3DBorder = 4;
@@ -200,7 +185,7 @@ void CActiveXElement::SetHostFlags(IUnknown* host)
 {
     // Wine's host has no ambient interface: the control then keeps its border.
     IDispatch* ambient = NULL;
-    if (FAILED(host->QueryInterface(kIID_IAxWinAmbientDispatch, (void**)&ambient)) || !ambient)
+    if (FAILED(host->QueryInterface(IID_IAxWinAmbientDispatch, (void**)&ambient)) || !ambient)
         return;
     OLECHAR name[] = L"DocHostFlags";
     LPOLESTR names[] = { name };
@@ -223,7 +208,7 @@ void CActiveXElement::SetExternalDispatch(IUnknown* host)
     // Without the host window interface (Wine's host) content in the control
     // simply cannot call the player.
     IAxWinHostWindow* window = NULL;
-    if (FAILED(host->QueryInterface(kIID_IAxWinHostWindow, (void**)&window)) || !window)
+    if (FAILED(host->QueryInterface(IID_IAxWinHostWindow, (void**)&window)) || !window)
         return;
     ExternalDispatchImpl* external = new ExternalDispatchImpl;
     window->SetExternalDispatch(external);

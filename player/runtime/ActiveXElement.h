@@ -62,13 +62,17 @@ public:
     // How many names were asked of the control so far.
     int GetNameLookupCount() const { return m_nameLookups; }
 
+    // Through ATL's host interfaces, which a host may not offer (Wine's
+    // does not): the flag that drops the control's 3D border, and a new
+    // external dispatch object for content inside the control.
+    static void SetHostFlags(IUnknown* host);
+    static void SetExternalDispatch(IUnknown* host);
+
 private:
     CActiveXElement& operator=(const CActiveXElement&);
 
     // The DISPID of a member name, asked of the control once per name.
     DISPID LookUpDispId(const char* name);
-    void SetHostFlags(IUnknown* host);
-    void SetExternalDispatch(IUnknown* host);
 
     HWND m_hostWindow;
     RECT m_hostRect;   // where the host window was last put

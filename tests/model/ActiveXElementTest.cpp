@@ -47,7 +47,20 @@ struct ControlCase
     std::vector<std::string> events;
     std::vector<ExpectedProperty> properties;
     std::vector<ExpectedMethod> methods;
+    BYTE dropTarget;
 };
+
+// Wine's script control: no class information, so nothing to read.
+const char* ScriptControlClsid()
+{
+    static char text[64] = "";
+    CLSID clsid;
+    WCHAR wide[64];
+    if (!text[0] && SUCCEEDED(CLSIDFromProgID(L"MSScriptControl.ScriptControl", &clsid)) &&
+        StringFromGUID2(clsid, wide, 64))
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, NULL, NULL);
+    return text;
+}
 
 std::vector<ExpectedParameter> SumParameters()
 {
@@ -69,10 +82,14 @@ const std::vector<ControlCase>& ControlCases()
           { { "Add", VT_I4, { { "a", VT_I4, 0 }, { "b", VT_I4, 0 } } },
             { "Concat", VT_BSTR, { { "first", VT_BSTR, 0 }, { "second", VT_VARIANT, 1 } } },
             { "Fire", VT_VOID, { { "text", VT_BSTR, 0 }, { "n", VT_I4, 0 } } },
-            { "Ping", VT_VOID, {} } } },
+            { "Ping", VT_VOID, {} }, { "oleDrag", VT_VOID, {} } },
+          1 },
         { "plain", kPlainControlClsid, {},
-          { { "Label", VT_BSTR, 1, 0 }, { "Label", VT_BSTR, 0, 1 }, { "Length", VT_I4, 1, 0 } },
-          { { "Twice", VT_I4, { { "n", VT_I4, 0 } } }, { "Sum", VT_I4, SumParameters() } } },
+          { { "Label", VT_BSTR, 1, 0 }, { "Label", VT_BSTR, 0, 1 }, { "Length", VT_I4, 1, 0 },
+            { "AcceptsDropTarget", VT_I4, 1, 0 }, { "AcceptsDropTarget", VT_I4, 0, 1 } },
+          { { "Twice", VT_I4, { { "n", VT_I4, 0 } } }, { "Sum", VT_I4, SumParameters() } },
+          1 },
+        { "no class information", ScriptControlClsid(), {}, {}, {}, 0 },
     };
     return cases;
 }
@@ -130,7 +147,8 @@ void ExpectReadFromControl(CActiveXElement& element, const ControlCase& c)
     // The member lists serve only while the control lives.
     EXPECT_EQ(0, element.m_dispatchMembers.GetMemberCount());
     EXPECT_EQ(0, element.m_eventMembers.GetMemberCount());
-    EXPECT_EQ(0, element.m_bDropTarget);
+    // The test control by its method oleDrag, the plain one by its put of AcceptsDropTarget.
+    EXPECT_EQ(c.dropTarget, element.m_bDropTarget);
 }
 
 class ActiveXElementTest : public TestControlTest
@@ -177,30 +195,37 @@ TEST_F(ActiveXElementTest, CreateControlReadsTypeInformationOnceHoweverOftenCall
 {
     for (const ControlCase& c : ControlCases()) {
         SCOPED_TRACE(c.label);
-        CActiveXElement element;
+        ASSERT_TRUE(c.clsid[0]);
+        CActiveXElement element("Element_1");
         element.m_strCLSID = c.clsid;
         for (int round = 1; round <= 2; ++round) {
             SCOPED_TRACE(testing::Message() << "round " << round);
             ASSERT_TRUE(element.CreateControl());
             ExpectReadFromControl(element, c);
         }
+        CDataFile saved;
+        ASSERT_TRUE(element.Save(&saved));
+        EXPECT_EQ(c.dropTarget ? "true" : "false", SectionKeys(saved, "Element_1")["dropTarget"]);
     }
 }
 
-TEST_F(ActiveXElementTest, ControlThatTakesItsHostsSizeIsPlacedAt200By60)
+TEST_F(ActiveXElementTest, NaturalSizeIsCutToThePageOr200By60WhenItIsTheHostsSize)
 {
-    // The test control takes whatever extent its host gives it; only an
-    // element without a width asks for it.
-    const struct { int x, y, storedWidth, storedHeight; int width, height; } cases[] = {
-        { 0, 0, 0, 0, 200, 60 },
-        { 350, 250, 0, 0, 200, 60 },
-        { 0, 0, 33, 21, 33, 21 },
+    // The test control takes whatever extent its host gives it, the plain
+    // one keeps 100 x 100; only an element without a width asks for it.
+    const struct { const char* clsid; int x, y, storedWidth, storedHeight; int width, height; } cases[] = {
+        { kTestControlClsid, 0, 0, 0, 0, 200, 60 },
+        { kTestControlClsid, 350, 250, 0, 0, 200, 60 },
+        { kTestControlClsid, 0, 0, 33, 21, 33, 21 },
+        { kPlainControlClsid, 0, 0, 0, 0, 100, 100 },
+        { kPlainControlClsid, 350, 250, 0, 0, 50, 50 },
+        { kPlainControlClsid, 350, 250, 70, 20, 70, 20 },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " stored " << c.storedWidth);
+        SCOPED_TRACE(testing::Message() << c.clsid << " at " << c.x << "," << c.y << " stored " << c.storedWidth);
         CBrowser page;
         CActiveXElement* element = new CActiveXElement("Element_1");
-        element->m_strCLSID = kTestControlClsid;
+        element->m_strCLSID = c.clsid;
         element->m_xpos = c.x;
         element->m_ypos = c.y;
         element->m_width = c.storedWidth;

@@ -50,6 +50,8 @@ const std::vector<RegisteredClass>& Classes()
           "LbCatalog local server", true, "LbCatalog local server", "Lb.Local", "" },
         { "{4C42CA71-0000-4000-8000-00000000C00B}", { "Control", "ProgID", "InprocServer32=C:\\lb\\unnamed.dll" },
           "LbCatalog empty ProgID", true, "LbCatalog empty ProgID", "", "C:\\lb\\unnamed.dll" },
+        { "{4C42CA71-0000-4000-8000-00000000C00C}", { "Control", "ProgID=Lb.NoServerValue", "InprocServer32" },
+          "LbCatalog empty server", true, "LbCatalog empty server", "Lb.NoServerValue", "" },
     };
     return classes;
 }

@@ -71,6 +71,7 @@ const std::vector<ExpectedMember>& TestControlMembers()
         { "Concat", 5, INVOKE_FUNC, VT_BSTR, { { "first", VT_BSTR, 0 }, { "second", VT_VARIANT, 1 } } },
         { "Fire", 6, INVOKE_FUNC, VT_VOID, { { "text", VT_BSTR, 0 }, { "n", VT_I4, 0 } } },
         { "Ping", 7, INVOKE_FUNC, VT_VOID, {} },
+        { "oleDrag", 9, INVOKE_FUNC, VT_VOID, {} },
     };
     return members;
 }
@@ -106,6 +107,8 @@ const std::vector<ExpectedMember>& PlainControlMembers()
         { "Sum", 4, INVOKE_FUNC, VT_I4, SumParams() },
         { "Label", 1, INVOKE_PROPERTYPUT, VT_VOID, { { kValue, VT_BSTR, 0 } } },
         { "Length", 2, INVOKE_PROPERTYGET, VT_I4, {} },
+        { "AcceptsDropTarget", 5, INVOKE_PROPERTYGET, VT_I4, {} },
+        { "AcceptsDropTarget", 5, INVOKE_PROPERTYPUT, VT_VOID, { { kValue, VT_I4, 0 } } },
     };
     return members;
 }

@@ -4,6 +4,7 @@
 #include "ScriptFileBuilder.h"
 
 #include "AtlBase.h"
+#include "AtlHostInterfaces.h"
 #include "AtlImports.h"
 #include "runtime/ActiveXElement.h"
 #include "runtime/Browser.h"
@@ -80,6 +81,91 @@ VARIANT Long(LONG number)
     return value;
 }
 
+// A control host that answers ATL's host-window and ambient interfaces, as
+// ATL's host on Windows does, or neither, as atl.dll's host here; it notes
+// what it is asked and given.
+class FakeHost : public IAxWinHostWindow, public IDispatch
+{
+public:
+    explicit FakeHost(bool offers) : m_offers(offers) {}
+    ~FakeHost() { ReleaseExternal(); }
+
+    std::vector<IID> asked;
+    IDispatch* external = NULL;
+    VARIANT flags = {};
+    bool flagsPutByName = false;
+
+    void ReleaseExternal()
+    {
+        if (external)
+            external->Release();
+        external = NULL;
+    }
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        asked.push_back(iid);
+        *object = NULL;
+        if (IsEqualIID(iid, IID_IUnknown) || (m_offers && IsEqualIID(iid, IID_IAxWinHostWindow)))
+            *object = static_cast<IAxWinHostWindow*>(this);
+        else if (m_offers && IsEqualIID(iid, IID_IAxWinAmbientDispatch))
+            *object = static_cast<IDispatch*>(this);
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+
+    STDMETHODIMP CreateControl(LPCOLESTR, HWND, IStream*) override { return E_NOTIMPL; }
+    STDMETHODIMP CreateControlEx(LPCOLESTR, HWND, IStream*, IUnknown**, REFIID, IUnknown*) override
+    {
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP AttachControl(IUnknown*, HWND) override { return E_NOTIMPL; }
+    STDMETHODIMP QueryControl(REFIID, void**) override { return E_NOTIMPL; }
+    STDMETHODIMP SetExternalDispatch(IDispatch* dispatch) override
+    {
+        ReleaseExternal();
+        external = dispatch;
+        if (external)
+            external->AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP SetExternalUIHandler(IUnknown*) override { return E_NOTIMPL; }
+
+    STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
+    {
+        if (count != 1 || lstrcmpW(names[0], L"DocHostFlags") != 0)
+            return DISP_E_UNKNOWNNAME;
+        ids[0] = kDocHostFlagsId;
+        return S_OK;
+    }
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD kind, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                        UINT*) override
+    {
+        if (id != kDocHostFlagsId || kind != DISPATCH_PROPERTYPUT || params->cArgs != 1)
+            return DISP_E_MEMBERNOTFOUND;
+        flagsPutByName = params->cNamedArgs == 1 && params->rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
+        flags = params->rgvarg[0];
+        return S_OK;
+    }
+
+private:
+    static const DISPID kDocHostFlagsId = 12;
+    bool m_offers;
+};
+
+bool WasAsked(const FakeHost& host, REFIID iid)
+{
+    for (const IID& asked : host.asked)
+    {
+        if (IsEqualIID(asked, iid))
+            return true;
+    }
+    return false;
+}
+
 class HostedControlTest : public TestControlTest
 {
 protected:
@@ -116,6 +202,13 @@ protected:
         m_file.SetInt(section, "height", 40);
     }
 
+    // The element "ctl" of the control at (10, 20), 120 x 40, loaded.
+    BOOL LoadElement(CActiveXElement& element, const char* controlName)
+    {
+        WriteElement("Element_1", "controlName", controlName);
+        return element.Load(m_file);
+    }
+
     RECT HostRectInParent(HWND host) const
     {
         RECT rect;
@@ -148,19 +241,56 @@ TEST_F(HostedControlTest, LoadHostsTheControlInAnAtlAxWinChildAtTheStoredRectang
     EXPECT_EQ(20, rect.top);
     EXPECT_EQ(120, rect.right - rect.left);
     EXPECT_EQ(40, rect.bottom - rect.top);
+    const struct { POINT point; BOOL hit; } hits[] = {
+        { { 10, 20 }, TRUE }, { { 129, 59 }, TRUE }, { { 130, 40 }, FALSE }, { { 50, 19 }, FALSE },
+    };
+    for (const auto& h : hits)
+        EXPECT_EQ(h.hit, element.HitTest(h.point)) << h.point.x << "," << h.point.y;
     EXPECT_TRUE(element.GetControl() != NULL);
     EXPECT_EQ(std::string(kTestControlClsid), std::string(element.GetControlName()));
     // The default interface's members, and the sink on the source interface.
     EXPECT_TRUE(IsEqualGUID(GuidFromText(kTestControlIid), element.GetDefaultMembers().GetGuid()));
     ASSERT_TRUE(element.GetEventSink() != NULL);
     EXPECT_NE(DispDynEventImpl::kNoConnection, element.GetEventSink()->GetCookie());
+    IUnknown* asEvents = NULL;
+    EXPECT_EQ(S_OK, element.GetEventSink()->QueryInterface(GuidFromText(kTestControlEventsIid), (void**)&asEvents));
+    if (asEvents)
+        asEvents->Release();
+}
+
+TEST_F(HostedControlTest, ACopyHasThePlaceButHostsNoControlAndSharesNothing)
+{
+    CBrowserDocument document;
+    CActiveXElement element("Element_1", NULL);
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
+    ProbeLog log;
+    AddProbeScript(element, "OnPinged", log, {});
+
+    CActiveXElement* copy = dynamic_cast<CActiveXElement*>(element.Clone());
+    ASSERT_TRUE(copy != NULL);
+    RECT original = element.GetRect();
+    RECT copied = copy->GetRect();
+    EXPECT_TRUE(EqualRect(&original, &copied));
+    EXPECT_TRUE(copy->GetHostWindow() == NULL);
+    EXPECT_TRUE(copy->GetControl() == NULL);
+    EXPECT_TRUE(copy->GetControlName().IsEmpty());
+    EXPECT_EQ(0, copy->GetDefaultMembers().GetMemberCount());
+    VARIANT value;
+    VariantInit(&value);
+    SetVariantText(value, "copy");
+    EXPECT_EQ(PropertyUnknownName, copy->AccessProperty("Caption", &value, TRUE));
+    VariantClear(&value);
+    delete copy;
+    // The element's own script and control outlive its copy.
+    EXPECT_EQ(1, element.GetScriptCount());
+    EXPECT_EQ(S_OK, element.InvokeMethod("Ping", NULL, NULL));
+    EXPECT_EQ(1, log.runs);
 }
 
 TEST_F(HostedControlTest, PropertiesGoToTheElementOrToTheControl)
 {
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     ASSERT_TRUE(element.GetDispatch() != NULL);
 
     struct Row
@@ -239,9 +369,8 @@ TEST_F(HostedControlTest, AControlThatCannotBeCreatedLeavesAPlaceholderThatKeeps
 
 TEST_F(HostedControlTest, CreatingTheControlAgainReplacesItsMembersAndItsWindow)
 {
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     const int members = element.GetDefaultMembers().GetMemberCount();
     ASSERT_GT(members, 0);
     HWND first = element.GetHostWindow();
@@ -260,9 +389,8 @@ TEST_F(HostedControlTest, CreatingTheControlAgainReplacesItsMembersAndItsWindow)
 TEST_F(HostedControlTest, AnEventRunsTheScriptWithItsParametersByNameAndOnlyDuringIt)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     EXPECT_EQ(1, document.GetEventSinkCount());
     ProbeLog log;
     AddProbeScript(element, "OnFired", log, { "text", "n" });
@@ -285,9 +413,8 @@ TEST_F(HostedControlTest, AnEventRunsTheScriptWithItsParametersByNameAndOnlyDuri
 TEST_F(HostedControlTest, TheSinkCopiesReferencesByValueAndRunsNothingOnceUnadvised)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId);
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     ProbeLog log;
     AddProbeScript(element, "OnFired", log, { "text", "n" });
     DispDynEventImpl* sink = element.GetEventSink();
@@ -332,9 +459,8 @@ TEST_F(HostedControlTest, TheSinkCopiesReferencesByValueAndRunsNothingOnceUnadvi
 TEST_F(HostedControlTest, CallActiveXMethodPassesConstantsAndVariablesAndKeepsTheAnswer)
 {
     CBrowserDocument document;
-    WriteElement("Element_1", "controlName", kTestControlProgId, "ctl");
     CActiveXElement element("Element_1", NULL);
-    ASSERT_TRUE(element.Load(m_file));
+    ASSERT_TRUE(LoadElement(element, kTestControlProgId));
     CVariableList& globals = document.GetScopes().GetGlobal();
     VARIANT value = Long(3);
     globals.Append("three", value);
@@ -411,6 +537,114 @@ TEST_F(HostedControlTest, CallActiveXMethodPassesConstantsAndVariablesAndKeepsTh
     ping.Load(file);
     EXPECT_EQ(0, ping.Execute());
     EXPECT_TRUE(LookupVariable("missing") == NULL);
+}
+
+TEST_F(HostedControlTest, AControlWithoutEventsIsHostedAndCalledButRunsNoScripts)
+{
+    CBrowserDocument document;
+    CActiveXElement element("Element_1", NULL);
+    ASSERT_TRUE(LoadElement(element, kPlainControlProgId));
+    ASSERT_TRUE(element.GetDispatch() != NULL);
+    // It shows: the control is active in its host with a window of its own.
+    EXPECT_TRUE(GetWindow(element.GetHostWindow(), GW_CHILD) != NULL);
+    EXPECT_TRUE(IsEqualGUID(GuidFromText(kPlainControlIid), element.GetDefaultMembers().GetGuid()));
+    DispDynEventImpl* sink = element.GetEventSink();
+    ASSERT_TRUE(sink != NULL);
+    EXPECT_EQ(DispDynEventImpl::kNoConnection, sink->GetCookie());
+    EXPECT_EQ(0, sink->GetEventMembers().GetMemberCount());
+    EXPECT_EQ(E_POINTER, sink->Advise(NULL));
+
+    VARIANT value;
+    VariantInit(&value);
+    SetVariantText(value, "four");
+    EXPECT_EQ(PropertyDone, element.AccessProperty("Label", &value, TRUE));
+    VariantClear(&value);
+    EXPECT_EQ(PropertyDone, element.AccessProperty("Length", &value, FALSE));
+    EXPECT_EQ("4", Text(value));
+    VARIANT n = Long(21);
+    DISPPARAMS params = { &n, NULL, 1, 0 };
+    VariantClear(&value);
+    EXPECT_EQ(S_OK, element.InvokeMethod("Twice", &params, &value));
+    EXPECT_EQ("42", Text(value));
+    VariantClear(&value);
+
+    ProbeLog log;
+    AddProbeScript(element, "Twice", log, {});
+    EXPECT_EQ(S_OK, sink->Invoke(3, IID_NULL, 0, DISPATCH_METHOD, &params, NULL, NULL, NULL));
+    EXPECT_EQ(0, log.runs);
+}
+
+TEST_F(HostedControlTest, ADropTargetsHostAcceptsDroppedFiles)
+{
+    const BOOL dropTargets[] = { FALSE, TRUE };
+    for (BOOL dropTarget : dropTargets)
+    {
+        WriteElement("Element_1", "controlName", kTestControlProgId);
+        m_file.SetBool("Element_1", "dropTarget", dropTarget);
+        CActiveXElement element("Element_1", NULL);
+        ASSERT_TRUE(element.Load(m_file));
+        const LONG exStyle = GetWindowLongA(element.GetHostWindow(), GWL_EXSTYLE);
+        EXPECT_EQ(dropTarget, (exStyle & WS_EX_ACCEPTFILES) != 0) << dropTarget;
+    }
+}
+
+TEST_F(HostedControlTest, TheHostsOwnInterfacesAreUsedWhenOfferedAndTheirAbsenceTolerated)
+{
+    for (bool offers : { true, false })
+    {
+        SCOPED_TRACE(offers ? "offered" : "missing");
+        FakeHost host(offers);
+        CActiveXElement::SetHostFlags(static_cast<IAxWinHostWindow*>(&host));
+        CActiveXElement::SetExternalDispatch(static_cast<IAxWinHostWindow*>(&host));
+        EXPECT_TRUE(WasAsked(host, IID_IAxWinAmbientDispatch));
+        EXPECT_TRUE(WasAsked(host, IID_IAxWinHostWindow));
+        EXPECT_EQ(offers, host.flagsPutByName);
+        EXPECT_EQ(offers ? VT_UI4 : VT_EMPTY, host.flags.vt);
+        EXPECT_EQ(offers ? 4u : 0u, host.flags.ulVal);
+        ASSERT_EQ(offers, host.external != NULL);
+        if (!offers)
+            continue;
+        // The external dispatch object the content of the control calls.
+        OLECHAR name[] = L"ExecuteScript";
+        LPOLESTR names[] = { name };
+        DISPID id = -1;
+        EXPECT_EQ(S_OK, host.external->GetIDsOfNames(IID_NULL, names, 1, 0, &id));
+        EXPECT_EQ(ExternalDispatchImpl::DispIdExecuteScript, id);
+    }
+}
+
+TEST_F(HostedControlTest, KeysGoFirstToTheControlThatHasTheFocus)
+{
+    ShowWindow(m_window, SW_SHOWNA);
+    CBrowserDocument document;
+    CBrowser* page = new CBrowser(&document);
+    document.AddChild(page);
+    WriteElement("Element_1", "controlName", kTestControlProgId);
+    CActiveXElement* element = new CActiveXElement("Element_1", NULL);
+    page->AddChild(element);
+    ASSERT_TRUE(element->Load(m_file));
+    HWND controlWindow = GetWindow(element->GetHostWindow(), GW_CHILD);
+    ASSERT_TRUE(controlWindow != NULL);
+
+    struct Row
+    {
+        const char* name;
+        HWND focus;
+        WPARAM key;
+        BOOL dispatch;    // nonzero: the loop translates and dispatches it itself
+    };
+    const Row rows[] = {
+        { "the control's own key", controlWindow, VK_F2, 0 },
+        { "another key", controlWindow, VK_F3, 1 },
+        { "focus on the main window", m_window, VK_F2, 1 },
+    };
+    for (const Row& row : rows)
+    {
+        SetFocus(row.focus);
+        ASSERT_EQ(row.focus, GetFocus()) << row.name;
+        MSG msg = { row.focus, WM_KEYDOWN, row.key, 0, 0, { 0, 0 } };
+        EXPECT_EQ(row.dispatch, document.PreTranslateMessage(&msg)) << row.name;
+    }
 }
 
 TEST_F(HostedControlTest, TheExternalDispatchObjectRunsPageScriptsAndClosesThePlayer)
