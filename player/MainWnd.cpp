@@ -63,6 +63,8 @@ BOOL CMainWnd::DeferWhileScriptRuns(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message)
     {
     case WM_PLAYER_CHANGEPAGE:
+    // Any process can post the start-up request, which applies a page.
+    case WM_PLAYER_STARTUP:
     case WM_PLAYER_REAPPLY:
     case WM_PLAYER_INSTANCENOTIFY:
     case WM_PLAYER_NEXTPAGE:

@@ -123,8 +123,9 @@ private:
     void ReapplyOrClose();
     void ShowAndRedraw();
 
-    // Page changes, re-applies, hand-overs and closing wait while a script
-    // runs (a nested message loop); TRUE when the message was kept for later.
+    // Page changes, start-ups, re-applies, hand-overs and closing wait while
+    // a script runs (a nested message loop); TRUE when the message was kept
+    // for later.
     BOOL DeferWhileScriptRuns(UINT message, WPARAM wParam, LPARAM lParam);
     static void OnOutermostScriptEnd();
     void PostDeferredMessages();

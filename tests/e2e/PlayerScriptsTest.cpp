@@ -299,6 +299,33 @@ TEST(PlayerScripts, BuiltInVariablesAndSubstitution)
     ASSERT_TRUE(player.Close());
 }
 
+TEST(PlayerScripts, APageNamedOnTheCommandLineKnowsTheFolderOfItsDisc)
+{
+    // As the editor's Preview starts it: a program named after its archive,
+    // with the name of a page that is not the first.
+    ScratchDir scratch;
+    std::string out = scratch.File("preview.zjf");
+    ProjectArchive archive;
+    archive.AddPage("demo.pgd", "Preview first");
+    CDataFile* page = archive.AddPage("page_2.pgd", "Preview second");
+    ObjectScripts scripts(page, "Main");
+    ScriptFileBuilder& s = scripts.Add("OnLoad");
+    s.SaveToFile(out.c_str(), "APPPATH", "APPPATH");
+    s.SaveToFile(out.c_str(), "CD_ROOT", "CD_ROOT");
+    s.SaveToFile(out.c_str(), "done", "", "yes");
+    ASSERT_TRUE(archive.Write(scratch.File("demo.pqz")));
+    ASSERT_TRUE(CopyPlayerTo(scratch.File("demo.exe")));
+
+    PlayerProcess player;
+    ASSERT_TRUE(player.Start(scratch.File("demo.exe"), "page_2.pgd"));
+    ASSERT_NE(nullptr, player.WaitForWindow());
+    ASSERT_EQ("yes", WaitForSaved(out, "done", "yes"));
+    EXPECT_EQ("Preview second", player.Title());
+    EXPECT_EQ(scratch.Path(), SavedValue(out, "APPPATH"));
+    EXPECT_EQ(scratch.Path().substr(0, 3), SavedValue(out, "CD_ROOT"));
+    ASSERT_TRUE(player.Close());
+}
+
 TEST(PlayerScripts, MouseEventsGoToTheTopmostElement)
 {
     ScratchDir scratch;

@@ -1,6 +1,6 @@
-// The main window keeps page changes, re-applies, hand-overs and closing
-// back while a script runs, and hands them on once the outermost script
-// has returned.
+// The main window keeps page changes, start-ups, re-applies, hand-overs and
+// closing back while a script runs, and hands them on once the outermost
+// script has returned.
 #include "Application.h"
 #include "runtime/ScriptableObject.h"
 
@@ -36,6 +36,7 @@ TEST(MainWnd, MessagesThatWouldTearDownThePageWaitForTheRunningScript)
     } cases[] = {
         { "close", WM_CLOSE, 0, 0 },
         { "page change", WM_PLAYER_CHANGEPAGE, 3, 77 },
+        { "start-up", WM_PLAYER_STARTUP, 0, 0 },
         { "re-apply", WM_PLAYER_REAPPLY, 0, 0 },
         { "hand-over", WM_PLAYER_INSTANCENOTIFY, 0, 0 },
         { "next page", WM_PLAYER_NEXTPAGE, 1, 2 },
