@@ -126,14 +126,8 @@ BOOL CActiveXElement::Draw(HDC dc)
         return TRUE;
     int saved = SaveDC(dc);
     FitCaptionFont();
-    if (m_bgTransparency > 0) {
-        RECT clip, cut;
-        GetClipBox(dc, &clip);
-        if (IntersectRect(&cut, &rect, &clip))
-            BlendColorIntoRect(dc, cut.left, cut.top, cut.right - cut.left, cut.bottom - cut.top,
-                               GetRValue(m_bgColor), GetGValue(m_bgColor), GetBValue(m_bgColor),
-                               m_bgTransparency);
-    }
+    if (m_bgTransparency > 0)
+        BlendColorIntoVisibleRect(dc, rect, m_bgColor, m_bgTransparency);
     if (m_bCaptionVisible) {
         if (m_hFont == NULL)
             m_hFont = MakeFont(dc);

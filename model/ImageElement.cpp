@@ -8,7 +8,6 @@
 #include "ScriptItem.h"
 #include "SetPropertyHooks.h"
 
-#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 #include <vector>
@@ -110,24 +109,22 @@ BOOL CImageElement::LoadJpeg(HBITMAP* bitmap, const char* path)
     m_jpegProperties.JPGFile = path;
     JpegRead(&m_jpegProperties, JPEG_READ_PARAMS);
     FreeJpegPixels();
-    const uint64_t width = m_jpegProperties.JPGWidth;
-    const uint64_t height = m_jpegProperties.JPGHeight;
-    const uint64_t stride = (width * 3 + 3) & ~(uint64_t)3;
-    // A huge or empty size would overflow the buffer's size or the bitmap's.
-    if (width == 0 || height == 0 || width > 0x7FFF || height > 0x7FFF ||
-        stride * height > 0x7FFFFFFF) {
+    const DWORD width = m_jpegProperties.JPGWidth;
+    const DWORD height = m_jpegProperties.JPGHeight;
+    const DWORD stride = GetBgrRowStride(width, height);
+    if (stride == 0) {
         JpegFreeProperties(&m_jpegProperties);
         return FALSE;
     }
-    m_pJpegPixels = (BYTE*)malloc((size_t)(stride * height));
+    m_pJpegPixels = (BYTE*)malloc((size_t)stride * height);
     if (m_pJpegPixels == NULL) {
         JpegFreeProperties(&m_jpegProperties);
         return FALSE;
     }
     m_jpegProperties.DIBBytes = m_pJpegPixels;
-    m_jpegProperties.DIBWidth = (DWORD)width;
+    m_jpegProperties.DIBWidth = width;
     m_jpegProperties.DIBHeight = (int)height;
-    m_jpegProperties.DIBPadBytes = (DWORD)(stride - width * 3);
+    m_jpegProperties.DIBPadBytes = stride - width * 3;
     m_jpegProperties.DIBChannels = 3;
     m_jpegProperties.DIBColor = JPEG_COLOUR_BGR;
     int result = JpegRead(&m_jpegProperties, JPEG_READ_PIXELS);
@@ -149,19 +146,9 @@ void CImageElement::CreateJpegBitmap(HBITMAP* bitmap)
     HDC dc = view ? GetWindowDC(view) : GetDC(NULL);
     if (dc == NULL)
         return;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = (LONG)m_jpegProperties.DIBWidth;
-    bmi.bmiHeader.biHeight = -m_jpegProperties.DIBHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 24;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* bits = NULL;
-    HBITMAP made = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
-    if (made) {
-        SetDIBits(dc, made, 0, m_jpegProperties.DIBHeight, m_pJpegPixels, &bmi, DIB_RGB_COLORS);
+    HBITMAP made = MakeBgrBitmap(dc, m_pJpegPixels, (int)m_jpegProperties.DIBWidth, m_jpegProperties.DIBHeight);
+    if (made)
         *bitmap = made;
-    }
     ReleaseDC(view, dc);
 }
 

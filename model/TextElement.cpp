@@ -108,18 +108,8 @@ BOOL CTextElement::Draw(HDC dc)
     if (!RectVisible(dc, &rect))
         return TRUE;
     int saved = SaveDC(dc);
-    if (m_bgTransparency > 0) {
-        RECT clip;
-        GetClipBox(dc, &clip);
-        int w = m_width;
-        int h = m_height;
-        if (clip.right < rect.right)
-            w = clip.right - m_xpos;
-        if (clip.bottom < rect.bottom)
-            h = clip.bottom - m_ypos;
-        BlendColorIntoRect(dc, m_xpos, m_ypos, w, h, GetRValue(m_bgColor), GetGValue(m_bgColor),
-                           GetBValue(m_bgColor), m_bgTransparency);
-    }
+    if (m_bgTransparency > 0)
+        BlendColorIntoVisibleRect(dc, rect, m_bgColor, m_bgTransparency);
     if (m_hFont == NULL)
         m_hFont = MakeFont(dc);
     DrawElementText(dc, m_hFont, m_fontColor, m_strText, rect, m_format, m_bgTransparency >= 1,

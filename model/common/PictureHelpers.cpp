@@ -63,6 +63,41 @@ void BlendColorIntoRect(HDC dc, int x, int y, int w, int h,
     DeleteObject(small);
 }
 
+void BlendColorIntoVisibleRect(HDC dc, const RECT& rect, COLORREF color, double opacity)
+{
+    RECT clip, cut;
+    if (GetClipBox(dc, &clip) == ERROR || !IntersectRect(&cut, &rect, &clip))
+        return;
+    BlendColorIntoRect(dc, cut.left, cut.top, cut.right - cut.left, cut.bottom - cut.top, GetRValue(color),
+                       GetGValue(color), GetBValue(color), opacity);
+}
+
+DWORD GetBgrRowStride(DWORD width, DWORD height)
+{
+    const unsigned long long stride = ((unsigned long long)width * 3 + 3) & ~3ull;
+    if (width == 0 || height == 0 || width > 0x7FFF || height > 0x7FFF || stride * height > 0x7FFFFFFF)
+        return 0;
+    return (DWORD)stride;
+}
+
+HBITMAP MakeBgrBitmap(HDC dc, const BYTE* rows, int width, int height)
+{
+    if (dc == NULL || rows == NULL)
+        return NULL;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* bits = NULL;
+    HBITMAP made = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (made)
+        SetDIBits(dc, made, 0, height, rows, &bmi, DIB_RGB_COLORS);
+    return made;
+}
+
 SIZE GetBitmapSize(HBITMAP bitmap)
 {
     SIZE size = { 0, 0 };

@@ -12,6 +12,20 @@
 void BlendColorIntoRect(HDC dc, int x, int y, int w, int h,
                         BYTE red, BYTE green, BYTE blue, double opacity);
 
+// Blends a colour into the part of rect inside dc's clip box: the blend
+// writes the bitmap's rows directly, so without the cut a partial paint
+// would blend pixels it never redrew a second time.
+void BlendColorIntoVisibleRect(HDC dc, const RECT& rect, COLORREF color, double opacity);
+
+// The bytes of one row of a 24-bit picture, padded to 4; 0 when the
+// picture is empty or too large to hold in one block (its size comes from
+// a file and would overflow the block's size).
+DWORD GetBgrRowStride(DWORD width, DWORD height);
+
+// A top-down 24-bit DIB section made on dc from rows laid out by
+// GetBgrRowStride; NULL when it cannot be made.
+HBITMAP MakeBgrBitmap(HDC dc, const BYTE* rows, int width, int height);
+
 // Makes *mask a monochrome bitmap of the picture's size, white where the
 // picture has the colour of its pixel (x, y) and black elsewhere, and turns
 // those pixels of the picture black: draw the mask with SRCAND, then the

@@ -2,6 +2,7 @@
 
 #include "giflib32.h"
 #include "ijl10.h"
+#include "PictureHelpers.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -112,35 +113,23 @@ HBITMAP LoadJpegBitmap(HWND window, const char* path)
     library.init(&properties);
     properties.JPGFile = path;
     HBITMAP bitmap = NULL;
-    if (library.read(&properties, JPEG_READ_PARAMS) >= 0 && properties.JPGWidth > 0 && properties.JPGHeight > 0)
+    DWORD stride = 0;
+    if (library.read(&properties, JPEG_READ_PARAMS) >= 0)
+        stride = GetBgrRowStride(properties.JPGWidth, properties.JPGHeight);
+    BYTE* pixels = stride ? (BYTE*)malloc((size_t)stride * properties.JPGHeight) : NULL;
+    if (pixels)
     {
-        DWORD stride = (properties.JPGWidth * 3 + 3) & ~3u;
-        BYTE* pixels = (BYTE*)malloc((size_t)stride * properties.JPGHeight);
-        if (pixels)
-        {
-            properties.DIBBytes = pixels;
-            properties.DIBWidth = properties.JPGWidth;
-            properties.DIBHeight = (int)properties.JPGHeight;
-            properties.DIBPadBytes = stride - properties.JPGWidth * 3;
-            properties.DIBChannels = 3;
-            properties.DIBColor = JPEG_COLOUR_BGR;
-            library.read(&properties, JPEG_READ_PIXELS);
-
-            BITMAPINFO info = {};
-            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-            info.bmiHeader.biWidth = (LONG)properties.DIBWidth;
-            info.bmiHeader.biHeight = -properties.DIBHeight;
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 24;
-            info.bmiHeader.biCompression = BI_RGB;
-            HDC dc = GetDC(window);
-            void* bits = NULL;
-            bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-            if (bitmap)
-                SetDIBits(dc, bitmap, 0, properties.DIBHeight, pixels, &info, DIB_RGB_COLORS);
-            ReleaseDC(window, dc);
-            free(pixels);
-        }
+        properties.DIBBytes = pixels;
+        properties.DIBWidth = properties.JPGWidth;
+        properties.DIBHeight = (int)properties.JPGHeight;
+        properties.DIBPadBytes = stride - properties.JPGWidth * 3;
+        properties.DIBChannels = 3;
+        properties.DIBColor = JPEG_COLOUR_BGR;
+        library.read(&properties, JPEG_READ_PIXELS);
+        HDC dc = GetDC(window);
+        bitmap = MakeBgrBitmap(dc, pixels, (int)properties.DIBWidth, properties.DIBHeight);
+        ReleaseDC(window, dc);
+        free(pixels);
     }
     library.free(&properties);
     return bitmap;

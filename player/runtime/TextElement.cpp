@@ -131,18 +131,7 @@ BOOL CTextElement::Draw(const CDrawContext& context)
         return TRUE;
     int saved = SaveDC(dc);
     if (m_bgTransparency > 0)
-    {
-        RECT clip;
-        GetClipBox(dc, &clip);
-        int width = m_width;
-        int height = m_height;
-        if (clip.right < rect.right)
-            width = clip.right - m_xpos;
-        if (clip.bottom < rect.bottom)
-            height = clip.bottom - m_ypos;
-        BlendColorIntoRect(dc, m_xpos, m_ypos, width, height, GetRValue(m_bgColor), GetGValue(m_bgColor),
-                           GetBValue(m_bgColor), m_bgTransparency);
-    }
+        BlendColorIntoVisibleRect(dc, rect, m_bgColor, m_bgTransparency);
     if (m_bgTransparency >= 1)
         SetBkColor(dc, m_bgColor);
     else

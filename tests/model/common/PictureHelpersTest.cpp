@@ -58,6 +58,53 @@ TEST(PictureHelpers, BlendFollowsTheFormulaInsideTheRectangleAndTheSurface)
     BlendColorIntoRect(NULL, 0, 0, 1, 1, 0, 0, 0, 1.0);
 }
 
+TEST(PictureHelpers, VisibleBlendLeavesEverythingOutsideTheClipBox)
+{
+    struct Case { const char* name; RECT clip; POINT blended, untouched; };
+    const Case cases[] = {
+        { "clip at the right", { 0, 0, 2, 4 }, { 1, 1 }, { 2, 1 } },
+        { "clip at the left", { 2, 0, 4, 4 }, { 2, 2 }, { 1, 2 } },
+        { "clip below", { 0, 2, 4, 4 }, { 1, 2 }, { 1, 1 } },
+    };
+    const RECT rect = { 1, 1, 3, 3 };
+    for (const Case& c : cases) {
+        DibSurface surface(4, 4, kWhite);
+        HRGN clip = CreateRectRgnIndirect(&c.clip);
+        SelectClipRgn(surface.dc(), clip);
+        DeleteObject(clip);
+        BlendColorIntoVisibleRect(surface.dc(), rect, RGB(255, 0, 0), 0.5);
+        EXPECT_EQ(kPink, surface.Pixel(c.blended.x, c.blended.y)) << c.name;
+        EXPECT_EQ(kWhite, surface.Pixel(c.untouched.x, c.untouched.y)) << c.name;
+    }
+}
+
+TEST(PictureHelpers, RowStrideRefusesEmptyAndOversizedPictures)
+{
+    struct Case { DWORD width, height, stride; };
+    const Case cases[] = {
+        { 1, 1, 4 }, { 4, 5, 12 }, { 5, 1, 16 }, { 0, 7, 0 }, { 7, 0, 0 },
+        { 0x8000, 1, 0 }, { 1, 0x8000, 0 },
+        // Every row fits, but the whole picture passes 2 GB.
+        { 0x7FFF, 0x7FFF, 0 }, { 0xFFFFFFFF, 0xFFFFFFFF, 0 },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.stride, GetBgrRowStride(c.width, c.height)) << c.width << " x " << c.height;
+
+    // Rows of blue-green-red bytes, top row first, padded to 4.
+    const BYTE rows[] = { 0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 0, 0 };
+    DibSurface surface(2, 2, kWhite);
+    HBITMAP made = MakeBgrBitmap(surface.dc(), rows, 2, 2);
+    ASSERT_TRUE(made != NULL);
+    HDC dc = CreateCompatibleDC(surface.dc());
+    HGDIOBJ old = SelectObject(dc, made);
+    EXPECT_EQ(RGB(255, 0, 0), GetPixel(dc, 0, 0));
+    EXPECT_EQ(RGB(0, 255, 0), GetPixel(dc, 1, 0));
+    EXPECT_EQ(RGB(0, 0, 255), GetPixel(dc, 0, 1));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(made);
+}
+
 // A 24-bit top-down picture of its own (not selected anywhere).
 class Picture
 {
