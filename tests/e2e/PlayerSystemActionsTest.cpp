@@ -15,14 +15,6 @@
 
 namespace {
 
-std::string TestFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 UINT g_postMessage;
 LPARAM g_posted = -1;
 LPARAM g_broadcast = -1;
@@ -53,7 +45,7 @@ class RecorderHandlers
 public:
     RecorderHandlers()
     {
-        std::string command = "\"" + TestFolder() + "..\\recorder.exe\" \"%1\"";
+        std::string command = "\"" + TestProgramFolder() + "..\\recorder.exe\" \"%1\"";
         SetClassesDefault(".tvxplay", "TarvexPlayerRecorder.Document");
         SetClassesDefault("TarvexPlayerRecorder.Document\\shell\\open\\command", command);
         SetClassesDefault("Folder\\shell\\open\\command", command);
@@ -116,7 +108,7 @@ TEST(PlayerSystemActions, APageScriptReachesProgramsWindowsPropertiesAndCookies)
 
     ScriptFileBuilder load(*page, "Script_1", "OnLoad");
     std::string run = load.Add("RunProgram");
-    page->SetString(run.c_str(), "path", (TestFolder() + "..\\recorder.exe").c_str());
+    page->SetString(run.c_str(), "path", (TestProgramFolder() + "..\\recorder.exe").c_str());
     page->SetString(run.c_str(), "parameters", "from-player");
     // Relative to the archive's folder, as a disc names its documents.
     const struct
@@ -184,7 +176,7 @@ TEST(PlayerSystemActions, APageScriptReachesProgramsWindowsPropertiesAndCookies)
     for (const char* server : { "tvxregok.dll", "tvxregfail.dll" })
     {
         std::string registration = load.Add("RegisterActiveX");
-        page->SetString(registration.c_str(), "Filename", (TestFolder() + "..\\" + server).c_str());
+        page->SetString(registration.c_str(), "Filename", (TestProgramFolder() + "..\\" + server).c_str());
         page->SetBool(registration.c_str(), "Unregister", FALSE);
         page->SetBool(registration.c_str(), "CopyToSystem", FALSE);
     }
@@ -232,7 +224,7 @@ TEST(PlayerSystemActions, APageScriptReachesProgramsWindowsPropertiesAndCookies)
     for (const std::string& line : started)
         EXPECT_NE(std::string::npos, recorded.find(line)) << line << " in " << recorded;
     char server[MAX_PATH] = "";
-    GetFullPathNameA((TestFolder() + "..\\tvxregok.dll").c_str(), MAX_PATH, server, NULL);
+    GetFullPathNameA((TestProgramFolder() + "..\\tvxregok.dll").c_str(), MAX_PATH, server, NULL);
     EXPECT_EQ(server, ReadUserDefaultValue(kServerKey));
     EXPECT_EQ("<none>", ReadSavedValue(out, "after"));
     RegDeleteKeyA(HKEY_CURRENT_USER, kServerKey);

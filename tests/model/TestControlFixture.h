@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "TestSupport.h"
+
 const char kTestControlClsid[] = "{C406D0CE-5D34-4A4C-8DCE-C4B45B99F611}";
 const char kPlainControlClsid[] = "{C651C94F-FDF7-4077-813A-891E22B8A1C0}";
 const char kTestControlProgId[] = "LumbrookTest.Control";
@@ -27,11 +29,7 @@ inline GUID GuidFromText(const char* text)
 
 inline std::string TestControlPath()
 {
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path);
-    folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "testcontrol.dll";
+    return TestProgramFolder() + "testcontrol.dll";
 }
 
 inline bool ClassesRootKeyExists(const std::string& path)

@@ -1,6 +1,7 @@
 // IF/WHILE tests: comparisons by the left variable's type, truth, paths.
 #include "ScriptFileBuilder.h"
 #include "TestSupport.h"
+#include "TestVariables.h"
 
 #include "runtime/ConditionActions.h"
 #include "runtime/VariableScopes.h"
@@ -13,17 +14,6 @@
 using namespace Tarvex;
 
 namespace {
-
-void Put(CVariableScopes& scopes, const char* name, VARTYPE type, const char* text)
-{
-    VARIANT value;
-    VariantInit(&value);
-    SetVariantText(value, text);
-    if (type != VT_BSTR)
-        ChangeVariantType(value, value, type);
-    scopes.GetGlobal().Append(name, value);
-    VariantClear(&value);
-}
 
 int RunIf(const char* left, int op, const char* constant, const char* right = "", const char* path = NULL)
 {
@@ -42,17 +32,17 @@ int RunIf(const char* left, int op, const char* constant, const char* right = ""
 TEST(ConditionActions, ComparisonsAndTruthByTheLeftType)
 {
     CVariableScopes scopes;
-    Put(scopes, "i4", VT_I4, "10");
-    Put(scopes, "big", VT_I4, "65536");
-    Put(scopes, "yes", VT_BOOL, "-1");
-    Put(scopes, "no", VT_BOOL, "0");
-    Put(scopes, "ab", VT_BSTR, "ab");
-    Put(scopes, "b", VT_BSTR, "b");
-    Put(scopes, "empty", VT_BSTR, "");
-    Put(scopes, "half", VT_R8, "0.5");
-    Put(scopes, "u2", VT_UI2, "65535");
-    Put(scopes, "u4", VT_UI4, "4000000000");
-    Put(scopes, "nine", VT_I4, "9");
+    PutGlobal(scopes, "i4", VT_I4, "10");
+    PutGlobal(scopes, "big", VT_I4, "65536");
+    PutGlobal(scopes, "yes", VT_BOOL, "-1");
+    PutGlobal(scopes, "no", VT_BOOL, "0");
+    PutGlobal(scopes, "ab", VT_BSTR, "ab");
+    PutGlobal(scopes, "b", VT_BSTR, "b");
+    PutGlobal(scopes, "empty", VT_BSTR, "");
+    PutGlobal(scopes, "half", VT_R8, "0.5");
+    PutGlobal(scopes, "u2", VT_UI2, "65535");
+    PutGlobal(scopes, "u4", VT_UI4, "4000000000");
+    PutGlobal(scopes, "nine", VT_I4, "9");
     struct Case
     {
         const char* label;

@@ -2,6 +2,7 @@
 // text, the expiry clause, and one cookie written and read back through
 // the system's store.
 #include "ScriptFileBuilder.h"
+#include "TestVariables.h"
 
 #include "runtime/CookieActions.h"
 #include "runtime/VariableScopes.h"
@@ -98,23 +99,7 @@ protected:
         return section;
     }
 
-    void Put(const char* name, VARTYPE type, const char* text)
-    {
-        VARIANT value;
-        VariantInit(&value);
-        SetVariantText(value, text);
-        if (type != VT_BSTR)
-            ChangeVariantType(value, value, type);
-        CopyVariantInto(scopes.GetGlobal().FindOrCreate(name)->value, value);
-        VariantClear(&value);
-    }
-
-    std::string Describe(const char* name)
-    {
-        CVariable* variable = LookupVariable(name);
-        return variable ? std::to_string(variable->value.vt) + ":" + std::string(VariantText(variable->value))
-                        : "<none>";
-    }
+    void Put(const char* name, VARTYPE type, const char* text) { PutGlobal(scopes, name, type, text); }
 
     CVariableScopes scopes;
     CDataFile file;
@@ -146,13 +131,13 @@ TEST_F(CookieStoreTest, CookiesWrittenInOneRunAreReadBack)
     {
         Put("got", c.type, "-1");
         EXPECT_EQ(ResultGoOn, Run(GetCookie(c.name, "got", c.cookieVar))) << c.name << c.cookieVar;
-        EXPECT_EQ(c.value, Describe("got")) << c.name << c.cookieVar;
+        EXPECT_EQ(c.value, DescribeVariable("got")) << c.name << c.cookieVar;
     }
 
     // Without a name the whole cookie text, holding both cookies.
     Put("all", VT_BSTR, "");
     EXPECT_EQ(ResultGoOn, Run(GetCookie("", "all")));
-    std::string all = Describe("all");
+    std::string all = DescribeVariable("all");
     EXPECT_NE(std::string::npos, all.find("id=42")) << all;
     EXPECT_NE(std::string::npos, all.find("uid=7")) << all;
 
@@ -161,11 +146,11 @@ TEST_F(CookieStoreTest, CookiesWrittenInOneRunAreReadBack)
     EXPECT_EQ(ResultGoOn, Run(SetCookie("long", longData.c_str())));
     Put("got", VT_BSTR, "");
     EXPECT_EQ(ResultGoOn, Run(GetCookie("long", "got")));
-    EXPECT_EQ("8:" + longData, Describe("got"));
+    EXPECT_EQ("8:" + longData, DescribeVariable("got"));
 
     // No variable to receive it: nothing is made.
     EXPECT_EQ(ResultGoOn, Run(GetCookie("id", "missing")));
-    EXPECT_EQ("<none>", Describe("missing"));
+    EXPECT_EQ("<none>", DescribeVariable("missing"));
 }
 
 } // namespace

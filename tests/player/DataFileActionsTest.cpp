@@ -2,6 +2,7 @@
 #include "PlayerDataFile.h"
 #include "ScriptFileBuilder.h"
 #include "TestSupport.h"
+#include "TestVariables.h"
 
 #include "runtime/DataFileActions.h"
 #include "runtime/VariableScopes.h"
@@ -43,17 +44,6 @@ int RunRead(const std::string& path, const char* key, const char* variable)
     return LoadItem(file, section)->Execute();
 }
 
-void Put(CVariableScopes& scopes, const char* name, VARTYPE type, const char* text)
-{
-    VARIANT value;
-    VariantInit(&value);
-    SetVariantText(value, text);
-    if (type != VT_BSTR)
-        ChangeVariantType(value, value, type);
-    scopes.GetGlobal().Append(name, value);
-    VariantClear(&value);
-}
-
 std::string Saved(const std::string& path, const char* key)
 {
     CDataFile file;
@@ -75,9 +65,9 @@ TEST(DataFileActions, SaveWritesVariablesAndConstantsUnderTheirKeys)
     ScratchDir scratch;
     std::string path = scratch.File("values.zjf");
     CVariableScopes scopes;
-    Put(scopes, "flag", VT_BOOL, "-1");
-    Put(scopes, "count", VT_I4, "42");
-    Put(scopes, "name", VT_BSTR, "Ann");
+    PutGlobal(scopes, "flag", VT_BOOL, "-1");
+    PutGlobal(scopes, "count", VT_I4, "42");
+    PutGlobal(scopes, "name", VT_BSTR, "Ann");
 
     // A variable that does not exist writes nothing, yet the file is saved.
     EXPECT_EQ(ResultGoOn, RunSave(path, "ghost", "missing", "ignored"));
@@ -112,10 +102,10 @@ TEST(DataFileActions, ReadConvertsToTheVariablesType)
     std::string path = scratch.File("input.zjf");
     WriteWholeFile(path, "[QNDL Archive]\r\ntext = hello\r\nreal = 2.5\r\n");
     CVariableScopes scopes;
-    Put(scopes, "r8", VT_R8, "1");
-    Put(scopes, "word", VT_BSTR, "");
-    Put(scopes, "zero", VT_I4, "7");
-    Put(scopes, "keep", VT_I4, "7");
+    PutGlobal(scopes, "r8", VT_R8, "1");
+    PutGlobal(scopes, "word", VT_BSTR, "");
+    PutGlobal(scopes, "zero", VT_I4, "7");
+    PutGlobal(scopes, "keep", VT_I4, "7");
     struct Case
     {
         const char* key;
@@ -156,7 +146,7 @@ TEST(DataFileActions, TemporaryFolderFilesTakeTheirExtension)
     EXPECT_EQ("12", Saved(expected, "score"));
 
     CVariableScopes scopes;
-    Put(scopes, "score", VT_I4, "0");
+    PutGlobal(scopes, "score", VT_I4, "0");
     std::string read = builder.Add("ReadFromFile");
     file.SetBool(read.c_str(), "useTemDir", TRUE);
     file.SetString(read.c_str(), "path", "tarvex_scores_test");

@@ -1,6 +1,7 @@
 // Get Property, Set Property and Execute Global Script on the page's text,
 // image and image-strip elements.
 #include "ScriptFileBuilder.h"
+#include "TestVariables.h"
 
 #include "runtime/Browser.h"
 #include "runtime/BrowserDocument.h"
@@ -54,30 +55,9 @@ CDataFile MakePage()
     return page;
 }
 
-VARIANT Value(VARTYPE type, const char* text)
-{
-    VARIANT value;
-    VariantInit(&value);
-    SetVariantText(value, text);
-    if (type != VT_BSTR)
-        ChangeVariantType(value, value, type);
-    return value;
-}
-
 void Put(const char* name, VARTYPE type, const char* text)
 {
-    VARIANT value = Value(type, text);
-    CVariable* variable = CVariableScopes::GetCurrent()->GetGlobal().FindOrCreate(name);
-    CopyVariantInto(variable->value, value);
-    VariantClear(&value);
-}
-
-std::string Describe(const char* name)
-{
-    CVariable* variable = LookupVariable(name);
-    if (!variable)
-        return "<none>";
-    return std::to_string(variable->value.vt) + ":" + std::string(VariantText(variable->value));
+    PutGlobal(*CVariableScopes::GetCurrent(), name, type, text);
 }
 
 class PropertyActionsTest : public ::testing::Test
@@ -191,7 +171,7 @@ TEST_F(PropertyActionsTest, EveryPropertyIsPutAndReadBackByName)
         EXPECT_EQ(ResultGoOn, Run(SetFromVariable(c.id, c.property, c.type, "in"))) << name;
         Put("out", c.type, "0");
         EXPECT_EQ(ResultGoOn, Run(Get(c.id, c.property, "out"))) << name;
-        EXPECT_EQ(c.got, Describe("out")) << name;
+        EXPECT_EQ(c.got, DescribeVariable("out")) << name;
     }
 }
 
@@ -218,8 +198,8 @@ TEST_F(PropertyActionsTest, ResultsSayWhetherTheScriptGoesOn)
     };
     for (ResultCase& c : cases)
         EXPECT_EQ(c.result, Run(c.section)) << c.name;
-    EXPECT_EQ("8:kept", Describe("text"));
-    EXPECT_EQ("0:", Describe("b")) << "the variable is made before the object is looked for";
+    EXPECT_EQ("8:kept", DescribeVariable("text"));
+    EXPECT_EQ("0:", DescribeVariable("b")) << "the variable is made before the object is looked for";
 }
 
 TEST_F(PropertyActionsTest, FailedConversionStopsTheAssignmentsAndTheScript)
@@ -247,7 +227,7 @@ TEST_F(PropertyActionsTest, FailedConversionStopsTheAssignmentsAndTheScript)
     EXPECT_EQ(77, rect.top) << "the first assignment is made";
     EXPECT_EQ(10, rect.left) << "the failing one changes nothing";
     EXPECT_EQ(40, rect.right - rect.left) << "the later ones are not made";
-    EXPECT_EQ("<none>", Describe("after")) << "the script ends";
+    EXPECT_EQ("<none>", DescribeVariable("after")) << "the script ends";
 }
 
 TEST_F(PropertyActionsTest, StoredValuesAndMultiReadAsAFlag)
@@ -264,13 +244,13 @@ TEST_F(PropertyActionsTest, StoredValuesAndMultiReadAsAFlag)
     EXPECT_EQ(ResultGoOn, Run(section));
     Put("out", VT_BSTR, "");
     Run(Get("t", "text", "out"));
-    EXPECT_EQ("8:ANB", Describe("out"));
+    EXPECT_EQ("8:ANB", DescribeVariable("out"));
 
     // A text variable put as text is substituted as well.
     Put("in", VT_BSTR, "<|n|>");
     EXPECT_EQ(ResultGoOn, Run(SetFromVariable("t", "text", VT_BSTR, "in")));
     Run(Get("t", "text", "out"));
-    EXPECT_EQ("8:<N>", Describe("out"));
+    EXPECT_EQ("8:<N>", DescribeVariable("out"));
 
     // A variable named but missing: the stored value is put.
     std::string frame = builder.Add("SetProperty");
@@ -282,7 +262,7 @@ TEST_F(PropertyActionsTest, StoredValuesAndMultiReadAsAFlag)
     EXPECT_EQ(ResultGoOn, Run(frame));
     Put("out", VT_I4, "0");
     Run(Get("s", "frame", "out"));
-    EXPECT_EQ("3:1", Describe("out"));
+    EXPECT_EQ("3:1", DescribeVariable("out"));
 }
 
 TEST_F(PropertyActionsTest, ExecuteGlobalScriptRunsThePageScriptOfThatExactName)
@@ -301,7 +281,7 @@ TEST_F(PropertyActionsTest, ExecuteGlobalScriptRunsThePageScriptOfThatExactName)
         section = builder.Add("ExecuteGlobalScript");
         actions.SetString(section.c_str(), "scriptName", c.name);
         EXPECT_EQ(ResultGoOn, Run(section)) << c.name;
-        EXPECT_EQ(c.ran, Describe("ran")) << c.name;
+        EXPECT_EQ(c.ran, DescribeVariable("ran")) << c.name;
     }
     document.Clear();
     EXPECT_EQ(ResultObjectMissing, Run(section)) << "without a page";

@@ -22,10 +22,7 @@ const char kClassKey[] = "Software\\Classes\\CLSID\\{7A1C3E55-2B9D-4F61-9C0E-5D1
 
 std::string FixturePath(const char* name)
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "..\\" + name;
+    return TestProgramFolder() + "..\\" + name;
 }
 
 std::string SystemFile(const char* name)

@@ -18,17 +18,9 @@ using namespace Tarvex;
 
 namespace {
 
-std::string TestFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 std::string RecorderPath()
 {
-    return TestFolder() + "..\\recorder.exe";
+    return TestProgramFolder() + "..\\recorder.exe";
 }
 
 void SetDefaultValue(const char* key, const std::string& value)

@@ -34,6 +34,14 @@ void MessageRecorder::Clear()
     g_messages.clear();
 }
 
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
 ScratchDir::ScratchDir()
 {
     static LONG counter;

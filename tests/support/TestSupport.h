@@ -37,6 +37,10 @@ private:
     std::string m_path;
 };
 
+// The folder of the running test program, ending with '\'; the fixtures
+// are built beside it or in the folder above.
+std::string TestProgramFolder();
+
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 
