@@ -299,7 +299,7 @@ BOOL CBrowser::LoadElements(CDataFile* file, BOOL keepId)
         if (!element->Load(file, keepId)) {
             allLoaded = FALSE;
             // The registry would otherwise keep the id of a deleted object.
-            CIdManager* ids = GetActiveIdManager();
+            CIdManager* ids = GetIdManager();
             if (ids != NULL && !element->m_strId.IsEmpty())
                 ids->Unregister(element->m_strId, element);
             // Kept as its stored lines, so a save loses none of the author's data.
