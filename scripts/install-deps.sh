@@ -6,11 +6,20 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-for p in g++-mingw-w64-i686-posix mingw-w64-tools libz-mingw-w64-dev cmake ninja-build \
+source "$(dirname "$0")/arch.sh"
+
+for p in mingw-w64-tools libz-mingw-w64-dev cmake ninja-build \
          wine xvfb xauth imagemagick googletest; do
   have "$p" || need+=("$p")
 done
-have wine32:i386 || need+=(wine32:i386)
+# The compiler and the Wine of the target (scripts/arch.sh).
+if [ "$LB_ARCH" = i686 ]; then
+  have g++-mingw-w64-i686-posix || need+=(g++-mingw-w64-i686-posix)
+  have wine32:i386 || need+=(wine32:i386)
+else
+  have g++-mingw-w64-x86-64-posix || need+=(g++-mingw-w64-x86-64-posix)
+  have wine64 || need+=(wine64)
+fi
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0
@@ -19,7 +28,7 @@ fi
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 export DEBIAN_FRONTEND=noninteractive
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$LB_ARCH" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
 $SUDO apt-get update -qq

@@ -8,6 +8,7 @@
 
 ROOT=${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+source "$ROOT/scripts/arch.sh"
 export WINEPREFIX=${LB_WINEPREFIX:-$BUILD_DIR/wineprefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -17,7 +18,7 @@ export LANG=en_US.UTF-8 LC_ALL=C.UTF-8
 _wine_env_xvfb_pid=""
 
 wine_env_make_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.lumbrook-ready" ] && return 0
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.lumbrook-ready-$LB_ARCH" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   echo "Making the Wine prefix $WINEPREFIX ..."
@@ -29,7 +30,7 @@ wine_env_make_prefix() {
   wine reg add 'HKCU\Control Panel\International' /v Locale /d 00000409 /f >/dev/null 2>&1
   wine reg add 'HKCU\Control Panel\International' /v sDecimal /d . /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.lumbrook-ready"
+  touch "$WINEPREFIX/.lumbrook-ready-$LB_ARCH"
 }
 
 # True when DISPLAY names an X server that answers: its socket for a local

@@ -4,6 +4,7 @@
 # while the program exits, after every test has passed; such a run is made
 # once more. A crash of the Windows program is an exception code, not a
 # signal, and is never run again.
+source "$(dirname "$0")/arch.sh"
 wine "$@"
 rc=$?
 if [ "$rc" -ge 129 ] && [ "$rc" -le 159 ]; then
