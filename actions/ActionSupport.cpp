@@ -1,7 +1,7 @@
-#include "ActionSupport.h"
+#include "actions/ActionSupport.h"
 
-#include "DataFileActionRecords.h"
-#include "EditorServices.h"
+#include "actions/records/DataFileActionRecords.h"
+#include "model/EditorServices.h"
 
 void InitActionNames(CScriptItem& item, const char* typeName)
 {

@@ -3,7 +3,7 @@
 // dropped again), without any window.
 #pragma once
 
-#include "ScriptItem.h"
+#include "model/ScriptItem.h"
 
 // A new action's name is its stored type name; its type text "ScriptItem".
 void InitActionNames(CScriptItem& item, const char* typeName);

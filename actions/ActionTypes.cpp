@@ -1,16 +1,16 @@
-#include "ActionTypes.h"
+#include "actions/ActionTypes.h"
 
-#include "CallActiveXMethodAction.h"
-#include "ConditionActions.h"
-#include "CookieActions.h"
-#include "DataFileActions.h"
-#include "PropertyActions.h"
-#include "RegisterActiveXAction.h"
-#include "ShellActions.h"
-#include "VariableActions.h"
-#include "WindowScriptActions.h"
+#include "actions/CallActiveXMethodAction.h"
+#include "actions/ConditionActions.h"
+#include "actions/CookieActions.h"
+#include "actions/DataFileActions.h"
+#include "actions/PropertyActions.h"
+#include "actions/RegisterActiveXAction.h"
+#include "actions/ShellActions.h"
+#include "actions/VariableActions.h"
+#include "actions/WindowScriptActions.h"
 
-#include "SetPropertyHooks.h"
+#include "model/SetPropertyHooks.h"
 
 #include <new>
 #include <string.h>

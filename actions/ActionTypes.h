@@ -2,7 +2,7 @@
 // type names from which a script recreates its actions.
 #pragma once
 
-#include "ScriptItem.h"
+#include "model/ScriptItem.h"
 
 typedef CScriptItem* (*ActionFactoryFn)();
 

@@ -2,9 +2,9 @@
 // bindings, each in a section of its own.
 #pragma once
 
-#include "ActiveXMethodParameter.h"
-#include "CallActiveXMethodRecord.h"
-#include "ScriptItem.h"
+#include "model/store/ActiveXMethodParameter.h"
+#include "actions/records/CallActiveXMethodRecord.h"
+#include "model/ScriptItem.h"
 
 #include <vector>
 

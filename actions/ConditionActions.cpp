@@ -1,7 +1,7 @@
-#include "ConditionActions.h"
+#include "actions/ConditionActions.h"
 
-#include "ActionSupport.h"
-#include "DataFile.h"
+#include "actions/ActionSupport.h"
+#include "model/store/DataFile.h"
 
 #include <new>
 

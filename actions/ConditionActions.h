@@ -1,8 +1,8 @@
 // IF/WHILE, ELSE and ENDIF: the actions that give a script its blocks.
 #pragma once
 
-#include "ConditionRecords.h"
-#include "ScriptItem.h"
+#include "actions/records/ConditionRecords.h"
+#include "model/ScriptItem.h"
 
 // The string-table id of an operator's text (0 "is false" to 6 "is greater
 // than or equal to"); 0 for any other code.

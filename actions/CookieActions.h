@@ -1,8 +1,8 @@
 // Read a Cookie and Write a Cookie.
 #pragma once
 
-#include "CookieRecords.h"
-#include "ScriptItem.h"
+#include "actions/records/CookieRecords.h"
+#include "model/ScriptItem.h"
 
 class CGetCookie : public CScriptItem
 {

@@ -1,7 +1,7 @@
-#include "DataFileActions.h"
+#include "actions/DataFileActions.h"
 
-#include "ActionSupport.h"
-#include "DataFile.h"
+#include "actions/ActionSupport.h"
+#include "model/store/DataFile.h"
 
 #include <new>
 

@@ -2,8 +2,8 @@
 // the temporary folder (see DataFileActionRecords.h).
 #pragma once
 
-#include "DataFileActionRecords.h"
-#include "ScriptItem.h"
+#include "actions/records/DataFileActionRecords.h"
+#include "model/ScriptItem.h"
 
 class CSaveToFileAction : public CScriptItem
 {

@@ -1,10 +1,10 @@
-#include "PropertyActions.h"
+#include "actions/PropertyActions.h"
 
-#include "ActionSupport.h"
-#include "DataFile.h"
-#include "EditorServices.h"
-#include "ElementContainer.h"
-#include "Script.h"
+#include "actions/ActionSupport.h"
+#include "model/store/DataFile.h"
+#include "model/EditorServices.h"
+#include "model/ElementContainer.h"
+#include "model/Script.h"
 
 #include <new>
 

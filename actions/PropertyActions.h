@@ -2,9 +2,9 @@
 // item's target id.
 #pragma once
 
-#include "PropertyRecord.h"
-#include "PropertyRecords.h"
-#include "ScriptItem.h"
+#include "model/store/PropertyRecord.h"
+#include "actions/records/PropertyRecords.h"
+#include "model/ScriptItem.h"
 
 class CElementContainer;
 

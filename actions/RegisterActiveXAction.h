@@ -2,8 +2,8 @@
 // every save; the action keeps the author's path.
 #pragma once
 
-#include "RegisterActiveXRecord.h"
-#include "ScriptItem.h"
+#include "actions/records/RegisterActiveXRecord.h"
+#include "model/ScriptItem.h"
 
 class CRegisterActiveXAction : public CScriptItem
 {

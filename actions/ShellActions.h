@@ -2,8 +2,8 @@
 // Program and Shell Execute. Each keeps its stored form in a record.
 #pragma once
 
-#include "ScriptItem.h"
-#include "ShellRecords.h"
+#include "model/ScriptItem.h"
+#include "actions/records/ShellRecords.h"
 
 class COpenFolderAction : public CScriptItem
 {

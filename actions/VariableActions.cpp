@@ -1,8 +1,8 @@
-#include "VariableActions.h"
+#include "actions/VariableActions.h"
 
-#include "ActionSupport.h"
-#include "DataFile.h"
-#include "EditorServices.h"
+#include "actions/ActionSupport.h"
+#include "model/store/DataFile.h"
+#include "model/EditorServices.h"
 
 #include <new>
 

@@ -1,8 +1,8 @@
 // Create Variable and Modify Variable.
 #pragma once
 
-#include "ScriptItem.h"
-#include "VariableRecords.h"
+#include "model/ScriptItem.h"
+#include "actions/records/VariableRecords.h"
 
 // Create Variable. A loaded one also declares its variable in the page's
 // design-time lists, from which the other action pages offer variables.

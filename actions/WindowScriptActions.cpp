@@ -1,7 +1,7 @@
-#include "WindowScriptActions.h"
+#include "actions/WindowScriptActions.h"
 
-#include "ActionSupport.h"
-#include "DataFile.h"
+#include "actions/ActionSupport.h"
+#include "model/store/DataFile.h"
 
 #include <new>
 

@@ -1,8 +1,8 @@
 // Internal Command, Post Message and Execute Global Script.
 #pragma once
 
-#include "ScriptItem.h"
-#include "WindowScriptRecords.h"
+#include "model/ScriptItem.h"
+#include "actions/records/WindowScriptRecords.h"
 
 class CInternalCommandAction : public CScriptItem
 {

@@ -2,8 +2,8 @@
 // own gzwrite and gzread of the same bytes in this process (targets: write
 // at most 1.1x, read at most 1.5x). Both reads put the bytes into fresh
 // memory; zlib's read into a buffer already touched is printed beside.
-#include "BenchTimer.h"
-#include "DataFileManager.h"
+#include "bench/BenchTimer.h"
+#include "model/store/DataFileManager.h"
 
 #include <stdio.h>
 #include <stdlib.h>

@@ -1,8 +1,8 @@
 // Sets and then reads every key of a page of N sections with 20 keys each,
 // for N = 100, 1,000 and 10,000, and compares the cost per key: it must not
 // grow with the size of the page (target: 10,000 within 1.5x of 100).
-#include "BenchTimer.h"
-#include "DataFile.h"
+#include "bench/BenchTimer.h"
+#include "model/store/DataFile.h"
 
 #include <stdio.h>
 

@@ -4,13 +4,13 @@
 // element asks each name of the control once (target: 2 lookups, Caption
 // and Add, for the whole run) and adds little to the call (target: get and method within 2x
 // of the bare call, a put within 2x of the bare put).
-#include "BenchTimer.h"
-#include "AtlBase.h"
-#include "AtlImports.h"
-#include "DataFile.h"
-#include "VariantHelpers.h"
-#include "runtime/ActiveXElement.h"
-#include "runtime/DrawingSupport.h"
+#include "bench/BenchTimer.h"
+#include "platform/atl/AtlBase.h"
+#include "platform/atl/AtlImports.h"
+#include "model/store/DataFile.h"
+#include "model/common/VariantHelpers.h"
+#include "player/runtime/ActiveXElement.h"
+#include "player/runtime/DrawingSupport.h"
 
 #include <stdio.h>
 

@@ -4,10 +4,10 @@
 // text and image elements, one full paint against the paint of one
 // element's rectangle (target: well under the full paint, here at most a
 // fifth of it).
-#include "BenchTimer.h"
-#include "DataFile.h"
-#include "runtime/BrowserDocument.h"
-#include "runtime/MultiResolution.h"
+#include "bench/BenchTimer.h"
+#include "model/store/DataFile.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/MultiResolution.h"
 
 #include <stdio.h>
 

@@ -5,10 +5,10 @@
 // caches emptied: a script of 1,000 actions just loaded still sits in
 // them, one of 10,000 does not, and the comparison would measure that
 // instead of the interpreter.
-#include "BenchTimer.h"
-#include "DataFile.h"
-#include "runtime/Script.h"
-#include "runtime/VariableScopes.h"
+#include "bench/BenchTimer.h"
+#include "model/store/DataFile.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <stdio.h>
 

@@ -4,8 +4,8 @@
 // the other. For both, the time runs from CreateProcess until this process
 // sees the program's visible window with the red square of its page on the
 // screen. Target: the player at most 1.5x the bare program.
-#include "BenchTimer.h"
-#include "DataFileManager.h"
+#include "bench/BenchTimer.h"
+#include "model/store/DataFileManager.h"
 
 #include <windows.h>
 

@@ -15,3 +15,29 @@ function(export_def out def)
     set(${out} ${def} PARENT_SCOPE)
   endif()
 endfunction()
+
+# place_beside(<target> <file-producing targets...>): the files of the given
+# targets (our DLLs, the test control) are copied into the folder of
+# <target>'s program before it is built, and again whenever one of them
+# changes, so a program never runs against a stale copy. Programs of one
+# folder share one copy.
+function(place_beside target)
+  get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+  if(NOT dir)
+    get_target_property(dir ${target} BINARY_DIR)
+  endif()
+  foreach(dep ${ARGN})
+    string(MAKE_C_IDENTIFIER "placed_${dep}_in_${dir}" copier)
+    if(NOT TARGET ${copier})
+      set(stamp ${CMAKE_BINARY_DIR}/placed/${copier}.stamp)
+      add_custom_command(OUTPUT ${stamp}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${dep}> ${dir}
+        COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+        DEPENDS ${dep} $<TARGET_FILE:${dep}>
+        VERBATIM)
+      add_custom_target(${copier} DEPENDS ${stamp})
+    endif()
+    add_dependencies(${target} ${copier})
+  endforeach()
+endfunction()

@@ -4,30 +4,23 @@ function(project_warnings target)
     $<$<COMPILE_LANGUAGE:CXX>:-Wno-cast-function-type>)
 endfunction()
 
-# add_globbed_library(name dir [EXCLUDE files...] [ONLY files...]): a static
-# library of the .cpp files in dir (or of those ONLY files that exist). A folder whose sources have not been written yet still
-# gives a library, so targets can link it from the start.
-function(add_globbed_library name dir)
-  cmake_parse_arguments(G "" "" "EXCLUDE;ONLY" ${ARGN})
+# add_folder_library(name dir [EXCLUDE files...]): a static library of the
+# .cpp files of one folder, which is the library's home. A folder without a
+# source is an error, not an empty library. Includes are written from the
+# repository's root ("model/Browser.h"), so no library adds its folder to
+# the include path.
+function(add_folder_library name dir)
+  cmake_parse_arguments(G "" "" "EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  if(G_ONLY)
-    set(wanted ${sources})
-    set(sources)
-    foreach(f ${G_ONLY})
-      if(f IN_LIST wanted)
-        list(APPEND sources ${f})
-      endif()
-    endforeach()
-  endif()
-  if(G_EXCLUDE)
-    list(REMOVE_ITEM sources ${G_EXCLUDE})
-  endif()
+  foreach(f ${G_EXCLUDE})
+    if(NOT f IN_LIST sources)
+      message(FATAL_ERROR "add_folder_library(${name}): ${f} is not a source of ${dir}")
+    endif()
+    list(REMOVE_ITEM sources ${f})
+  endforeach()
   if(NOT sources)
-    set(stub ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
-    file(WRITE ${stub} "// no sources yet\n")
-    set(sources ${stub})
+    message(FATAL_ERROR "add_folder_library(${name}): no source in ${dir}")
   endif()
   add_library(${name} STATIC ${sources})
   project_warnings(${name})
-  target_include_directories(${name} PUBLIC ${dir})
 endfunction()

@@ -1,12 +1,12 @@
-#include "ActiveXElement.h"
+#include "model/ActiveXElement.h"
 
-#include "AtlImports.h"
-#include "Browser.h"
-#include "ControlInterfaces.h"
-#include "DataFile.h"
-#include "EditorServices.h"
-#include "ElementSupport.h"
-#include "ImageUtil.h"
+#include "platform/atl/AtlImports.h"
+#include "model/Browser.h"
+#include "model/store/ControlInterfaces.h"
+#include "model/store/DataFile.h"
+#include "model/EditorServices.h"
+#include "model/ElementSupport.h"
+#include "model/ImageUtil.h"
 
 #include <oleauto.h>
 #include <string.h>

@@ -5,9 +5,9 @@
 // ProgID as caption; the player hosts the live control from the same keys.
 #pragma once
 
-#include "ScriptableObject.h"
-#include "DispatchInterfaceInfo.h"
-#include "MethodRecord.h"
+#include "model/ScriptableObject.h"
+#include "model/store/DispatchInterfaceInfo.h"
+#include "model/store/MethodRecord.h"
 
 #include <ole2.h>
 #include <vector>

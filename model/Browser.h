@@ -3,7 +3,7 @@
 // scripts and the elements placed on it.
 #pragma once
 
-#include "ElementContainer.h"
+#include "model/ElementContainer.h"
 
 #include <oaidl.h>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "EditorServices.h"
+#include "model/EditorServices.h"
 
 static IEditorServices* g_editorServices = NULL;
 

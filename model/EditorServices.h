@@ -5,7 +5,7 @@
 // without one the model works alone and skips these effects.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 #include <oaidl.h>

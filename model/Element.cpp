@@ -1,9 +1,9 @@
-#include "Element.h"
+#include "model/Element.h"
 
-#include "Browser.h"
-#include "DataFile.h"
-#include "EditorServices.h"
-#include "IdManager.h"
+#include "model/Browser.h"
+#include "model/store/DataFile.h"
+#include "model/EditorServices.h"
+#include "model/IdManager.h"
 
 #include <limits.h>
 

@@ -3,7 +3,7 @@
 // ElementContainer.h, holds child elements.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 #include <commctrl.h>

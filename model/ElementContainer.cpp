@@ -1,7 +1,7 @@
-#include "ElementContainer.h"
+#include "model/ElementContainer.h"
 
-#include "DataFile.h"
-#include "Script.h"
+#include "model/store/DataFile.h"
+#include "model/Script.h"
 
 #include <string.h>
 #include <utility>

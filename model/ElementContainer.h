@@ -2,7 +2,7 @@
 // child elements (owned) and a size of its own.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "model/ScriptableObject.h"
 
 #include <vector>
 

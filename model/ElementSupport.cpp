@@ -1,8 +1,8 @@
-#include "ElementSupport.h"
+#include "model/ElementSupport.h"
 
-#include "DataFile.h"
-#include "ScriptableObject.h"
-#include "VariantHelpers.h"
+#include "model/store/DataFile.h"
+#include "model/ScriptableObject.h"
+#include "model/common/VariantHelpers.h"
 
 #include <oleauto.h>
 

@@ -4,8 +4,8 @@
 // element.
 #pragma once
 
-#include "PropertyRecord.h"
-#include "Str.h"
+#include "model/store/PropertyRecord.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,6 +1,6 @@
-#include "IdManager.h"
+#include "model/IdManager.h"
 
-#include "ScriptableObject.h"
+#include "model/ScriptableObject.h"
 
 #include <string.h>
 

@@ -1,7 +1,7 @@
 // CIdManager: the registry that keeps object ids unique in a document.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <vector>
 

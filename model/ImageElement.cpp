@@ -1,12 +1,12 @@
-#include "ImageElement.h"
+#include "model/ImageElement.h"
 
-#include "DataFile.h"
-#include "EditorServices.h"
-#include "ElementSupport.h"
-#include "ImageUtil.h"
-#include "Script.h"
-#include "ScriptItem.h"
-#include "SetPropertyHooks.h"
+#include "model/store/DataFile.h"
+#include "model/EditorServices.h"
+#include "model/ElementSupport.h"
+#include "model/ImageUtil.h"
+#include "model/Script.h"
+#include "model/ScriptItem.h"
+#include "model/SetPropertyHooks.h"
 
 #include <stdlib.h>
 #include <string.h>

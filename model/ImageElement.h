@@ -3,8 +3,8 @@
 // button with effect pictures and as a system push button with a caption.
 #pragma once
 
-#include "ScriptableObject.h"
-#include "ijl10.h"
+#include "model/ScriptableObject.h"
+#include "platform/ijl10/ijl10.h"
 
 class CScript;
 

@@ -2,7 +2,7 @@
 // a larger picture; a script picks the frame through its "frame" property.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "model/ScriptableObject.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "ImageUtil.h"
+#include "model/ImageUtil.h"
 
-#include "EditorServices.h"
-#include "giflib32.h"
+#include "model/EditorServices.h"
+#include "platform/giflib32/giflib32.h"
 
 #include <string.h>
 

@@ -3,7 +3,7 @@
 // bitmap files are in PictureHelpers.h, which the player shares.
 #pragma once
 
-#include "PictureHelpers.h"
+#include "model/common/PictureHelpers.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "KeptElement.h"
+#include "model/KeptElement.h"
 
-#include "DataFile.h"
-#include "ElementSupport.h"
+#include "model/store/DataFile.h"
+#include "model/ElementSupport.h"
 
 #include <string.h>
 

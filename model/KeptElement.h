@@ -5,7 +5,7 @@
 // machine, a broken strip), so that no author's data is lost.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "model/ScriptableObject.h"
 
 #include <vector>
 

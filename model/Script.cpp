@@ -1,9 +1,9 @@
-#include "Script.h"
+#include "model/Script.h"
 
-#include "DataFile.h"
-#include "EditorServices.h"
-#include "ElementSupport.h"
-#include "ScriptItem.h"
+#include "model/store/DataFile.h"
+#include "model/EditorServices.h"
+#include "model/ElementSupport.h"
+#include "model/ScriptItem.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // its owner; its name is the event's.
 #pragma once
 
-#include "Element.h"
+#include "model/Element.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "ScriptItem.h"
+#include "model/ScriptItem.h"
 
-#include "ElementSupport.h"
+#include "model/ElementSupport.h"
 
 #include <string.h>
 

@@ -3,7 +3,7 @@
 // name through a factory that library installs.
 #pragma once
 
-#include "Element.h"
+#include "model/Element.h"
 
 class CScriptItem : public CElement
 {

@@ -1,7 +1,7 @@
-#include "ScriptableObject.h"
+#include "model/ScriptableObject.h"
 
-#include "DataFile.h"
-#include "Script.h"
+#include "model/store/DataFile.h"
+#include "model/Script.h"
 
 #include <oleauto.h>
 #include <string.h>

@@ -2,8 +2,8 @@
 // table of scriptable properties, and the by-name property protocol.
 #pragma once
 
-#include "Element.h"
-#include "PropertyRecord.h"
+#include "model/Element.h"
+#include "model/store/PropertyRecord.h"
 
 #include <oaidl.h>
 #include <vector>

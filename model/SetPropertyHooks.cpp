@@ -1,4 +1,4 @@
-#include "SetPropertyHooks.h"
+#include "model/SetPropertyHooks.h"
 
 static SetPropertyHooks g_hooks;
 static BOOL g_installed = FALSE;

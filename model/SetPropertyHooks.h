@@ -4,7 +4,7 @@
 // model treats no action as a Set Property action.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 

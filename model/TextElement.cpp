@@ -1,8 +1,8 @@
-#include "TextElement.h"
+#include "model/TextElement.h"
 
-#include "DataFile.h"
-#include "ElementSupport.h"
-#include "ImageUtil.h"
+#include "model/store/DataFile.h"
+#include "model/ElementSupport.h"
+#include "model/ImageUtil.h"
 
 #include <string.h>
 

@@ -2,7 +2,7 @@
 // optional blended background colour.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "model/ScriptableObject.h"
 
 #include <vector>
 

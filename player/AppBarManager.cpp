@@ -1,6 +1,6 @@
-#include "AppBarManager.h"
+#include "player/AppBarManager.h"
 
-#include "Application.h"
+#include "player/Application.h"
 
 namespace {
 

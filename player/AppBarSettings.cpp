@@ -1,6 +1,6 @@
-#include "AppBarSettings.h"
+#include "player/AppBarSettings.h"
 
-#include "RegistryText.h"
+#include "player/runtime/RegistryText.h"
 
 #include <shellapi.h>
 #include <string.h>

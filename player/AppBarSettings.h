@@ -2,7 +2,7 @@
 // or, when the page says so, from values under a key of HKEY_CURRENT_USER.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "Application.h"
+#include "player/Application.h"
 
-#include "MessageReporter.h"
+#include "model/common/MessageReporter.h"
 
 #include <stdio.h>
 

@@ -2,7 +2,7 @@
 // CWexmoorApplication: the player itself, owner of the main window.
 #pragma once
 
-#include "MainWnd.h"
+#include "player/MainWnd.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "player/CommandLine.h"
 
 #include <windows.h>
 #include <string.h>

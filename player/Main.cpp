@@ -1,10 +1,10 @@
 // tarvex.exe: plays a project archive, the one named on the command line or
 // the one named after the program beside it.
-#include "Application.h"
-#include "AtlImports.h"
-#include "CommandLine.h"
-#include "MessageLog.h"
-#include "PlayerPaths.h"
+#include "player/Application.h"
+#include "platform/atl/AtlImports.h"
+#include "player/CommandLine.h"
+#include "player/MessageLog.h"
+#include "player/PlayerPaths.h"
 
 #include <ole2.h>
 

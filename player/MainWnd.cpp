@@ -1,12 +1,12 @@
-#include "MainWnd.h"
+#include "player/MainWnd.h"
 
-#include "MessageReporter.h"
-#include "PathHelpers.h"
-#include "PlayerDataFile.h"
-#include "PlayerPaths.h"
-#include "runtime/Browser.h"
-#include "runtime/DrawingSupport.h"
-#include "runtime/Script.h"
+#include "model/common/MessageReporter.h"
+#include "model/common/PathHelpers.h"
+#include "player/PlayerDataFile.h"
+#include "player/PlayerPaths.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/Script.h"
 
 #include <stdio.h>
 #include <string.h>

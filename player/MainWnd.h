@@ -3,13 +3,13 @@
 // as private messages and keeps a second copy of a presentation out.
 #pragma once
 
-#include "AppBarManager.h"
-#include "AppBarSettings.h"
-#include "AtlWin.h"
-#include "MultiFilePqz.h"
-#include "Str.h"
-#include "runtime/BrowserDocument.h"
-#include "runtime/MultiResolution.h"
+#include "player/AppBarManager.h"
+#include "player/AppBarSettings.h"
+#include "platform/atl/AtlWin.h"
+#include "player/MultiFilePqz.h"
+#include "model/common/Str.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/MultiResolution.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "MessageLog.h"
+#include "player/MessageLog.h"
 
-#include "MessageReporter.h"
+#include "model/common/MessageReporter.h"
 
 #include <windows.h>
 #include <string>

@@ -1,6 +1,6 @@
-#include "MultiFilePqz.h"
+#include "player/MultiFilePqz.h"
 
-#include "PlayerDataFile.h"
+#include "player/PlayerDataFile.h"
 
 #include <string.h>
 

@@ -2,7 +2,7 @@
 // archives, in the order read. Members are only ever appended.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <zlib.h>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "PlayerDataFile.h"
+#include "player/PlayerDataFile.h"
 
-#include "PathHelpers.h"
-#include "PlayerPaths.h"
+#include "model/common/PathHelpers.h"
+#include "player/PlayerPaths.h"
 
 #include <string.h>
 #include <string>

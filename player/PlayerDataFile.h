@@ -3,7 +3,7 @@
 // own plain-file forms.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <zlib.h>
 

@@ -1,6 +1,6 @@
-#include "PlayerPaths.h"
+#include "player/PlayerPaths.h"
 
-#include "PathHelpers.h"
+#include "model/common/PathHelpers.h"
 
 #include <string.h>
 

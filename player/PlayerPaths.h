@@ -3,7 +3,7 @@
 // pages, pictures, sounds and programs absolute against them.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // pack-project <archive.pqz> <page.pgd>... [--pictures <folder>]
 // The sample's build step: packs the text pages into the archive and draws
 // the pictures into the disc's data folder.
-#include "ProjectPacker.h"
-#include "SamplePictures.h"
+#include "samples/ProjectPacker.h"
+#include "samples/SamplePictures.h"
 
 #include <stdio.h>
 #include <string.h>

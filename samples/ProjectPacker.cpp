@@ -1,6 +1,6 @@
-#include "ProjectPacker.h"
+#include "samples/ProjectPacker.h"
 
-#include "DataFileManager.h"
+#include "model/store/DataFileManager.h"
 
 std::string FilePart(const std::string& path)
 {

@@ -1,4 +1,4 @@
-#include "SamplePictures.h"
+#include "samples/SamplePictures.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "CallActiveXMethodRecord.h"
+#include "actions/records/CallActiveXMethodRecord.h"
 
 CCallParameterRecord::CCallParameterRecord()
     : type(VT_EMPTY), optional(0), placeholder(FALSE), sectionFound(FALSE)

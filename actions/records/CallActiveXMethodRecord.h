@@ -2,8 +2,8 @@
 // section "%s_Param_%d" per argument.
 #pragma once
 
-#include "DataFile.h"
-#include "SectionKeys.h"
+#include "model/store/DataFile.h"
+#include "actions/records/SectionKeys.h"
 
 #include <vector>
 

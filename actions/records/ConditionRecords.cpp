@@ -1,6 +1,6 @@
-#include "ConditionRecords.h"
+#include "actions/records/ConditionRecords.h"
 
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 CIfWhileRecord::CIfWhileRecord()
     : op(0)

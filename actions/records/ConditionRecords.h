@@ -1,7 +1,7 @@
 // Stored form of the IF/WHILE test. ELSE and ENDIF store no keys of their own.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 struct CIfWhileRecord
 {

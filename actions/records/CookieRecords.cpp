@@ -1,6 +1,6 @@
-#include "CookieRecords.h"
+#include "actions/records/CookieRecords.h"
 
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 BOOL CGetCookieRecord::Save(CDataFile& file, const char* section) const
 {

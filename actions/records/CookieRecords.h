@@ -2,7 +2,7 @@
 // differently ("DataVar"/"dataVar", "CookieName"/"Cookie"); files depend on it.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 struct CGetCookieRecord
 {

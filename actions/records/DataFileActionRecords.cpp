@@ -1,6 +1,6 @@
-#include "DataFileActionRecords.h"
+#include "actions/records/DataFileActionRecords.h"
 
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 CStr GetTemporaryFolder()
 {

@@ -3,7 +3,7 @@
 // machine whose temporary folder lies elsewhere.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 // The text GetTempPathA gives (ending with '\'), however long; empty when
 // the system has none.

@@ -1,7 +1,7 @@
-#include "PropertyRecords.h"
-#include "SectionKeys.h"
-#include "StoredVariant.h"
-#include "VariantHelpers.h"
+#include "actions/records/PropertyRecords.h"
+#include "actions/records/SectionKeys.h"
+#include "actions/records/StoredVariant.h"
+#include "model/common/VariantHelpers.h"
 
 CPropertyRecord NewPropertyAssignment()
 {

@@ -2,8 +2,8 @@
 // the script item's own and is passed in.
 #pragma once
 
-#include "DataFile.h"
-#include "PropertyRecord.h"
+#include "model/store/DataFile.h"
+#include "model/store/PropertyRecord.h"
 
 // One assignment of Set Property is a CPropertyRecord; these read and write
 // its stored form.

@@ -1,4 +1,4 @@
-#include "RegisterActiveXRecord.h"
+#include "actions/records/RegisterActiveXRecord.h"
 
 CRegisterActiveXRecord::CRegisterActiveXRecord()
     : unregister(FALSE), copyToSystem(TRUE)

@@ -1,7 +1,7 @@
 // Stored form of Register ActiveX Control.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 struct CRegisterActiveXRecord
 {

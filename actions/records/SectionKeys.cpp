@@ -1,4 +1,4 @@
-#include "SectionKeys.h"
+#include "actions/records/SectionKeys.h"
 
 BOOL ReadSectionKeys(const CDataFile& file, const char* section, SectionKeyList& keys)
 {

@@ -2,7 +2,7 @@
 // as they were read rather than understood.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <utility>
 #include <vector>

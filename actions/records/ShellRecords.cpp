@@ -1,6 +1,6 @@
-#include "ShellRecords.h"
+#include "actions/records/ShellRecords.h"
 
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 BOOL CPathRecord::Save(CDataFile& file, const char* section) const
 {

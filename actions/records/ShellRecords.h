@@ -2,7 +2,7 @@
 // Shell Execute keep one path; Run Program adds its command line.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 struct CPathRecord
 {

@@ -1,5 +1,5 @@
-#include "StoredVariant.h"
-#include "VariantHelpers.h"
+#include "actions/records/StoredVariant.h"
+#include "model/common/VariantHelpers.h"
 
 CStoredVariant::CStoredVariant()
 {

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 class CStoredVariant
 {

@@ -1,4 +1,4 @@
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 BOOL SaveStringKeys(CDataFile& file, const char* section, SavedStringKeys keys)
 {

@@ -2,7 +2,7 @@
 // and read as one list.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <initializer_list>
 #include <utility>

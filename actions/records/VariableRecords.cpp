@@ -1,6 +1,6 @@
-#include "VariableRecords.h"
+#include "actions/records/VariableRecords.h"
 
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 // The value and then its type, as both variable actions store them.
 static void SaveValue(CDataFile& file, const char* section, const CStoredVariant& value)

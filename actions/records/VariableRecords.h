@@ -1,8 +1,8 @@
 // Stored forms of the two variable actions.
 #pragma once
 
-#include "DataFile.h"
-#include "StoredVariant.h"
+#include "model/store/DataFile.h"
+#include "actions/records/StoredVariant.h"
 
 // "Create Variable" (also read from "SetVariable").
 struct CCreateVariableRecord

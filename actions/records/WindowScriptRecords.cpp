@@ -1,6 +1,6 @@
-#include "WindowScriptRecords.h"
+#include "actions/records/WindowScriptRecords.h"
 
-#include "StringKeys.h"
+#include "actions/records/StringKeys.h"
 
 BOOL CInternalCommandRecord::Save(CDataFile& file, const char* section) const
 {

@@ -1,7 +1,7 @@
 // Stored forms of Internal Command, Post Message and Execute Global Script.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 struct CInternalCommandRecord
 {

@@ -1,4 +1,4 @@
-#include "MessageReporter.h"
+#include "model/common/MessageReporter.h"
 
 static int WINAPI ShowMessageBox(HWND owner, const char* text, const char* caption, UINT flags)
 {

@@ -1,4 +1,4 @@
-#include "PathHelpers.h"
+#include "model/common/PathHelpers.h"
 
 #include <string.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "PictureHelpers.h"
+#include "model/common/PictureHelpers.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
-#include "Str.h"
-#include "MessageReporter.h"
+#include "model/common/Str.h"
+#include "model/common/MessageReporter.h"
 
 #include <stdint.h>
 #include <stdio.h>

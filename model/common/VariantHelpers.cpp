@@ -1,4 +1,4 @@
-#include "VariantHelpers.h"
+#include "model/common/VariantHelpers.h"
 
 #include <string.h>
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 // The VARENUM name of the value, NULL when it has none (combinations such as
 // VT_BYREF | VT_I4 have none); where names share a value the first listed wins.

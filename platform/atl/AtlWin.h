@@ -3,7 +3,7 @@
 // messages in one message map (BEGIN_MSG_MAP ... END_MSG_MAP).
 #pragma once
 
-#include "AtlBase.h"
+#include "platform/atl/AtlBase.h"
 
 #include <windowsx.h>
 

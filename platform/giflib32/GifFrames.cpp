@@ -1,5 +1,5 @@
-#include "GifFrames.h"
-#include "WicSupport.h"
+#include "platform/giflib32/GifFrames.h"
+#include "platform/wic/WicSupport.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The exports of giflib32.dll.
-#include "giflib32.h"
-#include "GifFrames.h"
+#include "platform/giflib32/giflib32.h"
+#include "platform/giflib32/GifFrames.h"
 
 #include <map>
 #include <memory>

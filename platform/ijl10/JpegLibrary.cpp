@@ -1,6 +1,6 @@
 // The exports of ijl10.dll.
-#include "ijl10.h"
-#include "WicSupport.h"
+#include "platform/ijl10/ijl10.h"
+#include "platform/wic/WicSupport.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
-#include "ActiveXElement.h"
+#include "player/runtime/ActiveXElement.h"
 
-#include "AtlBase.h"
-#include "AtlHostInterfaces.h"
-#include "AtlImports.h"
-#include "BrowserDocument.h"
-#include "ControlInterfaces.h"
-#include "DispDynEventImpl.h"
-#include "DrawingSupport.h"
-#include "ExternalDispatchImpl.h"
+#include "platform/atl/AtlBase.h"
+#include "platform/atl/AtlHostInterfaces.h"
+#include "platform/atl/AtlImports.h"
+#include "player/runtime/BrowserDocument.h"
+#include "model/store/ControlInterfaces.h"
+#include "player/runtime/DispDynEventImpl.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/ExternalDispatchImpl.h"
 
 #include <shellapi.h>
 

@@ -4,8 +4,8 @@
 // element's scripts for its events.
 #pragma once
 
-#include "ScriptableObject.h"
-#include "DispatchInterfaceInfo.h"
+#include "player/runtime/ScriptableObject.h"
+#include "model/store/DispatchInterfaceInfo.h"
 
 #include <ole2.h>
 

@@ -1,11 +1,11 @@
-#include "Browser.h"
+#include "player/runtime/Browser.h"
 
-#include "ActiveXElement.h"
-#include "DrawingSupport.h"
-#include "ImageElement.h"
-#include "ImageListElement.h"
-#include "PlayerPaths.h"
-#include "TextElement.h"
+#include "player/runtime/ActiveXElement.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/ImageElement.h"
+#include "player/runtime/ImageListElement.h"
+#include "player/PlayerPaths.h"
+#include "player/runtime/TextElement.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -2,7 +2,7 @@
 // kind, its background and its elements.
 #pragma once
 
-#include "ElementContainer.h"
+#include "player/runtime/ElementContainer.h"
 
 namespace Tarvex {
 

@@ -1,11 +1,11 @@
-#include "BrowserDocument.h"
+#include "player/runtime/BrowserDocument.h"
 
-#include "ActiveXElement.h"
-#include "Browser.h"
-#include "DispDynEventImpl.h"
-#include "DrawingSupport.h"
-#include "IdManager.h"
-#include "PlayerPaths.h"
+#include "player/runtime/ActiveXElement.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/DispDynEventImpl.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/IdManager.h"
+#include "player/PlayerPaths.h"
 
 namespace Tarvex {
 

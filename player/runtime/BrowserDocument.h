@@ -3,8 +3,8 @@
 // sinks.
 #pragma once
 
-#include "ElementContainer.h"
-#include "VariableScopes.h"
+#include "player/runtime/ElementContainer.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <unknwn.h>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "CallActiveXMethodAction.h"
+#include "player/runtime/CallActiveXMethodAction.h"
 
-#include "ActiveXElement.h"
-#include "IdManager.h"
-#include "VariableScopes.h"
+#include "player/runtime/ActiveXElement.h"
+#include "player/runtime/IdManager.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 // constant or variable arguments and keeps its answer in a variable.
 #pragma once
 
-#include "ScriptItem.h"
-#include "CallActiveXMethodRecord.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/CallActiveXMethodRecord.h"
 
 namespace Tarvex {
 

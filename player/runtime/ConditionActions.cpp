@@ -1,6 +1,6 @@
-#include "ConditionActions.h"
+#include "player/runtime/ConditionActions.h"
 
-#include "VariableScopes.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <string.h>
 

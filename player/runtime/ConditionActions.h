@@ -1,8 +1,8 @@
 // IF/WHILE, ELSE and ENDIF at run time; ELSE and ENDIF only mark places.
 #pragma once
 
-#include "ConditionRecords.h"
-#include "ScriptItem.h"
+#include "actions/records/ConditionRecords.h"
+#include "player/runtime/ScriptItem.h"
 
 namespace Tarvex {
 

@@ -1,6 +1,6 @@
-#include "CookieActions.h"
+#include "player/runtime/CookieActions.h"
 
-#include "VariableScopes.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <wininet.h>
 

@@ -2,8 +2,8 @@
 // Internet cookie store.
 #pragma once
 
-#include "CookieRecords.h"
-#include "ScriptItem.h"
+#include "actions/records/CookieRecords.h"
+#include "player/runtime/ScriptItem.h"
 
 #include <time.h>
 

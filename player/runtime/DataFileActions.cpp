@@ -1,7 +1,7 @@
-#include "DataFileActions.h"
+#include "player/runtime/DataFileActions.h"
 
-#include "PlayerDataFile.h"
-#include "VariableScopes.h"
+#include "player/PlayerDataFile.h"
+#include "player/runtime/VariableScopes.h"
 
 namespace Tarvex {
 

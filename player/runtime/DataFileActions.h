@@ -2,8 +2,8 @@
 // values live in the section "QNDL Archive".
 #pragma once
 
-#include "DataFileActionRecords.h"
-#include "ScriptItem.h"
+#include "actions/records/DataFileActionRecords.h"
+#include "player/runtime/ScriptItem.h"
 
 namespace Tarvex {
 

@@ -1,10 +1,10 @@
-#include "DispDynEventImpl.h"
+#include "player/runtime/DispDynEventImpl.h"
 
-#include "ActiveXElement.h"
-#include "AtlImports.h"
-#include "BrowserDocument.h"
-#include "ControlInterfaces.h"
-#include "VariableScopes.h"
+#include "player/runtime/ActiveXElement.h"
+#include "platform/atl/AtlImports.h"
+#include "player/runtime/BrowserDocument.h"
+#include "model/store/ControlInterfaces.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <olectl.h>
 

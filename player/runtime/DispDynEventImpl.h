@@ -4,8 +4,8 @@
 // named values.
 #pragma once
 
-#include "DispatchInterfaceInfo.h"
-#include "DispatchObject.h"
+#include "model/store/DispatchInterfaceInfo.h"
+#include "player/runtime/DispatchObject.h"
 
 namespace Tarvex {
 

@@ -1,4 +1,4 @@
-#include "DispatchObject.h"
+#include "player/runtime/DispatchObject.h"
 
 namespace Tarvex {
 

@@ -2,7 +2,7 @@
 // information. A derived class names the members (GetIDsOfNames, Invoke).
 #pragma once
 
-#include "ComObject.h"
+#include "player/runtime/ComObject.h"
 
 namespace Tarvex {
 

@@ -1,8 +1,8 @@
-#include "DragFileAction.h"
+#include "player/runtime/DragFileAction.h"
 
-#include "ImpIDataObject.h"
-#include "ImpIDropSource.h"
-#include "RegistryText.h"
+#include "player/runtime/ImpIDataObject.h"
+#include "player/runtime/ImpIDropSource.h"
+#include "player/runtime/RegistryText.h"
 
 #include <new>
 

@@ -2,7 +2,7 @@
 // desktop, a folder or another program.
 #pragma once
 
-#include "ScriptItem.h"
+#include "player/runtime/ScriptItem.h"
 
 #include <ole2.h>
 

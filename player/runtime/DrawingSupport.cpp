@@ -1,8 +1,8 @@
-#include "DrawingSupport.h"
+#include "player/runtime/DrawingSupport.h"
 
-#include "giflib32.h"
-#include "ijl10.h"
-#include "PictureHelpers.h"
+#include "platform/giflib32/giflib32.h"
+#include "platform/ijl10/ijl10.h"
+#include "model/common/PictureHelpers.h"
 
 #include <stdlib.h>
 #include <string.h>

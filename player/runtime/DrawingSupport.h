@@ -5,7 +5,7 @@
 // invalidation of the main window.
 #pragma once
 
-#include "PictureHelpers.h"
+#include "model/common/PictureHelpers.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "Element.h"
+#include "player/runtime/Element.h"
 
-#include "IdManager.h"
+#include "player/runtime/IdManager.h"
 
 namespace Tarvex {
 

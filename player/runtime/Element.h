@@ -2,8 +2,8 @@
 // page data file: pages, their elements, scripts and actions.
 #pragma once
 
-#include "DataFile.h"
-#include "Str.h"
+#include "model/store/DataFile.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "ElementContainer.h"
+#include "player/runtime/ElementContainer.h"
 
 #include <stdio.h>
 

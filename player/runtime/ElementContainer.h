@@ -2,7 +2,7 @@
 // elements and has a size of its own.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "player/runtime/ScriptableObject.h"
 
 #include <vector>
 

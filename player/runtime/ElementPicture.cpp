@@ -1,7 +1,7 @@
-#include "ElementPicture.h"
+#include "player/runtime/ElementPicture.h"
 
-#include "DrawingSupport.h"
-#include "PlayerPaths.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/PlayerPaths.h"
 
 #include <string.h>
 

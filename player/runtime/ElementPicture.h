@@ -3,7 +3,7 @@
 // three and frees them on every path; a copy starts without a picture.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "EnumFormatEtc.h"
+#include "player/runtime/EnumFormatEtc.h"
 
 #include <new>
 #include <string.h>

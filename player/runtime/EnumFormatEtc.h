@@ -2,7 +2,7 @@
 // by the drop target.
 #pragma once
 
-#include "ComObject.h"
+#include "player/runtime/ComObject.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "ExternalDispatchImpl.h"
+#include "player/runtime/ExternalDispatchImpl.h"
 
-#include "Browser.h"
-#include "BrowserDocument.h"
-#include "DrawingSupport.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/DrawingSupport.h"
 
 namespace Tarvex {
 

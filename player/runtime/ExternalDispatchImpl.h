@@ -4,7 +4,7 @@
 // the player.
 #pragma once
 
-#include "DispatchObject.h"
+#include "player/runtime/DispatchObject.h"
 
 namespace Tarvex {
 

@@ -1,4 +1,4 @@
-#include "IdManager.h"
+#include "player/runtime/IdManager.h"
 
 #include <string.h>
 

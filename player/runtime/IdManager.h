@@ -2,7 +2,7 @@
 // the order they were loaded. Ids are kept as stored, never renamed.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "ImageElement.h"
+#include "player/runtime/ImageElement.h"
 
-#include "DrawingSupport.h"
-#include "PlayerPaths.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/PlayerPaths.h"
 
 namespace Tarvex {
 

@@ -4,7 +4,7 @@
 // plays into the main window.
 #pragma once
 
-#include "PictureElement.h"
+#include "player/runtime/PictureElement.h"
 
 namespace Tarvex {
 

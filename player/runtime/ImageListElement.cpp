@@ -1,6 +1,6 @@
-#include "ImageListElement.h"
+#include "player/runtime/ImageListElement.h"
 
-#include "DrawingSupport.h"
+#include "player/runtime/DrawingSupport.h"
 
 #include <stdio.h>
 

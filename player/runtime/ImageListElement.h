@@ -2,7 +2,7 @@
 // drawn 1:1 at the element's place; scripts choose the frame.
 #pragma once
 
-#include "PictureElement.h"
+#include "player/runtime/PictureElement.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "ImpIDataObject.h"
+#include "player/runtime/ImpIDataObject.h"
 
-#include "EnumFormatEtc.h"
+#include "player/runtime/EnumFormatEtc.h"
 
 #include <new>
 #include <shlobj.h>

@@ -2,9 +2,9 @@
 // shell file list (CF_HDROP).
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
-#include "ComObject.h"
+#include "player/runtime/ComObject.h"
 
 namespace Tarvex {
 

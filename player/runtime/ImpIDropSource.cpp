@@ -1,4 +1,4 @@
-#include "ImpIDropSource.h"
+#include "player/runtime/ImpIDropSource.h"
 
 namespace Tarvex {
 

@@ -2,7 +2,7 @@
 // drops or is cancelled.
 #pragma once
 
-#include "ComObject.h"
+#include "player/runtime/ComObject.h"
 
 namespace Tarvex {
 

@@ -1,7 +1,7 @@
-#include "InternalCommandAction.h"
+#include "player/runtime/InternalCommandAction.h"
 
-#include "Application.h"
-#include "MainWnd.h"
+#include "player/Application.h"
+#include "player/MainWnd.h"
 
 namespace Tarvex {
 

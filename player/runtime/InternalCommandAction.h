@@ -2,8 +2,8 @@
 // asked of the main window.
 #pragma once
 
-#include "ScriptItem.h"
-#include "WindowScriptRecords.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/WindowScriptRecords.h"
 
 namespace Tarvex {
 

@@ -1,8 +1,8 @@
-#include "LaunchInternetExplorerAction.h"
+#include "player/runtime/LaunchInternetExplorerAction.h"
 
-#include "Application.h"
-#include "AtlImports.h"
-#include "VariableScopes.h"
+#include "player/Application.h"
+#include "platform/atl/AtlImports.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <exdisp.h>
 #include <shellapi.h>

@@ -2,7 +2,7 @@
 // window of fixed size and no bars, through a hidden web browser control.
 #pragma once
 
-#include "ScriptItem.h"
+#include "player/runtime/ScriptItem.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "MultiResolution.h"
+#include "player/runtime/MultiResolution.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 // "yres") to the player's desktop, in the player's copy of the page.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 namespace Tarvex {
 

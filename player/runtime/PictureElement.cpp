@@ -1,4 +1,4 @@
-#include "PictureElement.h"
+#include "player/runtime/PictureElement.h"
 
 namespace Tarvex {
 

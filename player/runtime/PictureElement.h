@@ -2,8 +2,8 @@
 // share: the stored "src", the transparent point and the loaded picture.
 #pragma once
 
-#include "ElementPicture.h"
-#include "ScriptableObject.h"
+#include "player/runtime/ElementPicture.h"
+#include "player/runtime/ScriptableObject.h"
 
 namespace Tarvex {
 

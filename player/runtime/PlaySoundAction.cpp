@@ -1,6 +1,6 @@
-#include "PlaySoundAction.h"
+#include "player/runtime/PlaySoundAction.h"
 
-#include "PlayerPaths.h"
+#include "player/PlayerPaths.h"
 
 #include <mmsystem.h>
 

@@ -1,8 +1,8 @@
 // Play Sound at run time: a sound file started in the background.
 #pragma once
 
-#include "ScriptItem.h"
-#include "ShellRecords.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/ShellRecords.h"
 
 namespace Tarvex {
 

@@ -1,4 +1,4 @@
-#include "PostMessageAction.h"
+#include "player/runtime/PostMessageAction.h"
 
 namespace Tarvex {
 

@@ -1,8 +1,8 @@
 // Post Message at run time: a message posted to another program's window.
 #pragma once
 
-#include "ScriptItem.h"
-#include "WindowScriptRecords.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/WindowScriptRecords.h"
 
 namespace Tarvex {
 

@@ -1,10 +1,10 @@
-#include "PropertyActions.h"
+#include "player/runtime/PropertyActions.h"
 
-#include "Browser.h"
-#include "BrowserDocument.h"
-#include "IdManager.h"
-#include "ScriptableObject.h"
-#include "VariableScopes.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/IdManager.h"
+#include "player/runtime/ScriptableObject.h"
+#include "player/runtime/VariableScopes.h"
 
 namespace Tarvex {
 

@@ -3,9 +3,9 @@
 // page's scripts run by name.
 #pragma once
 
-#include "PropertyRecords.h"
-#include "ScriptItem.h"
-#include "WindowScriptRecords.h"
+#include "actions/records/PropertyRecords.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/WindowScriptRecords.h"
 
 namespace Tarvex {
 

@@ -1,6 +1,6 @@
-#include "RegisterActiveXAction.h"
+#include "player/runtime/RegisterActiveXAction.h"
 
-#include "PlayerPaths.h"
+#include "player/PlayerPaths.h"
 
 #include <ole2.h>
 #include <string.h>

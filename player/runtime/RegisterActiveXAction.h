@@ -2,8 +2,8 @@
 // unregistered, after an optional copy into the system folder.
 #pragma once
 
-#include "RegisterActiveXRecord.h"
-#include "ScriptItem.h"
+#include "actions/records/RegisterActiveXRecord.h"
+#include "player/runtime/ScriptItem.h"
 
 namespace Tarvex {
 

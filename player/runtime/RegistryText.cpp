@@ -1,4 +1,4 @@
-#include "RegistryText.h"
+#include "player/runtime/RegistryText.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // bound on the stored size, and always a terminating zero.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <windows.h>
 

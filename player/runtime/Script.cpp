@@ -1,7 +1,7 @@
-#include "Script.h"
+#include "player/runtime/Script.h"
 
-#include "ScriptItem.h"
-#include "SectionKeys.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/SectionKeys.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -2,7 +2,7 @@
 // owner, and the interpreter that runs them.
 #pragma once
 
-#include "Element.h"
+#include "player/runtime/Element.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // performs the action and its result steers the interpreter.
 #pragma once
 
-#include "Element.h"
+#include "player/runtime/Element.h"
 
 namespace Tarvex {
 

@@ -1,7 +1,7 @@
-#include "ScriptableObject.h"
+#include "player/runtime/ScriptableObject.h"
 
-#include "Script.h"
-#include "VariableScopes.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <stdio.h>
 #include <string.h>

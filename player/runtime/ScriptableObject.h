@@ -2,7 +2,7 @@
 // and properties that actions read and write by name.
 #pragma once
 
-#include "Element.h"
+#include "player/runtime/Element.h"
 
 #include <oleauto.h>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "ShellActions.h"
+#include "player/runtime/ShellActions.h"
 
-#include "Application.h"
-#include "PlayerPaths.h"
-#include "RegistryText.h"
+#include "player/Application.h"
+#include "player/PlayerPaths.h"
+#include "player/runtime/RegistryText.h"
 
 #include <shellapi.h>
 

@@ -2,8 +2,8 @@
 // paths handed to the shell's "open" verb.
 #pragma once
 
-#include "ScriptItem.h"
-#include "ShellRecords.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/ShellRecords.h"
 
 namespace Tarvex {
 

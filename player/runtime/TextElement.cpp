@@ -1,7 +1,7 @@
-#include "TextElement.h"
+#include "player/runtime/TextElement.h"
 
-#include "DrawingSupport.h"
-#include "ElementContainer.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/ElementContainer.h"
 
 namespace Tarvex {
 

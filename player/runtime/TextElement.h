@@ -2,7 +2,7 @@
 // optional blended background; it grows to fit its text within the page.
 #pragma once
 
-#include "ScriptableObject.h"
+#include "player/runtime/ScriptableObject.h"
 
 namespace Tarvex {
 

@@ -1,8 +1,8 @@
-#include "VariableActions.h"
+#include "player/runtime/VariableActions.h"
 
-#include "RegistryText.h"
-#include "VariableScopes.h"
-#include "VariantHelpers.h"
+#include "player/runtime/RegistryText.h"
+#include "player/runtime/VariableScopes.h"
+#include "model/common/VariantHelpers.h"
 
 #include <limits>
 #include <string.h>

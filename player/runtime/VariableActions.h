@@ -1,8 +1,8 @@
 // Create Variable and Modify Variable at run time.
 #pragma once
 
-#include "ScriptItem.h"
-#include "VariableRecords.h"
+#include "player/runtime/ScriptItem.h"
+#include "actions/records/VariableRecords.h"
 
 namespace Tarvex {
 

@@ -1,7 +1,7 @@
-#include "VariableScopes.h"
+#include "player/runtime/VariableScopes.h"
 
-#include "ScriptItem.h"
-#include "VariantHelpers.h"
+#include "player/runtime/ScriptItem.h"
+#include "model/common/VariantHelpers.h"
 
 namespace Tarvex {
 

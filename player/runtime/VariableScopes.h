@@ -2,8 +2,8 @@
 // a stack of event-parameter frames, and the substitution of |name| in texts.
 #pragma once
 
-#include "Str.h"
-#include "VariantHelpers.h"
+#include "model/common/Str.h"
+#include "model/common/VariantHelpers.h"
 
 #include <windows.h>
 #include <oleauto.h>

@@ -3,10 +3,10 @@
 // Property, Call ActiveX Method and its events, its clean-up at a page
 // change, and Wine's own script control. Effects are read from the data
 // file that Save To File writes, clean-up from the test control's log.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
-#include "../model/TestControlFixture.h"
-#include "../player/ScriptFileBuilder.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/model/TestControlFixture.h"
+#include "tests/player/ScriptFileBuilder.h"
 
 #include <gtest/gtest.h>
 

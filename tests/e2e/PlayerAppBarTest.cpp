@@ -2,8 +2,8 @@
 // page or the registry, auto-hide's strip, the hand-over box, and the way
 // back and forth between bars and windows. Wine's shell reserves no space
 // and tracks no auto-hide bar, so only our own rectangles are read.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // this process moves the pointer and presses the button over an element
 // whose OnMouseDown script drags a file, and a window of our own
 // (droptarget.exe) takes the drop and writes what it received.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
-#include "../player/ScriptFileBuilder.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/player/ScriptFileBuilder.h"
 
 #include <gtest/gtest.h>
 

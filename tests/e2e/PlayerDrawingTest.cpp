@@ -1,8 +1,8 @@
 // What a page shows, read from the screen: its background (white,
 // stretched, tiled) and every element kind the player draws.
-#include "PictureFiles.h"
-#include "PlayerProcess.h"
-#include "TestSupport.h"
+#include "tests/e2e/PictureFiles.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

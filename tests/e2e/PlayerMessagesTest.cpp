@@ -1,7 +1,7 @@
 // Driving a running player from outside: page messages and a second
 // instance of the same presentation.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PlayerProcess.h"
+#include "tests/e2e/PlayerProcess.h"
 
 #include <fstream>
 #include <sstream>

@@ -3,7 +3,7 @@
 // reads or drives it from outside the process.
 #pragma once
 
-#include "DataFileManager.h"
+#include "model/store/DataFileManager.h"
 
 #include <windows.h>
 #include <string>

@@ -2,9 +2,9 @@
 // page's script in the real player, a page script run by name, and the
 // script's end at a value that cannot be converted. The script saves what
 // it saw.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
-#include "../player/ScriptFileBuilder.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/player/ScriptFileBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // every type, the built-in variables, mouse events and internal commands.
 // Every effect is read from the data file that the scripts' Save To File
 // actions write.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
-#include "../player/ScriptFileBuilder.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/player/ScriptFileBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Starting the player: which page it chooses, when it ends without a window,
 // and the window it shows.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

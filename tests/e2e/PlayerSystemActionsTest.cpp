@@ -4,9 +4,9 @@
 // a window of this test by class and to every window, a sound that cannot
 // play, a property written and read back, a cookie written and read in one
 // run, and the browser window asked for. The script saves what it saw.
-#include "PlayerProcess.h"
-#include "TestSupport.h"
-#include "../player/ScriptFileBuilder.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+#include "tests/player/ScriptFileBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The window a page gets: its kind (styles, frame, size, centring, region),
 // the shape cut by a picture's colour key, and the rescaling of a page made
 // on another screen.
-#include "PictureFiles.h"
-#include "PlayerProcess.h"
-#include "TestSupport.h"
+#include "tests/e2e/PictureFiles.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The ActiveX element against the test control: its stored keys, what it
 // reads from the control's type information, a control that cannot be
 // created, the placeholder it draws and its copy.
-#include "ActiveXElement.h"
+#include "model/ActiveXElement.h"
 
-#include "Browser.h"
-#include "DataFile.h"
-#include "KeptElement.h"
-#include "ModelTestObjects.h"
-#include "PageTestSupport.h"
-#include "TestControlFixture.h"
+#include "model/Browser.h"
+#include "model/store/DataFile.h"
+#include "model/KeptElement.h"
+#include "tests/model/ModelTestObjects.h"
+#include "tests/model/PageTestSupport.h"
+#include "tests/model/TestControlFixture.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,13 +1,13 @@
-#include "Browser.h"
+#include "model/Browser.h"
 
-#include "DataFile.h"
-#include "ImageElement.h"
-#include "ImageListElement.h"
-#include "KeptElement.h"
-#include "ModelTestObjects.h"
-#include "PageTestSupport.h"
-#include "TextElement.h"
-#include "TreeTestSupport.h"
+#include "model/store/DataFile.h"
+#include "model/ImageElement.h"
+#include "model/ImageListElement.h"
+#include "model/KeptElement.h"
+#include "tests/model/ModelTestObjects.h"
+#include "tests/model/PageTestSupport.h"
+#include "model/TextElement.h"
+#include "tests/model/TreeTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <typeinfo>

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ControlCatalog.h"
-#include "TestControlFixture.h"
+#include "model/store/ControlCatalog.h"
+#include "tests/model/TestControlFixture.h"
 
 namespace
 {

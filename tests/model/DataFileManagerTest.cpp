@@ -1,5 +1,5 @@
-#include "DataFileManager.h"
-#include "TestSupport.h"
+#include "model/store/DataFileManager.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,5 +1,5 @@
-#include "DataFile.h"
-#include "TestSupport.h"
+#include "model/store/DataFile.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Browser.h"
-#include "ModelTestObjects.h"
+#include "model/Browser.h"
+#include "tests/model/ModelTestObjects.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // while it lives. Tests that need more derive from it.
 #pragma once
 
-#include "EditorServices.h"
-#include "IdManager.h"
-#include "Script.h"
+#include "model/EditorServices.h"
+#include "model/IdManager.h"
+#include "model/Script.h"
 
 #include <windows.h>
 #include <string.h>

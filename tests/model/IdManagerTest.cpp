@@ -1,5 +1,5 @@
-#include "IdManager.h"
-#include "ScriptableObject.h"
+#include "model/IdManager.h"
+#include "model/ScriptableObject.h"
 
 #include <gtest/gtest.h>
 

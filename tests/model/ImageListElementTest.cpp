@@ -1,9 +1,9 @@
-#include "ImageListElement.h"
+#include "model/ImageListElement.h"
 
-#include "Browser.h"
-#include "DataFile.h"
-#include "ModelTestObjects.h"
-#include "PageTestSupport.h"
+#include "model/Browser.h"
+#include "model/store/DataFile.h"
+#include "tests/model/ModelTestObjects.h"
+#include "tests/model/PageTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <oleauto.h>

@@ -2,13 +2,13 @@
 // program's services, shared by the model's tests.
 #pragma once
 
-#include "DataFile.h"
-#include "ElementSupport.h"
-#include "ElementContainer.h"
-#include "FakeEditorServices.h"
-#include "IdManager.h"
-#include "Script.h"
-#include "ScriptItem.h"
+#include "model/store/DataFile.h"
+#include "model/ElementSupport.h"
+#include "model/ElementContainer.h"
+#include "tests/model/FakeEditorServices.h"
+#include "model/IdManager.h"
+#include "model/Script.h"
+#include "model/ScriptItem.h"
 
 #include <map>
 #include <string>

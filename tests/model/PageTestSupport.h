@@ -3,11 +3,11 @@
 // authoring program and for Set Property actions.
 #pragma once
 
-#include "FakeEditorServices.h"
-#include "Script.h"
-#include "ScriptItem.h"
-#include "SetPropertyHooks.h"
-#include "TestSupport.h"
+#include "tests/model/FakeEditorServices.h"
+#include "model/Script.h"
+#include "model/ScriptItem.h"
+#include "model/SetPropertyHooks.h"
+#include "tests/support/TestSupport.h"
 
 #include <windows.h>
 #include <string.h>
@@ -282,7 +282,7 @@ private:
     ScriptItemFactoryFn m_previous;
 };
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 inline BOOL FakeSetProperty::Save(CDataFile* file)
 {

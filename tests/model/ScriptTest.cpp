@@ -1,5 +1,5 @@
-#include "ModelTestObjects.h"
-#include "TreeTestSupport.h"
+#include "tests/model/ModelTestObjects.h"
+#include "tests/model/TreeTestSupport.h"
 
 #include <gtest/gtest.h>
 

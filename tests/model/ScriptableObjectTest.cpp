@@ -1,4 +1,4 @@
-#include "ModelTestObjects.h"
+#include "tests/model/ModelTestObjects.h"
 
 #include <gtest/gtest.h>
 

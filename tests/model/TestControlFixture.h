@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 const char kTestControlClsid[] = "{C406D0CE-5D34-4A4C-8DCE-C4B45B99F611}";
 const char kPlainControlClsid[] = "{C651C94F-FDF7-4077-813A-891E22B8A1C0}";

@@ -1,9 +1,9 @@
-#include "TextElement.h"
+#include "model/TextElement.h"
 
-#include "DataFile.h"
-#include "ImageUtil.h"
-#include "ModelTestObjects.h"
-#include "PageTestSupport.h"
+#include "model/store/DataFile.h"
+#include "model/ImageUtil.h"
+#include "tests/model/ModelTestObjects.h"
+#include "tests/model/PageTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <oleauto.h>

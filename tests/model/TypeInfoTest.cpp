@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "ControlInterfaces.h"
-#include "DispatchInterfaceInfo.h"
-#include "MethodRecord.h"
-#include "TestControlFixture.h"
-#include "TestSupport.h"
+#include "model/store/ControlInterfaces.h"
+#include "model/store/DispatchInterfaceInfo.h"
+#include "model/store/MethodRecord.h"
+#include "tests/model/TestControlFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "giflib32.h"
-#include "GifFrames.h"
-#include "TestSupport.h"
+#include "platform/giflib32/giflib32.h"
+#include "platform/giflib32/GifFrames.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

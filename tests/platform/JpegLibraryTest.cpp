@@ -1,5 +1,5 @@
-#include "ijl10.h"
-#include "TestSupport.h"
+#include "platform/ijl10/ijl10.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <wincodec.h>

@@ -2,9 +2,9 @@
 // through Wine's shell, and auto-hide driven by its timers with the pointer
 // given by the test (Wine cannot move it). What Wine's shell does not do
 // (track auto-hide bars, refuse them) comes from a small stand-in shell.
-#include "AppBarManager.h"
-#include "Application.h"
-#include "MessageReporter.h"
+#include "player/AppBarManager.h"
+#include "player/Application.h"
+#include "model/common/MessageReporter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Where a page's app-bar settings come from: its own keys, or values under
 // a key of HKEY_CURRENT_USER (written in the test prefix and removed).
-#include "AppBarSettings.h"
+#include "player/AppBarSettings.h"
 
 #include <gtest/gtest.h>
 

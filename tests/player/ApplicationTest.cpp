@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "player/Application.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -2,7 +2,7 @@
 // that records the editor never writes can be stored too.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <zlib.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "player/CommandLine.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,10 +1,10 @@
 // IF/WHILE tests: comparisons by the left variable's type, truth, paths.
-#include "ScriptFileBuilder.h"
-#include "TestSupport.h"
-#include "TestVariables.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/support/TestSupport.h"
+#include "tests/player/TestVariables.h"
 
-#include "runtime/ConditionActions.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/ConditionActions.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

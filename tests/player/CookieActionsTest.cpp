@@ -1,11 +1,11 @@
 // Read a Cookie and Write a Cookie: the matching of a name in a cookie
 // text, the expiry clause, and one cookie written and read back through
 // the system's store.
-#include "ScriptFileBuilder.h"
-#include "TestVariables.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/player/TestVariables.h"
 
-#include "runtime/CookieActions.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/CookieActions.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

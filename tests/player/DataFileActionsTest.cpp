@@ -1,11 +1,11 @@
 // Save To File and Read From File: variable data files on disk.
-#include "PlayerDataFile.h"
-#include "ScriptFileBuilder.h"
-#include "TestSupport.h"
-#include "TestVariables.h"
+#include "player/PlayerDataFile.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/support/TestSupport.h"
+#include "tests/player/TestVariables.h"
 
-#include "runtime/DataFileActions.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/DataFileActions.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

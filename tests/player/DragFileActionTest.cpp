@@ -1,8 +1,8 @@
 // Drag File: the path it loads, from its key or from the registry. (Its
 // run needs the desktop's pointer: tests/e2e/PlayerDragTest.cpp.)
-#include "ScriptFileBuilder.h"
+#include "tests/player/ScriptFileBuilder.h"
 
-#include "runtime/DragFileAction.h"
+#include "player/runtime/DragFileAction.h"
 
 #include <gtest/gtest.h>
 

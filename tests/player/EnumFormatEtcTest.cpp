@@ -1,5 +1,5 @@
 // The format enumerator a drop target walks: Next, Skip, Reset and Clone.
-#include "runtime/EnumFormatEtc.h"
+#include "player/runtime/EnumFormatEtc.h"
 
 #include <gtest/gtest.h>
 

@@ -1,21 +1,21 @@
 // Hosted controls in the player: the element over the test control, its
 // event sink, Call ActiveX Method and the external dispatch object.
-#include "../model/TestControlFixture.h"
-#include "ScriptFileBuilder.h"
+#include "tests/model/TestControlFixture.h"
+#include "tests/player/ScriptFileBuilder.h"
 
-#include "AtlBase.h"
-#include "AtlHostInterfaces.h"
-#include "AtlImports.h"
-#include "runtime/ActiveXElement.h"
-#include "runtime/Browser.h"
-#include "runtime/BrowserDocument.h"
-#include "runtime/CallActiveXMethodAction.h"
-#include "runtime/DispDynEventImpl.h"
-#include "runtime/DrawingSupport.h"
-#include "runtime/ExternalDispatchImpl.h"
-#include "runtime/IdManager.h"
-#include "runtime/Script.h"
-#include "runtime/ScriptItem.h"
+#include "platform/atl/AtlBase.h"
+#include "platform/atl/AtlHostInterfaces.h"
+#include "platform/atl/AtlImports.h"
+#include "player/runtime/ActiveXElement.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/CallActiveXMethodAction.h"
+#include "player/runtime/DispDynEventImpl.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/ExternalDispatchImpl.h"
+#include "player/runtime/IdManager.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/ScriptItem.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The drag's data object by its COM answers, and the file-list block that a
 // drop target receives.
-#include "runtime/ImpIDataObject.h"
+#include "player/runtime/ImpIDataObject.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The drag's drop source: when OLE's drag loop drops, goes on or cancels.
-#include "runtime/ImpIDropSource.h"
+#include "player/runtime/ImpIDropSource.h"
 
 #include <gtest/gtest.h>
 

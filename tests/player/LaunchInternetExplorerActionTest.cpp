@@ -1,8 +1,8 @@
 // LaunchInternetExplorer: the address it opens and the page that opens it.
-#include "ScriptFileBuilder.h"
+#include "tests/player/ScriptFileBuilder.h"
 
-#include "runtime/LaunchInternetExplorerAction.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/LaunchInternetExplorerAction.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

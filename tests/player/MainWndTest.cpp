@@ -1,8 +1,8 @@
 // The main window keeps page changes, start-ups, re-applies, hand-overs and
 // closing back while a script runs, and hands them on once the outermost
 // script has returned.
-#include "Application.h"
-#include "runtime/ScriptableObject.h"
+#include "player/Application.h"
+#include "player/runtime/ScriptableObject.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "MessageLog.h"
-#include "MessageReporter.h"
-#include "TestSupport.h"
+#include "player/MessageLog.h"
+#include "model/common/MessageReporter.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "MultiFilePqz.h"
-#include "ArchiveBytes.h"
-#include "TestSupport.h"
+#include "player/MultiFilePqz.h"
+#include "tests/player/ArchiveBytes.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/MultiResolution.h"
+#include "player/runtime/MultiResolution.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Play Sound: the call it makes, and that the script goes on at once.
-#include "PlayerPaths.h"
-#include "ScriptFileBuilder.h"
-#include "TestSupport.h"
+#include "player/PlayerPaths.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/support/TestSupport.h"
 
-#include "runtime/PlaySoundAction.h"
+#include "player/runtime/PlaySoundAction.h"
 
 #include <gtest/gtest.h>
 #include <mmsystem.h>

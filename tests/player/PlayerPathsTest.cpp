@@ -1,4 +1,4 @@
-#include "PlayerPaths.h"
+#include "player/PlayerPaths.h"
 
 #include <gtest/gtest.h>
 #include <string.h>

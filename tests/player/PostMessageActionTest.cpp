@@ -1,8 +1,8 @@
 // Post Message: a window of the given class receives the message, and with
 // no class (or one that no window has) every top-level window does.
-#include "ScriptFileBuilder.h"
+#include "tests/player/ScriptFileBuilder.h"
 
-#include "runtime/ScriptItem.h"
+#include "player/runtime/ScriptItem.h"
 
 #include <gtest/gtest.h>
 

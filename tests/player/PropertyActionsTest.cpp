@@ -1,14 +1,14 @@
 // Get Property, Set Property and Execute Global Script on the page's text,
 // image and image-strip elements.
-#include "ScriptFileBuilder.h"
-#include "TestVariables.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/player/TestVariables.h"
 
-#include "runtime/Browser.h"
-#include "runtime/BrowserDocument.h"
-#include "runtime/IdManager.h"
-#include "runtime/Script.h"
-#include "runtime/ScriptItem.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/IdManager.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/ScriptItem.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

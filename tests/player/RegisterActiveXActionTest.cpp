@@ -1,13 +1,13 @@
 // Register ActiveX Control with servers of our own: a DLL that registers
 // and unregisters itself, one whose registration fails, an ".exe" server
 // (the recorder), and the copy into the system folder.
-#include "PlayerPaths.h"
-#include "ScriptFileBuilder.h"
-#include "TestSupport.h"
+#include "player/PlayerPaths.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/support/TestSupport.h"
 
-#include "runtime/RegisterActiveXAction.h"
-#include "runtime/Script.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/RegisterActiveXAction.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

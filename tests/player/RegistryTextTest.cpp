@@ -1,7 +1,7 @@
 // Reading text values under HKEY_CURRENT_USER: only text types, at most the
 // caller's number of bytes, terminated whether or not the value was stored
 // with its zero (written in the test prefix and removed).
-#include "runtime/RegistryText.h"
+#include "player/runtime/RegistryText.h"
 
 #include <gtest/gtest.h>
 

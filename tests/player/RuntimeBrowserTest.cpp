@@ -1,15 +1,15 @@
 // The page as the player builds it: which elements load, which one a point
 // hits, the window shape cut by a colour key, and property access by name.
-#include "runtime/Browser.h"
-#include "runtime/BrowserDocument.h"
-#include "runtime/DrawingSupport.h"
-#include "runtime/IdManager.h"
-#include "runtime/ImageElement.h"
-#include "runtime/ImageListElement.h"
-#include "runtime/TextElement.h"
+#include "player/runtime/Browser.h"
+#include "player/runtime/BrowserDocument.h"
+#include "player/runtime/DrawingSupport.h"
+#include "player/runtime/IdManager.h"
+#include "player/runtime/ImageElement.h"
+#include "player/runtime/ImageListElement.h"
+#include "player/runtime/TextElement.h"
 
 #include "../e2e/PictureFiles.h"
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <wincodec.h>

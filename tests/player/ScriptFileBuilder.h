@@ -2,7 +2,7 @@
 // load and run them.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <stdio.h>
 #include <string>

@@ -1,9 +1,9 @@
 // Loading and running scripts: which actions run, steered by IF/ELSE/ENDIF.
-#include "ScriptFileBuilder.h"
+#include "tests/player/ScriptFileBuilder.h"
 
-#include "runtime/Script.h"
-#include "runtime/ScriptItem.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/ScriptItem.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

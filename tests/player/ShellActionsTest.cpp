@@ -2,12 +2,12 @@
 // Run Program, Shell Execute, Launch HTML, Open Folder, and the shell route
 // of LaunchInternetExplorer. The program they reach is the recorder fixture,
 // directly or as the handler of a file type of its own.
-#include "PlayerPaths.h"
-#include "ScriptFileBuilder.h"
-#include "TestSupport.h"
+#include "player/PlayerPaths.h"
+#include "tests/player/ScriptFileBuilder.h"
+#include "tests/support/TestSupport.h"
 
-#include "runtime/ScriptItem.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/ScriptItem.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

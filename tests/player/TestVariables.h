@@ -2,8 +2,8 @@
 // text.
 #pragma once
 
-#include "VariantHelpers.h"
-#include "runtime/VariableScopes.h"
+#include "model/common/VariantHelpers.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <string>
 

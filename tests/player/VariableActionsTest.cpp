@@ -1,10 +1,10 @@
 // Create Variable and Modify Variable as scripts run them: scopes, result
 // codes, conversions and the arithmetic of every value type.
-#include "ScriptFileBuilder.h"
+#include "tests/player/ScriptFileBuilder.h"
 
-#include "runtime/Script.h"
-#include "runtime/VariableActions.h"
-#include "runtime/VariableScopes.h"
+#include "player/runtime/Script.h"
+#include "player/runtime/VariableActions.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

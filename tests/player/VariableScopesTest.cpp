@@ -1,5 +1,5 @@
 // The player's variables: where a name is found and how |name| becomes text.
-#include "VariableScopes.h"
+#include "player/runtime/VariableScopes.h"
 
 #include <gtest/gtest.h>
 

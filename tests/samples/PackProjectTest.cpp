@@ -1,10 +1,10 @@
 // The sample project as the build packs it: every page reads back whole and
 // in order, every part a page counts is there, and every picture and page
 // the sample names exists.
-#include "ProjectPacker.h"
-#include "SamplePictures.h"
-#include "DataFileManager.h"
-#include "TestSupport.h"
+#include "samples/ProjectPacker.h"
+#include "samples/SamplePictures.h"
+#include "model/store/DataFileManager.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // tarvex.pqz beside it; the pointer over the first page's button shows a
 // hint, the button changes the page, three presses of the counter button
 // reach the third page, whose Exit button ends the player.
-#include "PlayerProcess.h"
+#include "tests/e2e/PlayerProcess.h"
 
 #include <gtest/gtest.h>
 

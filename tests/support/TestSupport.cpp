@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include "MessageReporter.h"
+#include "tests/support/TestSupport.h"
+#include "model/common/MessageReporter.h"
 
 #include <shellapi.h>
 #include <fstream>

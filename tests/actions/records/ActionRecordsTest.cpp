@@ -1,7 +1,7 @@
-#include "CallActiveXMethodRecord.h"
-#include "DataFileActionRecords.h"
-#include "SectionKeys.h"
-#include "StoredVariant.h"
+#include "actions/records/CallActiveXMethodRecord.h"
+#include "actions/records/DataFileActionRecords.h"
+#include "actions/records/SectionKeys.h"
+#include "actions/records/StoredVariant.h"
 
 #include <gtest/gtest.h>
 

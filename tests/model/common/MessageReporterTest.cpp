@@ -1,5 +1,5 @@
-#include "MessageReporter.h"
-#include "TestSupport.h"
+#include "model/common/MessageReporter.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

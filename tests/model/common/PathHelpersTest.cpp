@@ -1,5 +1,5 @@
-#include "PathHelpers.h"
-#include "TestSupport.h"
+#include "model/common/PathHelpers.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PictureHelpers.h"
+#include "model/common/PictureHelpers.h"
 
-#include "../PageTestSupport.h"
+#include "tests/model/PageTestSupport.h"
 
 #include <gtest/gtest.h>
 

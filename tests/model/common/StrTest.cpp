@@ -1,5 +1,5 @@
-#include "Str.h"
-#include "TestSupport.h"
+#include "model/common/Str.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

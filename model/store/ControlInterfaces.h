@@ -6,7 +6,7 @@
 
 #include <windows.h>
 #include <oaidl.h>
-#include "DispatchInterfaceInfo.h"
+#include "model/store/DispatchInterfaceInfo.h"
 
 // Either list may be NULL when that interface is not wanted; the lists are
 // emptied first and a found interface sets the list's GUID. The search

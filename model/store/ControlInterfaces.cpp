@@ -1,7 +1,7 @@
-#include "ControlInterfaces.h"
+#include "model/store/ControlInterfaces.h"
 
 #include <ocidl.h>
-#include "TypeAttrHolder.h"
+#include "model/store/TypeAttrHolder.h"
 
 namespace
 {

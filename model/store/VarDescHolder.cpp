@@ -1,4 +1,4 @@
-#include "VarDescHolder.h"
+#include "model/store/VarDescHolder.h"
 
 CVarDescHolder::CVarDescHolder(ITypeInfo* typeInfo)
     : CTypeInfoHolder(typeInfo), m_desc(NULL)

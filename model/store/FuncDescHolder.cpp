@@ -1,4 +1,4 @@
-#include "FuncDescHolder.h"
+#include "model/store/FuncDescHolder.h"
 
 CFuncDescHolder::CFuncDescHolder(ITypeInfo* typeInfo)
     : CTypeInfoHolder(typeInfo), m_desc(NULL)

@@ -1,4 +1,4 @@
-#include "ActiveXMethodParameter.h"
+#include "model/store/ActiveXMethodParameter.h"
 
 CActiveXMethodParameter::CActiveXMethodParameter()
     : m_type(VT_EMPTY), m_optional(0)

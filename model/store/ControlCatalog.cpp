@@ -1,4 +1,4 @@
-#include "ControlCatalog.h"
+#include "model/store/ControlCatalog.h"
 
 #include <string.h>
 #include <algorithm>

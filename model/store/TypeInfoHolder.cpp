@@ -1,4 +1,4 @@
-#include "TypeInfoHolder.h"
+#include "model/store/TypeInfoHolder.h"
 
 CTypeInfoHolder::CTypeInfoHolder(ITypeInfo* typeInfo)
     : m_typeInfo(typeInfo)

@@ -3,7 +3,7 @@
 // stores them one after the other.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <oaidl.h>
 #include <vector>

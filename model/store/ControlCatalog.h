@@ -6,7 +6,7 @@
 
 #include <windows.h>
 #include <vector>
-#include "ControlCatalogEntry.h"
+#include "model/store/ControlCatalogEntry.h"
 
 class CControlCatalog
 {

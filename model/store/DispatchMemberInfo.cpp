@@ -1,4 +1,4 @@
-#include "DispatchMemberInfo.h"
+#include "model/store/DispatchMemberInfo.h"
 
 #include <new>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <windows.h>
-#include "Str.h"
+#include "model/common/Str.h"
 
 class CControlCatalogEntry
 {

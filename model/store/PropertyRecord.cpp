@@ -1,4 +1,4 @@
-#include "PropertyRecord.h"
+#include "model/store/PropertyRecord.h"
 
 #include <oleauto.h>
 

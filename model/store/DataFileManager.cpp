@@ -1,6 +1,6 @@
 // The project archive: the data files of a project in one gzip stream.
-#include "DataFileManager.h"
-#include "MessageReporter.h"
+#include "model/store/DataFileManager.h"
+#include "model/common/MessageReporter.h"
 
 #include <stdlib.h>
 #include <string.h>

@@ -1,9 +1,9 @@
-#include "DispatchInterfaceInfo.h"
+#include "model/store/DispatchInterfaceInfo.h"
 
 #include <new>
-#include "FuncDescHolder.h"
-#include "TypeAttrHolder.h"
-#include "VarDescHolder.h"
+#include "model/store/FuncDescHolder.h"
+#include "model/store/TypeAttrHolder.h"
+#include "model/store/VarDescHolder.h"
 
 CDispatchInterfaceInfo::CDispatchInterfaceInfo()
     : m_guid(GUID_NULL)

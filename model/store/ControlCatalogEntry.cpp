@@ -1,4 +1,4 @@
-#include "ControlCatalogEntry.h"
+#include "model/store/ControlCatalogEntry.h"
 
 #include <string.h>
 

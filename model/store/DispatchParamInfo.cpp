@@ -1,4 +1,4 @@
-#include "DispatchParamInfo.h"
+#include "model/store/DispatchParamInfo.h"
 
 CDispatchParamInfo::CDispatchParamInfo()
     : m_type(VT_EMPTY), m_optional(0)

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <oaidl.h>
 #include <vector>
-#include "DispatchMemberInfo.h"
+#include "model/store/DispatchMemberInfo.h"
 
 class CDispatchInterfaceInfo
 {

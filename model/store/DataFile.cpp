@@ -3,8 +3,8 @@
 // sections as on a page of ten. The index answers exactly what a scan of the
 // lines would: it is rebuilt from the lines whenever an edit is not one it
 // can follow.
-#include "DataFile.h"
-#include "VariantHelpers.h"
+#include "model/store/DataFile.h"
+#include "model/common/VariantHelpers.h"
 
 #include <oleauto.h>
 #include <stdint.h>

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 #include <oaidl.h>
-#include "Str.h"
+#include "model/common/Str.h"
 
 class CDispatchParamInfo
 {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 #include <oaidl.h>
-#include "Str.h"
+#include "model/common/Str.h"
 
 class CActiveXMethodParameter
 {

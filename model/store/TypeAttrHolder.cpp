@@ -1,4 +1,4 @@
-#include "TypeAttrHolder.h"
+#include "model/store/TypeAttrHolder.h"
 
 CTypeAttrHolder::CTypeAttrHolder(ITypeInfo* typeInfo)
     : CTypeInfoHolder(typeInfo), m_desc(NULL)

@@ -3,7 +3,7 @@
 // count and the data file's lines.
 #pragma once
 
-#include "DataFile.h"
+#include "model/store/DataFile.h"
 
 #include <vector>
 

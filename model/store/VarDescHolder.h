@@ -2,7 +2,7 @@
 // ITypeInfo::ReleaseVarDesc, on whatever path its scope is left.
 #pragma once
 
-#include "TypeInfoHolder.h"
+#include "model/store/TypeInfoHolder.h"
 
 class CVarDescHolder : public CTypeInfoHolder
 {

@@ -3,7 +3,7 @@
 // constant), a value, the value's type and four flag bytes.
 #pragma once
 
-#include "Str.h"
+#include "model/common/Str.h"
 
 #include <oaidl.h>
 #include <vector>

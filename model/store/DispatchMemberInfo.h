@@ -5,8 +5,8 @@
 #include <windows.h>
 #include <oaidl.h>
 #include <vector>
-#include "Str.h"
-#include "DispatchParamInfo.h"
+#include "model/common/Str.h"
+#include "model/store/DispatchParamInfo.h"
 
 class CDispatchMemberInfo
 {

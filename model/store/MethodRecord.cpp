@@ -1,6 +1,6 @@
-#include "MethodRecord.h"
+#include "model/store/MethodRecord.h"
 
-#include "DispatchMemberInfo.h"
+#include "model/store/DispatchMemberInfo.h"
 
 CMethodRecord::CMethodRecord()
     : m_returnType(VT_VOID)
