@@ -10,7 +10,7 @@ CTextElement::CTextElement(const char* section, CElement* parent)
       m_fontName("Arial"),
       m_fontColor(0), m_fontSize(10), m_fontWeight(400), m_fontItalic(0), m_fontUnderline(0), m_fontStrikeOut(0),
       m_width(40), m_height(20), m_bgColor(0), m_bgTransparency(0.0), m_justification("left"),
-      m_vjustification("top"), m_singleline(0)
+      m_vjustification("top"), m_singleline(0), m_lastRect()
 {
     UpdateFormat();
 }
@@ -22,7 +22,7 @@ CTextElement::CTextElement(const CTextElement& other)
       m_fontStrikeOut(other.m_fontStrikeOut), m_width(other.m_width), m_height(other.m_height),
       m_bgColor(other.m_bgColor), m_bgTransparency(other.m_bgTransparency),
       m_justification(other.m_justification), m_vjustification(other.m_vjustification),
-      m_singleline(other.m_singleline)
+      m_singleline(other.m_singleline), m_lastRect(other.m_lastRect)
 {
 }
 
@@ -61,6 +61,7 @@ BOOL CTextElement::Load(const CDataFile& file)
     BOOL result = CScriptableObject::Load(file);
     UpdateFormat();
     m_fitted = FALSE;
+    m_lastRect = GetRect();
     return result;
 }
 
@@ -102,8 +103,14 @@ HFONT CTextElement::MakeFont(HDC dc) const
 
 void CTextElement::FitToText(HDC dc)
 {
+    // Measured in the font it is drawn with: the context's own font would
+    // size the box for another text.
+    if (!m_font)
+        m_font = MakeFont(dc);
     RECT measured = GetRect();
+    HGDIOBJ oldFont = SelectObject(dc, m_font);
     DrawTextA(dc, m_text, m_text.GetLength(), &measured, m_format | DT_CALCRECT);
+    SelectObject(dc, oldFont);
     int width = measured.right - measured.left;
     int height = measured.bottom - measured.top;
     if (m_width < width)
@@ -119,6 +126,7 @@ void CTextElement::FitToText(HDC dc)
             m_height = limit.cy - m_ypos;
     }
     m_fitted = TRUE;
+    m_lastRect = GetRect();
 }
 
 BOOL CTextElement::Draw(const CDrawContext& context)
@@ -181,7 +189,9 @@ int CTextElement::AccessProperty(const char* name, VARIANT* value, BOOL put)
 
 void CTextElement::OnPropertiesChanged()
 {
-    RECT old = GetRect();
+    // The put has already moved or resized the element: its old drawing
+    // lies where it was last fitted.
+    RECT old = m_lastRect;
     ReleaseFont();
     UpdateFormat();
     m_fitted = FALSE;
@@ -193,6 +203,7 @@ void CTextElement::OnPropertiesChanged()
         ReleaseDC(window, dc);
     }
     InvalidateOnDrawingWindow(old);
+    InvalidateOnDrawingWindow(GetRect());
 }
 
 } // namespace Tarvex

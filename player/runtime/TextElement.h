@@ -20,7 +20,7 @@ public:
     int AccessProperty(const char* name, VARIANT* value, BOOL put) override;
     void OnPropertiesChanged() override;
 
-    // Width and height become at least the text's measured size in dc, but
+    // Width and height become at least the text's size in its own font, but
     // never reach past the parent container's size.
     void FitToText(HDC dc);
     void ReleaseFont();
@@ -54,6 +54,8 @@ private:
     CStr m_justification;
     CStr m_vjustification;
     int m_singleline;
+    // Where the element was last fitted, and so drawn.
+    RECT m_lastRect;
 };
 
 } // namespace Tarvex
