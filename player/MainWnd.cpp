@@ -25,7 +25,7 @@ CMainWnd::CMainWnd()
     : m_pressedElement(NULL), m_hoveredElement(NULL), m_icon(NULL), m_handCursor(NULL), m_appBar(FALSE),
       m_windowType(0), m_currentFile(NULL), m_previousCapture(NULL), m_instanceMutex(NULL), m_backBuffer(NULL),
       m_moved(FALSE), m_lastToken(0), m_dragOrigin(), m_dragArmed(FALSE), m_recapture(FALSE),
-      m_inRecapture(FALSE)
+      m_inRecapture(FALSE), m_captureShown(FALSE), m_trackingLeave(FALSE)
 {
 }
 
@@ -182,6 +182,7 @@ void CMainWnd::OnPaint()
     EndPaint(&paint);
     DeleteObject(update);
     DeleteBackBuffer();
+    m_captureShown = TRUE;
 }
 
 void CMainWnd::OnEraseBkgnd()
@@ -207,6 +208,7 @@ void CMainWnd::Recapture()
             page->LoadBackground();
             page->StopAnimations();
         }
+        m_captureShown = FALSE;
         ShowWindow(SW_SHOW);
         m_inRecapture = FALSE;
     }
@@ -219,7 +221,10 @@ LRESULT CMainWnd::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam)
     (void)message;
     (void)wParam;
     (void)lParam;
-    if (m_windowType == 4 && !m_inRecapture)
+    // Until the window has painted its capture, a capture would copy the
+    // window's own unpainted pixels: the one taken before it covered the
+    // screen is still good.
+    if (m_windowType == 4 && !m_inRecapture && m_captureShown)
     {
         m_recapture = TRUE;
         SendMessage(WM_ERASEBKGND);
@@ -365,6 +370,31 @@ void CMainWnd::OnMouseMove(UINT keys, POINT point)
         }
     }
 
+    // Without it the window hears nothing when the pointer leaves it
+    // straight from an element, which would keep its hover look.
+    if (!m_trackingLeave)
+    {
+        TRACKMOUSEEVENT track = { sizeof(track), TME_LEAVE, m_hWnd, 0 };
+        m_trackingLeave = TrackMouseEvent(&track);
+    }
+    ChangeHoveredElement(element);
+}
+
+void CMainWnd::OnMouseLeave()
+{
+    m_trackingLeave = FALSE;
+    // While the window is dragged it holds the capture: the pointer has
+    // not left it.
+    if (m_hoveredElement && GetCapture() != m_hWnd)
+    {
+        ChangeHoveredElement(NULL);
+        // The class has no cursor of its own: the hand would stay.
+        SetCursor(LoadCursorA(NULL, IDC_ARROW));
+    }
+}
+
+void CMainWnd::ChangeHoveredElement(CElement* element)
+{
     if (element == m_hoveredElement)
         return;
     if (m_hoveredElement)
@@ -631,6 +661,8 @@ BOOL CMainWnd::ApplyDataFile(HWND window, BOOL startup)
     target.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     m_appBarManager.NotifyWindowPosChanged();
 
+    // A see-through page captures the screen here, while the window is hidden.
+    m_captureShown = FALSE;
     m_document.Load(page);
     if (CBrowser* current = m_document.GetCurrentPage())
     {
@@ -641,6 +673,8 @@ BOOL CMainWnd::ApplyDataFile(HWND window, BOOL startup)
             SIZE size = { client.right - client.left, client.bottom - client.top };
             current->SetSize(size);
         }
+        // Cut before the window shows: the page's own shape, at its own size.
+        current->ApplyPendingRegion();
         current->FireOnLoad();
     }
     if (m_appBar && settings.autoHide)
@@ -722,8 +756,9 @@ void CMainWnd::ApplyWindowKind(const CDataFile& page)
 
     int windowWidth = width + 2 * frameX;
     int windowHeight = height + 2 * frameY + caption;
-    if (m_windowType != 3)
-        SetWindowRgn(CreateRectRgn(0, 0, windowWidth, windowHeight), FALSE);
+    // A shaped page cuts its own region once built; until then the previous
+    // page's region would clip it.
+    SetWindowRgn(m_windowType == 3 ? NULL : CreateRectRgn(0, 0, windowWidth, windowHeight), FALSE);
     // SWP_FRAMECHANGED: the frame of the new styles takes effect at once.
     if (m_windowType == 4)
         SetWindowPos(HWND_TOPMOST, 0, 0, windowWidth, windowHeight,

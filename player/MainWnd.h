@@ -71,6 +71,7 @@ public:
         MESSAGE_HANDLER_EX(WM_KILLFOCUS, OnFocusChange)
         MESSAGE_HANDLER_NOARGS(WM_WINDOWPOSCHANGED, OnWindowPosChanged)
         MSG_WM_MOUSE(WM_MOUSEMOVE, OnMouseMove)
+        MESSAGE_HANDLER_NOARGS(WM_MOUSELEAVE, OnMouseLeave)
         MSG_WM_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
         MSG_WM_MOUSE(WM_LBUTTONUP, OnLButtonUp)
         MSG_WM_DISPLAYCHANGE(OnDisplayChange)
@@ -97,6 +98,10 @@ private:
     LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
     void OnWindowPosChanged();
     void OnMouseMove(UINT keys, POINT point);
+    // The pointer left the window: the element under it is left too.
+    void OnMouseLeave();
+    // OnMouseOut for the old element, OnMouseIn for the new one (either may be NULL).
+    void ChangeHoveredElement(Tarvex::CElement* element);
     void OnLButtonDown(UINT keys, POINT point);
     void OnLButtonUp(UINT keys, POINT point);
     void OnDisplayChange(UINT bitsPerPixel, SIZE screen);
@@ -178,5 +183,9 @@ private:
     BOOL m_dragArmed;
     BOOL m_recapture;
     BOOL m_inRecapture;
+    // The see-through page's capture has been painted since it was taken.
+    BOOL m_captureShown;
+    // TrackMouseEvent asked for WM_MOUSELEAVE, which ends the request.
+    BOOL m_trackingLeave;
     std::vector<DeferredMessage> m_deferred;
 };

@@ -351,6 +351,31 @@ void CBrowser::StopAnimations()
     }
 }
 
+void CBrowser::ApplyPendingRegion()
+{
+    if (!m_shaped || !m_regionPending || m_tiled || !m_background || m_width <= 0 || m_height <= 0)
+        return;
+    HDC screen = GetDC(NULL);
+    HDC pictureDC = CreateCompatibleDC(screen);
+    HDC pageDC = CreateCompatibleDC(screen);
+    HBITMAP page = CreateCompatibleBitmap(screen, m_width, m_height);
+    HGDIOBJ oldPicture = SelectObject(pictureDC, m_background);
+    HGDIOBJ oldPage = SelectObject(pageDC, page);
+    SetStretchBltMode(pageDC, COLORONCOLOR);
+    StretchBlt(pageDC, 0, 0, m_width, m_height, pictureDC, 0, 0, m_backgroundHeader.bmWidth,
+               m_backgroundHeader.bmHeight, SRCCOPY);
+    SelectObject(pageDC, oldPage);
+    SelectObject(pictureDC, oldPicture);
+    DeleteDC(pageDC);
+    DeleteDC(pictureDC);
+    ReleaseDC(NULL, screen);
+    HRGN region = BuildWindowRegion(page, m_transColor, m_tolerance);
+    DeleteObject(page);
+    if (region && !SetWindowRgn(GetDrawingWindow(), region, TRUE))
+        DeleteObject(region);
+    m_regionPending = 0;
+}
+
 void CBrowser::DrawBackground(HDC dc)
 {
     if (!m_memoryDC)
@@ -369,21 +394,7 @@ void CBrowser::DrawBackground(HDC dc)
     {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, m_width, m_height, m_memoryDC, 0, 0, pictureWidth, pictureHeight, SRCCOPY);
-        if (m_shaped && m_regionPending && m_width > 0 && m_height > 0)
-        {
-            HBITMAP page = CreateCompatibleBitmap(dc, m_width, m_height);
-            HDC pageDC = CreateCompatibleDC(dc);
-            HGDIOBJ oldPage = SelectObject(pageDC, page);
-            SetStretchBltMode(pageDC, COLORONCOLOR);
-            StretchBlt(pageDC, 0, 0, m_width, m_height, m_memoryDC, 0, 0, pictureWidth, pictureHeight, SRCCOPY);
-            SelectObject(pageDC, oldPage);
-            DeleteDC(pageDC);
-            HRGN region = BuildWindowRegion(page, m_transColor, m_tolerance);
-            DeleteObject(page);
-            if (region && !SetWindowRgn(GetDrawingWindow(), region, TRUE))
-                DeleteObject(region);
-            m_regionPending = 0;
-        }
+        ApplyPendingRegion();
     }
     else if (pictureWidth > 0 && pictureHeight > 0)
     {

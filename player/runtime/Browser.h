@@ -22,6 +22,9 @@ public:
     // Loads the watermark or, for a see-through page, captures the screen
     // under the main window.
     void LoadBackground();
+    // A shaped page whose region is still to be made cuts the main window
+    // to its stretched picture; nothing otherwise.
+    void ApplyPendingRegion();
     // Stops every image element's animation.
     void StopAnimations();
 
