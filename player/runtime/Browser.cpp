@@ -210,6 +210,13 @@ void CBrowser::LoadBackground()
         FreeBackground();
         RECT rect = {};
         GetWindowRect(GetDrawingWindow(), &rect);
+        // The main window is hidden here, but the copy would still hold what
+        // it showed: a look at the queue hands its hiding on to the display
+        // (Wine's X driver sends its requests then), and the windows it
+        // uncovered paint themselves before the copy.
+        MSG message;
+        PeekMessageA(&message, NULL, 0, 0, PM_NOREMOVE);
+        RedrawWindow(NULL, &rect, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         m_background = CaptureScreenRect(rect);
     }
     else if (!m_background && !m_watermark.IsEmpty())

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <map>
 #include <string>
@@ -196,10 +198,13 @@ TEST(PlayerLook, ShapedPageReachedByAPageChangeIsCutToItsShape)
         ASSERT_TRUE(player.WaitForTitle("Before the shape"));
         ASSERT_TRUE(player.Post(WM_USER + 14));
         ASSERT_TRUE(player.WaitForTitle("Shaped after"));
-        // The title comes before the new size.
+        // The title comes before the new size, the size before the centring.
+        const RECT centred = { (GetSystemMetrics(SM_CXSCREEN) - 300) / 2, (GetSystemMetrics(SM_CYSCREEN) - 240) / 2 };
         RECT window = player.WindowRect();
         DWORD start = GetTickCount();
-        while (window.right - window.left != 300 && GetTickCount() - start < kPlayerWaitMs)
+        while ((window.right - window.left != 300 || abs(window.left - centred.left) > 1 ||
+                abs(window.top - centred.top) > 1) &&
+               GetTickCount() - start < kPlayerWaitMs)
         {
             Sleep(20);
             window = player.WindowRect();
@@ -233,23 +238,37 @@ TEST(PlayerLook, SeeThroughPageShowsTheWindowBeneathAtOnce)
     ASSERT_NE(nullptr, colour.Window());
     ASSERT_TRUE(WaitForScreenPixel(under.left + 5, under.top + 5, 0x309060));
 
-    ScratchDir scratch;
-    ProjectArchive archive;
-    CDataFile* page = archive.AddPage("tarvex.pgd", "See-through", 200, 100, 4);
-    page->SetBool("Main", "mouseMove", FALSE);
-    // A button on the page, so that the page's own paint can be told apart.
-    AddElement(page, 1, "Image", "b", 150, 70, 40, 20);
-    PlayerProcess player;
-    ASSERT_TRUE(Play(player, archive, scratch.File("tarvex.pqz")));
-    DWORD face = GetSysColor(COLOR_BTNFACE);
-    ASSERT_TRUE(player.WaitForClientPixel(160, 80,
-                                          ((DWORD)GetRValue(face) << 16) | ((DWORD)GetGValue(face) << 8) |
-                                              GetBValue(face)));
-    ScreenPixels pixels = player.CaptureClient();
-    ASSERT_EQ(200, pixels.width);
-    EXPECT_EQ(140 * 100, CountColour(pixels, { 0, 0, 140, 100 }, 0x309060))
-        << "beneath shows " << std::hex << pixels.At(10, 10);
-    EXPECT_TRUE(player.Close());
+    // Started on the page, and reached from a white framed page in the same place.
+    for (bool changed : { false, true })
+    {
+        SCOPED_TRACE(changed ? "reached by a page change" : "the first page");
+        ScratchDir scratch;
+        ProjectArchive archive;
+        if (changed)
+            archive.AddPage("tarvex.pgd", "Before see-through", 220, 120, 2);
+        CDataFile* page = archive.AddPage(changed ? "seethrough.pgd" : "tarvex.pgd", "See-through", 200, 100, 4);
+        page->SetBool("Main", "mouseMove", FALSE);
+        // A button on the page, so that the page's own paint can be told apart.
+        AddElement(page, 1, "Image", "b", 150, 70, 40, 20);
+        PlayerProcess player;
+        ASSERT_TRUE(Play(player, archive, scratch.File("tarvex.pqz")));
+        if (changed)
+        {
+            ASSERT_TRUE(player.WaitForTitle("Before see-through"));
+            ASSERT_TRUE(player.WaitForClientPixel(10, 10, 0xFFFFFF));
+            ASSERT_TRUE(player.Post(WM_USER + 14));
+            ASSERT_TRUE(player.WaitForTitle("See-through"));
+        }
+        DWORD face = GetSysColor(COLOR_BTNFACE);
+        ASSERT_TRUE(player.WaitForClientPixel(160, 80,
+                                              ((DWORD)GetRValue(face) << 16) | ((DWORD)GetGValue(face) << 8) |
+                                                  GetBValue(face)));
+        ScreenPixels pixels = player.CaptureClient();
+        ASSERT_EQ(200, pixels.width);
+        EXPECT_EQ(140 * 100, CountColour(pixels, { 0, 0, 140, 100 }, 0x309060))
+            << "beneath shows " << std::hex << pixels.At(10, 10);
+        EXPECT_TRUE(player.Close());
+    }
 }
 
 namespace {
