@@ -178,5 +178,7 @@ private:
     BOOL m_dragArmed;
     BOOL m_recapture;
     BOOL m_inRecapture;
+    // The "already running" box is up.
+    BOOL m_instanceBoxShown;
     std::vector<DeferredMessage> m_deferred;
 };
