@@ -14,8 +14,9 @@
 
 namespace {
 
-// How long a page may take to come up before the case counts as hung.
-const DWORD kPageUpMs = 8000;
+// How long a page may take to come up before the case counts as hung: a
+// cold Wine start with other players starting beside it is slow.
+const DWORD kPageUpMs = kPlayerWaitMs;
 
 struct SeedRecord
 {
@@ -233,26 +234,6 @@ private:
     std::mt19937 m_random;
     bool m_huge;
 };
-
-std::string ArchiveBytes(const std::vector<Record>& records)
-{
-    std::string bytes = "QNDL";
-    for (const Record& r : records)
-    {
-        bytes += r.tag;
-        if (r.name.size() < 255)
-            bytes += char(r.name.size());
-        else
-        {
-            bytes += char(255);
-            PutLittleEndian32(bytes, (unsigned long)r.name.size());
-        }
-        bytes += r.name;
-        PutLittleEndian32(bytes, (unsigned long)(r.content.size() + r.countAdjust));
-        bytes += r.content;
-    }
-    return bytes;
-}
 
 std::string Gzip(const std::string& bytes, const std::string& path)
 {
