@@ -8,6 +8,7 @@
 #include "player/runtime/DrawingSupport.h"
 #include "player/runtime/Script.h"
 
+#include <algorithm>
 #include <stdio.h>
 #include <string.h>
 
@@ -19,13 +20,26 @@ namespace {
 
 CMainWnd* g_deferringWindow;
 
+BOOL SameLines(const CDataFile& a, const CDataFile& b)
+{
+    if (a.GetLineCount() != b.GetLineCount())
+        return FALSE;
+    for (int i = 0; i < a.GetLineCount(); ++i)
+    {
+        if (a.GetLine(i) != b.GetLine(i))
+            return FALSE;
+    }
+    return TRUE;
+}
+
 } // namespace
 
 CMainWnd::CMainWnd()
     : m_pressedElement(NULL), m_hoveredElement(NULL), m_icon(NULL), m_handCursor(NULL), m_appBar(FALSE),
       m_windowType(0), m_currentFile(NULL), m_previousCapture(NULL), m_instanceMutex(NULL), m_backBuffer(NULL),
       m_moved(FALSE), m_lastToken(0), m_dragOrigin(), m_dragArmed(FALSE), m_recapture(FALSE),
-      m_inRecapture(FALSE), m_captureShown(FALSE), m_trackingLeave(FALSE)
+      m_inRecapture(FALSE), m_captureShown(FALSE), m_trackingLeave(FALSE),
+      m_instanceBoxShown(FALSE)
 {
 }
 
@@ -163,20 +177,29 @@ void CMainWnd::OnPaint()
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(&paint);
     HDC memory = CreateCompatibleDC(dc);
+    // The bitmap covers the painted rectangle only: one of a very large
+    // page's size could not be made at all.
+    const RECT& area = paint.rcPaint;
+    SIZE size = m_document.GetSize();
+    int width = std::max(0L, std::min(area.right, size.cx) - area.left);
+    int height = std::max(0L, std::min(area.bottom, size.cy) - area.top);
     if (!m_backBuffer)
-    {
-        SIZE size = m_document.GetSize();
-        m_backBuffer = CreateCompatibleBitmap(dc, size.cx, size.cy);
-    }
+        m_backBuffer = CreateCompatibleBitmap(dc, width, height);
     HGDIOBJ old = SelectObject(memory, m_backBuffer);
+    SetViewportOrgEx(memory, -area.left, -area.top, NULL);
     // What lies outside the update region is never shown: leave it undrawn.
-    SelectClipRgn(memory, update);
+    // The clip is given in the bitmap's own coordinates.
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(clip, update, NULL, RGN_COPY);
+    OffsetRgn(clip, -area.left, -area.top);
+    SelectClipRgn(memory, clip);
+    DeleteObject(clip);
 
     Tarvex::CDrawContext context = { memory, update };
     m_document.Draw(context);
 
-    BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-           paint.rcPaint.bottom - paint.rcPaint.top, memory, paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
+           SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
     EndPaint(&paint);
@@ -500,11 +523,17 @@ void CMainWnd::OnInstanceNotify()
 {
     if (m_appBar)
     {
+        // Hand-overs that arrive while the box is up would stack one box in
+        // another until the stack runs out.
+        if (m_instanceBoxShown)
+            return;
         char title[255];
         GetWindowText(title, sizeof(title));
         char text[300];
         snprintf(text, sizeof(text), "%s is already running.", title);
+        m_instanceBoxShown = TRUE;
         ReportMessage(m_hWnd, text, title, MB_OK);
+        m_instanceBoxShown = FALSE;
         return;
     }
     SetForegroundWindow();
@@ -564,16 +593,16 @@ BOOL CMainWnd::SelectDataFile(const char* name)
         return FALSE;
     CStr resolved = ResolvePath(name);
 
+    // The file part first: cutting a long path to MAX_PATH would cut the
+    // page's own name.
     char base[MAX_PATH];
     char named[MAX_PATH + 32];
-    lstrcpynA(base, resolved, MAX_PATH);
+    lstrcpynA(base, GetFileNamePart(name), MAX_PATH);
     StripExtension(base);
     snprintf(named, sizeof(named), "%s%d.pgd", base, GetSystemMetrics(SM_CXSCREEN));
-    m_widthName = GetFileNamePart(named);
-    lstrcpynA(base, name, MAX_PATH);
-    StripExtension(base);
+    m_widthName = named;
     snprintf(named, sizeof(named), "%s.pgd", base);
-    m_plainName = GetFileNamePart(named);
+    m_plainName = named;
 
     if (FileExists(resolved))
     {
@@ -610,7 +639,16 @@ BOOL CMainWnd::LookUpDataFile()
             delete file;
             return FALSE;
         }
-        m_archive.Add(file);
+        // A page read again from its archive on disk (pages that change to
+        // each other) is the member read before, not one more copy.
+        CDataFile* same = m_archive.Find(file->m_name);
+        if (same && SameLines(*same, *file))
+        {
+            delete file;
+            file = same;
+        }
+        else
+            m_archive.Add(file);
     }
     m_currentFile = file;
     return TRUE;
@@ -773,24 +811,29 @@ BOOL CMainWnd::CheckSingleInstance(const char* title)
 {
     char name[MAX_PATH];
     snprintf(name, sizeof(name), "Quindle_%s", title);
+    // Windows refuses a backslash in the name (it would name a folder of
+    // objects); the title still tells the presentations apart.
+    for (char* p = name; *p; ++p)
+    {
+        if (*p == '\\')
+            *p = '/';
+    }
     if (m_instanceMutex)
         CloseHandle(m_instanceMutex);
     m_instanceMutex = CreateMutexA(NULL, TRUE, name);
-    BOOL second = m_instanceMutex != NULL && GetLastError() == ERROR_ALREADY_EXISTS;
-    if (second)
+    DWORD error = GetLastError();
+    // Searching from the top of the z-order: starting after this window
+    // would miss a first instance that lies above it.
+    HWND other = NULL;
+    while ((other = FindWindowExA(NULL, other, GetWndClassName(), title)) != NULL)
     {
-        // Searching from the top of the z-order: starting after this window
-        // would miss a first instance that lies above it.
-        HWND other = NULL;
-        while ((other = FindWindowExA(NULL, other, GetWndClassName(), title)) != NULL)
-        {
-            if (other != m_hWnd)
-            {
-                ::PostMessageA(other, WM_PLAYER_INSTANCENOTIFY, 0, 0);
-                break;
-            }
-        }
+        if (other != m_hWnd)
+            break;
     }
+    // Without a mutex, whether another copy runs is told by its window.
+    BOOL second = m_instanceMutex ? error == ERROR_ALREADY_EXISTS : other != NULL;
+    if (second && other)
+        ::PostMessageA(other, WM_PLAYER_INSTANCENOTIFY, 0, 0);
     if (m_instanceMutex)
         ReleaseMutex(m_instanceMutex);
     return second;

@@ -187,5 +187,7 @@ private:
     BOOL m_captureShown;
     // TrackMouseEvent asked for WM_MOUSELEAVE, which ends the request.
     BOOL m_trackingLeave;
+    // The "already running" box is up.
+    BOOL m_instanceBoxShown;
     std::vector<DeferredMessage> m_deferred;
 };

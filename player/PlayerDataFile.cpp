@@ -158,6 +158,8 @@ BOOL OpenArchiveMember(CDataFile& file, const char* archivePath, const char* mem
             SkipBytes(stream, count);
             continue;
         }
+        // Named as stored, so that the page list finds it again.
+        file.m_name = name;
         ReadRecordLines(stream, count, &file);
         return TRUE;
     }

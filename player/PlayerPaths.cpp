@@ -46,8 +46,9 @@ CStr ResolvePath(const char* path)
 {
     if (!path)
         return CStr();
+    // No Windows call takes a longer path, and some fail badly on one.
     if (strchr(path, ':'))
-        return CStr(path);
+        return strlen(path) < MAX_PATH ? CStr(path) : CStr();
     char result[MAX_PATH];
     if (g_baseFolder.IsEmpty())
     {
@@ -55,12 +56,12 @@ CStr ResolvePath(const char* path)
             result[0] = '\0';
         RemoveFileSpec(result);
         if (!AppendPath(result, path))
-            return CStr(path);
+            return CStr();
         return CStr(result);
     }
     CStr joined = g_baseFolder + path;
-    if (joined.GetLength() >= MAX_PATH || !CanonicalizePath(result, joined))
-        return joined;
+    if (!CanonicalizePath(result, joined))
+        return CStr();
     return CStr(result);
 }
 

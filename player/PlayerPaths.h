@@ -17,7 +17,8 @@ void SetBaseFolder(const char* filePath);
 CStr GetBaseFolder();
 
 // A path holding ':' as it is; any other joined to the base folder (to the
-// program's own folder while the base folder is empty) and canonicalised.
+// program's own folder while the base folder is empty) and canonicalised;
+// empty when the result would be MAX_PATH characters or more.
 CStr ResolvePath(const char* path);
 
 // The last '.' of the last path component, or its terminating zero.

@@ -103,7 +103,7 @@ template <class T, class TBase = CWindow>
 class CWindowImpl : public TBase
 {
 public:
-    CWindowImpl() {}
+    CWindowImpl() : m_destroyed(FALSE) {}
     virtual ~CWindowImpl() {}
 
     // The object itself travels as the creation parameter.
@@ -132,6 +132,7 @@ public:
         {
             self = static_cast<CWindowImpl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
             self->m_hWnd = window;
+            self->m_destroyed = FALSE;
             ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
         else
@@ -142,9 +143,17 @@ public:
         if (self == NULL)
             return ::DefWindowProcA(window, message, wParam, lParam);
 
+        // Only the window's real last message detaches the object: the
+        // destruction sends WM_DESTROY first, while a WM_NCDESTROY that some
+        // process posted comes alone and must leave the window working (the
+        // default processing would free the window's text).
+        if (message == WM_NCDESTROY && !self->m_destroyed)
+            return 0;
         LRESULT result = 0;
         if (!static_cast<T*>(self)->ProcessWindowMessage(window, message, wParam, lParam, result))
             result = ::DefWindowProcA(window, message, wParam, lParam);
+        if (message == WM_DESTROY)
+            self->m_destroyed = TRUE;
         if (message == WM_NCDESTROY)
         {
             ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -172,6 +181,8 @@ private:
 
     CWindowImpl(const CWindowImpl&);
     CWindowImpl& operator=(const CWindowImpl&);
+
+    BOOL m_destroyed;
 };
 
 // The message map: one ProcessWindowMessage per window class. An entry

@@ -383,6 +383,41 @@ void CBrowser::ApplyPendingRegion()
     m_regionPending = 0;
 }
 
+void CBrowser::DrawTiles(HDC dc, int pictureWidth, int pictureHeight)
+{
+    // Only the tiles that meet the part being painted: a small picture on a
+    // large page would be millions of copies at every paint.
+    RECT page = { 0, 0, m_width, m_height };
+    RECT clip;
+    if (GetClipBox(dc, &clip) == NULLREGION || !IntersectRect(&clip, &clip, &page))
+        return;
+    int firstX = clip.left - clip.left % pictureWidth;
+    int firstY = clip.top - clip.top % pictureHeight;
+    // Still many tiles of a tiny picture: one pattern fill does them all.
+    LONGLONG tiles = (LONGLONG)((clip.right - firstX + pictureWidth - 1) / pictureWidth) *
+                     ((clip.bottom - firstY + pictureHeight - 1) / pictureHeight);
+    if (tiles > 256)
+    {
+        if (HBRUSH pattern = CreatePatternBrush(m_background))
+        {
+            // The pattern starts at the page's corner, wherever the
+            // context puts it on its bitmap.
+            POINT corner;
+            GetViewportOrgEx(dc, &corner);
+            POINT oldOrigin;
+            SetBrushOrgEx(dc, (corner.x % pictureWidth + pictureWidth) % pictureWidth,
+                          (corner.y % pictureHeight + pictureHeight) % pictureHeight, &oldOrigin);
+            FillRect(dc, &clip, pattern);
+            SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, NULL);
+            DeleteObject(pattern);
+            return;
+        }
+    }
+    for (int x = firstX; x < clip.right; x += pictureWidth)
+        for (int y = firstY; y < clip.bottom; y += pictureHeight)
+            BitBlt(dc, x, y, pictureWidth, pictureHeight, m_memoryDC, 0, 0, SRCCOPY);
+}
+
 void CBrowser::DrawBackground(HDC dc)
 {
     if (!m_memoryDC)
@@ -401,15 +436,13 @@ void CBrowser::DrawBackground(HDC dc)
     {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, m_width, m_height, m_memoryDC, 0, 0, pictureWidth, pictureHeight, SRCCOPY);
-        ApplyPendingRegion();
     }
     else if (pictureWidth > 0 && pictureHeight > 0)
-    {
-        for (int x = 0; x < m_width; x += pictureWidth)
-            for (int y = 0; y < m_height; y += pictureHeight)
-                BitBlt(dc, x, y, pictureWidth, pictureHeight, m_memoryDC, 0, 0, SRCCOPY);
-    }
+        DrawTiles(dc, pictureWidth, pictureHeight);
     SelectObject(m_memoryDC, old);
+    // After the picture leaves the memory context: a bitmap can be selected
+    // into one context at a time, and the region is cut from its own copy.
+    ApplyPendingRegion();
 }
 
 BOOL CBrowser::Draw(const CDrawContext& context)

@@ -49,6 +49,7 @@ public:
 
 private:
     void FreeBackground();
+    void DrawTiles(HDC dc, int pictureWidth, int pictureHeight);
     void DrawBackground(HDC dc);
 
     CStr m_watermark;

@@ -3,6 +3,8 @@
 #include "player/PlayerDataFile.h"
 #include "player/runtime/VariableScopes.h"
 
+#include <string.h>
+
 namespace Tarvex {
 
 namespace {
@@ -17,6 +19,35 @@ void LoadVariableFileRecord(Record& record, const CDataFile& file, const char* s
     record.path = LoadVariableFilePath(file, section);
 }
 
+// A path that stays inside the folder it is joined to: no drive or stream
+// (':'), no leading separator, no component of dots alone ("..", and forms
+// that Windows trims to it).
+BOOL StaysInsideFolder(const char* path)
+{
+    if (*path == '\\' || *path == '/' || strchr(path, ':'))
+        return FALSE;
+    const char* component = path;
+    for (const char* p = path;; ++p)
+    {
+        if (*p != '\\' && *p != '/' && *p != '\0')
+            continue;
+        BOOL dots = FALSE;
+        BOOL other = FALSE;
+        for (const char* c = component; c < p; ++c)
+        {
+            if (*c == '.')
+                dots = TRUE;
+            else if (*c != ' ')
+                other = TRUE;
+        }
+        if (dots && !other)
+            return FALSE;
+        if (*p == '\0')
+            return TRUE;
+        component = p + 1;
+    }
+}
+
 } // namespace
 
 CStr LoadVariableFilePath(const CDataFile& file, const char* section)
@@ -28,8 +59,14 @@ CStr LoadVariableFilePath(const CDataFile& file, const char* section)
     LoadDataFilePath(file, section, path, folder);
     BOOL useTemDir = FALSE;
     file.GetBool(section, "useTemDir", useTemDir);
-    if (useTemDir)
-        path += ".zjf";
+    if (!useTemDir)
+        return path;
+    CStr stored;
+    file.GetString(section, "path", stored);
+    // A temporary-folder file is written there and nowhere else.
+    if (folder.IsEmpty() || !StaysInsideFolder(stored))
+        return CStr();
+    path += ".zjf";
     return path;
 }
 
@@ -45,6 +82,9 @@ void CSaveToFileAction::LoadAction(const CDataFile& file, const char* section)
 
 int CSaveToFileAction::Execute()
 {
+    // A path refused as outside its folder is a write that cannot be done.
+    if (m_record.path.IsEmpty())
+        return ResultGoOn;
     CDataFile values;
     LoadDataFileFromFile(values, m_record.path);
     if (!m_record.variable.IsEmpty())

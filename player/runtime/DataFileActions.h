@@ -8,7 +8,8 @@
 namespace Tarvex {
 
 // The path of a data-file action: with "useTemDir" the temporary folder,
-// the stored path and ".zjf"; else the stored path.
+// the stored path and ".zjf", or empty when the stored path would lead out
+// of that folder; else the stored path.
 CStr LoadVariableFilePath(const CDataFile& file, const char* section);
 
 class CSaveToFileAction : public CScriptItem

@@ -30,6 +30,12 @@ CElement* CIdManager::FindById(const char* id) const
     return NULL;
 }
 
+void CIdManager::Truncate(int count)
+{
+    if (count >= 0 && count < (int)m_entries.size())
+        m_entries.resize(count);
+}
+
 void CIdManager::Clear()
 {
     m_entries.clear();

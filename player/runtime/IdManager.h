@@ -21,6 +21,8 @@ public:
     // The first element registered under exactly this id; NULL when none.
     CElement* FindById(const char* id) const;
     void Clear();
+    // Forgets the pairs registered after the first count ones.
+    void Truncate(int count);
     int GetCount() const { return (int)m_entries.size(); }
 
 private:

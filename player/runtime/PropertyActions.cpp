@@ -16,7 +16,7 @@ CScriptableObject* FindScriptableObject(const char* id)
 }
 
 // The value one assignment puts; FALSE when its variable's value cannot be
-// brought to the assignment's type.
+// brought to the assignment's type or its substituted text is too long.
 BOOL ChooseAssignmentValue(const CPropertyRecord& assignment, VARIANT& out)
 {
     CVariable* variable = assignment.m_strVariableName.IsEmpty() ? NULL : LookupVariable(assignment.m_strVariableName);
@@ -35,11 +35,9 @@ BOOL ChooseAssignmentValue(const CPropertyRecord& assignment, VARIANT& out)
             VariantClear(&text);
             return SUCCEEDED(hr);
         }
-        CopyVariantSubstituted(out, value);
-        return TRUE;
+        return CopyVariantSubstituted(out, value);
     }
-    CopyVariantSubstituted(out, assignment.m_value);
-    return TRUE;
+    return CopyVariantSubstituted(out, assignment.m_value);
 }
 
 } // namespace

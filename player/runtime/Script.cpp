@@ -1,5 +1,6 @@
 #include "player/runtime/Script.h"
 
+#include "player/runtime/IdManager.h"
 #include "player/runtime/ScriptItem.h"
 #include "actions/records/SectionKeys.h"
 
@@ -11,6 +12,8 @@ namespace Tarvex {
 namespace {
 
 int g_runDepth;
+// Runs started since the outermost one began.
+long g_runsThisEvent;
 
 const char kIfType[] = "IF/WHILE Statement";
 const char kElseType[] = "ELSE Statement";
@@ -79,6 +82,13 @@ void CScript::Run()
     // until the stack overflows.
     if (g_runDepth >= kMaxScriptNesting)
         return;
+    // The depth cap alone still lets a script that runs itself twice start
+    // 2^64 runs: the whole event has a budget too.
+    if (g_runDepth == 0)
+        g_runsThisEvent = 0;
+    if (g_runsThisEvent >= kMaxScriptRunsPerEvent)
+        return;
+    ++g_runsThisEvent;
     ++g_runDepth;
     const size_t count = m_items.size();
     size_t p = 0;
@@ -144,9 +154,13 @@ void RunPreLoadScripts(const CDataFile& page)
         CStr name;
         if (!page.GetString(section, "name", name) || !name.EqualsNoCase("PreLoad"))
             continue;
+        // The temporary script's ids go with it: a later action of the page
+        // would otherwise reach its freed actions.
+        int registered = CIdManager::Get().GetCount();
         CScript script(section, NULL);
         script.Load(page);
         script.Run();
+        CIdManager::Get().Truncate(registered);
     }
 }
 

@@ -38,6 +38,9 @@ private:
 
 // Nested runs deeper than this end quietly.
 const int kMaxScriptNesting = 64;
+// Script runs that one event may start, nested ones included; the runs past
+// it end quietly like those nested too deep.
+const long kMaxScriptRunsPerEvent = 100000;
 
 // The "PreLoad" scripts among the page's "Script_1" to "Script_3" (name
 // compared ignoring case), each loaded as a temporary script and run.

@@ -29,7 +29,9 @@ int CShellOpenAction::Execute()
 {
     // A disc's documents and folders are named relative to the disc.
     CStr path = ResolvePath(m_record.path);
-    ShellExecuteA(GetMainWindowHandle(), "open", path, NULL, NULL, SW_SHOWNORMAL);
+    // An over-long path resolves to nothing: it fails as a missing file does.
+    if (!path.IsEmpty())
+        ShellExecuteA(GetMainWindowHandle(), "open", path, NULL, NULL, SW_SHOWNORMAL);
     return ResultGoOn;
 }
 
@@ -72,7 +74,8 @@ int CRunProgramAction::Execute()
         ReadUserRegistryText(m_registryKey, m_parametersValueName, kRegistryPathBytes, parameters);
     }
     CStr path = ResolvePath(program);
-    ShellExecuteA(NULL, "open", path, parameters, NULL, SW_SHOWNORMAL);
+    if (!path.IsEmpty())
+        ShellExecuteA(NULL, "open", path, parameters, NULL, SW_SHOWNORMAL);
     return ResultGoOn;
 }
 

@@ -70,7 +70,11 @@ BOOL ApplyArithmetic(const char* op, VARIANT& target, const VARIANT& operand)
         if (strcmp(op, "Plus") != 0)
             return FALSE;
         CStr text = VariantText(target);
-        text += operand.vt == VT_BSTR ? VariantText(operand) : VariantToText(operand);
+        CStr added = operand.vt == VT_BSTR ? VariantText(operand) : VariantToText(operand);
+        // Doubling a text at every run would soon take all memory.
+        if (text.GetLength() + added.GetLength() > kMaxSubstitutedLength)
+            return FALSE;
+        text += added;
         SetVariantText(target, text);
         return TRUE;
     }
@@ -119,7 +123,8 @@ int CSetVariableAction::Execute()
     int result = FindOrCreateScopedVariable(m_record.scope, m_record.varName, variable);
     if (result != ResultGoOn)
         return result;
-    CopyVariantSubstituted(variable->value, m_record.value.Get());
+    if (!CopyVariantSubstituted(variable->value, m_record.value.Get()))
+        return ResultVariableMissing;
     return ResultGoOn;
 }
 
@@ -170,14 +175,22 @@ int CModifyVariableAction::Execute()
         CopyVariantInto(operand, m_record.value.Get());
     }
 
+    // Worked out on a copy: a result too long to substitute leaves the
+    // target as it was, as a failed conversion does.
+    VARIANT result;
+    VariantInit(&result);
+    CopyVariantInto(result, target->value);
+    BOOL tooLong = FALSE;
     if (m_record.mainOp == "Equals")
-        CopyVariantInto(target->value, operand);
-    else
-        ApplyArithmetic(m_record.mainOp, target->value, operand);
+        CopyVariantInto(result, operand);
+    else if (!ApplyArithmetic(m_record.mainOp, result, operand))
+        tooLong = result.vt == VT_BSTR && m_record.mainOp == "Plus";
     VariantClear(&operand);
-
-    SubstituteVariables(target->value);
-    return ResultGoOn;
+    BOOL substituted = !tooLong && SubstituteVariables(result);
+    if (substituted)
+        CopyVariantInto(target->value, result);
+    VariantClear(&result);
+    return substituted ? ResultGoOn : ResultVariableMissing;
 }
 
 } // namespace Tarvex

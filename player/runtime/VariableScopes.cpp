@@ -177,12 +177,20 @@ int CVariableScopes::GetScopeList(long scope, CVariableList** list)
     }
 }
 
-static void AppendText(CVariableList& list, const char* name, const char* text)
+// A name holds one entry: a lookup finds the earliest one anyway, and
+// appending at every page load would grow the list without end.
+static void AddOnce(CVariableList& list, const char* name, const VARIANT& value)
+{
+    if (!list.Find(name))
+        list.Append(name, value);
+}
+
+static void AddTextOnce(CVariableList& list, const char* name, const char* text)
 {
     VARIANT value;
     VariantInit(&value);
     SetVariantText(value, text);
-    list.Append(name, value);
+    AddOnce(list, name, value);
     VariantClear(&value);
 }
 
@@ -202,16 +210,16 @@ void CVariableScopes::AppendBuiltInVariables(const char* baseFolder)
     CStr base(baseFolder ? baseFolder : "");
     VARIANT value;
     VariantInit(&value);
-    m_global.Append("NULL", value);
-    AppendText(m_global, "CD_ROOT", base.Left(base.GetLength() < 3 ? base.GetLength() : 3));
-    AppendText(m_global, "WIN", FolderWithBackslash(GetWindowsDirectoryA));
-    AppendText(m_global, "SYS", FolderWithBackslash(GetSystemDirectoryA));
-    AppendText(m_global, "APPPATH", base);
+    AddOnce(m_global, "NULL", value);
+    AddTextOnce(m_global, "CD_ROOT", base.Left(base.GetLength() < 3 ? base.GetLength() : 3));
+    AddTextOnce(m_global, "WIN", FolderWithBackslash(GetWindowsDirectoryA));
+    AddTextOnce(m_global, "SYS", FolderWithBackslash(GetSystemDirectoryA));
+    AddTextOnce(m_global, "APPPATH", base);
     value.vt = VT_I4;
     value.lVal = 1;
-    m_global.Append("TRUE", value);
+    AddOnce(m_global, "TRUE", value);
     value.lVal = 0;
-    m_global.Append("FALSE", value);
+    AddOnce(m_global, "FALSE", value);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,42 +307,69 @@ void ReplaceVariableText(const char* name, CStr& text, const char* value)
     ReplaceVariableTextFrom(name, text, value, 0);
 }
 
-void SubstituteVariables(CStr& text)
+BOOL SubstituteVariables(CStr& text)
 {
-    if (text.GetLength() < 3)
-        return;
+    const int length = text.GetLength();
+    if (length < 3)
+        return TRUE;
+    const char* source = text.c_str();
+    // One pass into a new text: replacing in place would copy the rest of
+    // the text at every name, and going on after each inserted value keeps
+    // bars of a value from being read as names.
+    std::string result;
     int scan = 0;
     CStr name;
     int next = 0;
-    while (scan < text.GetLength() - 1 && FindNextVariableName(text, scan, name, next))
+    while (scan < length - 1 && FindNextVariableName(text, scan, name, next))
     {
         int open = text.FindChar('|', scan);
         CVariable* variable = LookupVariable(name);
         if (variable && variable->value.vt == VT_BSTR)
         {
-            // Going on from the inserted text's end: rescanning it would read
-            // bars of the value as names, and a value naming itself would
-            // grow the text without end.
-            int after = ReplaceVariableTextFrom(name, text, VariantText(variable->value), open);
-            next = after >= 0 ? after : next;
+            CStr value = VariantText(variable->value);
+            if (result.size() + (open - scan) + value.GetLength() > (size_t)kMaxSubstitutedLength)
+                return FALSE;
+            result.append(source + scan, open - scan);
+            result.append(value.c_str(), value.GetLength());
+        }
+        else
+        {
+            if (result.size() + (next - scan) > (size_t)kMaxSubstitutedLength)
+                return FALSE;
+            result.append(source + scan, next - scan);
         }
         scan = next;
     }
+    if (scan == 0)
+        return TRUE;
+    if (result.size() + (length - scan) > (size_t)kMaxSubstitutedLength)
+        return FALSE;
+    result.append(source + scan, length - scan);
+    text = CStr(result.c_str());
+    return TRUE;
 }
 
-void SubstituteVariables(VARIANT& value)
+BOOL SubstituteVariables(VARIANT& value)
 {
     if (value.vt != VT_BSTR)
-        return;
+        return TRUE;
     CStr text = VariantText(value);
-    SubstituteVariables(text);
+    if (!SubstituteVariables(text))
+        return FALSE;
     SetVariantText(value, text);
+    return TRUE;
 }
 
-void CopyVariantSubstituted(VARIANT& out, const VARIANT& in)
+BOOL CopyVariantSubstituted(VARIANT& out, const VARIANT& in)
 {
-    CopyVariantInto(out, in);
-    SubstituteVariables(out);
+    VARIANT copy;
+    VariantInit(&copy);
+    CopyVariantInto(copy, in);
+    BOOL substituted = SubstituteVariables(copy);
+    if (substituted)
+        CopyVariantInto(out, copy);
+    VariantClear(&copy);
+    return substituted;
 }
 
 } // namespace Tarvex

@@ -74,8 +74,10 @@ public:
     // a frame, or 10 for another number (the script-item result codes).
     int GetScopeList(long scope, CVariableList** list);
 
-    // "NULL", "CD_ROOT", "WIN", "SYS", "APPPATH", "TRUE", "FALSE", appended
-    // to the global list at every page load; baseFolder ends with '\'.
+    // "NULL", "CD_ROOT", "WIN", "SYS", "APPPATH", "TRUE", "FALSE" in the
+    // global list at every page load, each appended only while the list has
+    // no entry of its name (what a lookup finds stays the same); baseFolder
+    // ends with '\'.
     void AppendBuiltInVariables(const char* baseFolder);
 
     static CVariableScopes* GetCurrent();
@@ -114,12 +116,17 @@ CVariable* LookupVariable(const char* name);
 // variable, 11 without scopes or variable, or GetScopeList's code).
 int FindOrCreateScopedVariable(long scope, const char* name, CVariable*& variable);
 
-// Replaces every |name| of a text variable by its text, in place.
-void SubstituteVariables(CStr& text);
+// The longest text a substitution may make; a longer one fails.
+const int kMaxSubstitutedLength = 4 * 1024 * 1024;
+
+// Replaces every |name| of a text variable by its text, in place; FALSE,
+// with the text unchanged, when the result would pass the longest.
+BOOL SubstituteVariables(CStr& text);
 // The same in a value that holds a text; any other value stays as it is.
-void SubstituteVariables(VARIANT& value);
-// A copy of in, its |name|s substituted when it holds a text.
-void CopyVariantSubstituted(VARIANT& out, const VARIANT& in);
+BOOL SubstituteVariables(VARIANT& value);
+// A copy of in, its |name|s substituted when it holds a text; FALSE, with
+// out unchanged, when the substitution fails.
+BOOL CopyVariantSubstituted(VARIANT& out, const VARIANT& in);
 // The next pair of bars at or after start: name between them, index after
 // the closing bar; FALSE when there is no such pair.
 BOOL FindNextVariableName(const CStr& text, int start, CStr& name, int& next);

@@ -30,7 +30,8 @@ inline void PutLittleEndian32(std::string& out, unsigned long value)
         out += char((value >> (8 * i)) & 0xFF);
 }
 
-inline void WriteArchive(const std::string& path, const std::vector<Record>& records, const char* magic = "QNDL")
+// The uncompressed bytes of an archive of the records.
+inline std::string ArchiveBytes(const std::vector<Record>& records, const char* magic = "QNDL")
 {
     std::string bytes = magic;
     for (const Record& r : records)
@@ -49,6 +50,12 @@ inline void WriteArchive(const std::string& path, const std::vector<Record>& rec
         PutLittleEndian32(bytes, (unsigned long)(r.content.size() + r.countAdjust));
         bytes += r.content;
     }
+    return bytes;
+}
+
+inline void WriteArchive(const std::string& path, const std::vector<Record>& records, const char* magic = "QNDL")
+{
+    std::string bytes = ArchiveBytes(records, magic);
     gzFile out = gzopen(path.c_str(), "wb9");
     gzwrite(out, bytes.data(), (unsigned)bytes.size());
     gzclose(out);

@@ -156,3 +156,43 @@ TEST(DataFileActions, TemporaryFolderFilesTakeTheirExtension)
     EXPECT_EQ("3:12", Describe(LookupVariable("score")->value));
     DeleteFileA(expected.c_str());
 }
+
+TEST(DataFileActions, TemporaryFolderFilesStayInTheTemporaryFolder)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    struct Case
+    {
+        const char* stored;
+        const char* inside;   // the file in the temporary folder; NULL: refused
+    };
+    const Case cases[] = {
+        { "scores", "scores.zjf" },
+        { "sub\\scores", "sub\\scores.zjf" },
+        { "..scores", "..scores.zjf" },
+        { "..\\..\\..\\..\\escaped", NULL },
+        { "sub\\..\\..\\escaped", NULL },
+        { "../escaped", NULL },
+        { "C:\\escaped", NULL },
+        { "C:escaped", NULL },
+        { "\\escaped", NULL },
+        { "\\\\server\\share\\escaped", NULL },
+        { "...\\escaped", NULL },
+        { ". .\\escaped", NULL },
+        { "scores:stream", NULL },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.stored);
+        CDataFile file;
+        ScriptFileBuilder builder(file);
+        std::string section = builder.SaveToFile(c.stored, "k", "", "v");
+        file.SetBool(section.c_str(), "useTemDir", TRUE);
+        std::string expected = c.inside ? std::string(temp) + c.inside : std::string();
+        EXPECT_EQ(expected, std::string(LoadVariableFilePath(file, section.c_str())));
+        if (!c.inside)
+        {
+            EXPECT_EQ(ResultGoOn, LoadItem(file, section)->Execute()) << "a write that cannot be done";
+        }
+    }
+}

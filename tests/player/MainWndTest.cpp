@@ -1,8 +1,11 @@
 // The main window keeps page changes, start-ups, re-applies, hand-overs and
 // closing back while a script runs, and hands them on once the outermost
 // script has returned.
+#include "model/common/MessageReporter.h"
 #include "player/Application.h"
 #include "player/runtime/ScriptableObject.h"
+#include "tests/player/ArchiveBytes.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +65,89 @@ TEST(MainWnd, MessagesThatWouldTearDownThePageWaitForTheRunningScript)
     EXPECT_FALSE(IsWindow(window));
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
     {
+    }
+    _Module.Term();
+}
+
+HWND g_boxOwner;
+std::vector<std::string> g_boxes;
+
+// Stands in for the box, whose own message loop hands the window the
+// hand-overs that arrive while it is up.
+int WINAPI ShowBoxWhileHandOversArrive(HWND owner, const char* text, const char* caption, UINT flags)
+{
+    (void)owner;
+    (void)caption;
+    (void)flags;
+    g_boxes.push_back(text);
+    if (g_boxes.size() == 1)
+    {
+        for (int i = 0; i < 5; ++i)
+            SendMessageA(g_boxOwner, WM_PLAYER_INSTANCENOTIFY, 0, 0);
+    }
+    return IDOK;
+}
+
+TEST(MainWnd, AnAppBarShowsOneAlreadyRunningBoxAtATime)
+{
+    _Module.Init(NULL, GetModuleHandleA(NULL));
+    ScratchDir scratch;
+    std::string path = scratch.File("bar.pqz");
+    WriteArchive(path, { { "PGD", "bar.pgd", Content({ "[Main]", "title = Docked bar", "width = 60", "height = 40" }) } });
+    CMainWnd mainWnd;
+    HWND window = mainWnd.CreateMainWindow();
+    ASSERT_NE(nullptr, window);
+    MSG msg;
+    while (TakeMessage(window, WM_PLAYER_STARTUP, msg))
+    {
+    }
+    ASSERT_TRUE(mainWnd.SelectDataFile(path.c_str()));
+    ASSERT_TRUE(mainWnd.ApplyDataFile(window, FALSE));
+
+    g_boxOwner = window;
+    g_boxes.clear();
+    MessageReporterFn previous = SetMessageReporter(ShowBoxWhileHandOversArrive);
+    SendMessageA(window, WM_PLAYER_INSTANCENOTIFY, 0, 0);
+    EXPECT_EQ(std::vector<std::string>{ "Docked bar is already running." }, g_boxes);
+    // Once it is gone, the next hand-over shows it again.
+    SendMessageA(window, WM_PLAYER_INSTANCENOTIFY, 0, 0);
+    EXPECT_EQ(2u, g_boxes.size());
+    SetMessageReporter(previous);
+
+    DestroyWindow(window);
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+    }
+    _Module.Term();
+}
+
+TEST(MainWnd, ATitleWithBackslashesStillFindsTheFirstCopy)
+{
+    _Module.Init(NULL, GetModuleHandleA(NULL));
+    const char* titles[] = { "Unit\\copy", "Unit copy \\\\ twice\\" };
+    for (const char* title : titles)
+    {
+        SCOPED_TRACE(title);
+        CMainWnd first;
+        CMainWnd second;
+        HWND firstWindow = first.CreateMainWindow();
+        HWND secondWindow = second.CreateMainWindow();
+        ASSERT_NE(nullptr, firstWindow);
+        ASSERT_NE(nullptr, secondWindow);
+        SetWindowTextA(firstWindow, title);
+        SetWindowTextA(secondWindow, title);
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+        }
+        EXPECT_FALSE(first.CheckSingleInstance(title));
+        EXPECT_TRUE(second.CheckSingleInstance(title));
+        EXPECT_TRUE(TakeMessage(firstWindow, WM_PLAYER_INSTANCENOTIFY, msg)) << "the first copy is told";
+        DestroyWindow(secondWindow);
+        DestroyWindow(firstWindow);
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+        }
     }
     _Module.Term();
 }

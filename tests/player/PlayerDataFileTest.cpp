@@ -22,13 +22,14 @@ TEST(PlayerDataFile, OpeningAMemberFallsBackToTheArchivesNameThenTheFirstPage)
         const char* archive;
         const char* member;
         std::vector<std::string> lines;
+        const char* name;   // as stored, so that the page list finds it again
     };
     const Case cases[] = {
-        { "plain.pqz", "page_2.pgd", { "second" } },
-        { "plain.pqz", "missing.pgd", { "plain" } },
+        { "plain.pqz", "page_2.pgd", { "second" }, "Page_2.PGD" },
+        { "plain.pqz", "missing.pgd", { "plain" }, "plain.pgd" },
         // The options record ends the search: neither demo.pgd nor missing.pgd is reached.
-        { "demo.pqz", "missing.pgd", { "first" } },
-        { "missing.pqz", "first.pgd", {} },
+        { "demo.pqz", "missing.pgd", { "first" }, "first.pgd" },
+        { "missing.pqz", "first.pgd", {}, "" },
     };
     for (const Case& c : cases)
     {
@@ -37,7 +38,7 @@ TEST(PlayerDataFile, OpeningAMemberFallsBackToTheArchivesNameThenTheFirstPage)
         file.AppendLine("stale");
         EXPECT_EQ(!c.lines.empty(), OpenDataFile(file, scratch.File(c.archive).c_str(), c.member) != FALSE);
         EXPECT_EQ(c.lines, Lines(file));
-        EXPECT_STREQ("", file.m_name);
+        EXPECT_STREQ(c.name, file.m_name);
     }
 }
 

@@ -53,19 +53,26 @@ TEST(PlayerPaths, ResolvesAgainstTheBaseFolder)
     SetProjectPath(NULL, "");
     EXPECT_EQ(std::string(own) + "\\pics\\a.gif", ResolvePath("pics\\a.gif").c_str()) << "no base folder yet";
 
+    EXPECT_STREQ("", ResolvePath(std::string(MAX_PATH, 'x').c_str())) << "too long for the program's folder";
+
     SetBaseFolder("C:\\disc\\tarvex.pqz");
     EXPECT_STREQ("C:\\disc\\", GetBaseFolder());
+    const std::string longName = std::string(300, 'x') + "\\page_2.pgd";
     struct Case
     {
-        const char* path;
-        const char* resolved;
+        std::string path;
+        std::string resolved;
     };
     const Case cases[] = {
         { "page_2.pgd", "C:\\disc\\page_2.pgd" },
         { ".\\tarvex.dat\\a.gif", "C:\\disc\\tarvex.dat\\a.gif" },
         { "..\\other\\b.exe", "C:\\other\\b.exe" },
         { "D:\\x\\..\\y", "D:\\x\\..\\y" },
+        // Nothing of MAX_PATH characters or more passes as a path.
+        { longName, "" },
+        { "D:\\" + longName, "" },
+        { "a\\..\\" + std::string(250, 'b'), "C:\\disc\\" + std::string(250, 'b') },
     };
     for (const Case& c : cases)
-        EXPECT_STREQ(c.resolved, ResolvePath(c.path)) << c.path;
+        EXPECT_EQ(c.resolved, std::string(ResolvePath(c.path.c_str()))) << c.path;
 }

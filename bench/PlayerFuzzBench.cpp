@@ -1,0 +1,46 @@
+// 10,000 project archives mutated from one seed project, counts of up to
+// 2^31-1 and record sizes of up to 4 GB among the values, each played by
+// tarvex.exe until its page is up, four at a time. Prints how many ended abnormally (target
+// 0), each such case, and the slowest case. An argument gives another count.
+#include "tests/e2e/ProjectFuzzer.h"
+
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    unsigned cases = argc > 1 ? (unsigned)strtoul(argv[1], NULL, 10) : 10000;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "tarvex_fuzz_bench\\";
+    CreateDirectoryA(folder.c_str(), NULL);
+    std::vector<FuzzOutcome> outcomes = PlayFuzzCases(folder, true, cases, 4);
+    unsigned abnormal = 0;
+    FuzzOutcome slowest;
+    unsigned slowestCase = 0;
+    for (unsigned i = 0; i < cases; ++i)
+    {
+        const FuzzOutcome& outcome = outcomes[i];
+        if (outcome.abnormal)
+        {
+            ++abnormal;
+            printf("case %u ended abnormally (exit 0x%lx): %s\n", i, (unsigned long)outcome.exitCode,
+                   outcome.what.c_str());
+        }
+        if (outcome.milliseconds > slowest.milliseconds)
+        {
+            slowest = outcome;
+            slowestCase = i;
+        }
+    }
+    RemoveDirectoryA(folder.c_str());
+    DeleteFileA((std::string(temp) + "tarvex_fuzz_case.zjf").c_str());
+    printf("%u of %u cases ended abnormally (target 0): %s\n", abnormal, cases, abnormal == 0 ? "met" : "NOT met");
+    printf("slowest case %u: %lu ms (%s)\n", slowestCase, (unsigned long)slowest.milliseconds, slowest.what.c_str());
+    return 0;
+}
