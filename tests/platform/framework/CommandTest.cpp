@@ -176,3 +176,40 @@ TEST(IdleUpdateTest, TheViewMenuTogglesTheBars)
         EXPECT_TRUE(bar->IsWindowVisible()) << id;
     }
 }
+
+TEST(FlyByTest, MenuItemsAndToolbarButtonsShowTheirPrompts)
+{
+    CTestApp app;
+    ASSERT_NE(app.Start(), nullptr);
+    CTestFrame* frame = app.Frame();
+    HMENU menu = ::CreatePopupMenu();
+    struct Case
+    {
+        UINT id;
+        UINT flags;
+        HMENU menu;
+        const char* message;
+    };
+    const Case cases[] = {
+        { ID_TOOL_ENABLED, MF_STRING, menu, "Carry out the enabled command" },
+        { 0, MF_SEPARATOR, menu, "" },
+        { 0, 0xFFFF, NULL, "Ready" },
+    };
+    for (const Case& c : cases)
+    {
+        frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(c.id, c.flags), (LPARAM)c.menu);
+        char text[128] = "";
+        frame->m_statusBar.SendMessage(SB_GETTEXTA, 0, (LPARAM)text);
+        EXPECT_STREQ(text, c.message) << c.id << " " << c.flags;
+    }
+    ::DestroyMenu(menu);
+
+    // The toolbar's tip is the text after the prompt's new line.
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = frame->m_toolBar.GetToolBarCtrl().GetToolTips();
+    info.hdr.idFrom = ID_TOOL_ENABLED;
+    info.hdr.code = TTN_GETDISPINFOA;
+    frame->SendMessage(WM_NOTIFY, ID_TOOL_ENABLED, (LPARAM)&info);
+    ASSERT_NE(info.lpszText, nullptr);
+    EXPECT_STREQ(info.lpszText, "Enabled");
+}

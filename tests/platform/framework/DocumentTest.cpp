@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 namespace
 {
 std::string WindowText(CWnd* wnd)
@@ -101,6 +103,25 @@ TEST(SingleDocumentTest, APathTheDocumentSetsWhileOpeningIsKept)
         EXPECT_STREQ(doc->GetPathName(), dir.File(c.expected).c_str());
         EXPECT_STREQ(doc->GetTitle(), c.expected);
     }
+}
+
+TEST(SingleDocumentTest, AFileDroppedOnTheFrameOpensLikeFileOpen)
+{
+    ScratchDir dir;
+    WriteWholeFile(dir.File("dropped.fwt"), "1");
+    CTestApp app;
+    CTestDoc* doc = app.Start();
+    ASSERT_NE(doc, nullptr);
+    std::string path = dir.File("dropped.fwt");
+    HGLOBAL drop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+    DROPFILES* files = static_cast<DROPFILES*>(::GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.c_str(), path.size());
+    ::GlobalUnlock(drop);
+    app.Frame()->SendMessage(WM_DROPFILES, (WPARAM)drop);
+    EXPECT_STREQ(doc->GetPathName(), path.c_str());
+    EXPECT_EQ(doc->m_content, path);
+    EXPECT_EQ(WindowText(app.Frame()), "dropped.fwt - FwTest");
 }
 
 namespace
