@@ -105,6 +105,14 @@ TEST(SplitterTest, PanesHaveTheirIdsAndWidthsAndTheTreeHearsItsOwnNotifications)
     EXPECT_EQ(frame->m_splitter.SendMessage(WM_NOTIFY, 59648, (LPARAM)&header), 1);
     EXPECT_EQ(g_treeHeard, std::vector<std::string>{ "double-click" });
 
+    // Dragging the bar sets the tree's width.
+    CSplitterWnd& splitter = frame->m_splitter;
+    splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(227, 10));
+    splitter.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 10));
+    splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(300, 10));
+    splitter.GetColumnInfo(0, width, minimum);
+    EXPECT_EQ(width, 300);
+
     // F6 moves the active view to the other pane and back.
     frame->SendMessage(WM_COMMAND, ID_NEXT_PANE, 0);
     EXPECT_EQ(frame->GetActiveView(), tree);
