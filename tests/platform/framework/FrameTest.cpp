@@ -161,3 +161,58 @@ TEST(MenuUpdateTest, APopupsItemsFollowTheirHandlersAndTheRecentFiles)
     }
     g_guardedEnabled = TRUE;
 }
+
+namespace
+{
+class CPageScroll : public CScrollView
+{
+    DECLARE_DYNCREATE(CPageScroll)
+public:
+    void OnDraw(CDC*) override {}
+    void OnInitialUpdate() override
+    {
+        CScrollView::OnInitialUpdate();
+        SetScrollSizes(MM_TEXT, CSize(2000, 1500), CSize(300, 200), CSize(10, 20));
+    }
+};
+IMPLEMENT_DYNCREATE(CPageScroll, CScrollView)
+}
+
+TEST(ScrollViewTest, TheScrollPositionMovesTheDrawingOrigin)
+{
+    CTestApp app;
+    app.InitApplication();
+    app.AddDocTemplate(new CSingleDocTemplate(128, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CFrameWnd),
+                                              RUNTIME_CLASS(CPageScroll)));
+    app.OnFileNew();
+    CDocument* doc = app.Doc();
+    ASSERT_NE(doc, nullptr);
+    POSITION pos = doc->GetFirstViewPosition();
+    CPageScroll* view = static_cast<CPageScroll*>(doc->GetNextView(pos));
+    app.m_pMainWnd = view->GetParentFrame();
+    app.m_pMainWnd->MoveWindow(0, 0, 600, 400);
+    CRect client;
+    view->GetClientRect(&client);
+
+    struct Case
+    {
+        UINT message;
+        UINT code;
+        CPoint position;
+    };
+    const Case cases[] = {
+        { WM_VSCROLL, SB_LINEDOWN, CPoint(0, 20) },
+        { WM_VSCROLL, SB_PAGEDOWN, CPoint(0, 220) },
+        { WM_HSCROLL, SB_LINEDOWN, CPoint(10, 220) },
+        { WM_VSCROLL, SB_BOTTOM, CPoint(10, 1500 - client.Height()) },
+        { WM_VSCROLL, SB_TOP, CPoint(10, 0) },
+    };
+    for (const Case& c : cases)
+    {
+        view->SendMessage(c.message, MAKEWPARAM(c.code, 0), 0);
+        EXPECT_EQ(view->GetScrollPosition(), c.position) << c.message << " " << c.code;
+        CClientDC dc(view);
+        view->OnPrepareDC(&dc);
+        EXPECT_EQ(dc.GetViewportOrg(), -c.position) << c.message << " " << c.code;
+    }
+}
