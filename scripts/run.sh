@@ -5,6 +5,11 @@
 # until it is closed; without one it plays on Xvfb, and the command leaves a
 # screenshot of the first page (the pointer over its button) in
 # build/sample-screenshot.png and ends.
+#
+# `scripts/run.sh editor [arguments]` starts the editor LumbrookConfig.exe
+# from the installed layout (build/Lumbrook/Bin/) instead: on the user's
+# display it stays until closed; on Xvfb the command leaves a screenshot of
+# its main window in build/editor-screenshot.png and closes it.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -16,6 +21,30 @@ trap wine_env_stop EXIT
 wine_env_start
 DISC="$BUILD_DIR/disc"
 WATCH="$BUILD_DIR/samples/watch-window.exe"
+if [ "${1:-}" = editor ]; then
+  shift
+  FRAME=QNDL_EDITORFRAME
+  cd "$BUILD_DIR/Lumbrook/Bin"
+  if [ "$WINE_ENV_XVFB" = 0 ]; then
+    echo "Starting the editor on $DISPLAY; close its window to end."
+    wine ./LumbrookConfig.exe "$@"
+    exit 0
+  fi
+  SHOT="$BUILD_DIR/editor-screenshot.png"
+  echo "No display to use: starting the editor on Xvfb ($DISPLAY)."
+  wine ./LumbrookConfig.exe "$@" &
+  editor=$!
+  if ! wine "$WATCH" wait "$FRAME" 60000; then
+    echo "The editor's window did not show." >&2
+    kill "$editor" 2>/dev/null || true
+    exit 1
+  fi
+  import -window root "$SHOT"
+  echo "Screenshot of the editor: $SHOT"
+  wine "$WATCH" close "$FRAME" 20000 || true
+  wait "$editor" || true
+  exit 0
+fi
 cd "$DISC"
 # Named after its archive, the player plays tarvex.pqz beside it.
 if [ "$WINE_ENV_XVFB" = 0 ]; then
