@@ -1,6 +1,8 @@
 // CComModule: the module object of a program built on our window templates.
 // It keeps the instance handle that window classes and resources are
 // registered and loaded with; a program defines one named _Module.
+// Programs that register themselves link the `atlmodule` library for
+// UpdateRegistryFromResource (registry scripts of type "REGISTRY").
 #pragma once
 
 #include <windows.h>
@@ -8,7 +10,7 @@
 class CComModule
 {
 public:
-    CComModule() : m_hInst(NULL) {}
+    CComModule() : m_hInst(NULL), dwThreadID(0) {}
 
     // No object map: our programs serve no COM classes of their own.
     HRESULT Init(void* objectMap, HINSTANCE instance)
@@ -22,7 +24,18 @@ public:
     HINSTANCE GetModuleInstance() const { return m_hInst; }
     HINSTANCE GetResourceInstance() const { return m_hInst; }
 
+    // Runs the registry script resource id (type "REGISTRY") of the
+    // module: register writes its keys, unregister removes those the
+    // script does not mark NoRemove. %MODULE% is the program's path.
+    HRESULT UpdateRegistryFromResource(UINT id, BOOL bRegister);
+    // The object map is empty: nothing to register, revoke or release.
+    HRESULT RegisterServer(BOOL registerTypeLib = FALSE) { (void)registerTypeLib; return S_OK; }
+    HRESULT UnregisterServer(BOOL unregisterTypeLib = FALSE) { (void)unregisterTypeLib; return S_OK; }
+    HRESULT RegisterClassObjects(DWORD context, DWORD flags) { (void)context; (void)flags; return S_OK; }
+    HRESULT RevokeClassObjects() { return S_OK; }
+
     HINSTANCE m_hInst;
+    DWORD dwThreadID;  // the thread that started the module
 
 private:
     CComModule(const CComModule&);

@@ -1,0 +1,20 @@
+// The whole window framework in one include.
+#pragma once
+
+#include "platform/framework/AfxRes.h"
+#include "platform/framework/CmdTarget.h"
+#include "platform/framework/CommonControls.h"
+#include "platform/framework/ControlBar.h"
+#include "platform/framework/CtrlView.h"
+#include "platform/framework/DocTemplate.h"
+#include "platform/framework/Document.h"
+#include "platform/framework/FrameWnd.h"
+#include "platform/framework/Gdi.h"
+#include "platform/framework/Geometry.h"
+#include "platform/framework/ImageList.h"
+#include "platform/framework/List.h"
+#include "platform/framework/Object.h"
+#include "platform/framework/Splitter.h"
+#include "platform/framework/View.h"
+#include "platform/framework/WinApp.h"
+#include "platform/framework/Wnd.h"
