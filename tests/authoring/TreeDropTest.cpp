@@ -57,6 +57,16 @@ struct TwoPages
     CScript* up;
 };
 
+CScript* FindScript(const CBrowser& page, const char* event)
+{
+    for (CElement* child : page.m_children)
+    {
+        if (CScript* script = static_cast<CScriptableObject*>(child)->FindScriptByName(event))
+            return script;
+    }
+    return NULL;
+}
+
 std::string ItemIds(const CScript* script)
 {
     std::string ids;
@@ -82,8 +92,8 @@ TEST(TreeDrop, CursorAndDropFollowTheClassNames)
         const char* upItems;
     };
     const Case cases[] = {
-        { "item on an item of another script", DownItem, UpItem, true, true, "OnMouseDown2", "OnMouseDown1,OnMouseUp1" },
-        { "item on another script", DownItem, UpScript, true, true, "OnMouseDown2", "OnMouseUp1,OnMouseDown1" },
+        { "item on an item of another script", DownItem, UpItem, true, true, "OnMouseDown2", "OnMouseUp1,OnMouseDown1" },
+        { "item on another script", DownItem, UpScript, true, true, "OnMouseDown2", "OnMouseDown1,OnMouseUp1" },
         { "item on a page element", DownItem, Second, false, false, "OnMouseDown1,OnMouseDown2", "OnMouseUp1" },
         { "item on another page", DownItem, OtherPage, false, false, "OnMouseDown1,OnMouseDown2", "OnMouseUp1" },
         { "item on itself", DownItem, DownItem, true, false, "OnMouseDown1,OnMouseDown2", "OnMouseUp1" },
@@ -115,11 +125,10 @@ TEST(TreeDrop, CursorAndDropFollowTheClassNames)
         {
             EXPECT_TRUE(changed.empty()) << c.name;
         }
-        // A moved script leaves its old owner; look for it by event.
-        CScript* down = pages.first->FindScriptByName("OnMouseDown");
-        if (down == NULL)
-            down = pages.second->FindScriptByName("OnMouseDown");
-        CScript* up = pages.second->FindScriptByName("OnMouseUp");
+        // Moved objects are copies in their new place: look for the
+        // scripts by event among the page's elements.
+        CScript* down = FindScript(pages.page, "OnMouseDown");
+        CScript* up = FindScript(pages.page, "OnMouseUp");
         ASSERT_TRUE(down != NULL && up != NULL) << c.name;
         if (std::string(c.downItems) != "-")
             EXPECT_EQ(c.downItems, ItemIds(down)) << c.name;
