@@ -217,3 +217,29 @@ TEST(EditorStart, ChoosingAnotherPageInTheTreeMakesItCurrent)
     EXPECT_TRUE(editor.Messages().empty());
     EXPECT_TRUE(editor.Close());
 }
+
+TEST(EditorStart, AProjectThatCannotBeOpenedEndsTheProgramWithItsMessage)
+{
+    ScratchDir scratch;
+    std::string notQndl = scratch.File("other.pqz");
+    WriteWholeFile(notQndl, "not an archive");
+    struct Case
+    {
+        std::string path;
+        const char* message;
+    };
+    const Case cases[] = {
+        { scratch.File("missing.pqz"), "Error\tThe file you are trying to open does not exist!\t0" },
+        { notQndl, "Error\tYou are trying to open a non-QNDL file!\t0" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        EditorProcess editor;
+        ASSERT_TRUE(editor.Start(EditorExePath(), "\"" + c.path + "\""));
+        EXPECT_TRUE(editor.WaitForExit());
+        std::vector<std::string> messages = editor.Messages();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(c.message, messages[0]);
+    }
+}
