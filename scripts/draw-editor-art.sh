@@ -26,7 +26,8 @@ mkdir -p "$OUT"
 tile() {
   local file=$1 size=$2 bg=$3
   shift 3
-  convert -size "${size}x${size}" "xc:$bg" "$@" "$file"
+  # Without antialiasing: a blended edge would not match the mask colour.
+  convert -size "${size}x${size}" "xc:$bg" +antialias "$@" "$file"
 }
 
 # Writes an 8-bit BMP (BITMAPINFOHEADER, palette of the colours used) from
