@@ -249,3 +249,58 @@ TEST(EditorStart, AProjectThatCannotBeOpenedEndsTheProgramWithItsMessage)
         EXPECT_EQ(c.message, messages[0]);
     }
 }
+
+TEST(EditorStart, DoubleClickingATreeItemDoesNotFoldIt)
+{
+    ScratchDir scratch;
+    ProjectArchive project;
+    CDataFile* page = project.AddPage("tarvex.pgd", "Clicks");
+    page->SetInt("Main", "numElements", 1);
+    page->SetString("Element_1", "type", "Text");
+    page->SetString("Element_1", "id", "Scripted");
+    page->SetInt("Element_1", "numScripts", 1);
+    page->SetString("Element_1_Script_1", "name", "OnMouseDown");
+    page->SetInt("Element_1_Script_1", "numScriptItems", 0);
+    std::string path = scratch.File("tarvex.pqz");
+    ASSERT_TRUE(project.Write(path));
+
+    EditorProcess editor;
+    ASSERT_TRUE(editor.StartAndShow("\"" + path + "\""));
+    ASSERT_TRUE(editor.WaitForTitle("tarvex.pqz - Quindle"));
+    HWND tree = editor.Tree();
+    HTREEITEM root = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    HTREEITEM element = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)root);
+    ASSERT_TRUE(element != NULL);
+    ASSERT_TRUE(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)element) != 0);
+    // Chosen in the tree, the element is selected in the document, whose
+    // selection hint unfolds its item.
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)element);
+    auto expanded = [&]() { return (SendMessageA(tree, TVM_GETITEMSTATE, (WPARAM)element, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
+    DWORD start = GetTickCount();
+    while (!expanded() && GetTickCount() - start < kProgramWaitMs)
+        Sleep(20);
+    ASSERT_TRUE(expanded());
+
+    RECT label = ReadTreeItemRect(tree, element);
+    ASSERT_LT(label.left, label.right);
+    POINT point = { (label.left + label.right) / 2, (label.top + label.bottom) / 2 };
+    ClientToScreen(tree, &point);
+    {
+        PointerRestorer restore;
+        SendPointerInput(point.x, point.y);
+        for (int click = 0; click < 2; ++click)
+        {
+            SendPointerInput(point.x, point.y, MOUSEEVENTF_LEFTDOWN);
+            SendPointerInput(point.x, point.y, MOUSEEVENTF_LEFTUP);
+        }
+    }
+    // Input goes through the program's queue before a sent message is
+    // answered; the posted Properties command comes after it.
+    EXPECT_TRUE(editor.Answers());
+    EXPECT_TRUE(editor.Answers());
+    EXPECT_EQ(element, (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    // Handled by the tree (Properties), the double-click does not fold it.
+    EXPECT_TRUE(expanded());
+    EXPECT_TRUE(editor.IsRunning());
+    EXPECT_TRUE(editor.Close());
+}
