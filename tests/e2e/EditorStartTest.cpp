@@ -59,22 +59,35 @@ std::string Default(const char* key)
     return text;
 }
 
-// A project of two pages, each with one text element.
-std::string WriteTwoPageProject(const ScratchDir& scratch)
+// A project whose pages hold one text element each, with the element's id
+// as the page's title; the first element answers OnMouseDown with a script
+// when asked to.
+std::string WriteProject(const ScratchDir& scratch, const std::vector<const char*>& elementIds,
+                         bool firstWithScript = false)
 {
     ProjectArchive project;
-    const char* const ids[] = { "Greeting", "Farewell" };
-    const char* const names[] = { "tarvex.pgd", "page_2.pgd" };
-    for (int i = 0; i < 2; ++i)
+    for (size_t i = 0; i < elementIds.size(); ++i)
     {
-        CDataFile* page = project.AddPage(names[i], ids[i]);
+        std::string name = i == 0 ? "tarvex.pgd" : "page_" + std::to_string(i + 1) + ".pgd";
+        CDataFile* page = project.AddPage(name, elementIds[i]);
         page->SetInt("Main", "numElements", 1);
         page->SetString("Element_1", "type", "Text");
-        page->SetString("Element_1", "id", ids[i]);
-        page->SetString("Element_1", "text", ids[i]);
+        page->SetString("Element_1", "id", elementIds[i]);
+        page->SetString("Element_1", "text", elementIds[i]);
+        if (i == 0 && firstWithScript)
+        {
+            page->SetInt("Element_1", "numScripts", 1);
+            page->SetString("Element_1_Script_1", "name", "OnMouseDown");
+            page->SetInt("Element_1_Script_1", "numScriptItems", 0);
+        }
     }
     std::string path = scratch.File("tarvex.pqz");
     return project.Write(path) ? path : std::string();
+}
+
+std::string WriteTwoPageProject(const ScratchDir& scratch)
+{
+    return WriteProject(scratch, { "Greeting", "Farewell" });
 }
 
 } // namespace
@@ -253,16 +266,8 @@ TEST(EditorStart, AProjectThatCannotBeOpenedEndsTheProgramWithItsMessage)
 TEST(EditorStart, DoubleClickingATreeItemDoesNotFoldIt)
 {
     ScratchDir scratch;
-    ProjectArchive project;
-    CDataFile* page = project.AddPage("tarvex.pgd", "Clicks");
-    page->SetInt("Main", "numElements", 1);
-    page->SetString("Element_1", "type", "Text");
-    page->SetString("Element_1", "id", "Scripted");
-    page->SetInt("Element_1", "numScripts", 1);
-    page->SetString("Element_1_Script_1", "name", "OnMouseDown");
-    page->SetInt("Element_1_Script_1", "numScriptItems", 0);
-    std::string path = scratch.File("tarvex.pqz");
-    ASSERT_TRUE(project.Write(path));
+    std::string path = WriteProject(scratch, { "Scripted" }, true);
+    ASSERT_FALSE(path.empty());
 
     EditorProcess editor;
     ASSERT_TRUE(editor.StartAndShow("\"" + path + "\""));
