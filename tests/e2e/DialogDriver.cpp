@@ -7,6 +7,14 @@
 
 namespace
 {
+std::string TextOf(HWND window)
+{
+    char text[512] = "";
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &got);
+    return text;
+}
+
 struct DialogSearch
 {
     DWORD processId;
@@ -25,19 +33,11 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
     GetClassNameA(window, cls, sizeof cls);
     if (lstrcmpA(cls, "#32770") != 0)
         return TRUE;
-    if (search->title != NULL && WindowTextOf(window) != search->title)
+    if (search->title != NULL && TextOf(window) != search->title)
         return TRUE;
     search->found = window;
     return FALSE;
 }
-}
-
-std::string WindowTextOf(HWND window)
-{
-    char text[512] = "";
-    DWORD_PTR got = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &got);
-    return text;
 }
 
 HWND FindProcessDialog(DWORD processId, const char* title)
@@ -74,7 +74,7 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs)
 std::string DialogItemText(HWND dialog, int id)
 {
     HWND item = GetDlgItem(dialog, id);
-    return item != NULL ? WindowTextOf(item) : std::string();
+    return item != NULL ? TextOf(item) : std::string();
 }
 
 bool SetDialogItemText(HWND dialog, int id, const char* text)

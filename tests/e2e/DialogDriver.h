@@ -15,7 +15,6 @@ HWND WaitForProcessDialog(DWORD processId, const char* title, DWORD timeoutMs);
 // Waits until the window is gone; false when it is still there.
 bool WaitUntilGone(HWND window, DWORD timeoutMs);
 
-std::string WindowTextOf(HWND window);
 std::string DialogItemText(HWND dialog, int id);
 // WM_SETTEXT to the control.
 bool SetDialogItemText(HWND dialog, int id, const char* text);
