@@ -286,6 +286,20 @@ TEST(PropertySheetTest, CommandsReachTheFrameWhileTheSheetIsModal)
                            "One:QueryCancel", "One:Reset", "One:Cancel" };
     EXPECT_EQ(expected, g_log);
 
+    // A modal dialog's loop carries out what is posted to the frame too.
+    g_log.clear();
+    CDialog dialog(IDD_EXCHANGE);
+    {
+        ScriptedRun run({
+            [&] { frame->PostMessage(WM_COMMAND, kPostedCommand); },
+            [&] { dialog.EndDialog(IDOK); },
+        });
+        g_log.clear();
+        EXPECT_EQ(IDOK, dialog.DoModal());
+    }
+    EXPECT_EQ((Log{ "Frame:Posted" }), g_log);
+    EXPECT_TRUE(frame->IsWindowEnabled());
+
     app.m_pMainWnd = NULL;
     frame->DestroyWindow();
 }
