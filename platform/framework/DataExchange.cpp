@@ -1,5 +1,6 @@
 #include "platform/framework/DataExchange.h"
 
+#include "platform/framework/DialogControls.h"
 #include "platform/framework/WinApp.h"
 #include "platform/framework/Wnd.h"
 
@@ -150,16 +151,6 @@ bool IsRadioButton(HWND control)
     return true;
 }
 
-CStr ListItemText(HWND list, UINT lenMsg, UINT textMsg, int index)
-{
-    LRESULT length = ::SendMessageA(list, lenMsg, index, 0);
-    if (length < 0)
-        return CStr();
-    std::vector<char> buffer(length + 1, 0);
-    ::SendMessageA(list, textMsg, index, (LPARAM)buffer.data());
-    buffer[length] = 0;
-    return CStr(buffer.data());
-}
 }
 
 void AfxReportDataExchangeMessage(HWND, const char* text)
@@ -268,7 +259,7 @@ void DDX_CBString(CDataExchange* pDX, int id, CStr& value)
         else
         {
             LRESULT sel = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-            value = sel == CB_ERR ? CStr() : ListItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)sel);
+            value = sel == CB_ERR ? CStr() : CStr(AfxGetItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)sel).c_str());
         }
     }
     else
@@ -294,7 +285,7 @@ void DDX_LBString(CDataExchange* pDX, int id, CStr& value)
     if (pDX->m_bSaveAndValidate)
     {
         LRESULT sel = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
-        value = sel == LB_ERR ? CStr() : ListItemText(list, LB_GETTEXTLEN, LB_GETTEXT, (int)sel);
+        value = sel == LB_ERR ? CStr() : CStr(AfxGetItemText(list, LB_GETTEXTLEN, LB_GETTEXT, (int)sel).c_str());
     }
     else if (::SendMessageA(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)value.c_str()) == LB_ERR)
     {

@@ -9,30 +9,25 @@ IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
-namespace
+std::string AfxGetItemText(HWND control, UINT lengthMsg, UINT textMsg, int index)
 {
-// An item's text by its length message and text message; empty for a bad
-// index.
-std::string ItemText(const CWnd* control, UINT lengthMsg, UINT textMsg, int index)
-{
-    LRESULT length = control->SendMessage(lengthMsg, index);
+    LRESULT length = ::SendMessageA(control, lengthMsg, index, 0);
     if (length < 0)
         return std::string();
     std::vector<char> buffer(length + 1, 0);
-    control->SendMessage(textMsg, index, (LPARAM)buffer.data());
+    ::SendMessageA(control, textMsg, index, (LPARAM)buffer.data());
     buffer[length] = 0;
     return std::string(buffer.data());
-}
 }
 
 std::string CComboBox::GetLBText(int index) const
 {
-    return ItemText(this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
+    return AfxGetItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 std::string CListBox::GetText(int index) const
 {
-    return ItemText(this, LB_GETTEXTLEN, LB_GETTEXT, index);
+    return AfxGetItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 std::string CEdit::GetLine(int index) const

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// The text of a list or combo item by the control's length and text
+// messages; empty for a bad index.
+std::string AfxGetItemText(HWND control, UINT lengthMsg, UINT textMsg, int index);
+
 class CStatic : public CWnd
 {
     DECLARE_DYNAMIC(CStatic)
