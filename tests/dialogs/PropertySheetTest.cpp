@@ -249,6 +249,7 @@ public:
     void OnFrameCommand() { g_log.push_back("Frame:FrameCommand"); }
     void OnPosted() { g_log.push_back("Frame:Posted"); }
     void OnPageCommandToo() { g_log.push_back("Frame:PageCommand"); }
+    void OnHelp() { g_log.push_back("Frame:Help"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -256,6 +257,7 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_COMMAND(kFrameCommand, OnFrameCommand)
     ON_COMMAND(kPostedCommand, OnPosted)
     ON_COMMAND(kPageCommand, OnPageCommandToo)
+    ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 TEST(PropertySheetTest, CommandsReachTheFrameWhileTheSheetIsModal)
@@ -268,6 +270,7 @@ TEST(PropertySheetTest, CommandsReachTheFrameWhileTheSheetIsModal)
 
     Pages pages;
     CPropertySheet sheet("Sheet");
+    sheet.m_psh.dwFlags |= PSH_HASHELP;
     sheet.AddPage(&pages.one);
     bool frameDisabled = false;
     {
@@ -276,6 +279,7 @@ TEST(PropertySheetTest, CommandsReachTheFrameWhileTheSheetIsModal)
                   pages.one.SendMessage(WM_COMMAND, kFrameCommand);
                   pages.one.SendMessage(WM_COMMAND, kPageCommand);
                   frame->PostMessage(WM_COMMAND, kPostedCommand); },
+            [&] { sheet.PressButton(PSBTN_HELP); },
             [&] { sheet.PressButton(PSBTN_CANCEL); },
         });
         EXPECT_EQ(IDCANCEL, sheet.DoModal());
@@ -283,7 +287,7 @@ TEST(PropertySheetTest, CommandsReachTheFrameWhileTheSheetIsModal)
     EXPECT_TRUE(frameDisabled) << "the sheet is modal to the frame";
     EXPECT_TRUE(frame->IsWindowEnabled());
     const Log expected = { "One:SetActive", "Frame:FrameCommand", "One:PageCommand", "Frame:Posted",
-                           "One:QueryCancel", "One:Reset", "One:Cancel" };
+                           "Frame:Help", "One:QueryCancel", "One:Reset", "One:Cancel" };
     EXPECT_EQ(expected, g_log);
 
     // A modal dialog's loop carries out what is posted to the frame too.
