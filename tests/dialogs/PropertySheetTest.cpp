@@ -45,6 +45,14 @@ public:
     BOOL OnWizardFinish() override { Log("WizFinish"); return TRUE; }
 
     void OnPageCommand() { Log("PageCommand"); }
+    BOOL OnInitDialog() override
+    {
+        BOOL result = CPropertyPage::OnInitDialog();
+        if (m_endAtInit != 0)
+            EndDialog(m_endAtInit);
+        return result;
+    }
+    int m_endAtInit = 0;
 
     void Log(const char* what) { g_log.push_back(m_name + ":" + what); }
 
@@ -193,6 +201,17 @@ TEST(PropertySheetTest, NotificationOrderAndResults)
         EXPECT_EQ(c.log, g_log) << c.name;
         EXPECT_EQ(nullptr, sheet.m_hWnd) << c.name;
     }
+}
+
+TEST(PropertySheetTest, PageEndsTheSheetWhileItIsMade)
+{
+    Pages pages;
+    pages.one.m_endAtInit = IDCANCEL;
+    CPropertySheet sheet("Sheet");
+    sheet.AddPage(&pages.one);
+    sheet.AddPage(&pages.two);
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_EQ(nullptr, sheet.m_hWnd);
 }
 
 TEST(PropertySheetTest, TitlesButtonsAndFlags)
