@@ -748,6 +748,11 @@ int CDataFile::GetContentLength() const
     return length;
 }
 
+int CDataFile::GetIndexedSectionCount() const
+{
+    return (int)GetIndex().sections.size();
+}
+
 int CDataFile::GetSectionCount() const
 {
     SplitStored();
