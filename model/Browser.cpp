@@ -265,15 +265,18 @@ BOOL CBrowser::Load(CDataFile* file, BOOL keepId)
 
 static CScriptableObject* MakeElement(const CStr& type, const char* section, CElement* parent)
 {
-    if (ContainsNoCase(type, "Text"))
+    switch (ElementKindFromType(type, TypeTextContains)) {
+    case StoredElementText:
         return new (std::nothrow) CTextElement(section, parent);
-    if (ContainsNoCase(type, "ImageList"))
+    case StoredElementImageList:
         return new (std::nothrow) CImageListElement(section, parent);
-    if (ContainsNoCase(type, "Image"))
+    case StoredElementImage:
         return new (std::nothrow) CImageElement(section, parent);
-    if (ContainsNoCase(type, "ActiveX"))
+    case StoredElementActiveX:
         return new (std::nothrow) CActiveXElement(section, parent);
-    return NULL;
+    default:
+        return NULL;
+    }
 }
 
 BOOL CBrowser::LoadElements(CDataFile* file, BOOL keepId)
@@ -286,8 +289,7 @@ BOOL CBrowser::LoadElements(CDataFile* file, BOOL keepId)
     count = ClampStoredCount(count, file);
     BOOL allLoaded = TRUE;
     for (int i = 1; i <= count; ++i) {
-        CStr section;
-        section.Format("Element_%d", i);
+        CStr section = ElementSectionName("Main", i);
         CStr type;
         if (!file->GetString(section, "type", type))
             continue;

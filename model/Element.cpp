@@ -307,20 +307,3 @@ void CElement::RegisterId(const char* wanted)
         m_strId = wanted;
 }
 
-CStr MakeChildSectionName(const CStr& ownerSection, const char* prefix, int number)
-{
-    CStr name;
-    if (ownerSection == "Main")
-        name.Format("%s_%d", prefix, number);
-    else
-        name.Format("%s_%s_%d", ownerSection.c_str(), prefix, number);
-    return name;
-}
-
-int ClampStoredCount(int count, const CDataFile* file)
-{
-    if (count <= 0 || file == NULL)
-        return 0;
-    int sections = file->GetSectionCount();
-    return count < sections ? count : sections;
-}

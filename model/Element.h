@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/common/Str.h"
+#include "model/store/PageFormat.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -94,10 +95,3 @@ private:
     CElement& operator=(const CElement&);
 };
 
-// A child's section name from its owner's: "<prefix>_<n>" below the page
-// ("Main"), "<owner>_<prefix>_<n>" deeper down.
-CStr MakeChildSectionName(const CStr& ownerSection, const char* prefix, int number);
-
-// A count read from a file, kept between 0 and the file's number of
-// sections: every counted object needs a section of its own.
-int ClampStoredCount(int count, const CDataFile* file);

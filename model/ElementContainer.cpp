@@ -153,7 +153,7 @@ void CElementContainer::RenameChildren()
     for (CElement* child : m_children) {
         if (child == NULL)
             continue;
-        child->m_strSectionName = MakeChildSectionName(m_strSectionName, "Element", ++n);
+        child->m_strSectionName = ElementSectionName(m_strSectionName, ++n);
         child->RenameChildren();
     }
     CScriptableObject::RenameChildren();

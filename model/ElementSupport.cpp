@@ -26,7 +26,7 @@ int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, i
         if (name == NULL || lstrcmpiA(p.name, name) != 0)
             continue;
         if (V_VT(&value) != ExpectedType(p.kind))
-            return 6;
+            return PropertyWrongType;
         if (put) {
             switch (p.kind) {
             case PropInt: *static_cast<int*>(p.field) = V_I4(&value); break;
@@ -42,7 +42,7 @@ int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, i
             }
             }
             object->OnPropertiesChanged();
-            return 0;
+            return PropertyDone;
         }
         VariantClear(&value);
         switch (p.kind) {
@@ -63,16 +63,16 @@ int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, i
             SetVariantText(value, *static_cast<const CStr*>(p.field));
             break;
         }
-        return 0;
+        return PropertyDone;
     }
     if (put) {
         if (object->PutExtraProperty(name, value) != 0)
-            return 3;
+            return PropertyUnknownName;
         object->OnPropertiesChanged();
-        return 0;
+        return PropertyDone;
     }
     object->GetExtraProperty(name, value);
-    return 0;
+    return PropertyDone;
 }
 
 void SetRecordFromField(CPropertyRecord& record, NamedPropertyKind kind, const void* field)

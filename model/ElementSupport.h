@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/store/PropertyRecord.h"
+#include "model/store/PropertyResult.h"
 #include "model/common/Str.h"
 
 #include <windows.h>
@@ -31,8 +32,8 @@ struct NamedProperty
     void* field;
 };
 
-// The by-name protocol: 0 done, 3 unknown name refused by the extra hook,
-// 6 wrong VARTYPE. Names go to the object's extra-property hooks when the
+// The by-name protocol (PropertyResult): done, an unknown name refused by
+// the extra hook, or the wrong VARTYPE. Names go to the object's extra-property hooks when the
 // table does not hold them; every put carried out calls OnPropertiesChanged.
 int AccessNamedProperty(CScriptableObject* object, const NamedProperty* table, int count,
                         const char* name, VARIANT& value, BOOL put);

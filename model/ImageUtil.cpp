@@ -5,19 +5,6 @@
 
 #include <string.h>
 
-BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst)
-{
-    if (text == NULL || part == NULL)
-        return FALSE;
-    size_t n = strlen(part);
-    size_t length = strlen(text);
-    for (size_t i = afterFirst ? 1 : 0; i + n <= length; ++i) {
-        if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, text + i, (int)n, part, (int)n) == CSTR_EQUAL)
-            return TRUE;
-    }
-    return FALSE;
-}
-
 BOOL LoadGifPicture(HWND window, const char* path, int option, HBITMAP* picture, HBITMAP* mask)
 {
     HBITMAP third = NULL;

@@ -9,10 +9,6 @@
 
 #include <functional>
 
-// TRUE when text holds part, ignoring case; with afterFirst, only at a
-// position after its first character.
-BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst = FALSE);
-
 // A GIF file through giflib32 (the third bitmap is deleted at once); the
 // mask may come back NULL.
 BOOL LoadGifPicture(HWND window, const char* path, int option, HBITMAP* picture, HBITMAP* mask);

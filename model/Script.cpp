@@ -45,13 +45,6 @@ BOOL CScript::EditProperties(BOOL)
     return FALSE;
 }
 
-static CStr ItemSectionName(const CStr& scriptSection, int number)
-{
-    CStr name;
-    name.Format("%s_ScriptItem_%d", scriptSection.c_str(), number);
-    return name;
-}
-
 BOOL CScript::HoldsItem(const CElement* item) const
 {
     for (CScriptItem* i : m_items) {
@@ -74,7 +67,7 @@ BOOL CScript::Load(CDataFile* file, BOOL keepId)
 
     size_t first = m_items.size();
     for (int n = 1; n <= count; ++n) {
-        CStr itemSection = ItemSectionName(m_strSectionName, n);
+        CStr itemSection = ScriptItemSectionName(m_strSectionName, n);
         CStr typeName;
         // Without a name of its own the section would be read as another
         // action of the type before it.
@@ -109,7 +102,7 @@ BOOL CScript::Save(CDataFile* file)
     // ones are numbered without gaps; the places are restored afterwards.
     BOOL itemsSaved = TRUE;
     for (size_t i = 0; i < stored.size(); ++i) {
-        stored[i]->m_strSectionName = ItemSectionName(m_strSectionName, (int)i + 1);
+        stored[i]->m_strSectionName = ScriptItemSectionName(m_strSectionName, (int)i + 1);
         if (!stored[i]->Save(file)) {
             itemsSaved = FALSE;
             break;
@@ -204,7 +197,7 @@ void CScript::RenameChildren()
     int n = 0;
     for (CScriptItem* item : m_items) {
         if (item != NULL)
-            item->m_strSectionName = ItemSectionName(m_strSectionName, ++n);
+            item->m_strSectionName = ScriptItemSectionName(m_strSectionName, ++n);
     }
 }
 
@@ -236,7 +229,7 @@ void CScript::AppendItem(CScriptItem* item)
 {
     if (item == NULL)
         return;
-    item->m_strSectionName = ItemSectionName(m_strSectionName, (int)m_items.size() + 1);
+    item->m_strSectionName = ScriptItemSectionName(m_strSectionName, (int)m_items.size() + 1);
     item->m_pParent = this;
     m_items.push_back(item);
 }

@@ -70,7 +70,7 @@ BOOL CScriptableObject::Load(CDataFile* file, BOOL keepId)
 
     size_t first = m_scripts.size();
     for (int i = 1; i <= count; ++i)
-        m_scripts.push_back(new CScript(MakeChildSectionName(m_strSectionName, "Script", i), this));
+        m_scripts.push_back(new CScript(ScriptSectionName(m_strSectionName, i), this));
     for (size_t i = first; i < m_scripts.size(); ++i)
         m_scripts[i]->Load(file, FALSE);
     return CElement::Load(file, keepId);
@@ -202,7 +202,7 @@ void CScriptableObject::RenameChildren()
     for (CScript* script : m_scripts) {
         if (script == NULL)
             continue;
-        script->m_strSectionName = MakeChildSectionName(m_strSectionName, "Script", ++n);
+        script->m_strSectionName = ScriptSectionName(m_strSectionName, ++n);
         script->RenameChildren();
     }
 }

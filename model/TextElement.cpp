@@ -79,21 +79,7 @@ void CTextElement::ReleaseFont()
 
 void CTextElement::UpdateFormat()
 {
-    UINT format = DT_NOCLIP | DT_NOPREFIX;
-    if (strcmp(m_strJustification, "right") == 0)
-        format |= DT_RIGHT;
-    else if (strcmp(m_strJustification, "center") == 0)
-        format |= DT_CENTER;
-    if (m_singleline) {
-        format |= DT_SINGLELINE;
-        if (strcmp(m_strVJustification, "bottom") == 0)
-            format |= DT_BOTTOM;
-        else if (strcmp(m_strVJustification, "top") != 0)
-            format |= DT_VCENTER;
-    } else {
-        format |= DT_WORDBREAK;
-    }
-    m_format = format;
+    m_format = TextFormatFlags(m_strJustification, m_strVJustification, m_singleline);
 }
 
 HFONT CTextElement::MakeFont(HDC dc) const

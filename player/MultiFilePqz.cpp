@@ -2,7 +2,8 @@
 
 #include "player/PlayerDataFile.h"
 
-#include <string.h>
+#include <memory>
+#include <new>
 
 CMultiFilePqz::CMultiFilePqz()
 {
@@ -16,40 +17,38 @@ CMultiFilePqz::~CMultiFilePqz()
 
 BOOL CMultiFilePqz::Load(const char* path)
 {
-    gzFile stream = gzopen(path, "rb");
-    if (!stream)
-        return FALSE;
-    BOOL result = FALSE;
-    if (ReadArchiveMagic(stream))
+    try
     {
+        CArchiveReader reader(path);
+        if (!reader.IsOpen() || reader.ReadMagic() != ArchiveMagicFound)
+            return FALSE;
         for (;;)
         {
-            char tag[3] = { 0, 0, 0 };
-            int read = gzread(stream, tag, 3);
-            if (read == 0)
-            {
-                result = TRUE;
-                break;
-            }
-            if (read != 3 || memcmp(tag, "PGD", 3) != 0)
-                break;
-            CDataFile* file = new CDataFile;
-            if (!ReadMember(stream, file))
-            {
-                // The stream ended inside the record's name or count.
-                delete file;
-                break;
-            }
-            m_files.push_back(file);
+            // The player has always taken a stream that ends, cleanly or not,
+            // as the end of the archive.
+            ArchiveTag tag = reader.ReadTag();
+            if (tag == ArchiveTagEnd || tag == ArchiveTagDamaged)
+                return TRUE;
+            // Any other record, options included, ends the read.
+            if (tag != ArchiveTagPage)
+                return FALSE;
+            std::unique_ptr<CDataFile> file(new CDataFile);
+            // The stream ended inside the record's name or count, or they are
+            // beyond what the format holds.
+            if (!ReadMember(reader, file.get()))
+                return FALSE;
+            m_files.push_back(file.release());
         }
     }
-    gzclose(stream);
-    return result;
+    catch (const std::bad_alloc&)
+    {
+        return FALSE;
+    }
 }
 
-BOOL CMultiFilePqz::ReadMember(gzFile stream, CDataFile* file)
+BOOL CMultiFilePqz::ReadMember(CArchiveReader& reader, CDataFile* file)
 {
-    return ReadArchiveMember(stream, file);
+    return ReadArchiveMember(reader, file);
 }
 
 CDataFile* CMultiFilePqz::Find(const char* name) const

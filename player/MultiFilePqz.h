@@ -2,9 +2,9 @@
 // archives, in the order read. Members are only ever appended.
 #pragma once
 
+#include "model/store/ArchiveRecords.h"
 #include "model/store/DataFile.h"
 
-#include <zlib.h>
 #include <vector>
 
 class CMultiFilePqz
@@ -14,9 +14,10 @@ public:
     ~CMultiFilePqz();
 
     // Appends every page record of the archive; FALSE for a missing file, a
-    // wrong magic or a record that is not a page (the pages before it stay).
+    // wrong magic, a record that is not a page, or a record whose name or byte
+    // count is beyond what the format holds (the pages before it stay).
     BOOL Load(const char* path);
-    BOOL ReadMember(gzFile stream, CDataFile* file);
+    BOOL ReadMember(CArchiveReader& reader, CDataFile* file);
 
     // First member whose name matches, ignoring case; NULL for an empty name.
     CDataFile* Find(const char* name) const;

@@ -3,17 +3,14 @@
 // own plain-file forms.
 #pragma once
 
+#include "model/store/ArchiveRecords.h"
 #include "model/store/DataFile.h"
-
-#include <zlib.h>
 
 // The part of an archive record after its tag: the name into the data
 // file's name, then the content's lines. FALSE when the stream ends inside
-// the name or the byte count; a content cut short keeps the lines read.
-BOOL ReadArchiveMember(gzFile stream, CDataFile* file);
-
-// TRUE when the stream starts with the archive's magic.
-BOOL ReadArchiveMagic(gzFile stream);
+// the name or the byte count, or when the name or the count is beyond what
+// the format holds; a content cut short keeps the lines read.
+BOOL ReadArchiveMember(CArchiveReader& reader, CDataFile* file);
 
 // The first page record named memberName (ignoring case), or the first page
 // record at all when memberName is NULL, into file's lines. The member name

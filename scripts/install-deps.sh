@@ -9,7 +9,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 source "$(dirname "$0")/arch.sh"
 
 for p in mingw-w64-tools libz-mingw-w64-dev cmake ninja-build \
-         wine xvfb xauth imagemagick googletest; do
+         wine xvfb xauth imagemagick googletest fonts-wine fonts-liberation; do
   have "$p" || need+=("$p")
 done
 # The compiler and the Wine of the target (scripts/arch.sh).

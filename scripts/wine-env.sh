@@ -18,7 +18,7 @@ export LANG=en_US.UTF-8 LC_ALL=C.UTF-8
 _wine_env_xvfb_pid=""
 
 wine_env_make_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.lumbrook-ready-$LB_ARCH" ] && return 0
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.lumbrook-ready-3-$LB_ARCH" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   echo "Making the Wine prefix $WINEPREFIX ..."
@@ -29,8 +29,24 @@ wine_env_make_prefix() {
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wine reg add 'HKCU\Control Panel\International' /v Locale /d 00000409 /f >/dev/null 2>&1
   wine reg add 'HKCU\Control Panel\International' /v sDecimal /d . /f >/dev/null 2>&1
+  # Wine's own faces (Tahoma, Marlett for caption buttons, Symbol): Debian's
+  # fonts-wine puts them in Wine's data folder, which this Wine does not
+  # search, so they go where every Windows program finds its fonts.
+  local dir
+  for dir in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine-stable/share/wine/fonts; do
+    if [ -d "$dir" ]; then
+      cp -n "$dir"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
+  done
+  # Pages name Windows faces; Liberation has their metrics, so text measures
+  # as on Windows.
+  local face
+  for face in 'Arial=Liberation Sans' 'Arial Narrow=Liberation Sans Narrow' \
+              'Times New Roman=Liberation Serif' 'Courier New=Liberation Mono'; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /d "${face#*=}" /f >/dev/null 2>&1
+  done
   wineserver -w
-  touch "$WINEPREFIX/.lumbrook-ready-$LB_ARCH"
+  touch "$WINEPREFIX/.lumbrook-ready-3-$LB_ARCH"
 }
 
 # True when DISPLAY names an X server that answers: its socket for a local

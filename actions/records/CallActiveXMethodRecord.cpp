@@ -1,4 +1,5 @@
 #include "actions/records/CallActiveXMethodRecord.h"
+#include "model/store/PageFormat.h"
 
 CCallParameterRecord::CCallParameterRecord()
     : type(VT_EMPTY), optional(0), placeholder(FALSE), sectionFound(FALSE)
@@ -45,7 +46,7 @@ CCallActiveXMethodRecord::CCallActiveXMethodRecord()
 
 CStr CCallActiveXMethodRecord::ParameterSection(const char* section, int index)
 {
-    return NumberedSection(section, "Param", index);
+    return ParameterSectionName(section, index);
 }
 
 BOOL CCallActiveXMethodRecord::Save(CDataFile& file, const char* section, const char* controlId) const
@@ -73,9 +74,7 @@ BOOL CCallActiveXMethodRecord::Load(const CDataFile& file, const char* section, 
     parameters.clear();
     // Every parameter has a section of its own, so a count beyond the file's
     // sections is corrupt and would otherwise allocate without end.
-    int count = numParameters;
-    if (count > file.GetSectionCount())
-        count = file.GetSectionCount();
+    int count = ClampStoredCount(numParameters, file);
     for (int i = 0; i < count; i++)
     {
         CCallParameterRecord parameter;

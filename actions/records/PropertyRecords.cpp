@@ -1,5 +1,6 @@
 #include "actions/records/PropertyRecords.h"
 #include "actions/records/SectionKeys.h"
+#include "model/store/PageFormat.h"
 #include "actions/records/StoredVariant.h"
 #include "model/common/VariantHelpers.h"
 
@@ -69,7 +70,7 @@ CSetPropertyRecord::CSetPropertyRecord()
 
 CStr CSetPropertyRecord::AssignmentSection(const char* section, int index)
 {
-    return NumberedSection(section, "Property", index);
+    return PropertySectionName(section, index);
 }
 
 BOOL CSetPropertyRecord::Save(CDataFile& file, const char* section, const char* controlId) const

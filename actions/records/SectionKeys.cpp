@@ -24,10 +24,3 @@ void WriteSectionKeys(CDataFile& file, const char* section, const SectionKeyList
     for (size_t i = keys.size(); i-- > 0;)
         file.SetString(section, keys[i].first, keys[i].second);
 }
-
-CStr NumberedSection(const char* section, const char* suffix, int number)
-{
-    CStr name;
-    name.Format("%s_%s_%d", section, suffix, number);
-    return name;
-}

@@ -13,6 +13,3 @@ typedef std::vector<std::pair<CStr, CStr> > SectionKeyList;
 BOOL ReadSectionKeys(const CDataFile& file, const char* section, SectionKeyList& keys);
 // Writes keys so that they stand in the file in the order given.
 void WriteSectionKeys(CDataFile& file, const char* section, const SectionKeyList& keys);
-
-// "%s_<suffix>_%d" of a section name and a number.
-CStr NumberedSection(const char* section, const char* suffix, int number);

@@ -121,7 +121,11 @@ BOOL CanonicalizePath(char* out, const char* in)
     {
         const char* end = strchr(rest, '\\');
         size_t length = end ? (size_t)(end - rest) : strlen(rest);
-        if (length >= 2 && rest[0] == '.' && rest[1] == '.')
+        // Only "." and ".." themselves are special; ".cache" or "..data" are
+        // folder names like any other.
+        const bool isCurrent = length == 1 && rest[0] == '.';
+        const bool isParent = length == 2 && rest[0] == '.' && rest[1] == '.';
+        if (isParent)
         {
             // Unchecked, ".." at the root would remove the drive or the leading '\'.
             if (work.size() > rootLength)
@@ -132,7 +136,7 @@ BOOL CanonicalizePath(char* out, const char* in)
                 work += tail.c_str();
             }
         }
-        else if (length == 0 || rest[0] != '.')
+        else if (!isCurrent)
         {
             work.append(rest, length);
             if (end)

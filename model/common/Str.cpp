@@ -1095,3 +1095,23 @@ void CStrFatal(int code)
     wsprintfA(text, "CStr fatal %d", code);
     ReportMessage(NULL, text, NULL, MB_SYSTEMMODAL | MB_ICONERROR);
 }
+
+BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst)
+{
+    if (text == NULL || part == NULL)
+        return FALSE;
+    size_t n = strlen(part);
+    size_t length = strlen(text);
+    for (size_t i = afterFirst ? 1 : 0; i + n <= length; ++i) {
+        if (_strnicmp(text + i, part, n) == 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL BeginsWithNoCase(const char* text, const char* start)
+{
+    if (text == NULL || start == NULL)
+        return FALSE;
+    return _strnicmp(text, start, strlen(start)) == 0;
+}

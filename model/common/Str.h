@@ -134,6 +134,13 @@ private:
     char* m_pch;
 };
 
+// Case-insensitive searches of names and type texts (ASCII letters fold,
+// as in _strnicmp). ContainsNoCase with afterFirst finds part only at a
+// position after the text's first character; an empty part is in every
+// text.
+BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst = FALSE);
+BOOL BeginsWithNoCase(const char* text, const char* start);
+
 CStr operator+(const CStr& a, const CStr& b);
 CStr operator+(const CStr& a, const char* b);
 CStr operator+(const char* a, const CStr& b);

@@ -100,12 +100,13 @@ void CControlCatalog::AppendRegisteredControls(FoundFunction found, void* contex
         CStr displayName(classId);
         ReadDefaultText(classKey.Get(), displayName);
 
+        // Key names are not case-sensitive: Wine registers its controls with "ProgId".
         bool control = false;
         bool progId = false;
         ForEachSubkey(classKey.Get(), kClassNameChars, [&](const char* subkey) {
-            if (strcmp(subkey, "Control") == 0)
+            if (_stricmp(subkey, "Control") == 0)
                 control = true;
-            else if (strcmp(subkey, "ProgID") == 0)
+            else if (_stricmp(subkey, "ProgID") == 0)
                 progId = true;
             return true;
         });
@@ -141,9 +142,9 @@ BOOL CControlCatalog::ReadControlServerInfo(int index)
     bool hasProgId = false;
     bool hasServer = false;
     ForEachSubkey(classKey.Get(), kServerKeyChars, [&](const char* subkey) {
-        if (strcmp(subkey, "ProgID") == 0)
+        if (_stricmp(subkey, "ProgID") == 0)
             hasProgId = true;
-        else if (strcmp(subkey, "InprocServer32") == 0)
+        else if (_stricmp(subkey, "InprocServer32") == 0)
             hasServer = true;
         return true;
     });

@@ -4,6 +4,7 @@
 // lines would: it is rebuilt from the lines whenever an edit is not one it
 // can follow.
 #include "model/store/DataFile.h"
+#include "model/store/ArchiveRecords.h"
 #include "model/common/VariantHelpers.h"
 
 #include <oleauto.h>
@@ -747,6 +748,11 @@ int CDataFile::GetContentLength() const
     return length;
 }
 
+int CDataFile::GetIndexedSectionCount() const
+{
+    return (int)GetIndex().sections.size();
+}
+
 int CDataFile::GetSectionCount() const
 {
     SplitStored();
@@ -1046,29 +1052,7 @@ BOOL CDataFile::GetVariant(const char* section, const char* key, VARTYPE type, V
 
 BOOL CDataFile::LoadFromFile(const char* path)
 {
-    Clear();
-    FILE* file = path ? fopen(path, "rt") : NULL;
-    if (!file)
-        return FALSE;
-    // Read whole: a fixed line buffer would cut a long line and lose the
-    // lines after it.
-    std::string text;
-    char chunk[16384];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    fclose(file);
-
-    size_t start = 0;
-    for (;;) {
-        size_t newline = text.find('\n', start);
-        size_t end = newline == std::string::npos ? text.size() : newline;
-        AppendLineBytes(text.data() + start, (int)(end - start));
-        if (newline == std::string::npos)
-            break;
-        start = newline + 1;
-    }
-    return TRUE;
+    return LoadPlainLines(*this, path, PlainLinesAsWritten);
 }
 
 BOOL CDataFile::SaveToFile(const char* path) const

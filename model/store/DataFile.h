@@ -40,6 +40,9 @@ public:
     void AdoptStoredContent(char* bytes, int count);
     int GetContentLength() const;   // sum of the line lengths
     int GetSectionCount() const;    // lines whose first character is '['
+    // Well-formed "[name]" headers, from the lookup index: never more than
+    // GetSectionCount(), and known at once when the index is built.
+    int GetIndexedSectionCount() const;
     CStr GetName() const;
 
     // Sections (names are case-sensitive)

@@ -7,9 +7,6 @@
 
 #include <vector>
 
-class CGzInput;
-class CArchiveOutput;
-
 class CDataFileManager
 {
 public:
@@ -36,9 +33,6 @@ public:
 private:
     CDataFileManager(const CDataFileManager&);
     CDataFileManager& operator=(const CDataFileManager&);
-
-    BOOL WriteRecord(const CDataFile* file, CArchiveOutput& stream);
-    int ReadOptionsRecord(CGzInput& stream, CDataFile* file);
 
     std::vector<CDataFile*> m_files;
 };

@@ -1,24 +1,13 @@
 // Owns a FUNCDESC lent by ITypeInfo::GetFuncDesc and hands it back with
-// ITypeInfo::ReleaseFuncDesc, on whatever path its scope is left.
+// ITypeInfo::ReleaseFuncDesc.
 #pragma once
 
 #include "model/store/TypeInfoHolder.h"
 
-class CFuncDescHolder : public CTypeInfoHolder
+struct FuncDescTraits
 {
-public:
-    explicit CFuncDescHolder(ITypeInfo* typeInfo);
-    ~CFuncDescHolder() override;
-
-    // The slot ITypeInfo::GetFuncDesc writes into; a descriptor still held is
-    // handed back first.
-    FUNCDESC** Slot();
-    HRESULT Fill(UINT index);
-    void Release();
-
-    FUNCDESC* Get() const { return m_desc; }
-    FUNCDESC* operator->() const { return m_desc; }
-
-private:
-    FUNCDESC* m_desc;
+    static HRESULT Lend(ITypeInfo* info, UINT index, FUNCDESC** desc) { return info->GetFuncDesc(index, desc); }
+    static void HandBack(ITypeInfo* info, FUNCDESC* desc) { info->ReleaseFuncDesc(desc); }
 };
+
+typedef CTypeInfoDescHolder<FUNCDESC, FuncDescTraits> CFuncDescHolder;

@@ -1,24 +1,13 @@
 // Owns a TYPEATTR lent by ITypeInfo::GetTypeAttr and hands it back with
-// ITypeInfo::ReleaseTypeAttr, on whatever path its scope is left.
+// ITypeInfo::ReleaseTypeAttr.
 #pragma once
 
 #include "model/store/TypeInfoHolder.h"
 
-class CTypeAttrHolder : public CTypeInfoHolder
+struct TypeAttrTraits
 {
-public:
-    explicit CTypeAttrHolder(ITypeInfo* typeInfo);
-    ~CTypeAttrHolder() override;
-
-    // The slot ITypeInfo::GetTypeAttr writes into; a descriptor still held is
-    // handed back first.
-    TYPEATTR** Slot();
-    HRESULT Fill();
-    void Release();
-
-    TYPEATTR* Get() const { return m_desc; }
-    TYPEATTR* operator->() const { return m_desc; }
-
-private:
-    TYPEATTR* m_desc;
+    static HRESULT Lend(ITypeInfo* info, UINT, TYPEATTR** desc) { return info->GetTypeAttr(desc); }
+    static void HandBack(ITypeInfo* info, TYPEATTR* desc) { info->ReleaseTypeAttr(desc); }
 };
+
+typedef CTypeInfoDescHolder<TYPEATTR, TypeAttrTraits> CTypeAttrHolder;

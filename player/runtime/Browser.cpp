@@ -16,11 +16,6 @@ namespace Tarvex {
 
 namespace {
 
-BOOL BeginsWithNoCase(const char* text, const char* start)
-{
-    return _strnicmp(text, start, strlen(start)) == 0;
-}
-
 // Rectangles of one region, turned into a region every 2000 and added up.
 class RegionBuilder
 {
@@ -164,21 +159,30 @@ BOOL CBrowser::Load(const CDataFile& file)
 
     int count = 0;
     file.GetInt(main, "numElements", count);
+    count = ClampStoredCount(count, file);
     for (int i = 1; i <= count; ++i)
     {
-        char section[32];
-        snprintf(section, sizeof(section), "Element_%d", i);
+        CStr section = ElementSectionName(main, i);
         CStr type;
         file.GetString(section, "type", type);
         CElement* element = NULL;
-        if (BeginsWithNoCase(type, "Text"))
+        switch (ElementKindFromType(type, TypeTextBeginsWith))
+        {
+        case StoredElementText:
             element = new CTextElement(section, this);
-        else if (BeginsWithNoCase(type, "ImageList"))
+            break;
+        case StoredElementImageList:
             element = new CImageListElement(section, this);
-        else if (BeginsWithNoCase(type, "Image"))
+            break;
+        case StoredElementImage:
             element = new CImageElement(section, this);
-        else if (BeginsWithNoCase(type, "ActiveX"))
+            break;
+        case StoredElementActiveX:
             element = new CActiveXElement(section, this);
+            break;
+        default:
+            break;
+        }
         if (element)
             AppendChild(element);
     }

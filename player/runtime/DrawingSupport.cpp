@@ -135,19 +135,6 @@ HBITMAP LoadJpegBitmap(HWND window, const char* path)
     return bitmap;
 }
 
-BOOL ContainsNoCase(const char* text, const char* part)
-{
-    if (!text || !part)
-        return FALSE;
-    size_t length = strlen(part);
-    for (; *text; ++text)
-    {
-        if (_strnicmp(text, part, length) == 0)
-            return TRUE;
-    }
-    return length == 0;
-}
-
 HWND GetDrawingWindow()
 {
     return g_drawingWindow;

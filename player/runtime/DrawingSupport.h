@@ -32,9 +32,6 @@ void GifStop(HANDLE animation);
 // NULL when it cannot be read.
 HBITMAP LoadJpegBitmap(HWND window, const char* path);
 
-// TRUE when text holds part, ignoring case.
-BOOL ContainsNoCase(const char* text, const char* part);
-
 // The window elements draw into and invalidate (the player's main window).
 HWND GetDrawingWindow();
 void SetDrawingWindow(HWND window);

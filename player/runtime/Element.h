@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/store/DataFile.h"
+#include "model/store/PageFormat.h"
 #include "model/common/Str.h"
 
 #include <windows.h>

@@ -72,12 +72,7 @@ void CElementContainer::RenameChildren()
     {
         if (!child)
             continue;
-        char name[300];
-        if (m_sectionName == "Main")
-            snprintf(name, sizeof(name), "Element_%d", ++number);
-        else
-            snprintf(name, sizeof(name), "%s_Element_%d", m_sectionName.c_str(), ++number);
-        child->SetSectionName(name);
+        child->SetSectionName(ElementSectionName(m_sectionName, ++number));
         child->RenameChildren();
     }
 }

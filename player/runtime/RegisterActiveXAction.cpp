@@ -1,6 +1,7 @@
 #include "player/runtime/RegisterActiveXAction.h"
 
 #include "player/PlayerPaths.h"
+#include "model/common/PathHelpers.h"
 
 #include <ole2.h>
 #include <string.h>
@@ -35,16 +36,6 @@ CStr InSystemFolder(const char* path)
     copy += "\\";
     copy += FilePart(path);
     return copy;
-}
-
-BOOL FileExists(const char* path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA(path, &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return FALSE;
-    FindClose(find);
-    return TRUE;
 }
 
 } // namespace

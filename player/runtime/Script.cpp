@@ -50,18 +50,11 @@ BOOL CScript::Load(const CDataFile& file)
     int count = 0;
     file.GetInt(section, "numScriptItems", count);
     file.GetString(section, "name", m_name);
-    // Every action has a section of its own: a larger count would only
-    // spin through billions of missing sections.
-    if (count > 64)
-    {
-        int sections = file.GetSectionCount();
-        if (count > sections)
-            count = sections;
-    }
+    count = ClampStoredCount(count, file);
 
     for (int i = 1; i <= count; ++i)
     {
-        CStr itemSection = NumberedSection(section, "ScriptItem", i);
+        CStr itemSection = ScriptItemSectionName(section, i);
         CStr typeName;
         // A section without "name" makes nothing, rather than a second
         // action of the type before it reading keys that are not its own.

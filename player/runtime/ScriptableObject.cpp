@@ -49,15 +49,9 @@ BOOL CScriptableObject::Load(const CDataFile& file)
         m_mouseMoveable = moveable;
     int count = 0;
     file.GetInt(section, "numScripts", count);
+    count = ClampStoredCount(count, file);
     for (int i = 1; i <= count; ++i)
-    {
-        char name[300];
-        if (m_sectionName == "Main")
-            snprintf(name, sizeof(name), "Script_%d", i);
-        else
-            snprintf(name, sizeof(name), "%s_Script_%d", section, i);
-        AppendScript(new CScript(name, this));
-    }
+        AppendScript(new CScript(ScriptSectionName(section, i), this));
     for (CScript* script : m_scripts)
         script->Load(file);
     return CElement::Load(file);

@@ -7,18 +7,11 @@
 #include <oleauto.h>
 #include <vector>
 
+#include "model/store/PropertyResult.h"
+
 namespace Tarvex {
 
 class CScript;
-
-// AccessProperty results.
-enum
-{
-    PropertyDone = 0,
-    PropertyNotHandled = 1,
-    PropertyUnknownName = 3,
-    PropertyWrongType = 6,
-};
 
 // One named property bound to a field, for the classes' property tables.
 struct CPropertyBinding

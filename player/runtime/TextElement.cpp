@@ -67,21 +67,7 @@ BOOL CTextElement::Load(const CDataFile& file)
 
 void CTextElement::UpdateFormat()
 {
-    m_format = DT_NOPREFIX | DT_NOCLIP;
-    if (m_justification == "right")
-        m_format |= DT_RIGHT;
-    else if (m_justification == "center")
-        m_format |= DT_CENTER;
-    if (m_singleline)
-    {
-        m_format |= DT_SINGLELINE;
-        if (m_vjustification == "bottom")
-            m_format |= DT_BOTTOM;
-        else if (m_vjustification != "top")
-            m_format |= DT_VCENTER;
-    }
-    else
-        m_format |= DT_WORDBREAK;
+    m_format = TextFormatFlags(m_justification, m_vjustification, m_singleline);
 }
 
 void CTextElement::ReleaseFont()

@@ -16,34 +16,9 @@
 
 namespace {
 
-const char kValues[] = "QNDL Archive";
-
 std::string Quoted(const std::string& path)
 {
     return "\"" + path + "\"";
-}
-
-// The value saved under key, "<none>" while there is none.
-std::string SavedValue(const std::string& path, const char* key)
-{
-    CDataFile file;
-    CStr value("<none>");
-    if (file.LoadFromFile(path.c_str()))
-        file.GetString(kValues, key, value);
-    return std::string(value);
-}
-
-std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected)
-{
-    DWORD start = GetTickCount();
-    std::string value;
-    for (;;)
-    {
-        value = SavedValue(path, key);
-        if (value == expected || GetTickCount() - start > kPlayerWaitMs)
-            return value;
-        Sleep(20);
-    }
 }
 
 void AddControl(CDataFile* page, int number, const char* id, const char* controlName)
@@ -169,13 +144,13 @@ TEST_F(PlayerActiveX, ScriptsReadWriteCallAndHearTheTestControlUntilThePageChang
 
     ASSERT_TRUE(Play(archive, m_scratch.File("control.pqz")));
     ASSERT_EQ("yes", WaitForSaved(out, "done", "yes"));
-    EXPECT_EQ("hello", SavedValue(out, "caption"));
-    EXPECT_EQ("7", SavedValue(out, "sum"));
+    EXPECT_EQ("hello", ReadSavedValue(out, "caption"));
+    EXPECT_EQ("7", ReadSavedValue(out, "sum"));
     // A constant is passed as written, a variable's text is substituted.
-    EXPECT_EQ("x|who|me", SavedValue(out, "joined"));
-    EXPECT_EQ("abc", SavedValue(out, "eventText"));
-    EXPECT_EQ("7", SavedValue(out, "eventN"));
-    EXPECT_EQ("<none>", SavedValue(out, "afterEvent"));
+    EXPECT_EQ("x|who|me", ReadSavedValue(out, "joined"));
+    EXPECT_EQ("abc", ReadSavedValue(out, "eventText"));
+    EXPECT_EQ("7", ReadSavedValue(out, "eventN"));
+    EXPECT_EQ("<none>", ReadSavedValue(out, "afterEvent"));
 
     std::vector<std::string> before = LogLines(log);
     ASSERT_EQ(1u, before.size());
@@ -217,8 +192,8 @@ TEST_F(PlayerActiveX, WinesScriptControlIsHostedAndCalledTheSameWay)
 
     ASSERT_TRUE(Play(archive, m_scratch.File("script.pqz")));
     ASSERT_EQ("yes", WaitForSaved(out, "done", "yes"));
-    EXPECT_EQ("JScript", SavedValue(out, "language"));
-    EXPECT_EQ("3", SavedValue(out, "result"));
+    EXPECT_EQ("JScript", ReadSavedValue(out, "language"));
+    EXPECT_EQ("3", ReadSavedValue(out, "result"));
     EXPECT_TRUE(m_player.Messages().empty());
     ASSERT_TRUE(m_player.Close());
 }

@@ -103,30 +103,6 @@ bool HoverUntil(HWND target, const char* expected)
     return false;
 }
 
-bool WaitForSaved(const std::string& path, const char* key, const char* expected)
-{
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < kPlayerWaitMs)
-    {
-        if (ReadSavedValue(path, key) == expected)
-            return true;
-        Sleep(20);
-    }
-    return false;
-}
-
-bool WaitForFile(const std::string& path)
-{
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < kPlayerWaitMs)
-    {
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return true;
-        Sleep(20);
-    }
-    return false;
-}
-
 // A page whose element drags the file and then saves "after" = "done".
 void AddDraggingPage(ProjectArchive& archive, const std::string& dragged, const std::string& values)
 {
@@ -188,10 +164,10 @@ TEST(PlayerDrag, ADropHandsOverThePathWhileClosingWaitsForTheScript)
     SendPointerInput((kTargetRect.left + kTargetRect.right) / 2, (kTargetRect.top + kTargetRect.bottom) / 2,
               MOUSEEVENTF_LEFTUP);
 
-    ASSERT_TRUE(WaitForFile(result));
+    ASSERT_TRUE(WaitUntil([&] { return GetFileAttributesA(result.c_str()) != INVALID_FILE_ATTRIBUTES; }));
     EXPECT_EQ("effects 5\nfile " + dragged + "\n", ReadWholeFile(result))
         << "copy and link offered, the one path of the list";
-    EXPECT_TRUE(WaitForSaved(values, "after", "done")) << "the script goes on after the drop";
+    EXPECT_EQ("done", WaitForSaved(values, "after", "done")) << "the script goes on after the drop";
     ASSERT_TRUE(player.WaitForExit()) << "the held-back close comes after the script";
     EXPECT_EQ(0u, player.ExitCode());
     EXPECT_TRUE(player.Messages().empty());
@@ -216,7 +192,7 @@ TEST(PlayerDrag, EscCancelsTheDragAndTheScriptGoesOn)
     SendKey(VK_ESCAPE, 0);
     SendKey(VK_ESCAPE, KEYEVENTF_KEYUP);
 
-    EXPECT_TRUE(WaitForSaved(values, "after", "done")) << "the script goes on after the cancel";
+    EXPECT_EQ("done", WaitForSaved(values, "after", "done")) << "the script goes on after the cancel";
     EXPECT_EQ("left", WindowText(targetWindow));
     SendPointerInput(kRestingPointer.x, kRestingPointer.y, MOUSEEVENTF_LEFTUP);
     // The drag ended before the script went on: nothing was dropped.

@@ -24,23 +24,6 @@ std::string Quoted(const std::string& path)
     return "\"" + path + "\"";
 }
 
-// The value saved under key, "<none>" while there is none; polled until it
-// is expected or the wait ends.
-std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected)
-{
-    DWORD start = GetTickCount();
-    for (;;)
-    {
-        CDataFile file;
-        CStr value("<none>");
-        if (file.LoadFromFile(path.c_str()))
-            file.GetString(kValues, key, value);
-        if (std::string(value) == expected || GetTickCount() - start > kPlayerWaitMs)
-            return std::string(value);
-        Sleep(20);
-    }
-}
-
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -70,7 +70,7 @@ TEST(PlayerMessages, ForeignChangePageAndReapplyKeepThePage)
     ASSERT_TRUE(player.Post(WM_USER + 15));
     EXPECT_TRUE(player.WaitForTitle("A")) << "now " << player.Title();
     EXPECT_TRUE(player.IsRunning());
-    EXPECT_TRUE(player.IsVisible());
+    EXPECT_TRUE(WaitUntil([&] { return player.IsVisible(); }));
     ASSERT_TRUE(player.Close());
 }
 

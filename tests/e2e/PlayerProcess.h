@@ -6,6 +6,8 @@
 #include "model/store/DataFileManager.h"
 #include "tests/e2e/WindowDriver.h"
 
+#include <windows.h>
+#include <functional>
 #include <string>
 
 const DWORD kPlayerWaitMs = kProgramWaitMs;
@@ -34,6 +36,12 @@ private:
 // The value a script's Save To File wrote under key into the data file at
 // path; "<none>" while there is none.
 std::string ReadSavedValue(const std::string& path, const char* key);
+// Polls until the key holds expected or timeoutMs pass; the last value read.
+std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected,
+                         DWORD timeoutMs = kPlayerWaitMs);
+// Polls condition until it holds or timeoutMs pass: what a test waits for,
+// never a fixed sleep. TRUE when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPlayerWaitMs);
 
 // The player's main window is of class "QNDL_MAINWND"; its boxes go to the
 // file named by TARVEX_MESSAGE_LOG.

@@ -14,8 +14,6 @@
 
 namespace {
 
-const char kValues[] = "QNDL Archive";
-
 std::string Quoted(const std::string& path)
 {
     return "\"" + path + "\"";
@@ -42,31 +40,6 @@ private:
     int m_count;
     std::vector<std::unique_ptr<ScriptFileBuilder>> m_builders;
 };
-
-// The value saved under key, "<none>" while there is none.
-std::string SavedValue(const std::string& path, const char* key)
-{
-    CDataFile file;
-    CStr value("<none>");
-    if (file.LoadFromFile(path.c_str()))
-        file.GetString(kValues, key, value);
-    return std::string(value);
-}
-
-// Polls until the key holds expected; the last value read.
-std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected,
-                         DWORD timeoutMs = kPlayerWaitMs)
-{
-    DWORD start = GetTickCount();
-    std::string value;
-    for (;;)
-    {
-        value = SavedValue(path, key);
-        if (value == expected || GetTickCount() - start > timeoutMs)
-            return value;
-        Sleep(20);
-    }
-}
 
 void AddTextElement(CDataFile* page, int number, const char* id, int x, int y, int width, int height)
 {
@@ -180,7 +153,7 @@ TEST(PlayerScripts, IfElseEndIfSteerTheRunAndAFailureEndsIt)
     EXPECT_EQ("AWCDE", WaitForSaved(out, "trace", "AWCDE"));
     ASSERT_TRUE(player.Post(WM_USER + 14));
     EXPECT_EQ("yes", WaitForSaved(out, "done", "yes"));
-    EXPECT_EQ("<none>", SavedValue(out, "after"));
+    EXPECT_EQ("<none>", ReadSavedValue(out, "after"));
     ASSERT_TRUE(player.Close());
 }
 
@@ -234,7 +207,7 @@ TEST(PlayerScripts, CreateAndModifyVariableOverEveryType)
         for (int i = 0; i < 4; ++i)
         {
             std::string name = std::string(row.name) + "_" + ops[i];
-            EXPECT_EQ(row.results[i], SavedValue(out, name.c_str())) << name;
+            EXPECT_EQ(row.results[i], ReadSavedValue(out, name.c_str())) << name;
         }
     }
     ASSERT_TRUE(player.Close());
@@ -295,7 +268,7 @@ TEST(PlayerScripts, BuiltInVariablesAndSubstitution)
         { "count", "42" },
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.value, SavedValue(out, c.key)) << c.key;
+        EXPECT_EQ(c.value, ReadSavedValue(out, c.key)) << c.key;
     ASSERT_TRUE(player.Close());
 }
 
@@ -321,8 +294,8 @@ TEST(PlayerScripts, APageNamedOnTheCommandLineKnowsTheFolderOfItsDisc)
     ASSERT_NE(nullptr, player.WaitForWindow());
     ASSERT_EQ("yes", WaitForSaved(out, "done", "yes"));
     EXPECT_EQ("Preview second", player.Title());
-    EXPECT_EQ(scratch.Path(), SavedValue(out, "APPPATH"));
-    EXPECT_EQ(scratch.Path().substr(0, 3), SavedValue(out, "CD_ROOT"));
+    EXPECT_EQ(scratch.Path(), ReadSavedValue(out, "APPPATH"));
+    EXPECT_EQ(scratch.Path().substr(0, 3), ReadSavedValue(out, "CD_ROOT"));
     ASSERT_TRUE(player.Close());
 }
 
@@ -359,7 +332,7 @@ TEST(PlayerScripts, MouseEventsGoToTheTopmostElement)
     // Wine moves the mouse once to the screen's pointer when the window
     // shows; that move meets no element and must come before ours.
     Sleep(1000);
-    EXPECT_EQ("<none>", SavedValue(out, "trace"));
+    EXPECT_EQ("<none>", ReadSavedValue(out, "trace"));
     struct Step
     {
         UINT message;

@@ -1,7 +1,7 @@
 #include "tests/e2e/ProjectFuzzer.h"
 
 #include "tests/e2e/PlayerProcess.h"
-#include "tests/player/ArchiveBytes.h"
+#include "tests/support/ArchiveBytes.h"
 #include "tests/player/ScriptFileBuilder.h"
 
 #include <zlib.h>

@@ -35,9 +35,9 @@ const std::vector<RegisteredClass>& Classes()
         { "{4C42CA71-0000-4000-8000-00000000C003}", { "ProgID=Lb.Gamma", "Control" },
           "LbCatalog gamma", true, "LbCatalog gamma", "Lb.Gamma", "" },
         { "{4C42CA71-0000-4000-8000-00000000C004}", { "Control", "ProgId=Lb.WineSpelling" },
-          "LbCatalog ProgId", false, NULL, NULL, NULL },
-        { "{4C42CA71-0000-4000-8000-00000000C005}", { "control", "ProgID=Lb.LowerControl" },
-          "LbCatalog control", false, NULL, NULL, NULL },
+          "LbCatalog ProgId", true, "LbCatalog ProgId", "Lb.WineSpelling", "" },
+        { "{4C42CA71-0000-4000-8000-00000000C005}", { "control", "PROGID=Lb.LowerControl", "inprocserver32=C:\\lb\\lower.dll" },
+          "LbCatalog control", true, "LbCatalog control", "Lb.LowerControl", "C:\\lb\\lower.dll" },
         { "{4C42CA71-0000-4000-8000-00000000C006}", { "Control" },
           "LbCatalog no ProgID", false, NULL, NULL, NULL },
         { "{4C42CA71-0000-4000-8000-00000000C007}", { "ProgID=Lb.NotAControl" },
@@ -136,7 +136,7 @@ protected:
 };
 }
 
-TEST_F(ControlCatalogTest, ListsClassesWithExactControlAndProgIdSubkeys)
+TEST_F(ControlCatalogTest, ListsClassesWithControlAndProgIdSubkeysInAnyCase)
 {
     CControlCatalog catalog;
     catalog.BuildControlCatalog();
@@ -175,7 +175,7 @@ TEST_F(ControlCatalogTest, SortsByDisplayNameIgnoringCase)
     EXPECT_EQ(2, CountEntries(catalog, "{4C42CA71-0000-4000-8000-00000000C002}"));
 }
 
-TEST_F(ControlCatalogTest, ListsTheTestControlsButNotWinesProgIdControls)
+TEST_F(ControlCatalogTest, ListsTheTestControlsAndWinesProgIdControls)
 {
     CControlCatalog catalog;
     catalog.BuildControlCatalog();
@@ -217,7 +217,12 @@ TEST_F(ControlCatalogTest, ListsTheTestControlsButNotWinesProgIdControls)
         progIdWineSpelling = progIdWineSpelling || name == "ProgId";
     }
     ASSERT_TRUE(control && progIdWineSpelling) << scriptClassId;
-    EXPECT_LT(FindEntry(catalog, scriptClassId), 0);
+    const int scriptIndex = FindEntry(catalog, scriptClassId);
+    ASSERT_GE(scriptIndex, 0);
+    ASSERT_TRUE(catalog.ReadControlServerInfo(scriptIndex));
+    EXPECT_EQ(0, strncmp("MSScriptControl.ScriptControl", catalog.GetEntry(scriptIndex)->GetProgId(), 29))
+        << catalog.GetEntry(scriptIndex)->GetProgId();
+    EXPECT_STRNE("", catalog.GetEntry(scriptIndex)->GetServerPath());
 }
 
 TEST_F(ControlCatalogTest, RefusesIndicesOutsideTheList)

@@ -1,4 +1,5 @@
 #include "model/store/DataFileManager.h"
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,57 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::string Decompress(const std::string& path)
-{
-    std::string bytes;
-    gzFile in = gzopen(path.c_str(), "rb");
-    if (!in)
-        return bytes;
-    char chunk[65536];
-    int got;
-    while ((got = gzread(in, chunk, sizeof chunk)) > 0)
-        bytes.append(chunk, got);
-    gzclose(in);
-    return bytes;
-}
-
-void WriteCompressed(const std::string& path, const std::string& bytes)
-{
-    gzFile out = gzopen(path.c_str(), "wb");
-    ASSERT_TRUE(out != NULL);
-    if (!bytes.empty())
-        gzwrite(out, bytes.data(), (unsigned)bytes.size());
-    gzclose(out);
-}
-
-std::string Uint32(DWORD value)
-{
-    std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((char)((value >> (8 * i)) & 0xFF));
-    return bytes;
-}
-
-// A record as the format lays it out, with the content and its count given.
-std::string Record(const std::string& tag, const std::string& name, const std::string& content, DWORD count)
-{
-    std::string length = name.size() < 255 ? std::string(1, (char)name.size()) : "\xFF" + Uint32((DWORD)name.size());
-    return tag + length + name + Uint32(count) + content;
-}
-
-std::string Record(const std::string& tag, const std::string& name, const std::string& content)
-{
-    return Record(tag, name, content, (DWORD)content.size());
-}
-
-std::vector<std::string> Lines(const CDataFile& file)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < file.GetLineCount(); ++i)
-        lines.push_back(std::string(file.GetLine(i).c_str(), file.GetLine(i).GetLength()));
-    return lines;
-}
 
 std::vector<std::string> Names(const CDataFileManager& manager)
 {
@@ -78,7 +28,7 @@ TEST(DataFileManager, OnePageArchiveBytes)
     page->AppendLine(CStr("[Main]"));
     page->AppendLine(CStr("title = x"));
     ASSERT_TRUE(manager.WriteArchive(dir.File("p.pqz").c_str()));
-    const std::string expected = std::string("QNDL") + "PGD" + "\x0a" + "tarvex.pgd" + Uint32(21) +
+    const std::string expected = std::string("QNDL") + "PGD" + "\x0a" + "tarvex.pgd" + Uint32Bytes(21) +
                                  "\r\n[Main]\r\ntitle = x\r\n";
     EXPECT_EQ(expected, Decompress(dir.File("p.pqz")));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dir.File("p.pqz.tmp").c_str()));
@@ -104,9 +54,9 @@ TEST(DataFileManager, RecordTagsAndNameLengths)
     manager.AddFile("res")->m_kind = CDataFile::KindResource;
     manager.AddFile("odd")->m_kind = 7;
     ASSERT_TRUE(manager.WriteArchive(dir.File("p.pqz").c_str()));
-    const std::string expected = "QNDL" + Record("PGD", std::string(254, 'a'), "") +
-                                 "PGD\xFF" + Uint32(255) + std::string(255, 'b') + Uint32(0) +
-                                 Record("OPT", "opt", "") + Record("RES", "res", "") + Record("PGD", "odd", "");
+    const std::string expected = "QNDL" + RecordBytes("PGD", std::string(254, 'a'), "") +
+                                 "PGD\xFF" + Uint32Bytes(255) + std::string(255, 'b') + Uint32Bytes(0) +
+                                 RecordBytes("OPT", "opt", "") + RecordBytes("RES", "res", "") + RecordBytes("PGD", "odd", "");
     EXPECT_EQ(expected, Decompress(dir.File("p.pqz")));
 
     // Reading stops with FALSE at the resource record, keeping what came before.
@@ -126,7 +76,7 @@ TEST(DataFileManager, PageNameFilter)
     };
     ScratchDir dir;
     for (const auto& c : cases) {
-        std::string archive = "QNDL" + Record("PGD", c.name, "a\r\n") + Record("OPT", c.name, "");
+        std::string archive = "QNDL" + RecordBytes("PGD", c.name, "a\r\n") + RecordBytes("OPT", c.name, "");
         WriteCompressed(dir.File("p.pqz"), archive);
         CDataFileManager reader;
         EXPECT_TRUE(reader.ReadArchive(dir.File("p.pqz").c_str())) << c.name;
@@ -164,7 +114,7 @@ TEST(DataFileManager, FailureMessages)
 
 TEST(DataFileManager, DamagedRecordsEndReadingWithFalse)
 {
-    const std::string first = Record("PGD", "page_1.pgd", "a\r\n");
+    const std::string first = RecordBytes("PGD", "page_1.pgd", "a\r\n");
     const struct {
         const char* name;
         std::string tail;
@@ -175,16 +125,16 @@ TEST(DataFileManager, DamagedRecordsEndReadingWithFalse)
         { "clean end", "", TRUE, { "page_1.pgd" }, { "a" } },
         { "unknown tag", "XYZ", FALSE, { "page_1.pgd" }, { "a" } },
         { "cut tag", "PG", FALSE, { "page_1.pgd" }, { "a" } },
-        { "count past the end", Record("PGD", "page_2.pgd", "b\r\nc", 50), FALSE,
+        { "count past the end", RecordBytes("PGD", "page_2.pgd", "b\r\nc", 50), FALSE,
           { "page_1.pgd", "page_2.pgd" }, { "b", "c" } },
         { "cut count", "PGD\x0apage_2.pgd\x01", FALSE, { "page_1.pgd", "page_2.pgd" }, {} },
-        { "name of 259 bytes", Record("PGD", std::string(259, 'n'), "z\r\n"), TRUE,
+        { "name of 259 bytes", RecordBytes("PGD", std::string(259, 'n'), "z\r\n"), TRUE,
           { "page_1.pgd", std::string(259, 'n') }, { "z" } },
-        { "name of 260 bytes", Record("PGD", std::string(260, 'n'), "z\r\n"), FALSE, { "page_1.pgd" }, { "a" } },
+        { "name of 260 bytes", RecordBytes("PGD", std::string(260, 'n'), "z\r\n"), FALSE, { "page_1.pgd" }, { "a" } },
         // The count is kept to exactly: the next record starts right after it.
-        { "short count", Record("PGD", "page_2.pgd", "b\r\n", 1) + "\r\n" + Record("PGD", "page_3.pgd", "c\r\n"),
+        { "short count", RecordBytes("PGD", "page_2.pgd", "b\r\n", 1) + "\r\n" + RecordBytes("PGD", "page_3.pgd", "c\r\n"),
           FALSE, { "page_1.pgd", "page_2.pgd" }, { "b" } },
-        { "line without LF", Record("PGD", "page_2.pgd", "b\r\nc") + Record("PGD", "page_3.pgd", "d\r\n"),
+        { "line without LF", RecordBytes("PGD", "page_2.pgd", "b\r\nc") + RecordBytes("PGD", "page_3.pgd", "d\r\n"),
           TRUE, { "page_1.pgd", "page_2.pgd", "page_3.pgd" }, { "d" } },
     };
     ScratchDir dir;
@@ -235,7 +185,7 @@ TEST(DataFileManager, WritingNeverDestroysThePreviousArchive)
     EXPECT_FALSE(manager.WriteArchive(dir.File("no\\such\\p.pqz").c_str()));
 
     EXPECT_TRUE(manager.WriteArchive(path.c_str()));
-    EXPECT_EQ(std::string("QNDL") + "PGD\x0atarvex.pgd" + Uint32(10) + "\r\n[Main]\r\n", Decompress(path));
+    EXPECT_EQ(std::string("QNDL") + "PGD\x0atarvex.pgd" + Uint32Bytes(10) + "\r\n[Main]\r\n", Decompress(path));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".tmp").c_str()));
 }
 

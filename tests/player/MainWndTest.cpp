@@ -4,7 +4,7 @@
 #include "model/common/MessageReporter.h"
 #include "player/Application.h"
 #include "player/runtime/ScriptableObject.h"
-#include "tests/player/ArchiveBytes.h"
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "player/MultiFilePqz.h"
-#include "tests/player/ArchiveBytes.h"
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +34,11 @@ TEST(MultiFilePqz, LoadKeepsPagesUpToTheFirstRecordThatIsNoPage)
           { "PGD", "page_2.pgd", Content({ "[Main]" }) } }, "QNDL", FALSE, { "tarvex.pgd" } },
         { "wrong magic", { { "PGD", "tarvex.pgd", Content({ "[Main]" }) } }, "QNDX", FALSE, {} },
         { "no records", {}, "QNDL", TRUE, {} },
+        { "name longer than the format holds", { { "PGD", "tarvex.pgd", Content({ "[Main]" }) },
+          { "PGD", std::string(260, 'n'), Content({ "[Main]" }) } }, "QNDL", FALSE, { "tarvex.pgd" } },
+        // A count of 0xFFFFFFFF must not decide what is allocated or read.
+        { "count beyond any real record", { { "PGD", "tarvex.pgd", Content({ "[Main]" }) },
+          { "PGD", "page_2.pgd", "", -1 } }, "QNDL", FALSE, { "tarvex.pgd" } },
     };
     for (const Case& c : cases)
     {
@@ -52,7 +57,7 @@ TEST(MultiFilePqz, RecordsComeBackLineByLineWhatTheirLengths)
 {
     ScratchDir scratch;
     std::string longLine(3000, 'x');
-    std::string longName(300, 'n');
+    std::string longName(259, 'n');   // the longest name the format holds
     WriteArchive(scratch.File("a.pqz"), {
         { "PGD", "tarvex.pgd", Content({ "", "[Main]", "title = a", "", "text = " + longLine }) },
         { "PGD", "empty.pgd", "" },

@@ -1,5 +1,5 @@
 #include "player/PlayerDataFile.h"
-#include "tests/player/ArchiveBytes.h"
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

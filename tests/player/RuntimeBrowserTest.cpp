@@ -181,6 +181,49 @@ TEST_F(BrowserTest, PropertiesAreReadAndWrittenInTheirOwnTypes)
     EXPECT_EQ(0, static_cast<CImageListElement*>(strip)->GetFrame());
 }
 
+// Every counted part has a section of its own: a count beyond the file's
+// sections loads at once, without making parts for sections that are not there.
+TEST(BrowserCountsTest, CountsBeyondTheSectionsLoadAtOnce)
+{
+    const struct
+    {
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        { "Main", "numElements", "2147483647" },
+        { "Main", "numElements", "9999999991" },
+        { "Main", "numScripts", "2147483647" },
+        { "Main", "numScripts", "9999999991" },
+        { "Element_1", "numScripts", "2147483647" },
+        { "Script_1", "numScriptItems", "2147483647" },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.section) + " " + c.key + " = " + c.value);
+        CIdManager::Get().Clear();
+        CDataFile page;
+        page.SetInt("Main", "width", 100);
+        page.SetInt("Main", "height", 100);
+        page.SetInt("Main", "numElements", 1);
+        page.SetInt("Main", "numScripts", 1);
+        page.SetString("Script_1", "name", "OnClick");
+        page.SetInt("Script_1", "numScriptItems", 0);
+        AddElement(page, 1, "Text", 0, 0, 10, 10, "only");
+        page.SetString(c.section, c.key, c.value);
+        const int sections = page.GetSectionCount();
+
+        CBrowserDocument document;
+        ASSERT_TRUE(document.Load(page));
+        CBrowser* browser = document.GetCurrentPage();
+        ASSERT_NE(nullptr, browser);
+        EXPECT_EQ(1, browser->GetChildCount());
+        EXPECT_LE(browser->GetScriptCount(), sections);
+        EXPECT_EQ(browser->GetChild(0), CIdManager::Get().FindById("only"));
+        document.Clear();
+    }
+}
+
 TEST(TextElementTest, GrowsToItsTextButNotPastThePage)
 {
     CIdManager::Get().Clear();
