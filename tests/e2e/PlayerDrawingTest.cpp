@@ -2,6 +2,7 @@
 // stretched, tiled) and every element kind the player draws.
 #include "tests/e2e/PictureFiles.h"
 #include "tests/e2e/PlayerProcess.h"
+#include "tests/support/GifBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -110,8 +111,11 @@ protected:
             for (int x = 0; x < 30; ++x)
                 strip.pixels[(size_t)y * 30 + x] = x < 10 ? 0xFF0000 : x < 20 ? 0x00FF00 : 0x0000FF;
         WriteWholeFile(scratch.File("strip.bmp"), BitmapFileBytes(strip));
-        const DWORD palette[4] = { 0xFF0000, 0x0000FF, 0x000000, 0xFFFFFF };
-        WriteWholeFile(scratch.File("anim.gif"), GifFileBytes(10, 10, palette, { 0, 1 }, 10));
+        const COLORREF palette[4] = { RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255) };
+        WriteWholeFile(scratch.File("anim.gif"),
+                       GifBytes(10, 10, palette,
+                                { WholeGifFileFrame(10, 10, std::vector<int>(100, 0), -1, 10, 1),
+                                  WholeGifFileFrame(10, 10, std::vector<int>(100, 1), -1, 10, 1) }));
 
         ProjectArchive archive;
         CDataFile* page = archive.AddPage("tarvex.pgd", "Elements", 300, 200, 2);

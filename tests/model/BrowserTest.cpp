@@ -499,7 +499,7 @@ TEST(BrowserTest, WatermarkKindFollowsGifInTheName)
     ScratchDir dir;
     FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0), RGB(0, 0, 0) };
-    WriteGifFile(dir.File("back.GIF"), 2, 2, palette, { 1, 1, 1, 1 }, -1);
+    WriteWholeFile(dir.File("back.GIF"), GifBytes(2, 2, palette, { WholeGifFileFrame(2, 2, { 1, 1, 1, 1 }) }));
     WriteSolidBmp(dir.File(".gifback"), 2, 2, RGB(255, 0, 0));
     WriteSolidBmp(dir.File("gif.bmp"), 2, 2, RGB(0, 0, 255));
     const struct { const char* watermark; COLORREF colour; } cases[] = {
@@ -526,7 +526,7 @@ TEST(BrowserTest, ShapedWindowBackgroundKeepsTheTransparentColour)
     ScratchDir dir;
     FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { RGB(0, 0, 255), RGB(255, 0, 255), RGB(255, 0, 0), RGB(0, 0, 0) };
-    WriteGifFile(dir.File("shape.gif"), 2, 1, palette, { 0, 1 }, 1);
+    WriteWholeFile(dir.File("shape.gif"), GifBytes(2, 1, palette, { WholeGifFileFrame(2, 1, { 0, 1 }, 1) }));
     const struct { int windowType; COLORREF clear; } cases[] = {
         { 3, RGB(255, 0, 255) }, { 0, RGB(0, 0, 0) },
     };

@@ -266,7 +266,7 @@ TEST(ImageElementTest, GifWithTransparentIndexShowsThePage)
     ScratchDir dir;
     FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { kRed, kBlue, RGB(255, 255, 0), RGB(0, 0, 0) };
-    WriteGifFile(dir.File("see.gif"), 2, 2, palette, { 0, 1, 1, 0 }, 1);
+    WriteWholeFile(dir.File("see.gif"), GifBytes(2, 2, palette, { WholeGifFileFrame(2, 2, { 0, 1, 1, 0 }, 1) }));
     CImageElement e;
     e.m_strSrc = "SEE.GIF";
     e.LoadImage(FALSE);

@@ -206,7 +206,7 @@ TEST(ImageListElementTest, GifStripKeyColourReplacesTheLibraryMask)
     FakeEditorServices env(dir.Path());
     const COLORREF palette[4] = { kRed, kBlue, kYellow, RGB(0, 0, 0) };
     // Index 1 is the file's own transparent colour; the key pixel is red.
-    WriteGifFile(dir.File("strip.gif"), 4, 2, palette, { 0, 1, 2, 0, 2, 0, 1, 2 }, 1);
+    WriteWholeFile(dir.File("strip.gif"), GifBytes(4, 2, palette, { WholeGifFileFrame(4, 2, { 0, 1, 2, 0, 2, 0, 1, 2 }, 1) }));
     std::string text =
         "[Element_1]\nsrc = strip.gif\nframe = 0\ntransX = 0\ntransY = 0\n"
         "[Element_1_Frame_0]\ntop = 0\nleft = 0\nbottom = 2\nright = 4\n";

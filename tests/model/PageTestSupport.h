@@ -7,6 +7,7 @@
 #include "model/Script.h"
 #include "model/ScriptItem.h"
 #include "model/SetPropertyHooks.h"
+#include "tests/support/GifBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <windows.h>
@@ -136,65 +137,6 @@ inline void WriteBmpFile(const std::string& path, int w, int h, const std::vecto
 inline void WriteSolidBmp(const std::string& path, int w, int h, COLORREF colour)
 {
     WriteBmpFile(path, w, h, std::vector<COLORREF>(w * h, colour));
-}
-
-// A GIF89a of up to four colours; transparent < 0 means none. The codes
-// stay three bits wide: a clear code follows every two pixels.
-inline void WriteGifFile(const std::string& path, int w, int h, const COLORREF palette[4],
-                         const std::vector<int>& indices, int transparent)
-{
-    std::string s = "GIF89a";
-    PutLE16(s, w);
-    PutLE16(s, h);
-    s += (char)0x81;
-    s += '\0';
-    s += '\0';
-    for (int i = 0; i < 4; ++i) {
-        s += (char)GetRValue(palette[i]);
-        s += (char)GetGValue(palette[i]);
-        s += (char)GetBValue(palette[i]);
-    }
-    s += "\x21\xF9\x04";
-    s += (char)(transparent >= 0 ? 1 : 0);
-    PutLE16(s, 0);
-    s += (char)(transparent >= 0 ? transparent : 0);
-    s += '\0';
-    s += (char)0x2C;
-    PutLE16(s, 0);
-    PutLE16(s, 0);
-    PutLE16(s, w);
-    PutLE16(s, h);
-    s += '\0';
-    s += (char)2;
-    std::vector<int> codes;
-    for (size_t i = 0; i < indices.size(); ++i) {
-        if (i % 2 == 0)
-            codes.push_back(4);
-        codes.push_back(indices[i]);
-    }
-    codes.push_back(5);
-    std::string data;
-    unsigned buffer = 0;
-    int bits = 0;
-    for (int code : codes) {
-        buffer |= (unsigned)code << bits;
-        bits += 3;
-        while (bits >= 8) {
-            data += (char)(buffer & 0xFF);
-            buffer >>= 8;
-            bits -= 8;
-        }
-    }
-    if (bits > 0)
-        data += (char)(buffer & 0xFF);
-    for (size_t at = 0; at < data.size(); at += 255) {
-        size_t n = data.size() - at < 255 ? data.size() - at : 255;
-        s += (char)n;
-        s += data.substr(at, n);
-    }
-    s += '\0';
-    s += (char)0x3B;
-    WriteWholeFile(path, s);
 }
 
 // A Set Property action reduced to what the model asks of it: named

@@ -1,5 +1,6 @@
 #include "platform/giflib32/giflib32.h"
 #include "platform/giflib32/GifFrames.h"
+#include "tests/support/GifBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@
 
 namespace {
 
-// ---- Writing GIF files byte by byte (WIC cannot write transparency or animation).
+// ---- GIF fixtures
 
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);
@@ -22,7 +23,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 
 // Palette of every fixture: R G B M, index 3 is the transparent one where a
 // frame has transparency.
-const BYTE kPalette[] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 0, 255};
+const COLORREF kPalette[4] = {kRed, kGreen, kBlue, kMagenta};
 const int kClearIndex = 3;
 
 struct GifFrameLayout
@@ -34,87 +35,17 @@ struct GifFrameLayout
     bool transparent;
 };
 
-void Put16(std::string& out, int value)
-{
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-// Every code a literal: a clear code comes before the code width would grow.
-std::string LzwLiterals(const std::vector<int>& indices, int minCodeSize)
-{
-    const int clear = 1 << minCodeSize;
-    const int width = minCodeSize + 1;
-    const int run = std::max(1, clear - 3);
-    std::string bytes;
-    unsigned long buffer = 0;
-    int bits = 0;
-    auto emit = [&](int code) {
-        buffer |= static_cast<unsigned long>(code) << bits;
-        bits += width;
-        while (bits >= 8)
-        {
-            bytes += static_cast<char>(buffer & 0xFF);
-            buffer >>= 8;
-            bits -= 8;
-        }
-    };
-    for (size_t i = 0; i < indices.size(); ++i)
-    {
-        if (i % run == 0)
-            emit(clear);
-        emit(indices[i]);
-    }
-    emit(clear + 1);
-    if (bits > 0)
-        bytes += static_cast<char>(buffer & 0xFF);
-    return bytes;
-}
-
 std::string MakeGif(int width, int height, const std::vector<GifFrameLayout>& frames)
 {
-    std::string out = "GIF89a";
-    Put16(out, width);
-    Put16(out, height);
-    out += static_cast<char>(0xF1);   // global table of 4 colours
-    out += '\0';
-    out += '\0';
-    out.append(reinterpret_cast<const char*>(kPalette), sizeof(kPalette));
-    out.append(4 * 3 - sizeof(kPalette), '\0');
-    if (frames.size() > 1)
-    {
-        out += "\x21\xFF\x0BNETSCAPE2.0\x03\x01";
-        Put16(out, 0);
-        out += '\0';
-    }
+    std::vector<GifFileFrame> written;
     for (const GifFrameLayout& f : frames)
     {
-        out += "\x21\xF9\x04";
-        out += static_cast<char>((f.disposal << 2) | (f.transparent ? 1 : 0));
-        Put16(out, f.delay);
-        out += static_cast<char>(kClearIndex);
-        out += '\0';
-        out += '\x2C';
-        Put16(out, f.left);
-        Put16(out, f.top);
-        Put16(out, f.width);
-        Put16(out, f.height);
-        out += '\0';
         std::vector<int> indices;
         for (char c : f.pixels)
-            indices.push_back(std::string("RGBT").find(c));
-        out += '\x02';
-        std::string data = LzwLiterals(indices, 2);
-        for (size_t at = 0; at < data.size(); at += 255)
-        {
-            std::string block = data.substr(at, 255);
-            out += static_cast<char>(block.size());
-            out += block;
-        }
-        out += '\0';
+            indices.push_back(static_cast<int>(std::string("RGBT").find(c)));
+        written.push_back({f.left, f.top, f.width, f.height, indices, f.delay, f.disposal, f.transparent, kClearIndex});
     }
-    out += '\x3B';
-    return out;
+    return GifBytes(width, height, kPalette, written);
 }
 
 GifFrameLayout Still(int width, int height, const std::string& pixels, bool transparent)

@@ -8,7 +8,8 @@
 #include "player/runtime/ImageListElement.h"
 #include "player/runtime/TextElement.h"
 
-#include "../e2e/PictureFiles.h"
+#include "tests/e2e/PictureFiles.h"
+#include "tests/support/GifBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -260,8 +261,11 @@ TEST(ImageElementTest, AnimationThatCannotStartShowsTheStillPicture)
     // Without a window to play into, the animation cannot start.
     ASSERT_EQ(nullptr, GetDrawingWindow());
     ScratchDir scratch;
-    const DWORD palette[4] = { 0xFF0000, 0x0000FF, 0x000000, 0xFFFFFF };
-    WriteWholeFile(scratch.File("anim.gif"), GifFileBytes(12, 8, palette, { 0, 1 }, 10));
+    const COLORREF palette[4] = { RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255) };
+    WriteWholeFile(scratch.File("anim.gif"),
+                   GifBytes(12, 8, palette,
+                            { WholeGifFileFrame(12, 8, std::vector<int>(96, 0), -1, 10, 1),
+                              WholeGifFileFrame(12, 8, std::vector<int>(96, 1), -1, 10, 1) }));
     CIdManager::Get().Clear();
     CDataFile page;
     page.SetInt("Main", "numElements", 1);
