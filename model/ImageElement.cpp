@@ -58,7 +58,7 @@ void CImageElement::FreeJpegPixels()
 
 void CImageElement::FreeImage()
 {
-    ReleasePictureHandles(m_hPicture, m_hMask, m_hMemDC);
+    ReleaseElementPicture(m_hPicture, m_hMask, m_hMemDC);
 }
 
 BOOL CImageElement::HitTest(POINT pt) const
@@ -82,10 +82,12 @@ RECT CImageElement::GetRect() const
 
 void CImageElement::LoadImage(BOOL skipMask)
 {
-    BOOL fresh = LoadSourcePicture(m_strSrc, m_hPicture, m_hMask,
-                                   [this](HBITMAP* bitmap, const char* path) {
-                                       LoadJpeg(bitmap, path);
-                                   });
+    BOOL fresh = LoadElementPicture(m_strSrc, EditorPictureReaders([this](const char* path) {
+                                        HBITMAP bitmap = NULL;
+                                        LoadJpeg(&bitmap, path);
+                                        return bitmap;
+                                    }),
+                                    m_hPicture, m_hMask);
     if (m_hPicture) {
         GetObjectA(m_hPicture, sizeof(m_pictureSize), &m_pictureSize);
         if (m_width <= 0)

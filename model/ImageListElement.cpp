@@ -47,7 +47,7 @@ CElement* CImageListElement::Clone() const
 
 void CImageListElement::FreeImage()
 {
-    ReleasePictureHandles(m_hPicture, m_hMask, m_hMemDC);
+    ReleaseElementPicture(m_hPicture, m_hMask, m_hMemDC);
 }
 
 BOOL CImageListElement::HasValidFrame() const
@@ -74,7 +74,7 @@ BOOL CImageListElement::HitTest(POINT pt) const
 
 void CImageListElement::LoadImage(BOOL skipMask)
 {
-    BOOL fresh = LoadSourcePicture(m_strSrc, m_hPicture, m_hMask);
+    BOOL fresh = LoadElementPicture(m_strSrc, EditorPictureReaders(), m_hPicture, m_hMask);
     if (m_hPicture == NULL)
         return;
     GetObjectA(m_hPicture, sizeof(m_pictureSize), &m_pictureSize);

@@ -21,24 +21,9 @@ BOOL LoadGifPicture(HWND window, const char* path, int option, HBITMAP* picture,
     return made != NULL;
 }
 
-BOOL LoadSourcePicture(const char* src, HBITMAP& picture, HBITMAP& mask,
-                       const std::function<void(HBITMAP*, const char*)>& loadJpeg)
+PictureReaders EditorPictureReaders(const std::function<HBITMAP(const char*)>& loadJpeg)
 {
-    if (picture != NULL || src == NULL || *src == '\0')
-        return FALSE;
-    CStr path = MakeMediaPathAbsolute(src);
-    if (ContainsNoCase(src, ".gif")) {
-        if (mask) {
-            DeleteObject(mask);
-            mask = NULL;
-        }
-        LoadGifPicture(GetActiveViewWindow(), path, 0, &picture, &mask);
-    } else if (loadJpeg && ContainsNoCase(src, ".jpg")) {
-        loadJpeg(&picture, path);
-    } else {
-        picture = LoadBitmapFile(path);
-    }
-    return picture != NULL;
+    return { MakeMediaPathAbsolute, GetActiveViewWindow(), dzBitmapsFromGif, loadJpeg };
 }
 
 void StretchPicture(HDC dc, HDC memory, const RECT& target, HBITMAP picture, HBITMAP mask,
@@ -94,17 +79,4 @@ void DrawPictureDragImage(HDC dc, const RECT& target, HBITMAP picture, HBITMAP m
         SelectObject(dc, image);
     }
     SetBkMode(dc, oldMode);
-}
-
-void ReleasePictureHandles(HBITMAP& picture, HBITMAP& mask, HDC& memory)
-{
-    if (picture)
-        DeleteObject(picture);
-    if (mask)
-        DeleteObject(mask);
-    if (memory)
-        DeleteDC(memory);
-    picture = NULL;
-    mask = NULL;
-    memory = NULL;
 }

@@ -13,12 +13,10 @@
 // mask may come back NULL.
 BOOL LoadGifPicture(HWND window, const char* path, int option, HBITMAP* picture, HBITMAP* mask);
 
-// A picture element's source, loaded when it has no picture yet: a GIF
-// through giflib32 (its mask taking the place of the one held), a ".jpg"
-// through loadJpeg when one is given, any other file as a bitmap file. TRUE
-// when a picture was loaded now: only such a picture may be keyed.
-BOOL LoadSourcePicture(const char* src, HBITMAP& picture, HBITMAP& mask,
-                       const std::function<void(HBITMAP*, const char*)>& loadJpeg = nullptr);
+// How the editor's elements read their pictures (LoadElementPicture):
+// sources resolved against the media folder, GIF files for the active view,
+// and JPEG files through loadJpeg when one is given.
+PictureReaders EditorPictureReaders(const std::function<HBITMAP(const char*)>& loadJpeg = nullptr);
 
 // Draws picture (and its mask first, when there is one) from the source
 // rectangle into the destination rectangle through a memory context.
@@ -31,6 +29,3 @@ void StretchPicture(HDC dc, HDC memory, const RECT& target, HBITMAP picture, HBI
 // or black over all of target when there is no mask.
 void DrawPictureDragImage(HDC dc, const RECT& target, HBITMAP picture, HBITMAP mask,
                           const BITMAP& pictureSize, HBITMAP dragMask);
-
-// Deletes a picture element's bitmaps and memory context; each left NULL.
-void ReleasePictureHandles(HBITMAP& picture, HBITMAP& mask, HDC& memory);

@@ -147,3 +147,39 @@ HBITMAP LoadBitmapFile(const char* path)
 {
     return (HBITMAP)LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
 }
+
+BOOL LoadElementPicture(const char* src, const PictureReaders& readers, HBITMAP& picture, HBITMAP& mask)
+{
+    if (picture != NULL || src == NULL || *src == '\0')
+        return FALSE;
+    CStr path = readers.resolve(src);
+    if (ContainsNoCase(src, ".gif")) {
+        if (mask) {
+            DeleteObject(mask);
+            mask = NULL;
+        }
+        HBITMAP third = NULL;
+        if (readers.gif)
+            readers.gif(readers.window, path, 0, &mask, &picture, &third);
+        if (third)
+            DeleteObject(third);
+    } else if (readers.jpeg && ContainsNoCase(src, ".jpg")) {
+        picture = readers.jpeg(path);
+    } else {
+        picture = LoadBitmapFile(path);
+    }
+    return picture != NULL;
+}
+
+void ReleaseElementPicture(HBITMAP& picture, HBITMAP& mask, HDC& memory)
+{
+    if (picture)
+        DeleteObject(picture);
+    if (mask)
+        DeleteObject(mask);
+    if (memory)
+        DeleteDC(memory);
+    picture = NULL;
+    mask = NULL;
+    memory = NULL;
+}

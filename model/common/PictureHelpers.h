@@ -1,8 +1,13 @@
 // Picture helpers that the authoring program and the player share: the
-// background blend, the transparency mask, and reading bitmap files.
+// background blend, the transparency mask, reading bitmap files, and
+// loading and releasing an element's picture.
 #pragma once
 
+#include "model/common/Str.h"
+
 #include <windows.h>
+
+#include <functional>
 
 // Blends a colour into the rectangle of the bitmap selected in dc: each
 // byte c of a pixel becomes (256 c + alpha (t - c)) >> 8, t the matching
@@ -38,3 +43,29 @@ SIZE GetBitmapSize(HBITMAP bitmap);
 
 // A Windows bitmap file; NULL when it cannot be read.
 HBITMAP LoadBitmapFile(const char* path);
+
+// The GIF library's bitmaps call (the authoring program links the library,
+// the player loads it when first needed).
+typedef BOOL(WINAPI* GifBitmapsReader)(HWND window, const char* path, int option, HBITMAP* mask,
+                                       HBITMAP* picture, HBITMAP* third);
+
+// What each program gives the element picture loader: how a source becomes
+// a file path, the window the GIF library reads for, its GIF reader, and
+// a JPEG reader (empty: a ".jpg" is read as a bitmap file).
+struct PictureReaders
+{
+    std::function<CStr(const char* src)> resolve;
+    HWND window;
+    GifBitmapsReader gif;
+    std::function<HBITMAP(const char* path)> jpeg;
+};
+
+// An element's picture from its source, loaded when it has no picture yet:
+// a GIF through readers.gif (its mask replacing the one held, the third
+// bitmap deleted), a ".jpg" through readers.jpeg when there is one, any
+// other file as a bitmap file. TRUE when a picture was loaded now: only
+// such a picture may be keyed.
+BOOL LoadElementPicture(const char* src, const PictureReaders& readers, HBITMAP& picture, HBITMAP& mask);
+
+// Deletes an element picture's bitmaps and memory context; each left NULL.
+void ReleaseElementPicture(HBITMAP& picture, HBITMAP& mask, HDC& memory);

@@ -80,7 +80,7 @@ const JpegLibrary& Jpeg()
 
 } // namespace
 
-BOOL GifBitmapsFromFile(HWND window, const char* path, int option, HBITMAP* mask, HBITMAP* picture, HBITMAP* third)
+BOOL WINAPI GifBitmapsFromFile(HWND window, const char* path, int option, HBITMAP* mask, HBITMAP* picture, HBITMAP* third)
 {
     if (mask)
         *mask = NULL;

@@ -23,8 +23,8 @@ inline BOOL BuildTransparencyMask(HBITMAP picture, HBITMAP& mask, int x, int y)
 
 // The GIF library's calls; each answers as failing when the library is
 // missing.
-BOOL GifBitmapsFromFile(HWND window, const char* path, int option, HBITMAP* mask, HBITMAP* picture,
-                        HBITMAP* third);
+BOOL WINAPI GifBitmapsFromFile(HWND window, const char* path, int option, HBITMAP* mask, HBITMAP* picture,
+                               HBITMAP* third);
 HANDLE GifPlay(HWND window, int left, int top, const char* path);
 void GifStop(HANDLE animation);
 

@@ -23,21 +23,12 @@ CElementPicture::~CElementPicture()
 
 BOOL CElementPicture::Load(const CStr& src, BOOL jpegAllowed, int x, int y)
 {
-    if (m_picture || src.IsEmpty())
-        return m_picture != NULL;
-    CStr path = ResolvePath(src);
-    if (ContainsNoCase(src, ".gif"))
-    {
-        HBITMAP third = NULL;
-        GifBitmapsFromFile(GetDrawingWindow(), path, 0, &m_mask, &m_picture, &third);
-        if (third)
-            DeleteObject(third);
-    }
-    else if (jpegAllowed && ContainsNoCase(src, ".jpg"))
-        m_picture = LoadJpegBitmap(GetDrawingWindow(), path);
-    else
-        m_picture = LoadBitmapFile(path);
-    if (!m_picture)
+    if (m_picture)
+        return TRUE;
+    PictureReaders readers = { ResolvePath, GetDrawingWindow(), GifBitmapsFromFile, nullptr };
+    if (jpegAllowed)
+        readers.jpeg = [](const char* path) { return LoadJpegBitmap(GetDrawingWindow(), path); };
+    if (!LoadElementPicture(src, readers, m_picture, m_mask))
         return FALSE;
     GetObjectA(m_picture, sizeof(m_header), &m_header);
     if (x >= 0)
@@ -47,15 +38,7 @@ BOOL CElementPicture::Load(const CStr& src, BOOL jpegAllowed, int x, int y)
 
 void CElementPicture::Free()
 {
-    if (m_picture)
-        DeleteObject(m_picture);
-    if (m_mask)
-        DeleteObject(m_mask);
-    if (m_memoryDC)
-        DeleteDC(m_memoryDC);
-    m_picture = NULL;
-    m_mask = NULL;
-    m_memoryDC = NULL;
+    ReleaseElementPicture(m_picture, m_mask, m_memoryDC);
     memset(&m_header, 0, sizeof(m_header));
 }
 
