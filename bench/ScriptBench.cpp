@@ -4,7 +4,10 @@
 // 10,000 within 1.5x of 1,000). Every run starts with the processor's
 // caches emptied: a script of 1,000 actions just loaded still sits in
 // them, one of 10,000 does not, and the comparison would measure that
-// instead of the interpreter.
+// instead of the interpreter. The sizes take turns in rounds of equal work
+// and the figure is the median of the rounds' ratios: a run of 1,000
+// actions lasts a fraction of a millisecond, so the best of a few such runs
+// on a loaded machine is luckier than the best of the longer runs.
 #include "bench/BenchTimer.h"
 #include "model/store/DataFile.h"
 #include "player/runtime/Script.h"
@@ -62,10 +65,8 @@ struct Costs
     double run;
 };
 
-Costs Measure(int actions)
+Costs Measure(const CDataFile& file, int actions)
 {
-    CDataFile file;
-    BuildScript(file, actions);
     Tarvex::CVariableScopes scopes;
     Tarvex::CScript script("Script_1", NULL);
     double start = NowSeconds();
@@ -84,24 +85,40 @@ Costs Measure(int actions)
 int main()
 {
     const int sizes[] = { 1000, 10000 };
-    Costs best[2];
-    printf("Script of N actions, Create Variable and Modify Variable in turn\n");
+    const int kRounds = 9;
+    CDataFile files[2];
     for (int i = 0; i < 2; ++i)
+        BuildScript(files[i], sizes[i]);
+    printf("Script of N actions, Create Variable and Modify Variable in turn\n");
+    Costs best[2] = { { 1e30, 1e30 }, { 1e30, 1e30 } };
+    std::vector<double> ratios;
+    for (int round = 0; round < kRounds; ++round)
     {
-        best[i].load = best[i].run = 1e30;
-        // As many passes for both: the best of more passes would favour one.
-        const int passes = 10;
-        for (int p = 0; p < passes; ++p)
+        double roundRun[2];
+        for (int i = 0; i < 2; ++i)
         {
-            Costs costs = Measure(sizes[i]);
-            best[i].load = std::min(best[i].load, costs.load);
-            best[i].run = std::min(best[i].run, costs.run);
+            // 10,000 actions a round for every size, the mean of its passes.
+            const int passes = std::max(1, 10000 / sizes[i]);
+            Costs sum = { 0, 0 };
+            for (int p = 0; p < passes; ++p)
+            {
+                Costs costs = Measure(files[i], sizes[i]);
+                sum.load += costs.load;
+                sum.run += costs.run;
+            }
+            roundRun[i] = sum.run / passes;
+            best[i].load = std::min(best[i].load, sum.load / passes);
+            best[i].run = std::min(best[i].run, roundRun[i]);
         }
-        printf("  N = %5d: load %8.1f ns, run %8.1f ns per action (best of %d)\n", sizes[i], best[i].load,
-               best[i].run, passes);
+        ratios.push_back(roundRun[1] / roundRun[0]);
     }
-    double ratio = best[1].run / best[0].run;
-    printf("  run cost per action at 10,000 / at 1,000: %.2fx (target <= 1.5x): %s\n", ratio,
-           ratio <= 1.5 ? "met" : "MISSED");
+    for (int i = 0; i < 2; ++i)
+        printf("  N = %5d: load %8.1f ns, run %8.1f ns per action (best round of %d)\n", sizes[i], best[i].load,
+               best[i].run, kRounds);
+    std::sort(ratios.begin(), ratios.end());
+    double ratio = ratios[kRounds / 2];
+    printf("  run cost per action at 10,000 / at 1,000: %.2fx, median of %d rounds (%.2fx to %.2fx) (target <= 1.5x): "
+           "%s\n",
+           ratio, kRounds, ratios.front(), ratios.back(), ratio <= 1.5 ? "met" : "MISSED");
     return 0;
 }
