@@ -1,6 +1,7 @@
 #include "platform/framework/DataExchange.h"
 
 #include "platform/framework/WinApp.h"
+#include "platform/framework/Wnd.h"
 
 #include <errno.h>
 #include <limits.h>
@@ -166,8 +167,8 @@ void AfxReportDataExchangeMessage(HWND, const char* text)
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-CDataExchange::CDataExchange(HWND dialog, BOOL saveAndValidate)
-    : m_hDlg(dialog), m_bSaveAndValidate(saveAndValidate), m_hWndLastControl(NULL), m_bEditLastControl(FALSE)
+CDataExchange::CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+    : m_pDlgWnd(dialog), m_hDlg(dialog != NULL ? dialog->m_hWnd : NULL), m_bSaveAndValidate(saveAndValidate), m_hWndLastControl(NULL), m_bEditLastControl(FALSE)
 {
 }
 
@@ -194,6 +195,15 @@ void CDataExchange::Fail()
             ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     throw CDataExchangeFailure();
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (control.m_hWnd != NULL)
+        return;
+    HWND child = pDX->PrepareCtrl(id);
+    if (child != NULL)
+        control.SubclassWindow(child);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, CStr& value)
