@@ -7,6 +7,7 @@
 #include "authoring/ProgramFolders.h"
 #include "model/common/Str.h"
 #include "platform/atl/AtlBase.h"
+#include "platform/atl/Registrar.h"
 #include "resources/LumbrookConfigIds.h"
 
 #include <objbase.h>
@@ -34,6 +35,17 @@ int FindRegistrationSwitch(const char* commandLine)
     return 0;
 }
 
+// Runs the AppID script (resource 102). Our own registrar runs it: the
+// registrar object of Wine's atl.dll crashes its caller here.
+static void UpdateAppIdRegistration(BOOL bRegister)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(NULL, path, MAX_PATH);
+    CRegistrar registrar;
+    registrar.AddReplacement("MODULE", path);
+    registrar.ResourceRegister(_Module.GetModuleInstance(), IDR_LUMBROOKCONFIG, bRegister);
+}
+
 CLumbrookConfigApp::CLumbrookConfigApp() : CWinApp("LumbrookConfig"), m_bComModuleInitialized(FALSE)
 {
 }
@@ -56,7 +68,7 @@ BOOL CLumbrookConfigApp::InitComModule()
     int registration = FindRegistrationSwitch(GetCommandLineA());
     if (registration != 0)
     {
-        _Module.UpdateRegistryFromResource(IDR_LUMBROOKCONFIG, registration > 0);
+        UpdateAppIdRegistration(registration > 0);
         if (registration > 0)
             _Module.RegisterServer(FALSE);
         else

@@ -135,4 +135,6 @@ private:
     int m_nOutcome;
     bool m_bModal;
     bool m_bModalDone;
+
+    DECLARE_MESSAGE_MAP()
 };
