@@ -103,9 +103,9 @@ protected:
             CScriptableObject* element = NULL;
             switch (i % 3)
             {
-            case 0: element = new CTextElement(); break;
-            case 1: element = new CImageElement(); break;
-            default: element = new CImageListElement(); break;
+            case 0: element = new CTextElement(); element->SetType("Text"); break;
+            case 1: element = new CImageElement(); element->SetType("Image"); break;
+            default: element = new CImageListElement(); element->SetType("ImageList"); break;
             }
             element->SetId((std::string(id) + "_e" + std::to_string(i)).c_str());
             element->m_xpos = 10 + i;
