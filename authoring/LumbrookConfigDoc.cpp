@@ -95,6 +95,8 @@ END_MESSAGE_MAP()
 CLumbrookConfigDoc::CLumbrookConfigDoc()
     : m_pCurrentPage(NULL), m_pCurrentScript(NULL), m_undo(this), m_pClipboard(NULL)
 {
+    m_nextInsert.x = 0;
+    m_nextInsert.y = 0;
 }
 
 CLumbrookConfigDoc::~CLumbrookConfigDoc()
@@ -187,17 +189,6 @@ BOOL CLumbrookConfigDoc::OnSaveDocument(const char* path)
     return TRUE;
 }
 
-static CStr FolderOf(const char* path)
-{
-    char folder[MAX_PATH] = "";
-    if (path != NULL && strlen(path) < MAX_PATH)
-        strcpy(folder, path);
-    RemoveFileSpec(folder);
-    if (folder[0] != 0)
-        AddBackslash(folder);
-    return CStr(folder);
-}
-
 // Copies the files of from (and of its sub-folders, one level down) that to
 // lacks.
 static void CopyMissingFiles(const CStr& from, const CStr& to, int depth)
@@ -228,7 +219,7 @@ static void CopyMissingFiles(const CStr& from, const CStr& to, int depth)
 void CLumbrookConfigDoc::MoveToDiscFolder(const char* path)
 {
     CStr oldDisc = GetDiscFolder();
-    CStr newDisc = FolderOf(path);
+    CStr newDisc = FolderOfPath(path);
     if (oldDisc.IsEmpty() || newDisc.IsEmpty() || newDisc.EqualsNoCase(oldDisc))
         return;
     CStr oldData = GetDataFolder();
@@ -253,7 +244,16 @@ void CLumbrookConfigDoc::LoadCurrentPage()
     CDataFile* file = m_pCurrentPage->GetDataFile();
     if (file == NULL)
         return;
-    m_pCurrentPage->Load(file, FALSE);
+    // Stored ids are kept as they are (reloading never renames an object);
+    // the registry learns them so that new objects get other ones.
+    m_pCurrentPage->Load(file, TRUE);
+    if (!m_pCurrentPage->m_strId.IsEmpty())
+        m_ids.Register(m_pCurrentPage->m_strId, m_pCurrentPage);
+    for (CElement* child : m_pCurrentPage->m_children)
+    {
+        if (!child->m_strId.IsEmpty())
+            m_ids.Register(child->m_strId, child);
+    }
     KeepUnwrittenKeys(m_pCurrentPage, *file);
 }
 
@@ -282,7 +282,7 @@ void CLumbrookConfigDoc::RecordChange()
 BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
 {
     SetDocumentFolder(path);
-    CStr projectFolder = FolderOf(path);
+    CStr projectFolder = FolderOfPath(path);
     if (save)
     {
         // Every other page was written into its data file when it was left.
@@ -442,6 +442,63 @@ void CLumbrookConfigDoc::DoLayout(UINT commandId)
     }
     UpdateAllViews(NULL, HintRedraw, NULL);
     RecordChange();
+}
+
+void CLumbrookConfigDoc::AddItemToCurrentScript(CScriptItem* item)
+{
+    CScript* script = dynamic_cast<CScript*>(m_pCurrentScript);
+    if (script == NULL || item == NULL)
+        return;
+    script->AppendItem(item);
+    UpdateAllViews(NULL, HintRedraw, NULL);
+}
+
+void CLumbrookConfigDoc::RemoveItemFromCurrentScript(CScriptItem* item)
+{
+    CScript* script = dynamic_cast<CScript*>(m_pCurrentScript);
+    if (script == NULL || item == NULL)
+        return;
+    script->DeleteItem(item);
+    UpdateAllViews(NULL, HintRedraw, NULL);
+}
+
+void CLumbrookConfigDoc::FillObjectCombo(HWND combo)
+{
+    if (m_pCurrentPage == NULL || combo == NULL)
+        return;
+    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (CElement* child : m_pCurrentPage->m_children)
+    {
+        LRESULT index = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)(const char*)child->m_strId);
+        if (index >= 0)
+            ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, (LPARAM)child);
+    }
+    ::SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+POINT CLumbrookConfigDoc::NextInsertPosition()
+{
+    POINT none = { 0, 0 };
+    if (m_pCurrentPage == NULL)
+        return none;
+    int right = (int)(0.7 * m_pCurrentPage->m_containerWidth);
+    int bottom = (int)(0.7 * m_pCurrentPage->m_containerHeight);
+    auto inside = [&](int x, int y) { return 0 <= x && x < right && 0 <= y && y < bottom; };
+    if (inside(m_nextInsert.x, m_nextInsert.y))
+    {
+        m_nextInsert.x += 15;
+        m_nextInsert.y += 20;
+    }
+    else if (inside(0, m_nextInsert.x / 3))
+    {
+        m_nextInsert.x = m_nextInsert.x / 3;
+        m_nextInsert.y = 0;
+    }
+    else
+    {
+        m_nextInsert = none;
+    }
+    return m_nextInsert;
 }
 
 void CLumbrookConfigDoc::OnLayout(UINT commandId)

@@ -16,6 +16,7 @@
 class CBrowser;
 class CDataFile;
 class CElement;
+class CScriptItem;
 
 // Hints of UpdateAllViews.
 enum DocumentHint
@@ -71,6 +72,16 @@ public:
     void RecordChange();
     // Carries out a Layout menu command on the selection.
     void DoLayout(UINT commandId);
+    // With a current script: the item appended to it or removed from it,
+    // then hint 0.
+    void AddItemToCurrentScript(CScriptItem* item);
+    void RemoveItemFromCurrentScript(CScriptItem* item);
+    // The current page's direct children in a combo box (text the id, item
+    // data the object), the first selected.
+    void FillObjectCombo(HWND combo);
+    // Where the next inserted object goes: down and right in steps while
+    // inside 70% of the page, then a third of the way across at the top.
+    POINT NextInsertPosition();
     // A page made in memory joins the project with its data file in the
     // archive (the new-project and new-page commands, and tests).
     void AppendPage(CBrowser* page, const char* dataFileName);
@@ -118,4 +129,5 @@ private:
     CSelection m_selection;
     CUndo m_undo;
     CElement* m_pClipboard;
+    POINT m_nextInsert;
 };

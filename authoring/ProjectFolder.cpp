@@ -100,7 +100,7 @@ CStr OptionKey(int n, const char* suffix)
 
 } // namespace
 
-void SetDocumentFolder(const char* path)
+CStr FolderOfPath(const char* path)
 {
     char buffer[MAX_PATH] = "";
     if (path != NULL && strlen(path) < MAX_PATH)
@@ -108,7 +108,12 @@ void SetDocumentFolder(const char* path)
     RemoveFileSpec(buffer);
     if (buffer[0] != 0)
         AddBackslash(buffer);
-    g_documentFolder = buffer;
+    return CStr(buffer);
+}
+
+void SetDocumentFolder(const char* path)
+{
+    g_documentFolder = FolderOfPath(path);
 }
 
 CStr GetDocumentFolder()
@@ -118,7 +123,7 @@ CStr GetDocumentFolder()
 
 CStr MakeAbsolutePath(const char* path)
 {
-    if (path == NULL || !IsRelativePath(path) || path[0] == '\\')
+    if (path == NULL || *path == 0 || !IsRelativePath(path) || path[0] == '\\')
         return CStr(path ? path : "");
     char buffer[MAX_PATH];
     CStr joined = g_documentFolder + path;
@@ -311,7 +316,7 @@ CStr ImportFileIntoProject(const char* path, BOOL keepParentFolder)
         if (!IsAcceptableNewName(newName))
             continue;
         MakeParentIn(data, newName);
-        if (CopyFileA(source, data + newName, choice != ClashRename))
+        if (CopyFileA(source, data + newName, choice == ClashRename))
             return CStr(g_dataFolderPrefix) + newName;
         // A guard against an asker that keeps answering the same failing
         // choice: the existing file is used in the end.

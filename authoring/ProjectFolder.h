@@ -15,6 +15,8 @@ class CDocument;
 // the data folder.
 extern const char* const g_dataFolderPrefix;
 
+// The folder of a file's path, with a trailing '\'; empty for a bare name.
+CStr FolderOfPath(const char* path);
 // The folder of the project file (path's folder, with a trailing '\').
 void SetDocumentFolder(const char* path);
 CStr GetDocumentFolder();

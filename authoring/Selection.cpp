@@ -125,42 +125,40 @@ void CSelection::AlignBottomOfScreen(int height)
         e->m_ypos = height - e->m_height;
 }
 
+// Every selected object's edge moved to the outermost one: a smaller one
+// for the left and top edges, a larger one for the right and bottom.
+template <class Edge, class Place>
+static void AlignToOutermost(const std::vector<CElement*>& objects, bool smallest, Edge edge, Place place)
+{
+    // Both searches start far out: objects far down the page keep their own
+    // top instead of moving to a fixed line.
+    int outermost = smallest ? 999999 : 0;
+    for (CElement* e : objects)
+        outermost = smallest ? std::min(outermost, edge(e)) : std::max(outermost, edge(e));
+    for (CElement* e : objects)
+        place(e, outermost);
+}
+
 void CSelection::AlignLeftItem()
 {
-    int left = 999999;
-    for (CElement* e : m_objects)
-        left = std::min(left, e->m_xpos);
-    for (CElement* e : m_objects)
-        e->m_xpos = left;
+    AlignToOutermost(m_objects, true, [](CElement* e) { return e->m_xpos; },
+                     [](CElement* e, int left) { e->m_xpos = left; });
 }
 
 void CSelection::AlignRightItem()
 {
-    int right = 0;
-    for (CElement* e : m_objects)
-        right = std::max(right, Right(e));
-    for (CElement* e : m_objects)
-        e->m_xpos = right - e->m_width;
+    AlignToOutermost(m_objects, false, Right, [](CElement* e, int right) { e->m_xpos = right - e->m_width; });
 }
 
 void CSelection::AlignTopItem()
 {
-    // The same start as the left alignment: objects far down the page keep
-    // their own top.
-    int top = 999999;
-    for (CElement* e : m_objects)
-        top = std::min(top, e->m_ypos);
-    for (CElement* e : m_objects)
-        e->m_ypos = top;
+    AlignToOutermost(m_objects, true, [](CElement* e) { return e->m_ypos; },
+                     [](CElement* e, int top) { e->m_ypos = top; });
 }
 
 void CSelection::AlignBottomItem()
 {
-    int bottom = 0;
-    for (CElement* e : m_objects)
-        bottom = std::max(bottom, Bottom(e));
-    for (CElement* e : m_objects)
-        e->m_ypos = bottom - e->m_height;
+    AlignToOutermost(m_objects, false, Bottom, [](CElement* e, int bottom) { e->m_ypos = bottom - e->m_height; });
 }
 
 void CSelection::SpaceEvenly(bool columns, int limit)

@@ -1,6 +1,7 @@
 #include "model/UnwrittenKeys.h"
 
 #include "model/Browser.h"
+#include "model/EditorServices.h"
 #include "model/KeptElement.h"
 #include "model/KeptScriptItem.h"
 #include "model/Script.h"
@@ -13,6 +14,30 @@
 namespace {
 
 typedef std::vector<std::pair<CElement*, CStr> > ObjectList;
+
+// The editor's services while the objects only show what they would write:
+// no media file is copied and no author is asked about one.
+class CTrialServices : public IEditorServices
+{
+public:
+    explicit CTrialServices(IEditorServices* inner) : m_inner(inner) {}
+    CStr ImportFileIntoProject(const char* path, BOOL) override { return CStr(path); }
+    void AddDesignTimeVariable(CElement* source, int scope, const char* name, const VARIANT& value,
+                               const char* owner) override
+    {
+        m_inner->AddDesignTimeVariable(source, scope, name, value, owner);
+    }
+    CStr GetTempFolder() override { return m_inner->GetTempFolder(); }
+    BOOL HasActiveDocument() override { return m_inner->HasActiveDocument(); }
+    void UpdateAllViews(int hint, CElement* object) override { m_inner->UpdateAllViews(hint, object); }
+    CIdManager* GetIdManager() override { return m_inner->GetIdManager(); }
+    HWND GetActiveViewWindow() override { return m_inner->GetActiveViewWindow(); }
+    CStr MakeAbsolutePath(const char* path) override { return m_inner->MakeAbsolutePath(path); }
+    CElement* GetCurrentPage() override { return m_inner->GetCurrentPage(); }
+
+private:
+    IEditorServices* m_inner;
+};
 
 void AddScripts(CScriptableObject* object, ObjectList& list)
 {
@@ -61,7 +86,15 @@ void KeepUnwrittenKeys(CBrowser* page, const CDataFile& stored)
     // What the objects write now; saving may renumber their sections, so
     // each object is matched by its section before and after.
     CDataFile written;
-    page->Save(&written);
+    IEditorServices* services = GetEditorServices();
+    if (services != NULL) {
+        CTrialServices trial(services);
+        SetEditorServices(&trial);
+        page->Save(&written);
+        SetEditorServices(services);
+    } else {
+        page->Save(&written);
+    }
     for (auto& entry : objects) {
         CElement* object = entry.first;
         int from = stored.FindSectionIndex(entry.second);

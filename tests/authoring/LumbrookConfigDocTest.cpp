@@ -245,7 +245,9 @@ TEST_F(DocumentTest, UndoLevels)
         document.DeleteContents();
         EXPECT_EQ(0, document.GetUndo().GetCount());
         if (!newest.IsEmpty())
+        {
             EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(newest)) << c.levels;
+        }
     }
 }
 
@@ -434,4 +436,24 @@ TEST_F(DocumentTest, HostileArchivesGiveAnEmptyDocument)
         EXPECT_EQ(NULL, document.GetCurrentPage()) << c.what;
         document.DeleteContents();
     }
+}
+
+TEST_F(DocumentTest, NextInsertPositionWalksDownThenStartsAThirdAcross)
+{
+    POINT none = document.NextInsertPosition();
+    EXPECT_EQ(0, none.x);
+    EXPECT_EQ(0, none.y);
+    WriteProject(1, 0);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    // The page is 400 x 300: the area is 280 x 210.
+    std::vector<POINT> seen;
+    for (int i = 0; i < 12; ++i)
+        seen.push_back(document.NextInsertPosition());
+    EXPECT_EQ(15, seen[0].x);
+    EXPECT_EQ(20, seen[0].y);
+    EXPECT_EQ(30, seen[1].x);
+    EXPECT_EQ(165, seen[10].x);
+    EXPECT_EQ(220, seen[10].y);
+    EXPECT_EQ(55, seen[11].x);
+    EXPECT_EQ(0, seen[11].y);
 }

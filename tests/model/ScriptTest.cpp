@@ -1,6 +1,8 @@
 #include "tests/model/ModelTestObjects.h"
 #include "tests/model/TreeTestSupport.h"
 
+#include "model/KeptScriptItem.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,14 +120,20 @@ TEST(Script, LoaderBoundsTheCountByTheFilesSections)
     EXPECT_EQ(1, script.GetItemCount());
 }
 
-TEST(Script, LoaderWithoutAFactoryLoadsNoAction)
+TEST(Script, LoaderWithoutAFactoryKeepsTheActionAsStored)
 {
     CDataFile file;
     file.SetInt("Script_1", "numScriptItems", 1);
+    file.SetString("Script_1_ScriptItem_1", "path", "a.wav");
     file.SetString("Script_1_ScriptItem_1", "name", "PlaySound");
     CScript script("Script_1");
     EXPECT_TRUE(script.Load(&file, TRUE));
-    EXPECT_EQ(0, script.GetItemCount());
+    ASSERT_EQ(1, script.GetItemCount());
+    EXPECT_NE((CKeptScriptItem*)NULL, dynamic_cast<CKeptScriptItem*>(script.GetItem(0)));
+    CDataFile saved;
+    EXPECT_TRUE(script.Save(&saved));
+    EXPECT_EQ((std::vector<std::string>{ "name", "path" }), SectionKeyOrder(saved, "Script_1_ScriptItem_1"));
+    EXPECT_EQ("a.wav", SectionKeys(saved, "Script_1_ScriptItem_1")["path"]);
 }
 
 TEST(Script, SaveLeavesOutActionsWithoutAStoredFormAndReportsPartialSaves)
