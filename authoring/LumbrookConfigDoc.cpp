@@ -3,6 +3,7 @@
 #include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
 #include "model/UnwrittenKeys.h"
+#include "model/common/MessageReporter.h"
 #include "model/common/PathHelpers.h"
 #include "model/store/DataFile.h"
 #include "model/Browser.h"
@@ -279,6 +280,35 @@ void CLumbrookConfigDoc::RecordChange()
     m_undo.Record();
 }
 
+namespace {
+
+// Counts the boxes shown while it lives, showing each as before.
+class CountedReports
+{
+public:
+    CountedReports()
+    {
+        s_count = 0;
+        s_previous = SetMessageReporter(Forward);
+    }
+    ~CountedReports() { SetMessageReporter(s_previous); }
+    int Count() const { return s_count; }
+
+private:
+    static int WINAPI Forward(HWND owner, const char* text, const char* caption, UINT flags)
+    {
+        ++s_count;
+        return s_previous ? s_previous(owner, text, caption, flags) : MessageBoxA(owner, text, caption, flags);
+    }
+    static int s_count;
+    static MessageReporterFn s_previous;
+};
+
+int CountedReports::s_count = 0;
+MessageReporterFn CountedReports::s_previous = NULL;
+
+} // namespace
+
 BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
 {
     SetDocumentFolder(path);
@@ -294,7 +324,13 @@ BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
         return WriteDiscInf();
     }
     m_archive.Clear();
-    if (!m_archive.ReadArchive(path))
+    CountedReports reports;
+    BOOL read = m_archive.ReadArchive(path);
+    int reported = reports.Count();
+    // A damaged archive is never passed over in silence.
+    if (!read && reported == 0)
+        AfxMessageBox("The project file is damaged and cannot be opened.", MB_OK | MB_ICONEXCLAMATION);
+    if (!read)
         return FALSE;
     for (int i = 0; i < m_archive.GetFileCount(); ++i)
     {
@@ -308,7 +344,10 @@ BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
         m_pages.push_back(page);
     }
     if (m_pages.empty())
+    {
+        AfxMessageBox("The project file holds no page.", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
+    }
     m_pCurrentPage = m_pages.front();
     LoadCurrentPage();
     SetPathName(path);
