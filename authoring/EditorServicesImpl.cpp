@@ -1,6 +1,7 @@
 #include "authoring/EditorServicesImpl.h"
 
 #include "authoring/LumbrookConfigDoc.h"
+#include "authoring/ProjectFolder.h"
 #include "model/Browser.h"
 #include "model/EditorServices.h"
 #include "platform/framework/Afx.h"
@@ -10,11 +11,9 @@ namespace {
 class CEditorServices : public IEditorServices
 {
 public:
-    CStr ImportFileIntoProject(const char* path, BOOL) override
+    CStr ImportFileIntoProject(const char* path, BOOL keepParentFolder) override
     {
-        // Media are copied into the project's data folder by the project
-        // folder's own work; until then paths are kept as given.
-        return CStr(path);
+        return ::ImportFileIntoProject(path, keepParentFolder);
     }
     void AddDesignTimeVariable(CElement* source, int scope, const char* name, const VARIANT& value,
                                const char* owner) override
@@ -48,6 +47,8 @@ public:
     }
     CStr MakeAbsolutePath(const char* path) override
     {
+        if (!GetDocumentFolder().IsEmpty())
+            return ::MakeAbsolutePath(path);
         char full[MAX_PATH];
         DWORD length = GetFullPathNameA(path, MAX_PATH, full, NULL);
         return CStr(length == 0 || length >= MAX_PATH ? path : full);

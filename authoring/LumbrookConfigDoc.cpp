@@ -1,10 +1,16 @@
 #include "authoring/LumbrookConfigDoc.h"
 
 #include "authoring/ProgramFolders.h"
+#include "authoring/ProjectFolder.h"
+#include "model/UnwrittenKeys.h"
+#include "model/common/MessageReporter.h"
+#include "model/common/PathHelpers.h"
+#include "model/store/DataFile.h"
 #include "model/Browser.h"
 #include "model/Script.h"
 #include "model/ScriptItem.h"
 #include "resources/LumbrookConfigIds.h"
+#include "platform/framework/WaitCursor.h"
 
 #include <shellapi.h>
 #include <string.h>
@@ -18,7 +24,7 @@ BEGIN_MESSAGE_MAP(CLumbrookConfigDoc, CDocument)
     ON_COMMAND(ID_PROJECT_NEW, OnCommandToCome)
     ON_COMMAND(ID_FILE_TEST, OnCommandToCome)
     ON_UPDATE_COMMAND_UI(ID_FILE_TEST, OnUpdateNeedsPage)
-    ON_COMMAND(ID_EDIT_UNDO, OnCommandToCome)
+    ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
     ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateUndo)
     ON_COMMAND(ID_EDIT_CUT, OnCommandToCome)
     ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateNeedsObject)
@@ -44,24 +50,24 @@ BEGIN_MESSAGE_MAP(CLumbrookConfigDoc, CDocument)
     ON_COMMAND(ID_TOOL_PREVIEW, OnCommandToCome)
     ON_UPDATE_COMMAND_UI(ID_TOOL_PREVIEW, OnUpdateNeedsPage)
     ON_COMMAND(ID_INSERT_IMAGE_STRIP, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_TOP_SCREEN, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_BOTTOM_SCREEN, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_LEFT_SCREEN, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_RIGHT_SCREEN, OnCommandToCome)
-    ON_COMMAND(ID_CENTER_HORIZONTAL, OnCommandToCome)
-    ON_COMMAND(ID_CENTER_VERTICAL, OnCommandToCome)
+    ON_COMMAND_RANGE(ID_ALIGN_TOP_SCREEN, ID_ALIGN_TOP_SCREEN, OnLayout)
+    ON_COMMAND_RANGE(ID_ALIGN_BOTTOM_SCREEN, ID_ALIGN_BOTTOM_SCREEN, OnLayout)
+    ON_COMMAND_RANGE(ID_ALIGN_LEFT_SCREEN, ID_ALIGN_LEFT_SCREEN, OnLayout)
+    ON_COMMAND_RANGE(ID_ALIGN_RIGHT_SCREEN, ID_ALIGN_RIGHT_SCREEN, OnLayout)
+    ON_COMMAND_RANGE(ID_CENTER_HORIZONTAL, ID_CENTER_HORIZONTAL, OnLayout)
+    ON_COMMAND_RANGE(ID_CENTER_VERTICAL, ID_CENTER_VERTICAL, OnLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_TOP_SCREEN, OnUpdateEdgeLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_BOTTOM_SCREEN, OnUpdateEdgeLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_LEFT_SCREEN, OnUpdateEdgeLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_RIGHT_SCREEN, OnUpdateEdgeLayout)
     ON_UPDATE_COMMAND_UI(ID_CENTER_HORIZONTAL, OnUpdateEdgeLayout)
     ON_UPDATE_COMMAND_UI(ID_CENTER_VERTICAL, OnUpdateEdgeLayout)
-    ON_COMMAND(ID_ALIGN_TOP_ITEM, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_BOTTOM_ITEM, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_LEFT_ITEM, OnCommandToCome)
-    ON_COMMAND(ID_ALIGN_RIGHT_ITEM, OnCommandToCome)
-    ON_COMMAND(ID_SPACE_COLUMNS, OnCommandToCome)
-    ON_COMMAND(ID_SPACE_ROWS, OnCommandToCome)
+    ON_COMMAND_RANGE(ID_ALIGN_TOP_ITEM, ID_ALIGN_TOP_ITEM, OnLayout)
+    ON_COMMAND_RANGE(ID_ALIGN_BOTTOM_ITEM, ID_ALIGN_BOTTOM_ITEM, OnLayout)
+    ON_COMMAND_RANGE(ID_ALIGN_LEFT_ITEM, ID_ALIGN_LEFT_ITEM, OnLayout)
+    ON_COMMAND_RANGE(ID_ALIGN_RIGHT_ITEM, ID_ALIGN_RIGHT_ITEM, OnLayout)
+    ON_COMMAND_RANGE(ID_SPACE_COLUMNS, ID_SPACE_COLUMNS, OnLayout)
+    ON_COMMAND_RANGE(ID_SPACE_ROWS, ID_SPACE_ROWS, OnLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_TOP_ITEM, OnUpdateItemLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_BOTTOM_ITEM, OnUpdateItemLayout)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_LEFT_ITEM, OnUpdateItemLayout)
@@ -88,20 +94,22 @@ BEGIN_MESSAGE_MAP(CLumbrookConfigDoc, CDocument)
 END_MESSAGE_MAP()
 
 CLumbrookConfigDoc::CLumbrookConfigDoc()
-    : m_pCurrentPage(NULL), m_pCurrentObject(NULL), m_pCurrentScript(NULL), m_pClipboard(NULL)
+    : m_pCurrentPage(NULL), m_pCurrentScript(NULL), m_undo(this), m_pClipboard(NULL)
 {
+    m_nextInsert.x = 0;
+    m_nextInsert.y = 0;
 }
 
 CLumbrookConfigDoc::~CLumbrookConfigDoc()
 {
+    m_undo.Clear();
     DeletePages();
     delete m_pClipboard;
 }
 
 void CLumbrookConfigDoc::ClearSelection()
 {
-    m_selection.clear();
-    m_pCurrentObject = NULL;
+    m_selection.Clear();
 }
 
 void CLumbrookConfigDoc::DeletePages()
@@ -121,8 +129,12 @@ void CLumbrookConfigDoc::DeleteContents()
 {
     delete m_pClipboard;
     m_pClipboard = NULL;
+    m_pageTexts.clear();
+    m_undo.Clear();
     DeletePages();
     m_archive.Clear();
+    m_ids.RemoveAll();
+    ResetDiscInf();
     UpdateAllViews(NULL, HintWholeDocument, NULL);
     SetModifiedFlag(FALSE);
 }
@@ -144,6 +156,9 @@ BOOL CLumbrookConfigDoc::OnOpenDocument(const char* path)
 {
     DeleteContents();
     SetModifiedFlag(TRUE);
+    CWaitCursor wait;
+    if (CWnd* frame = AfxGetMainWnd())
+        frame->UpdateWindow();
     if (!LoadOrSaveProject(path, FALSE) || m_pages.empty())
         return FALSE;
     SetModifiedFlag(FALSE);
@@ -152,59 +167,217 @@ BOOL CLumbrookConfigDoc::OnOpenDocument(const char* path)
     while (position)
         GetNextView(position)->SendMessage(WM_PAGE_NAME, 0, (LPARAM)(const char*)name);
     SetCurrentTemplate(m_pCurrentPage->GetTemplate());
+    m_undo.Record();
+    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
 BOOL CLumbrookConfigDoc::OnSaveDocument(const char* path)
 {
-    LoadOrSaveProject(path, TRUE);
+    // A save never happens silently to no file: the author names one.
+    if (path == NULL || *path == 0)
+        return DoSave(NULL);
+    CWaitCursor wait;
+    MoveToDiscFolder(path);
+    if (!LoadOrSaveProject(path, TRUE))
+    {
+        CStr text;
+        text.Format("The project could not be saved as %s.", path);
+        AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
     SetModifiedFlag(FALSE);
     return TRUE;
 }
 
+// Copies the files of from (and of its sub-folders, one level down) that to
+// lacks.
+static void CopyMissingFiles(const CStr& from, const CStr& to, int depth)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(from + "*", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do
+    {
+        CStr name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        {
+            if (depth > 0)
+            {
+                CreateFolderTree(to + name);
+                CopyMissingFiles(from + name + "\\", to + name + "\\", depth - 1);
+            }
+            continue;
+        }
+        CopyFileA(from + name, to + name, TRUE);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void CLumbrookConfigDoc::MoveToDiscFolder(const char* path)
+{
+    CStr oldDisc = GetDiscFolder();
+    CStr newDisc = FolderOfPath(path);
+    if (oldDisc.IsEmpty() || newDisc.IsEmpty() || newDisc.EqualsNoCase(oldDisc))
+        return;
+    CStr oldData = GetDataFolder();
+    // The project's own AutoRun settings go with it.
+    CDiscInfSettings settings = GetDiscInfSettings();
+    PrepareProjectFolder(newDisc, this, TRUE);
+    GetDiscInfSettings() = settings;
+    CopyMissingFiles(oldData, GetDataFolder(), 1);
+}
+
+BOOL CLumbrookConfigDoc::CommitCurrentPage()
+{
+    if (m_pCurrentPage == NULL || m_pCurrentPage->GetDataFile() == NULL)
+        return FALSE;
+    return m_pCurrentPage->Save(NULL);
+}
+
+void CLumbrookConfigDoc::LoadCurrentPage()
+{
+    // Ids are unique within a page: the registry holds the current page's.
+    m_ids.RemoveAll();
+    CDataFile* file = m_pCurrentPage->GetDataFile();
+    if (file == NULL)
+        return;
+    // Stored ids are kept as they are (reloading never renames an object);
+    // the registry learns them so that new objects get other ones.
+    m_pCurrentPage->Load(file, TRUE);
+    if (!m_pCurrentPage->m_strId.IsEmpty())
+        m_ids.Register(m_pCurrentPage->m_strId, m_pCurrentPage);
+    for (CElement* child : m_pCurrentPage->m_children)
+    {
+        if (!child->m_strId.IsEmpty())
+            m_ids.Register(child->m_strId, child);
+    }
+    KeepUnwrittenKeys(m_pCurrentPage, *file);
+}
+
+void CLumbrookConfigDoc::RestorePage(CBrowser* page, const CDataFile& stored)
+{
+    CDataFile* file = page->GetDataFile();
+    if (page != m_pCurrentPage || file == NULL)
+        return;
+    page->Unload();
+    int kind = file->m_kind;
+    CStr name = file->m_name;
+    CStr terminator = file->m_lineTerminator;
+    *file = stored;
+    file->m_kind = kind;
+    file->m_name = name;
+    file->m_lineTerminator = terminator;
+    LoadCurrentPage();
+}
+
+void CLumbrookConfigDoc::RecordChange()
+{
+    SetModifiedFlag(TRUE);
+    m_undo.Record();
+}
+
+namespace {
+
+// Counts the boxes shown while it lives, showing each as before.
+class CountedReports
+{
+public:
+    CountedReports()
+    {
+        s_count = 0;
+        s_previous = SetMessageReporter(Forward);
+    }
+    ~CountedReports() { SetMessageReporter(s_previous); }
+    int Count() const { return s_count; }
+
+private:
+    static int WINAPI Forward(HWND owner, const char* text, const char* caption, UINT flags)
+    {
+        ++s_count;
+        return s_previous ? s_previous(owner, text, caption, flags) : MessageBoxA(owner, text, caption, flags);
+    }
+    static int s_count;
+    static MessageReporterFn s_previous;
+};
+
+int CountedReports::s_count = 0;
+MessageReporterFn CountedReports::s_previous = NULL;
+
+} // namespace
+
 BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
 {
+    SetDocumentFolder(path);
+    CStr projectFolder = FolderOfPath(path);
     if (save)
     {
-        CBrowser* current = m_pCurrentPage;
-        for (CBrowser* page : m_pages)
-        {
-            SetCurrentPage(page, TRUE);
-            page->Save(NULL);
-        }
-        SetCurrentPage(current, TRUE);
+        // Every other page was written into its data file when it was left.
+        if (m_pCurrentPage != NULL && !CommitCurrentPage())
+            return FALSE;
         UpdateAllViews(NULL, HintWholeDocument, NULL);
-        return m_archive.WriteArchive(path);
+        if (!m_archive.WriteArchive(path))
+            return FALSE;
+        return WriteDiscInf();
     }
     m_archive.Clear();
-    if (!m_archive.ReadArchive(path))
+    CountedReports reports;
+    BOOL read = m_archive.ReadArchive(path);
+    int reported = reports.Count();
+    // A damaged archive is never passed over in silence.
+    if (!read && reported == 0)
+        AfxMessageBox("The project file is damaged and cannot be opened.", MB_OK | MB_ICONEXCLAMATION);
+    if (!read)
         return FALSE;
     for (int i = 0; i < m_archive.GetFileCount(); ++i)
     {
         CDataFile* file = m_archive.GetFile(i);
-        if (file->m_kind != 0)
+        if (file->m_kind != CDataFile::KindPage)
             continue;
         CBrowser* page = new CBrowser();
         page->SetDataFile(file);
-        page->Load(file, TRUE);
+        // A page not shown is known by its id until it becomes current.
+        page->CElement::Load(file, TRUE);
         m_pages.push_back(page);
-        if (i != 0)
-            page->Unload();
     }
     if (m_pages.empty())
+    {
+        AfxMessageBox("The project file holds no page.", MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
-    // The first page stays loaded when its record came first; otherwise it
-    // is loaded again as it becomes current.
+    }
     m_pCurrentPage = m_pages.front();
-    if (m_archive.GetFile(0) != m_pCurrentPage->GetDataFile())
-        m_pCurrentPage->Load(m_pCurrentPage->GetDataFile(), TRUE);
+    LoadCurrentPage();
     SetPathName(path);
+    PrepareProjectFolder(projectFolder, this, FALSE);
     return TRUE;
 }
 
 BOOL CLumbrookConfigDoc::HoldsPage(const CElement* page) const
 {
     return std::find(m_pages.begin(), m_pages.end(), page) != m_pages.end();
+}
+
+CBrowser* CLumbrookConfigDoc::FindPageByName(const char* id) const
+{
+    for (CBrowser* page : m_pages)
+    {
+        if (page->m_strId.EqualsNoCase(id ? id : ""))
+            return page;
+    }
+    return NULL;
+}
+
+CBrowser* CLumbrookConfigDoc::FindPageByDataFileName(const char* name) const
+{
+    for (CBrowser* page : m_pages)
+    {
+        if (page->GetDataFile() != NULL && page->GetDataFileName() == (name ? name : ""))
+            return page;
+    }
+    return NULL;
 }
 
 void CLumbrookConfigDoc::AppendPage(CBrowser* page, const char* dataFileName)
@@ -224,13 +397,21 @@ BOOL CLumbrookConfigDoc::SetCurrentPage(CBrowser* page, BOOL quiet)
         m_pClipboard->SetParent(page);
     ClearSelection();
     if (m_pCurrentPage)
+    {
+        // Whatever the undo levels, the page's edits reach its data file.
+        CommitCurrentPage();
         m_pCurrentPage->Unload();
+    }
     m_pCurrentPage = page;
     m_pCurrentScript = NULL;
+    m_pageTexts.clear();
+    LoadCurrentPage();
     SetCurrentTemplate(page->GetTemplate());
-    page->Load(page->GetDataFile(), TRUE);
     if (!quiet)
+    {
+        m_undo.Record();
         UpdateAllViews(NULL, HintWholeDocument, NULL);
+    }
     return TRUE;
 }
 
@@ -241,11 +422,7 @@ void CLumbrookConfigDoc::Select(CElement* object, BOOL extend)
         ClearSelection();
         return;
     }
-    if (!extend)
-        m_selection.clear();
-    if (std::find(m_selection.begin(), m_selection.end(), object) == m_selection.end())
-        m_selection.push_back(object);
-    m_pCurrentObject = object;
+    m_selection.Add(object, extend);
     if (dynamic_cast<CScriptableObject*>(object) != NULL)
     {
         m_pCurrentScript = NULL;
@@ -267,6 +444,112 @@ void CLumbrookConfigDoc::Select(CElement* object, BOOL extend)
     UpdateAllViews(NULL, HintSelection, object);
 }
 
+void CLumbrookConfigDoc::DeselectObject(CElement* object)
+{
+    if (m_selection.GetCount() == 0 || object == m_pCurrentPage)
+        return;
+    if (m_selection.GetCount() == 1)
+        Select(m_pCurrentPage);
+    else
+        m_selection.Remove(object);
+    UpdateAllViews(NULL, HintSelection, m_selection.GetCurrent());
+}
+
+void CLumbrookConfigDoc::DoLayout(UINT commandId)
+{
+    CBrowser* page = m_pCurrentPage;
+    if (page == NULL)
+        return;
+    int width = page->m_containerWidth;
+    int height = page->m_containerHeight;
+    CSelection& s = m_selection;
+    switch (commandId)
+    {
+    case ID_ALIGN_LEFT_SCREEN: s.AlignLeftOfScreen(); break;
+    case ID_ALIGN_RIGHT_SCREEN: s.AlignRightOfScreen(width); break;
+    case ID_ALIGN_TOP_SCREEN: s.AlignTopOfScreen(); break;
+    case ID_ALIGN_BOTTOM_SCREEN: s.AlignBottomOfScreen(height); break;
+    case ID_ALIGN_LEFT_ITEM: s.AlignLeftItem(); break;
+    case ID_ALIGN_RIGHT_ITEM: s.AlignRightItem(); break;
+    case ID_ALIGN_TOP_ITEM: s.AlignTopItem(); break;
+    case ID_ALIGN_BOTTOM_ITEM: s.AlignBottomItem(); break;
+    case ID_SPACE_COLUMNS: s.SpaceEvenlyColumns(width); break;
+    case ID_SPACE_ROWS: s.SpaceEvenlyRows(height); break;
+    case ID_CENTER_HORIZONTAL: s.CenterLeftRight(width); break;
+    case ID_CENTER_VERTICAL: s.CenterTopBottom(height); break;
+    default: return;
+    }
+    UpdateAllViews(NULL, HintRedraw, NULL);
+    RecordChange();
+}
+
+void CLumbrookConfigDoc::AddItemToCurrentScript(CScriptItem* item)
+{
+    CScript* script = dynamic_cast<CScript*>(m_pCurrentScript);
+    if (script == NULL || item == NULL)
+        return;
+    script->AppendItem(item);
+    UpdateAllViews(NULL, HintRedraw, NULL);
+}
+
+void CLumbrookConfigDoc::RemoveItemFromCurrentScript(CScriptItem* item)
+{
+    CScript* script = dynamic_cast<CScript*>(m_pCurrentScript);
+    if (script == NULL || item == NULL)
+        return;
+    script->DeleteItem(item);
+    UpdateAllViews(NULL, HintRedraw, NULL);
+}
+
+void CLumbrookConfigDoc::FillObjectCombo(HWND combo)
+{
+    if (m_pCurrentPage == NULL || combo == NULL)
+        return;
+    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (CElement* child : m_pCurrentPage->m_children)
+    {
+        LRESULT index = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)(const char*)child->m_strId);
+        if (index >= 0)
+            ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, (LPARAM)child);
+    }
+    ::SendMessageA(combo, CB_SETCURSEL, 0, 0);
+}
+
+POINT CLumbrookConfigDoc::NextInsertPosition()
+{
+    POINT none = { 0, 0 };
+    if (m_pCurrentPage == NULL)
+        return none;
+    int right = (int)(0.7 * m_pCurrentPage->m_containerWidth);
+    int bottom = (int)(0.7 * m_pCurrentPage->m_containerHeight);
+    auto inside = [&](int x, int y) { return 0 <= x && x < right && 0 <= y && y < bottom; };
+    if (inside(m_nextInsert.x, m_nextInsert.y))
+    {
+        m_nextInsert.x += 15;
+        m_nextInsert.y += 20;
+    }
+    else if (inside(0, m_nextInsert.x / 3))
+    {
+        m_nextInsert.x = m_nextInsert.x / 3;
+        m_nextInsert.y = 0;
+    }
+    else
+    {
+        m_nextInsert = none;
+    }
+    return m_nextInsert;
+}
+
+void CLumbrookConfigDoc::OnLayout(UINT commandId)
+{
+    DoLayout(commandId);
+}
+
+void CLumbrookConfigDoc::OnEditUndo()
+{
+    m_undo.Undo();
+}
+
 void CLumbrookConfigDoc::OnUpdateNeedsModified(CCmdUI* cmdUI)
 {
     cmdUI->Enable(IsModified());
@@ -279,19 +562,19 @@ void CLumbrookConfigDoc::OnUpdateNeedsPage(CCmdUI* cmdUI)
 
 void CLumbrookConfigDoc::OnUpdateNeedsObject(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(m_pCurrentObject != NULL && dynamic_cast<CBrowser*>(m_pCurrentObject) == NULL);
+    CElement* current = GetCurrentObject();
+    cmdUI->Enable(current != NULL && dynamic_cast<CBrowser*>(current) == NULL);
 }
 
 void CLumbrookConfigDoc::OnUpdateUndo(CCmdUI* cmdUI)
 {
-    // No snapshot is taken yet: there is nothing to go back to.
-    cmdUI->Enable(FALSE);
+    cmdUI->Enable(m_undo.GetCount() > 1);
 }
 
 void CLumbrookConfigDoc::OnUpdatePaste(CCmdUI* cmdUI)
 {
     BOOL enable = FALSE;
-    CElement* current = m_pCurrentObject;
+    CElement* current = GetCurrentObject();
     if (current != NULL && m_pClipboard != NULL)
     {
         if (current == m_pCurrentPage)
@@ -305,18 +588,19 @@ void CLumbrookConfigDoc::OnUpdatePaste(CCmdUI* cmdUI)
 
 void CLumbrookConfigDoc::OnUpdateEdgeLayout(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(m_pCurrentPage != NULL && !m_selection.empty() && m_pCurrentObject != NULL &&
-                  dynamic_cast<CBrowser*>(m_pCurrentObject) == NULL);
+    CElement* current = GetCurrentObject();
+    cmdUI->Enable(m_pCurrentPage != NULL && m_selection.GetCount() > 0 && current != NULL &&
+                  dynamic_cast<CBrowser*>(current) == NULL);
 }
 
 void CLumbrookConfigDoc::OnUpdateItemLayout(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(m_pCurrentPage != NULL && m_selection.size() >= 2);
+    cmdUI->Enable(m_pCurrentPage != NULL && m_selection.GetCount() >= 2);
 }
 
 void CLumbrookConfigDoc::OnUpdateMove(CCmdUI* cmdUI)
 {
-    CElement* current = m_pCurrentObject;
+    CElement* current = GetCurrentObject();
     if (current == NULL)
     {
         cmdUI->Enable(FALSE);

@@ -1,11 +1,12 @@
-// CLumbrookConfigDoc: the editor's one document, a project of pages. This
-// is the part the frame, the object tree and their tests stand on: the page
-// list and the project archive, the current page (the only one with live
-// objects), the selection's current object, Select, and every command of
-// the menus with its enabling rule. The commands that change the model
-// come with the document's own work.
+// CLumbrookConfigDoc: the editor's one document, a project of pages. It
+// owns the page list and the project archive; only the current page is held
+// as live objects, every other page as its data file in the archive. A page
+// is written into its data file before it is left and before the archive is
+// saved, so no edit is lost by leaving a page.
 #pragma once
 
+#include "authoring/Selection.h"
+#include "authoring/Undo.h"
 #include "model/IdManager.h"
 #include "model/store/DataFileManager.h"
 #include "platform/framework/Afx.h"
@@ -13,7 +14,9 @@
 #include <vector>
 
 class CBrowser;
+class CDataFile;
 class CElement;
+class CScriptItem;
 
 // Hints of UpdateAllViews.
 enum DocumentHint
@@ -46,20 +49,49 @@ public:
     // current one becomes current (hint 4); a script becomes the current
     // script; a script item is selected without a hint; else hint 5.
     void Select(CElement* object, BOOL extend = FALSE);
-    // FALSE when the page is not one of the project's.
+    // The Ctrl-click toggle of the page view.
+    void DeselectObject(CElement* object);
+    // FALSE when the page is not one of the project's. The page left is
+    // first written into its data file; unless quiet, a snapshot and hint 4.
     BOOL SetCurrentPage(CBrowser* page, BOOL quiet);
     CBrowser* GetCurrentPage() const { return m_pCurrentPage; }
     const std::vector<CBrowser*>& GetPages() const { return m_pages; }
     BOOL HoldsPage(const CElement* page) const;
-    CElement* GetCurrentObject() const { return m_pCurrentObject; }
-    int GetSelectionCount() const { return (int)m_selection.size(); }
+    CBrowser* FindPageByName(const char* id) const;
+    CBrowser* FindPageByDataFileName(const char* name) const;
+    CElement* GetCurrentObject() const { return m_selection.GetCurrent(); }
+    CElement* GetCurrentScript() const { return m_pCurrentScript; }
+    int GetSelectionCount() const { return m_selection.GetCount(); }
+    CSelection& GetSelection() { return m_selection; }
+    CUndo& GetUndo() { return m_undo; }
+    // Writes the current page's objects into its data file.
+    BOOL CommitCurrentPage();
+    // The page (current) reloaded from stored, its data file taking that text.
+    void RestorePage(CBrowser* page, const CDataFile& stored);
+    // Marks the document modified and takes an undo snapshot.
+    void RecordChange();
+    // Carries out a Layout menu command on the selection.
+    void DoLayout(UINT commandId);
+    // With a current script: the item appended to it or removed from it,
+    // then hint 0.
+    void AddItemToCurrentScript(CScriptItem* item);
+    void RemoveItemFromCurrentScript(CScriptItem* item);
+    // The current page's direct children in a combo box (text the id, item
+    // data the object), the first selected.
+    void FillObjectCombo(HWND combo);
+    // Where the next inserted object goes: down and right in steps while
+    // inside 70% of the page, then a third of the way across at the top.
+    POINT NextInsertPosition();
     // A page made in memory joins the project with its data file in the
     // archive (the new-project and new-page commands, and tests).
     void AppendPage(CBrowser* page, const char* dataFileName);
     // Unloads and deletes every page and empties the list.
     void DeletePages();
-    // Opens (save FALSE) or saves the project at path.
+    // Opens (save FALSE) or saves the project at path; FALSE when the
+    // archive could not be read or written.
     BOOL LoadOrSaveProject(const char* path, BOOL save);
+    // Texts kept for the current page only; emptied at each page change.
+    std::vector<CStr> m_pageTexts;
 
     CDataFileManager m_archive;
     // The registry of the project's object ids.
@@ -76,6 +108,8 @@ protected:
     void OnUpdateItemLayout(CCmdUI* cmdUI);
     void OnUpdateMove(CCmdUI* cmdUI);
     void OnCommandToCome();
+    void OnEditUndo();
+    void OnLayout(UINT commandId);
     void OnWebDunmarrow();
     void OnWebQuindle();
     DECLARE_MESSAGE_MAP()
@@ -83,11 +117,17 @@ protected:
 private:
     void ClearSelection();
     void OpenWebPage(UINT addressId);
+    // Loads the current page from its data file with an empty id registry.
+    void LoadCurrentPage();
+    // A save into another folder makes that folder a disc folder with the
+    // data folder's files.
+    void MoveToDiscFolder(const char* path);
 
     std::vector<CBrowser*> m_pages;
     CBrowser* m_pCurrentPage;
-    CElement* m_pCurrentObject;
     CElement* m_pCurrentScript;
-    std::vector<CElement*> m_selection;
+    CSelection m_selection;
+    CUndo m_undo;
     CElement* m_pClipboard;
+    POINT m_nextInsert;
 };

@@ -40,7 +40,7 @@ CElement::CElement(const CElement& other)
       m_strSectionName(other.m_strSectionName), m_strType(other.m_strType),
       m_strName(other.m_strName), m_pParent(other.m_pParent),
       m_width(other.m_width), m_height(other.m_height), m_bPressed(0),
-      m_serial(TakeSerial())
+      m_serial(TakeSerial()), m_keptLines(other.m_keptLines)
 {
 }
 
@@ -107,7 +107,29 @@ BOOL CElement::Save(CDataFile* file)
         file->SetInt(section, "xpos", m_xpos);
     if (m_ypos > 0)
         file->SetInt(section, "ypos", m_ypos);
+    WriteKeptLines(file);
     return TRUE;
+}
+
+void CElement::WriteKeptLines(CDataFile* file) const
+{
+    if (m_keptLines.empty() || file == NULL)
+        return;
+    int header = file->FindSectionIndex(m_strSectionName);
+    if (header < 0)
+        header = file->GetOrAddSection(m_strSectionName);
+    if (header < 0)
+        return;
+    for (const CStr& line : m_keptLines) {
+        int equals = line.FindChar('=');
+        if (equals <= 0)
+            continue;
+        CStr key = line.Left(equals);
+        while (!key.IsEmpty() && key[key.GetLength() - 1] == ' ')
+            key.Truncate(key.GetLength() - 1);
+        if (file->FindKeyIndex(header + 1, key) < 0)
+            file->InsertLine(header + 1, line);
+    }
 }
 
 BOOL CElement::AddChild(CElement*)

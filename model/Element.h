@@ -3,6 +3,8 @@
 // ElementContainer.h, holds child elements.
 #pragma once
 
+#include <vector>
+
 #include "model/common/Str.h"
 #include "model/store/PageFormat.h"
 
@@ -89,6 +91,12 @@ public:
     int m_height;
     BYTE m_bPressed;
     int m_serial;
+    // Stored "key = value" lines of the object's section that the editor
+    // does not write itself (keys of the player or of another tool): saved
+    // back unchanged when the object did not write the key this time.
+    std::vector<CStr> m_keptLines;
+    // Inserts the kept lines whose keys the section lacks.
+    void WriteKeptLines(CDataFile* file) const;
 
 private:
     static int TakeSerial();

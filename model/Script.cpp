@@ -1,5 +1,7 @@
 #include "model/Script.h"
 
+#include "model/KeptScriptItem.h"
+
 #include "model/store/DataFile.h"
 #include "model/EditorServices.h"
 #include "model/ElementSupport.h"
@@ -74,8 +76,9 @@ BOOL CScript::Load(CDataFile* file, BOOL keepId)
         if (!file->GetString(itemSection, "name", typeName))
             continue;
         CScriptItem* item = CreateScriptItem(typeName);
+        // An action this editor does not know is kept as it was stored.
         if (item == NULL)
-            continue;
+            item = new CKeptScriptItem(typeName);
         item->m_strSectionName = itemSection;
         item->m_pParent = this;
         m_items.push_back(item);

@@ -1,6 +1,8 @@
 #include "tests/model/ModelTestObjects.h"
 #include "tests/model/TreeTestSupport.h"
 
+#include "model/KeptScriptItem.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,8 +24,10 @@ CScript* NewPageScript(CScriptableObject& owner, const char* eventName, std::vec
 std::vector<std::string> Notes(const CScript& script)
 {
     std::vector<std::string> notes;
-    for (CScriptItem* item : script.m_items)
-        notes.push_back(static_cast<TestAction*>(item)->note.c_str());
+    for (CScriptItem* item : script.m_items) {
+        TestAction* action = dynamic_cast<TestAction*>(item);
+        notes.push_back(action ? action->note.c_str() : "kept " + std::string(item->GetClassName().c_str()));
+    }
     return notes;
 }
 
@@ -63,15 +67,20 @@ struct StoredItem
     const char* note;
 };
 
-TEST(Script, LoaderSkipsUnknownOrNamelessSectionsAndLaterItemsKeepTheirOwn)
+TEST(Script, LoaderKeepsUnknownActionsSkipsNamelessSectionsAndLaterItemsKeepTheirOwn)
 {
     TestFactoryScope factory;
-    const struct { const char* label; std::vector<StoredItem> stored; std::vector<std::string> loaded; } cases[] = {
-        { "all known", { { "ShellExecute", "1" }, { "PlaySound", "2" } }, { "1", "2" } },
-        { "blank in the name", { { "ShellExecute", "1" }, { "Set Property", "2" }, { "SetProperty", "3" } }, { "1", "3" } },
-        { "letter case differs", { { "setproperty", "1" }, { "PlaySound", "2" } }, { "2" } },
-        { "no name after a known one", { { "PlaySound", "1" }, { NULL, "2" }, { "ShellExecute", "3" } }, { "1", "3" } },
-        { "no name first", { { NULL, "1" }, { "PlaySound", "2" } }, { "2" } },
+    // An unknown type name is kept as stored and written back unchanged.
+    const struct { const char* label; std::vector<StoredItem> stored; std::vector<std::string> loaded;
+                   std::vector<std::string> saved; } cases[] = {
+        { "all known", { { "ShellExecute", "1" }, { "PlaySound", "2" } }, { "1", "2" }, { "1", "2" } },
+        { "blank in the name", { { "ShellExecute", "1" }, { "Set Property", "2" }, { "SetProperty", "3" } },
+          { "1", "kept Set Property", "3" }, { "1", "2", "3" } },
+        { "letter case differs", { { "setproperty", "1" }, { "PlaySound", "2" } }, { "kept setproperty", "2" },
+          { "1", "2" } },
+        { "no name after a known one", { { "PlaySound", "1" }, { NULL, "2" }, { "ShellExecute", "3" } }, { "1", "3" },
+          { "1", "3" } },
+        { "no name first", { { NULL, "1" }, { "PlaySound", "2" } }, { "2" }, { "2" } },
     };
     for (const auto& c : cases) {
         CDataFile file;
@@ -92,10 +101,10 @@ TEST(Script, LoaderSkipsUnknownOrNamelessSectionsAndLaterItemsKeepTheirOwn)
         CDataFile saved;
         script.Save(&saved);
         EXPECT_EQ(std::to_string(c.loaded.size()), SectionKeys(saved, "Script_1")["numScriptItems"]) << c.label;
-        for (size_t i = 0; i < c.loaded.size(); ++i) {
+        for (size_t i = 0; i < c.saved.size(); ++i) {
             CStr section;
             section.Format("Script_1_ScriptItem_%d", (int)i + 1);
-            EXPECT_EQ(c.loaded[i], SectionKeys(saved, section)["note"]) << c.label;
+            EXPECT_EQ(c.saved[i], SectionKeys(saved, section)["note"]) << c.label;
         }
     }
 }
@@ -111,14 +120,20 @@ TEST(Script, LoaderBoundsTheCountByTheFilesSections)
     EXPECT_EQ(1, script.GetItemCount());
 }
 
-TEST(Script, LoaderWithoutAFactoryLoadsNoAction)
+TEST(Script, LoaderWithoutAFactoryKeepsTheActionAsStored)
 {
     CDataFile file;
     file.SetInt("Script_1", "numScriptItems", 1);
+    file.SetString("Script_1_ScriptItem_1", "path", "a.wav");
     file.SetString("Script_1_ScriptItem_1", "name", "PlaySound");
     CScript script("Script_1");
     EXPECT_TRUE(script.Load(&file, TRUE));
-    EXPECT_EQ(0, script.GetItemCount());
+    ASSERT_EQ(1, script.GetItemCount());
+    EXPECT_NE((CKeptScriptItem*)NULL, dynamic_cast<CKeptScriptItem*>(script.GetItem(0)));
+    CDataFile saved;
+    EXPECT_TRUE(script.Save(&saved));
+    EXPECT_EQ((std::vector<std::string>{ "name", "path" }), SectionKeyOrder(saved, "Script_1_ScriptItem_1"));
+    EXPECT_EQ("a.wav", SectionKeys(saved, "Script_1_ScriptItem_1")["path"]);
 }
 
 TEST(Script, SaveLeavesOutActionsWithoutAStoredFormAndReportsPartialSaves)

@@ -1,0 +1,459 @@
+// The document of pages: opening and saving a project, switching pages,
+// the layout commands and undo, without windows.
+#include "authoring/EditorServicesImpl.h"
+#include "authoring/LumbrookConfigDoc.h"
+#include "authoring/ProjectFolder.h"
+#include "actions/ActionTypes.h"
+#include "model/Browser.h"
+#include "model/ImageElement.h"
+#include "model/ImageListElement.h"
+#include "model/Script.h"
+#include "model/TextElement.h"
+#include "model/store/DataFileManager.h"
+#include "resources/LumbrookConfigIds.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+typedef std::map<std::string, std::map<std::string, std::string> > Sections;
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = (char)tolower((unsigned char)c);
+    return text;
+}
+
+// A data file as section -> key -> value (keys in lower case).
+Sections Parse(const CDataFile& file)
+{
+    Sections sections;
+    std::string section;
+    for (int i = 0; i < file.GetLineCount(); ++i)
+    {
+        std::string line = file.GetLine(i).c_str();
+        if (file.IsSectionHeaderAt(i))
+        {
+            section = line.substr(1, line.size() - 2);
+            sections[section];
+            continue;
+        }
+        size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        std::string key = line.substr(0, equals);
+        while (!key.empty() && key.back() == ' ')
+            key.pop_back();
+        std::string value = line.substr(equals + 1);
+        if (!value.empty() && value[0] == ' ')
+            value.erase(0, 1);
+        sections[section][Lower(key)] = value;
+    }
+    return sections;
+}
+
+// Every key-value pair of before is in after, section by section.
+void ExpectKept(const CDataFile& before, const CDataFile& after, const std::string& what)
+{
+    Sections a = Parse(before), b = Parse(after);
+    for (const auto& section : a)
+    {
+        ASSERT_TRUE(b.count(section.first)) << what << ": section " << section.first;
+        for (const auto& pair : section.second)
+            EXPECT_EQ(pair.second, b[section.first][pair.first])
+                << what << ": [" << section.first << "] " << pair.first;
+    }
+}
+
+class DocumentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        BuildActionTypeTable();
+        InstallEditorServices();
+        WriteWholeFile(bin.File("tarvex.dat"), "player");
+        WriteWholeFile(bin.File("tarvex.ico"), "icon");
+        SetRuntimeSourceFolder(bin.Path().c_str());
+        archivePath = project.File("tarvex.pqz");
+        document.m_bAutoDelete = FALSE;
+    }
+    void TearDown() override
+    {
+        document.DeleteContents();
+        SetRuntimeSourceFolder("");
+        SetCurrentDirectoryA(TestProgramFolder().c_str());
+        RemoveEditorServices();
+    }
+
+    // A page with every element type, a script holding every stored action
+    // type, an action this editor does not know and keys it does not write.
+    void AddPage(CDataFileManager& archive, const char* id, int elements)
+    {
+        CBrowser page;
+        page.SetId(id);
+        page.SetDataFile(archive.AddFile((std::string(id) + ".pgd").c_str()));
+        for (int i = 0; i < elements; ++i)
+        {
+            CScriptableObject* element = NULL;
+            switch (i % 3)
+            {
+            case 0: element = new CTextElement(); element->SetType("Text"); break;
+            case 1: element = new CImageElement(); element->SetType("Image"); break;
+            default: element = new CImageListElement(); element->SetType("ImageList"); break;
+            }
+            element->SetId((std::string(id) + "_e" + std::to_string(i)).c_str());
+            element->m_xpos = 10 + i;
+            element->m_ypos = 20 + i;
+            element->m_width = 30;
+            element->m_height = 40;
+            page.AddChild(element);
+        }
+        if (elements > 0)
+        {
+            CScript* script = CreateScript();
+            script->m_strName = "OnMouseDown";
+            for (int row = 0; row < GetActionTypeCount(); ++row)
+                script->AppendItem(GetActionType(row)->factory());
+            dynamic_cast<CScriptableObject*>(page.m_children[0])->AddChild(script);
+        }
+        ASSERT_TRUE(page.Save(NULL));
+        CDataFile* file = page.GetDataFile();
+        file->SetString("Main", "futureKey", "from a newer version");
+        if (elements > 0)
+        {
+            file->SetString("Element_1", "cursor", "hand");
+            CStr scriptSection = dynamic_cast<CScriptableObject*>(page.m_children[0])->m_scripts[0]->m_strSectionName;
+            int count = 0;
+            file->GetInt(scriptSection, "numScriptItems", count);
+            file->SetInt(scriptSection, "numScriptItems", count + 1);
+            file->SetString(scriptSection, "laterKey", "x");
+            CStr item;
+            item.Format("%s_ScriptItem_%d", scriptSection.c_str(), count + 1);
+            file->SetString(item, "name", "DragFile");
+            file->SetString(item, "filePath", ".\\tarvex.dat\\a.txt");
+            file->SetString(item, "registryValueName", "Drop");
+        }
+        page.Unload();
+    }
+
+    void WriteProject(int pages, int elements)
+    {
+        CDataFileManager archive;
+        for (int p = 0; p < pages; ++p)
+            AddPage(archive, ("page" + std::to_string(p + 1)).c_str(), elements);
+        ASSERT_TRUE(archive.WriteArchive(archivePath.c_str()));
+    }
+
+    CElement* Element(int index)
+    {
+        return document.GetCurrentPage()->m_children[index];
+    }
+
+    ScratchDir bin, project;
+    std::string archivePath;
+    CLumbrookConfigDoc document;
+};
+
+} // namespace
+
+TEST_F(DocumentTest, OpenThenSaveKeepsEveryPagesKeysAndActions)
+{
+    WriteProject(3, 4);
+    CDataFileManager before;
+    ASSERT_TRUE(before.ReadArchive(archivePath.c_str()));
+
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    ASSERT_EQ(3u, document.GetPages().size());
+    EXPECT_EQ(document.GetPages()[0], document.GetCurrentPage());
+    // Loaded once: no element twice.
+    EXPECT_EQ(4u, document.GetCurrentPage()->m_children.size());
+    EXPECT_FALSE(document.IsModified());
+    // Every page passes through being current, the third stays current.
+    document.SetCurrentPage(document.GetPages()[1], FALSE);
+    document.SetCurrentPage(document.GetPages()[2], FALSE);
+    ASSERT_TRUE(document.OnSaveDocument(archivePath.c_str()));
+    EXPECT_EQ(document.GetPages()[2], document.GetCurrentPage());
+    EXPECT_FALSE(document.IsModified());
+
+    CDataFileManager after;
+    ASSERT_TRUE(after.ReadArchive(archivePath.c_str()));
+    ASSERT_EQ(before.GetFileCount(), after.GetFileCount());
+    for (int i = 0; i < before.GetFileCount(); ++i)
+        ExpectKept(*before.GetFile(i), *after.GetFile(i), before.GetFile(i)->m_name.c_str());
+    // The project folder became a disc folder.
+    EXPECT_EQ("player", ReadWholeFile(project.File("tarvex.exe")));
+    EXPECT_EQ("icon", ReadWholeFile(project.File("tarvex.dat\\tarvex.ico")));
+    EXPECT_NE(std::string::npos, ReadWholeFile(project.File("autorun.inf")).find("open=tarvex.exe"));
+}
+
+TEST_F(DocumentTest, APageSwitchedAwayFromKeepsItsEdits)
+{
+    for (int levels : { 0, 10 })
+    {
+        WriteProject(2, 3);
+        ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+        document.GetUndo().SetLevels(levels);
+        Element(1)->m_xpos = 123;
+        document.RecordChange();
+        document.Select(document.GetPages()[1]);
+        EXPECT_EQ(document.GetPages()[1], document.GetCurrentPage());
+        EXPECT_EQ(NULL, document.GetCurrentScript());
+        document.Select(document.GetPages()[0]);
+        EXPECT_EQ(123, Element(1)->m_xpos) << levels;
+        // Saved from another page, the edit is in the archive.
+        document.Select(document.GetPages()[1]);
+        ASSERT_TRUE(document.OnSaveDocument(archivePath.c_str()));
+        CDataFileManager after;
+        ASSERT_TRUE(after.ReadArchive(archivePath.c_str()));
+        int x = 0;
+        after.GetFile(0)->GetInt("Element_2", "xpos", x);
+        EXPECT_EQ(123, x) << levels;
+        document.DeleteContents();
+    }
+}
+
+TEST_F(DocumentTest, UndoLevels)
+{
+    struct Case { int levels; int countAfterTwoEdits; int xAfterUndo; };
+    const Case cases[] = {
+        { 0, 0, 80 },    // no snapshots: Undo changes nothing
+        { 1, 1, 80 },    // one snapshot: nothing to go back to
+        { 10, 3, 50 },
+    };
+    for (const Case& c : cases)
+    {
+        WriteProject(1, 3);
+        ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+        document.GetUndo().SetLevels(c.levels);
+        document.GetUndo().Clear();
+        document.GetUndo().Record();
+        Element(0)->m_xpos = 50;
+        document.RecordChange();
+        Element(0)->m_xpos = 80;
+        document.RecordChange();
+        EXPECT_EQ(c.countAfterTwoEdits, document.GetUndo().GetCount()) << c.levels;
+        document.GetUndo().Undo();
+        EXPECT_EQ(c.xAfterUndo, Element(0)->m_xpos) << c.levels;
+        EXPECT_EQ(3u, document.GetCurrentPage()->m_children.size()) << c.levels;
+        CStr newest = document.GetUndo().GetNewestPath();
+        document.DeleteContents();
+        EXPECT_EQ(0, document.GetUndo().GetCount());
+        if (!newest.IsEmpty())
+        {
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(newest)) << c.levels;
+        }
+    }
+}
+
+TEST_F(DocumentTest, UndoRestoresThePageTheSnapshotCameFrom)
+{
+    WriteProject(2, 2);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    CBrowser* first = document.GetPages()[0];
+    CBrowser* second = document.GetPages()[1];
+    // Two pages with one id: the data-file name tells them apart.
+    second->SetId("page1");
+    Element(0)->m_xpos = 200;
+    document.RecordChange();
+    document.Select(second);
+    Element(0)->m_xpos = 300;
+    document.RecordChange();
+
+    document.GetUndo().Undo();
+    EXPECT_EQ(second, document.GetCurrentPage());
+    EXPECT_EQ(10, Element(0)->m_xpos);
+    document.GetUndo().Undo();
+    EXPECT_EQ(first, document.GetCurrentPage());
+    EXPECT_EQ(200, Element(0)->m_xpos);
+    document.GetUndo().Undo();
+    EXPECT_EQ(10, Element(0)->m_xpos);
+    EXPECT_EQ(2u, document.GetCurrentPage()->m_children.size());
+
+    // A snapshot that cannot be read leaves the page as it is.
+    Element(0)->m_xpos = 70;
+    document.RecordChange();
+    std::string unreadable = document.GetUndo().GetNewestPath().c_str();
+    Element(0)->m_xpos = 90;
+    document.RecordChange();
+    DeleteFileA(unreadable.c_str());
+    ASSERT_TRUE(CreateDirectoryA(unreadable.c_str(), NULL));
+    document.GetUndo().Undo();
+    RemoveDirectoryA(unreadable.c_str());
+    EXPECT_EQ(90, Element(0)->m_xpos);
+    EXPECT_EQ(2u, document.GetCurrentPage()->m_children.size());
+}
+
+TEST_F(DocumentTest, AFailedSaveKeepsTheOldArchiveAndTheDocumentModified)
+{
+    WriteProject(1, 2);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    std::string old = ReadWholeFile(archivePath);
+    Element(0)->m_xpos = 99;
+    document.RecordChange();
+    MessageRecorder messages;
+    HANDLE lock = CreateFileA(archivePath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    EXPECT_FALSE(document.OnSaveDocument(archivePath.c_str()));
+    CloseHandle(lock);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_FALSE(messages.Messages().empty());
+    EXPECT_EQ(old, ReadWholeFile(archivePath));
+}
+
+TEST_F(DocumentTest, SaveAsIntoAnotherFolderMakesItADiscFolder)
+{
+    WriteProject(1, 2);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    WriteWholeFile(project.File("tarvex.dat\\picture.gif"), "gif");
+    GetDiscInfSettings().m_strOptionLabel[0] = "Read me";
+    ScratchDir other;
+    std::string chosen = other.File("sub\\my project.pqz");
+    CreateFolderTree(other.File("sub").c_str());
+    ASSERT_TRUE(document.DoSave(chosen.c_str()));
+    EXPECT_STREQ(chosen.c_str(), document.GetPathName());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(other.File("sub\\tarvex.pqz").c_str()));
+    EXPECT_EQ("player", ReadWholeFile(other.File("sub\\tarvex.exe")));
+    EXPECT_EQ("gif", ReadWholeFile(other.File("sub\\tarvex.dat\\picture.gif")));
+    EXPECT_NE(std::string::npos, ReadWholeFile(other.File("sub\\autorun.inf")).find("Shell\\Option1=Read me"));
+    CDataFileManager saved;
+    EXPECT_TRUE(saved.ReadArchive(chosen.c_str()));
+    document.DeleteContents();
+}
+
+TEST_F(DocumentTest, LayoutCommands)
+{
+    struct Box { int x, y, w, h; };
+    struct Case
+    {
+        UINT command;
+        std::vector<Box> boxes;     // the first is current
+        std::vector<POINT> expected;
+    };
+    // The page is 400 x 300.
+    const Case cases[] = {
+        { ID_ALIGN_LEFT_SCREEN, { { 10, 10, 20, 20 }, { 50, 60, 20, 20 } }, { { 0, 10 }, { 0, 60 } } },
+        { ID_ALIGN_RIGHT_SCREEN, { { 10, 10, 20, 20 }, { 50, 60, 40, 20 } }, { { 380, 10 }, { 360, 60 } } },
+        { ID_ALIGN_TOP_SCREEN, { { 10, 10, 20, 20 } }, { { 10, 0 } } },
+        { ID_ALIGN_BOTTOM_SCREEN, { { 10, 10, 20, 30 } }, { { 10, 270 } } },
+        { ID_ALIGN_LEFT_ITEM, { { 40, 10, 20, 20 }, { 15, 60, 20, 20 } }, { { 15, 10 }, { 15, 60 } } },
+        { ID_ALIGN_RIGHT_ITEM, { { 40, 10, 20, 20 }, { 15, 60, 10, 20 } }, { { 40, 10 }, { 50, 60 } } },
+        // Objects far down keep the smallest top, not 999.
+        { ID_ALIGN_TOP_ITEM, { { 10, 1500, 20, 20 }, { 50, 1200, 20, 20 } }, { { 10, 1200 }, { 50, 1200 } } },
+        { ID_ALIGN_BOTTOM_ITEM, { { 10, 10, 20, 20 }, { 50, 60, 20, 40 } }, { { 10, 80 }, { 50, 60 } } },
+        { ID_SPACE_COLUMNS, { { 10, 5, 20, 20 }, { 200, 5, 40, 20 }, { 50, 5, 20, 20 } },
+          { { 10, 5 }, { 200, 5 }, { 105, 5 } } },
+        { ID_SPACE_ROWS, { { 5, 10, 20, 20 }, { 5, 200, 20, 40 }, { 5, 50, 20, 20 } },
+          { { 5, 10 }, { 5, 200 }, { 5, 105 } } },
+        // With one object spacing does nothing.
+        { ID_SPACE_COLUMNS, { { 33, 5, 20, 20 } }, { { 33, 5 } } },
+        { ID_CENTER_HORIZONTAL, { { 10, 10, 100, 20 } }, { { 150, 10 } } },
+        { ID_CENTER_VERTICAL, { { 10, 10, 100, 100 }, { 10, 110, 100, 100 } }, { { 10, 50 }, { 10, 150 } } },
+    };
+    WriteProject(1, 3);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    for (const Case& c : cases)
+    {
+        document.Select(NULL);
+        for (size_t i = 0; i < c.boxes.size(); ++i)
+        {
+            CElement* e = Element((int)i);
+            e->m_xpos = c.boxes[i].x;
+            e->m_ypos = c.boxes[i].y;
+            e->m_width = c.boxes[i].w;
+            e->m_height = c.boxes[i].h;
+        }
+        // Selected in reverse so that the first ends up current; selecting
+        // one twice does not list it twice.
+        for (size_t i = c.boxes.size(); i-- > 0;)
+            document.Select(Element((int)i), TRUE);
+        document.Select(Element(0), TRUE);
+        EXPECT_EQ((int)c.boxes.size(), document.GetSelectionCount());
+        document.DoLayout(c.command);
+        for (size_t i = 0; i < c.expected.size(); ++i)
+        {
+            EXPECT_EQ(c.expected[i].x, Element((int)i)->m_xpos) << c.command << " object " << i;
+            EXPECT_EQ(c.expected[i].y, Element((int)i)->m_ypos) << c.command << " object " << i;
+        }
+    }
+}
+
+TEST_F(DocumentTest, SelectionRules)
+{
+    WriteProject(1, 3);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    CSelection& s = document.GetSelection();
+    document.Select(Element(0), TRUE);
+    document.Select(Element(1), TRUE);
+    document.Select(Element(2), TRUE);
+    EXPECT_EQ(Element(0), s.GetAnchor());
+    // Removing the current object makes the first remaining one current.
+    s.Remove(Element(2));
+    EXPECT_EQ(Element(0), s.GetCurrent());
+    document.Select(Element(2), TRUE);
+    // A page replaces the whole selection.
+    document.Select(document.GetCurrentPage(), TRUE);
+    EXPECT_EQ(1, s.GetCount());
+    EXPECT_EQ(NULL, s.GetAnchor());
+    // After a resize while selected the spacing uses the sizes of now.
+    document.Select(NULL);
+    int xs[] = { 10, 50, 200 };
+    for (int i = 0; i < 3; ++i)
+    {
+        Element(i)->m_xpos = xs[i];
+        Element(i)->m_width = 10;
+        document.Select(Element(i), TRUE);
+    }
+    Element(0)->m_width = 20;
+    Element(1)->m_width = 20;
+    Element(2)->m_width = 40;
+    document.DoLayout(ID_SPACE_COLUMNS);
+    EXPECT_EQ(105, Element(1)->m_xpos);
+}
+
+TEST_F(DocumentTest, HostileArchivesGiveAnEmptyDocument)
+{
+    WriteProject(2, 2);
+    std::string good = ReadWholeFile(archivePath);
+    struct Case { const char* what; std::string bytes; };
+    const Case cases[] = {
+        { "empty", "" },
+        { "not gzip", "QNDL plain text" },
+        { "cut in half", good.substr(0, good.size() / 2) },
+        { "garbage", std::string(5000, '\xff') },
+    };
+    MessageRecorder messages;
+    for (const Case& c : cases)
+    {
+        WriteWholeFile(archivePath, c.bytes);
+        EXPECT_FALSE(document.OnOpenDocument(archivePath.c_str())) << c.what;
+        EXPECT_TRUE(document.GetPages().empty()) << c.what;
+        EXPECT_EQ(NULL, document.GetCurrentPage()) << c.what;
+        document.DeleteContents();
+    }
+}
+
+TEST_F(DocumentTest, NextInsertPositionWalksDownThenStartsAThirdAcross)
+{
+    POINT none = document.NextInsertPosition();
+    EXPECT_EQ(0, none.x);
+    EXPECT_EQ(0, none.y);
+    WriteProject(1, 0);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    // The page is 400 x 300: the area is 280 x 210.
+    std::vector<POINT> seen;
+    for (int i = 0; i < 12; ++i)
+        seen.push_back(document.NextInsertPosition());
+    EXPECT_EQ(15, seen[0].x);
+    EXPECT_EQ(20, seen[0].y);
+    EXPECT_EQ(30, seen[1].x);
+    EXPECT_EQ(165, seen[10].x);
+    EXPECT_EQ(220, seen[10].y);
+    EXPECT_EQ(55, seen[11].x);
+    EXPECT_EQ(0, seen[11].y);
+}
