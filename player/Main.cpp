@@ -3,7 +3,7 @@
 #include "player/Application.h"
 #include "platform/atl/AtlImports.h"
 #include "player/CommandLine.h"
-#include "player/MessageLog.h"
+#include "model/common/MessageLog.h"
 #include "player/PlayerPaths.h"
 
 #include <ole2.h>
@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)previous;
     (void)commandLine;
     (void)show;
-    InstallMessageLogFromEnvironment();
+    InstallMessageLogFromEnvironment("TARVEX_MESSAGE_LOG");
     int count = SplitCommandLine();
     OleInitialize(NULL);
     _Module.Init(NULL, instance);

@@ -5,6 +5,11 @@
 # until it is closed; without one it plays on Xvfb, and the command leaves a
 # screenshot of the first page (the pointer over its button) in
 # build/sample-screenshot.png and ends.
+#
+# `scripts/run.sh editor [arguments]` starts the editor LumbrookConfig.exe
+# from the installed layout (build/Lumbrook/Bin/) instead: on the user's
+# display it stays until closed; on Xvfb the command leaves a screenshot of
+# its main window in build/editor-screenshot.png and closes it.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -16,25 +21,44 @@ trap wine_env_stop EXIT
 wine_env_start
 DISC="$BUILD_DIR/disc"
 WATCH="$BUILD_DIR/samples/watch-window.exe"
-cd "$DISC"
-# Named after its archive, the player plays tarvex.pqz beside it.
-if [ "$WINE_ENV_XVFB" = 0 ]; then
-  echo "Playing the sample on $DISPLAY; close the player's window to end."
-  wine ./tarvex.exe "$@"
-  exit 0
-fi
-SHOT="$BUILD_DIR/sample-screenshot.png"
-echo "No display to use: playing the sample on Xvfb ($DISPLAY)."
-wine ./tarvex.exe "$@" &
-player=$!
-if ! wine "$WATCH" wait QNDL_MAINWND 60000; then
-  echo "The player's window did not show." >&2
-  kill "$player" 2>/dev/null || true
-  exit 1
+
+# show <program> <window class> <what> <screenshot> [arguments]: starts the
+# program of the current folder; on the user's display it stays until
+# closed, on Xvfb its shown window is photographed (after prepare_shot, a
+# function the caller may set) and closed.
+show() {
+  local program=$1 class=$2 what=$3 shot=$4
+  shift 4
+  if [ "$WINE_ENV_XVFB" = 0 ]; then
+    echo "Starting $what on $DISPLAY; close its window to end."
+    wine "./$program" "$@"
+    return 0
+  fi
+  echo "No display to use: starting $what on Xvfb ($DISPLAY)."
+  wine "./$program" "$@" &
+  local started=$!
+  if ! wine "$WATCH" wait "$class" 60000; then
+    echo "The window of $what did not show." >&2
+    kill "$started" 2>/dev/null || true
+    return 1
+  fi
+  if declare -F prepare_shot >/dev/null; then prepare_shot; fi
+  import -window root "$shot"
+  echo "Screenshot of $what: $shot"
+  wine "$WATCH" close "$class" 20000 || true
+  wait "$started" || true
+}
+
+if [ "${1:-}" = editor ]; then
+  shift
+  cd "$BUILD_DIR/Lumbrook/Bin"
+  show LumbrookConfig.exe QNDL_EDITORFRAME "the editor" "$BUILD_DIR/editor-screenshot.png" "$@"
+  exit $?
 fi
 # The pointer over the "Next page" button: its OnMouseIn script shows a hint.
-wine "$WATCH" move QNDL_MAINWND 535 351 && wine "$WATCH" wait QNDL_MAINWND 10000 || true
-import -window root "$SHOT"
-echo "Screenshot of the first page: $SHOT"
-wine "$WATCH" close QNDL_MAINWND 20000 || true
-wait "$player" || true
+prepare_shot() {
+  wine "$WATCH" move QNDL_MAINWND 535 351 && wine "$WATCH" wait QNDL_MAINWND 10000 || true
+}
+cd "$DISC"
+# Named after its archive, the player plays tarvex.pqz beside it.
+show tarvex.exe QNDL_MAINWND "the sample" "$BUILD_DIR/sample-screenshot.png" "$@"

@@ -1,8 +1,68 @@
 #include "platform/atl/AtlBase.h"
 #include "platform/atl/Registrar.h"
 
+#include <ole2.h>
+
+#include <string>
+
+namespace
+{
+// atl.dll's registrar, as documented: IRegistrar on the class Registrar.
+const CLSID kClsidRegistrar = { 0x44EC053A, 0x400F, 0x11D0, { 0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3 } };
+const IID kIidRegistrar = { 0x44EC053B, 0x400F, 0x11D0, { 0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3 } };
+
+struct IRegistrarApi : public IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE AddReplacement(LPCOLESTR key, LPCOLESTR item) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ClearReplacements() = 0;
+    virtual HRESULT STDMETHODCALLTYPE ResourceRegisterSz(LPCOLESTR file, LPCOLESTR id, LPCOLESTR type) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ResourceUnregisterSz(LPCOLESTR file, LPCOLESTR id, LPCOLESTR type) = 0;
+    virtual HRESULT STDMETHODCALLTYPE FileRegister(LPCOLESTR file) = 0;
+    virtual HRESULT STDMETHODCALLTYPE FileUnregister(LPCOLESTR file) = 0;
+    virtual HRESULT STDMETHODCALLTYPE StringRegister(LPCOLESTR data) = 0;
+    virtual HRESULT STDMETHODCALLTYPE StringUnregister(LPCOLESTR data) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ResourceRegister(LPCOLESTR file, UINT id, LPCOLESTR type) = 0;
+    virtual HRESULT STDMETHODCALLTYPE ResourceUnregister(LPCOLESTR file, UINT id, LPCOLESTR type) = 0;
+};
+
+std::wstring Wide(const std::string& text)
+{
+    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, NULL, 0);
+    std::wstring wide(length > 0 ? length : 1, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(wcslen(wide.c_str()));
+    return wide;
+}
+
+std::string ModulePath(HINSTANCE module)
+{
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(module, path, sizeof(path));
+    return path;
+}
+
+// The system's registrar runs the script when COM gives it; FALSE when
+// there is none (COM not started, no registrar in this Windows).
+BOOL SystemRegistrar(HINSTANCE module, UINT id, BOOL bRegister, HRESULT& result)
+{
+    IRegistrarApi* registrar = NULL;
+    if (FAILED(::CoCreateInstance(kClsidRegistrar, NULL, CLSCTX_INPROC_SERVER, kIidRegistrar, (void**)&registrar)))
+        return FALSE;
+    std::wstring path = Wide(ModulePath(module));
+    registrar->AddReplacement(L"MODULE", path.c_str());
+    result = bRegister ? registrar->ResourceRegister(path.c_str(), id, L"REGISTRY")
+                       : registrar->ResourceUnregister(path.c_str(), id, L"REGISTRY");
+    registrar->Release();
+    return TRUE;
+}
+}
+
 HRESULT CComModule::UpdateRegistryFromResource(UINT id, BOOL bRegister)
 {
+    HRESULT result = E_FAIL;
+    if (SystemRegistrar(m_hInst, id, bRegister, result))
+        return result;
     CRegistrar registrar;
+    registrar.AddReplacement("MODULE", ModulePath(m_hInst).c_str());
     return registrar.ResourceRegister(m_hInst, id, bRegister);
 }

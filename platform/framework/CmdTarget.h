@@ -154,60 +154,60 @@ public:
 
 // The target of the entry being called, as this map's class.
 #define AFX_THIS static_cast<ThisClass*>(t)
-#define AFX_ENTRY(msg, code, id, lastId, body) \
-    { (UINT)(msg), (UINT)(code), (UINT)(id), (UINT)(lastId), \
+#define AFX_ENTRY(msg, code, nID, lastId, body) \
+    { (UINT)(msg), (UINT)(code), (UINT)(nID), (UINT)(lastId), \
       [](CCmdTarget* t, AfxCall& c) -> BOOL { (void)t; (void)c; body } },
 
 // Commands and their update handlers
 // void memberFxn()
-#define ON_COMMAND(id, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, CN_COMMAND, id, id, AFX_THIS->memberFxn(); return TRUE;)
-// BOOL memberFxn(UINT id): FALSE routes the command on
-#define ON_COMMAND_EX(id, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, CN_COMMAND, id, id, return AFX_THIS->memberFxn(c.id);)
-// void memberFxn(UINT id)
-#define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, AFX_THIS->memberFxn(c.id); return TRUE;)
-// BOOL memberFxn(UINT id)
-#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, return AFX_THIS->memberFxn(c.id);)
+#define ON_COMMAND(nID, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, CN_COMMAND, nID, nID, AFX_THIS->memberFxn(); return TRUE;)
+// BOOL memberFxn(UINT nID): FALSE routes the command on
+#define ON_COMMAND_EX(nID, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, CN_COMMAND, nID, nID, return AFX_THIS->memberFxn(c.id);)
+// void memberFxn(UINT nID)
+#define ON_COMMAND_RANGE(nID, nIDLast, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, CN_COMMAND, nID, nIDLast, AFX_THIS->memberFxn(c.id); return TRUE;)
+// BOOL memberFxn(UINT nID)
+#define ON_COMMAND_EX_RANGE(nID, nIDLast, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, CN_COMMAND, nID, nIDLast, return AFX_THIS->memberFxn(c.id);)
 // void memberFxn(CCmdUI*)
-#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, AFX_THIS->memberFxn(static_cast<CCmdUI*>(c.extra)); return TRUE;)
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, idLast, AFX_THIS->memberFxn(static_cast<CCmdUI*>(c.extra)); return TRUE;)
+#define ON_UPDATE_COMMAND_UI(nID, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, nID, nID, AFX_THIS->memberFxn(static_cast<CCmdUI*>(c.extra)); return TRUE;)
+#define ON_UPDATE_COMMAND_UI_RANGE(nID, nIDLast, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, nID, nIDLast, AFX_THIS->memberFxn(static_cast<CCmdUI*>(c.extra)); return TRUE;)
 
 // Control notifications by WM_COMMAND: void memberFxn()
-#define ON_CONTROL(code, id, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, code, id, id, AFX_THIS->memberFxn(); return TRUE;)
-#define ON_CONTROL_RANGE(code, id, idLast, memberFxn) \
-    AFX_ENTRY(WM_COMMAND, code, id, idLast, AFX_THIS->memberFxn(c.id); return TRUE;)
-#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
-#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
-#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
-#define ON_EN_SETFOCUS(id, memberFxn) ON_CONTROL(EN_SETFOCUS, id, memberFxn)
-#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
-#define ON_CBN_EDITCHANGE(id, memberFxn) ON_CONTROL(CBN_EDITCHANGE, id, memberFxn)
-#define ON_CBN_DROPDOWN(id, memberFxn) ON_CONTROL(CBN_DROPDOWN, id, memberFxn)
-#define ON_CBN_KILLFOCUS(id, memberFxn) ON_CONTROL(CBN_KILLFOCUS, id, memberFxn)
-#define ON_LBN_SELCHANGE(id, memberFxn) ON_CONTROL(LBN_SELCHANGE, id, memberFxn)
-#define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
-#define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
+#define ON_CONTROL(code, nID, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, code, nID, nID, AFX_THIS->memberFxn(); return TRUE;)
+#define ON_CONTROL_RANGE(code, nID, nIDLast, memberFxn) \
+    AFX_ENTRY(WM_COMMAND, code, nID, nIDLast, AFX_THIS->memberFxn(c.id); return TRUE;)
+#define ON_BN_CLICKED(nID, memberFxn) ON_CONTROL(BN_CLICKED, nID, memberFxn)
+#define ON_BN_DOUBLECLICKED(nID, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, nID, memberFxn)
+#define ON_EN_CHANGE(nID, memberFxn) ON_CONTROL(EN_CHANGE, nID, memberFxn)
+#define ON_EN_KILLFOCUS(nID, memberFxn) ON_CONTROL(EN_KILLFOCUS, nID, memberFxn)
+#define ON_EN_SETFOCUS(nID, memberFxn) ON_CONTROL(EN_SETFOCUS, nID, memberFxn)
+#define ON_CBN_SELCHANGE(nID, memberFxn) ON_CONTROL(CBN_SELCHANGE, nID, memberFxn)
+#define ON_CBN_EDITCHANGE(nID, memberFxn) ON_CONTROL(CBN_EDITCHANGE, nID, memberFxn)
+#define ON_CBN_DROPDOWN(nID, memberFxn) ON_CONTROL(CBN_DROPDOWN, nID, memberFxn)
+#define ON_CBN_KILLFOCUS(nID, memberFxn) ON_CONTROL(CBN_KILLFOCUS, nID, memberFxn)
+#define ON_LBN_SELCHANGE(nID, memberFxn) ON_CONTROL(LBN_SELCHANGE, nID, memberFxn)
+#define ON_LBN_DBLCLK(nID, memberFxn) ON_CONTROL(LBN_DBLCLK, nID, memberFxn)
+#define ON_STN_CLICKED(nID, memberFxn) ON_CONTROL(STN_CLICKED, nID, memberFxn)
 
 // WM_NOTIFY from a child: void memberFxn(NMHDR*, LRESULT*)
-#define ON_NOTIFY(code, id, memberFxn) \
-    AFX_ENTRY(WM_NOTIFY, (WORD)(code), id, id, \
+#define ON_NOTIFY(code, nID, memberFxn) \
+    AFX_ENTRY(WM_NOTIFY, (WORD)(code), nID, nID, \
         AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.extra); AFX_THIS->memberFxn(n->pNMHDR, n->pResult); return TRUE;)
-#define ON_NOTIFY_RANGE(code, id, idLast, memberFxn) \
-    AFX_ENTRY(WM_NOTIFY, (WORD)(code), id, idLast, \
+#define ON_NOTIFY_RANGE(code, nID, nIDLast, memberFxn) \
+    AFX_ENTRY(WM_NOTIFY, (WORD)(code), nID, nIDLast, \
         AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.extra); AFX_THIS->memberFxn(c.id, n->pNMHDR, n->pResult); return TRUE;)
-// BOOL memberFxn(UINT id, NMHDR*, LRESULT*): FALSE routes it on
-#define ON_NOTIFY_EX(code, id, memberFxn) \
-    AFX_ENTRY(WM_NOTIFY, (WORD)(code), id, id, \
+// BOOL memberFxn(UINT nID, NMHDR*, LRESULT*): FALSE routes it on
+#define ON_NOTIFY_EX(code, nID, memberFxn) \
+    AFX_ENTRY(WM_NOTIFY, (WORD)(code), nID, nID, \
         AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.extra); return AFX_THIS->memberFxn(c.id, n->pNMHDR, n->pResult);)
-#define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn) \
-    AFX_ENTRY(WM_NOTIFY, (WORD)(code), id, idLast, \
+#define ON_NOTIFY_EX_RANGE(code, nID, nIDLast, memberFxn) \
+    AFX_ENTRY(WM_NOTIFY, (WORD)(code), nID, nIDLast, \
         AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.extra); return AFX_THIS->memberFxn(c.id, n->pNMHDR, n->pResult);)
 
 // Reflected to the control that sent it: void memberFxn(NMHDR*, LRESULT*)

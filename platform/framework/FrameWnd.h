@@ -100,6 +100,8 @@ protected:
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
     BOOL OnBarCheck(UINT id);
     void OnUpdateControlBarMenu(CCmdUI* cmdUI);
+    // CAPS, NUM and SCRL show while their key is toggled on.
+    void OnUpdateKeyIndicator(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
     CView* m_pViewActive;

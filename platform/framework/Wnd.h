@@ -225,6 +225,7 @@ public:
 
 protected:
     // Default processing of each message; handlers call these for it.
+    BOOL OnNcCreate(LPCREATESTRUCT cs) { return (BOOL)Default(); }
     int OnCreate(LPCREATESTRUCT cs) { return (int)Default(); }
     void OnDestroy() { Default(); }
     void OnNcDestroy() { Default(); }

@@ -13,6 +13,8 @@
 
 // int OnCreate(LPCREATESTRUCT): -1 stops the creation
 #define ON_WM_CREATE() AFX_WM(WM_CREATE, c.result = AFX_THIS->OnCreate(reinterpret_cast<LPCREATESTRUCT>(AFX_LP)); return TRUE;)
+// BOOL OnNcCreate(LPCREATESTRUCT): FALSE stops the creation
+#define ON_WM_NCCREATE() AFX_WM(WM_NCCREATE, c.result = AFX_THIS->OnNcCreate(reinterpret_cast<LPCREATESTRUCT>(AFX_LP)); return TRUE;)
 #define ON_WM_DESTROY() AFX_WM(WM_DESTROY, AFX_THIS->OnDestroy(); return TRUE;)
 #define ON_WM_NCDESTROY() AFX_WM(WM_NCDESTROY, AFX_THIS->OnNcDestroy(); return TRUE;)
 #define ON_WM_CLOSE() AFX_WM(WM_CLOSE, AFX_THIS->OnClose(); return TRUE;)

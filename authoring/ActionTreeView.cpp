@@ -1,0 +1,414 @@
+#include "authoring/ActionTreeView.h"
+
+#include "authoring/LumbrookConfigDoc.h"
+#include "authoring/TreeDrop.h"
+#include "model/Browser.h"
+#include "model/Script.h"
+#include "model/ScriptItem.h"
+#include "model/ScriptableObject.h"
+#include "resources/LumbrookConfigIds.h"
+
+IMPLEMENT_DYNCREATE(CActionTreeView, CTreeView)
+
+BEGIN_MESSAGE_MAP(CActionTreeView, CTreeView)
+    ON_WM_CREATE()
+    ON_WM_CONTEXTMENU()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
+    ON_NOTIFY_REFLECT(TVN_SELCHANGEDA, OnSelChanged)
+    ON_NOTIFY_REFLECT(NM_DBLCLK, OnDblClk)
+    ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
+    ON_MESSAGE(WM_TREE_SELECT_PAGE, OnSelectPage)
+END_MESSAGE_MAP()
+
+namespace {
+
+const COLORREF kTreeMask = RGB(255, 0, 0);
+
+// Switches the tree's own-change flag on for a scope.
+class SelfChange
+{
+public:
+    explicit SelfChange(BOOL& flag) : m_flag(flag), m_old(flag) { m_flag = TRUE; }
+    ~SelfChange() { m_flag = m_old; }
+
+private:
+    BOOL& m_flag;
+    BOOL m_old;
+};
+
+} // namespace
+
+CActionTreeView::CActionTreeView()
+    : m_bDragging(FALSE), m_hDragItem(NULL), m_hDropItem(NULL), m_pDragImage(NULL), m_bChangingSelf(FALSE)
+{
+}
+
+CActionTreeView::~CActionTreeView()
+{
+    delete m_pDragImage;
+}
+
+CLumbrookConfigDoc* CActionTreeView::GetDocument() const
+{
+    return dynamic_cast<CLumbrookConfigDoc*>(CView::GetDocument());
+}
+
+BOOL CActionTreeView::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    cs.style |= WS_CHILD | WS_VISIBLE | WS_BORDER;
+    return CTreeView::PreCreateWindow(cs);
+}
+
+int CActionTreeView::OnCreate(LPCREATESTRUCT cs)
+{
+    if (CTreeView::OnCreate(cs) == -1)
+        return -1;
+    if (m_images.Create(IDB_TREE, 16, 4, kTreeMask))
+        GetTreeCtrl().SetImageList(&m_images, TVSIL_NORMAL);
+    return 0;
+}
+
+CElement* CActionTreeView::ObjectOf(HTREEITEM item) const
+{
+    return item ? reinterpret_cast<CElement*>(GetTreeCtrl().GetItemData(item)) : NULL;
+}
+
+HTREEITEM CActionTreeView::FindItem(const CElement* object) const
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM root = tree.GetRootItem();
+    if (root == NULL || object == NULL)
+        return NULL;
+    if (ObjectOf(root) == object)
+        return root;
+    // Tree order: first child, else next sibling, else the next sibling of
+    // the nearest ancestor that has one; back at the first root: not found.
+    HTREEITEM item = root;
+    for (;;)
+    {
+        HTREEITEM next = tree.GetChildItem(item);
+        if (next == NULL)
+        {
+            for (HTREEITEM up = item; up != NULL && next == NULL; up = tree.GetParentItem(up))
+                next = tree.GetNextSiblingItem(up);
+        }
+        if (next == NULL || next == root)
+            return NULL;
+        if (ObjectOf(next) == object)
+            return next;
+        item = next;
+    }
+}
+
+void CActionTreeView::Rebuild()
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    SelfChange self(m_bChangingSelf);
+    tree.SelectItem(NULL);
+    SetRedraw(FALSE);
+    ModifyStyle(0, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
+    tree.DeleteAllItems();
+    CLumbrookConfigDoc* document = GetDocument();
+    // Without a page the drawing stays off until the next change.
+    if (document == NULL || document->GetPages().empty() || document->GetCurrentPage() == NULL)
+        return;
+    for (CBrowser* page : document->GetPages())
+        page->AddToTree(tree.m_hWnd, TVI_ROOT);
+    HTREEITEM current = FindItem(document->GetCurrentPage());
+    if (current)
+    {
+        tree.SelectItem(current);
+        tree.Expand(current, TVE_EXPAND);
+    }
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+void CActionTreeView::InsertChildrenOf(CElement* object, HTREEITEM item)
+{
+    HWND tree = GetTreeCtrl().m_hWnd;
+    if (CScriptableObject* scriptable = dynamic_cast<CScriptableObject*>(object))
+    {
+        scriptable->CScriptableObject::AddToTree(tree, item);
+        if (CElementContainer* container = dynamic_cast<CElementContainer*>(object))
+        {
+            for (size_t i = container->m_children.size(); i-- > 0;)
+            {
+                if (container->m_children[i])
+                    container->m_children[i]->AddToTree(tree, item);
+            }
+        }
+    }
+    else if (CScript* script = dynamic_cast<CScript*>(object))
+    {
+        for (CScriptItem* action : script->m_items)
+        {
+            if (action)
+                action->AddToTree(tree, item);
+        }
+    }
+}
+
+void CActionTreeView::RefreshObject(CElement* object)
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM item = FindItem(object);
+    if (item == NULL)
+        return;
+    SelfChange self(m_bChangingSelf);
+    SetRedraw(FALSE);
+    tree.SelectItem(item);
+    for (HTREEITEM child = tree.GetChildItem(item); child != NULL; child = tree.GetChildItem(item))
+        tree.DeleteItem(child);
+    CScript* script = dynamic_cast<CScript*>(object);
+    tree.SetItemText(item, script ? script->m_strName.c_str() : object->GetDisplayName().c_str());
+    InsertChildrenOf(object, item);
+    tree.Expand(item, TVE_EXPAND);
+    tree.EnsureVisible(item);
+    tree.SelectItem(item);
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+void CActionTreeView::AddObject(CElement* object)
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    if (tree.GetRootItem() == NULL)
+    {
+        Rebuild();
+        return;
+    }
+    CElement* parent = object->GetParent();
+    HTREEITEM parentItem = FindItem(parent);
+    if (parentItem == NULL)
+        return;
+    // Refreshing the parent inserts the new object's items with its
+    // siblings', in the parent's order.
+    RefreshObject(parent);
+}
+
+void CActionTreeView::RemoveObject(CElement* object)
+{
+    HTREEITEM item = FindItem(object);
+    if (item)
+    {
+        SelfChange self(m_bChangingSelf);
+        GetTreeCtrl().DeleteItem(item);
+    }
+}
+
+void CActionTreeView::SelectObject(CElement* object)
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    SelfChange self(m_bChangingSelf);
+    SetRedraw(FALSE);
+    HTREEITEM item = FindItem(object);
+    if (item)
+    {
+        tree.SelectItem(item);
+        tree.Expand(item, TVE_EXPAND);
+        tree.EnsureVisible(item);
+    }
+    else
+    {
+        tree.SelectItem(tree.GetRootItem());
+    }
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+void CActionTreeView::OnInitialUpdate()
+{
+    CTreeView::OnInitialUpdate();
+    Rebuild();
+}
+
+void CActionTreeView::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
+{
+    if (sender == this)
+        return;
+    CLumbrookConfigDoc* document = GetDocument();
+    if (document == NULL || document->GetCurrentPage() == NULL)
+    {
+        SelfChange self(m_bChangingSelf);
+        GetTreeCtrl().DeleteAllItems();
+        SetRedraw(TRUE);
+        Invalidate();
+        return;
+    }
+    CElement* object = static_cast<CElement*>(hintObject);
+    switch (hint)
+    {
+    case HintSelection:
+        SelectObject(object);
+        break;
+    case HintAdded:
+        if (object)
+            AddObject(object);
+        break;
+    case HintRemoved:
+        if (object)
+            RemoveObject(object);
+        break;
+    case HintChanged:
+        if (object)
+            RefreshObject(object);
+        break;
+    case HintWholeDocument:
+        Rebuild();
+        break;
+    default:
+        break;
+    }
+}
+
+void CActionTreeView::OnSelChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    if (m_bChangingSelf)
+        return;
+    CLumbrookConfigDoc* document = GetDocument();
+    const NMTREEVIEWA* change = reinterpret_cast<const NMTREEVIEWA*>(header);
+    CElement* object = ObjectOf(change->itemNew.hItem);
+    if (document == NULL || object == NULL || object == document->GetCurrentObject())
+        return;
+    CBrowser* page = dynamic_cast<CBrowser*>(object);
+    if (page != NULL && page != document->GetCurrentPage())
+    {
+        // A page change rebuilds this tree, which must not happen while
+        // the tree is still inside its own notification: the items it is
+        // telling about would be deleted under it.
+        SetRedraw(FALSE);
+        PostMessage(WM_TREE_SELECT_PAGE, 0, reinterpret_cast<LPARAM>(page));
+        return;
+    }
+    document->Select(object);
+}
+
+LRESULT CActionTreeView::OnSelectPage(WPARAM wParam, LPARAM lParam)
+{
+    CLumbrookConfigDoc* document = GetDocument();
+    CElement* page = reinterpret_cast<CElement*>(lParam);
+    // The project may have changed since the message was posted.
+    if (document != NULL && document->HoldsPage(page))
+        document->Select(page);
+    SetRedraw(TRUE);
+    Invalidate();
+    return 0;
+}
+
+void CActionTreeView::OnDblClk(NMHDR* header, LRESULT* result)
+{
+    PostMessage(WM_COMMAND, MAKEWPARAM(ID_OBJECT_PROPERTIES, 0), 0);
+    *result = 1;
+}
+
+void CActionTreeView::OnRClick(NMHDR* header, LRESULT* result)
+{
+    POINT point;
+    GetCursorPos(&point);
+    OnContextMenu(this, CPoint(point.x, point.y));
+    *result = 1;
+}
+
+void CActionTreeView::OnContextMenu(CWnd* wnd, CPoint point)
+{
+    CLumbrookConfigDoc* document = GetDocument();
+    if (document == NULL)
+        return;
+    CPoint client = point;
+    ScreenToClient(&client);
+    HTREEITEM item = GetTreeCtrl().HitTest(client);
+    if (CElement* object = ObjectOf(item))
+    {
+        document->Select(object);
+        // Selecting another page rebuilds the tree; the object stays valid
+        // only while its page is current.
+        if (object->GetPage() == document->GetCurrentPage())
+            object->ShowContextMenu(point.x, point.y, FALSE);
+        return;
+    }
+    CBrowser* page = document->GetCurrentPage();
+    if (page != NULL && page->GetChildCount() == 0)
+        page->ShowContextMenu(point.x, point.y, FALSE);
+}
+
+void CActionTreeView::OnBeginDrag(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    CLumbrookConfigDoc* document = GetDocument();
+    const NMTREEVIEWA* drag = reinterpret_cast<const NMTREEVIEWA*>(header);
+    CElement* object = ObjectOf(drag->itemNew.hItem);
+    if (document == NULL || object == NULL || dynamic_cast<CBrowser*>(object) != NULL)
+        return;
+    m_hDragItem = drag->itemNew.hItem;
+    m_hDropItem = NULL;
+    document->Select(object->GetParent());
+    delete m_pDragImage;
+    m_pDragImage = GetTreeCtrl().CreateDragImage(m_hDragItem);
+    if (m_pDragImage == NULL)
+        return;
+    m_bDragging = TRUE;
+    m_pDragImage->BeginDrag(0, CPoint(-15, -15));
+    POINT cursor = drag->ptDrag;
+    ClientToScreen(&cursor);
+    CImageList::DragEnter(NULL, CPoint(cursor.x, cursor.y));
+    SetCapture();
+}
+
+void CActionTreeView::OnMouseMove(UINT keys, CPoint point)
+{
+    if (!m_bDragging)
+    {
+        CTreeView::OnMouseMove(keys, point);
+        return;
+    }
+    POINT screen = point;
+    ClientToScreen(&screen);
+    CImageList::DragMove(CPoint(screen.x, screen.y));
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM target = tree.HitTest(point);
+    bool accepted = false;
+    if (target)
+    {
+        CImageList::DragShowNolock(FALSE);
+        tree.SelectDropTarget(target);
+        m_hDropItem = target;
+        CImageList::DragShowNolock(TRUE);
+        accepted = IsTreeDropAccepted(ObjectOf(m_hDragItem), ObjectOf(target));
+    }
+    SetCursor(LoadCursorA(NULL, accepted ? (LPCSTR)IDC_ARROW : (LPCSTR)IDC_NO));
+}
+
+void CActionTreeView::EndDragging()
+{
+    m_bDragging = FALSE;
+    CImageList::DragLeave(NULL);
+    CImageList::EndDrag();
+    ReleaseCapture();
+    GetTreeCtrl().SelectDropTarget(NULL);
+    delete m_pDragImage;
+    m_pDragImage = NULL;
+}
+
+void CActionTreeView::OnLButtonUp(UINT keys, CPoint point)
+{
+    if (!m_bDragging)
+    {
+        CTreeView::OnLButtonUp(keys, point);
+        return;
+    }
+    EndDragging();
+    CLumbrookConfigDoc* document = GetDocument();
+    CElement* dragged = ObjectOf(m_hDragItem);
+    CElement* target = ObjectOf(m_hDropItem);
+    m_hDragItem = NULL;
+    m_hDropItem = NULL;
+    std::vector<CElement*> changed;
+    if (document == NULL || !DropInTree(dragged, target, changed))
+        return;
+    for (CElement* object : changed)
+        document->UpdateAllViews(NULL, HintChanged, object);
+}

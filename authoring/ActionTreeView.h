@@ -1,0 +1,63 @@
+// CActionTreeView: the tree of the project's pages, with the current
+// page's objects, scripts and script items under it. The objects insert
+// their own items (AddToTree); each item's data is its object. The tree
+// follows the document's hints, selects in the document what the author
+// clicks, opens properties on a double-click, shows the objects' context
+// menus and moves scripts, script items and elements by drag and drop.
+#pragma once
+
+#include "platform/framework/Afx.h"
+
+class CElement;
+class CLumbrookConfigDoc;
+
+// Posted by the tree to itself: change to the page in lParam once the
+// selection notification has returned.
+const UINT WM_TREE_SELECT_PAGE = WM_USER + 101;
+
+class CActionTreeView : public CTreeView
+{
+    DECLARE_DYNCREATE(CActionTreeView)
+public:
+    CActionTreeView();
+    ~CActionTreeView() override;
+
+    CLumbrookConfigDoc* GetDocument() const;
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+
+    // The item whose data is object; NULL when there is none.
+    HTREEITEM FindItem(const CElement* object) const;
+    void Rebuild();
+    void AddObject(CElement* object);
+    void RemoveObject(CElement* object);
+    void SelectObject(CElement* object);
+    void RefreshObject(CElement* object);
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnContextMenu(CWnd* wnd, CPoint point);
+    void OnMouseMove(UINT keys, CPoint point);
+    void OnLButtonUp(UINT keys, CPoint point);
+    void OnRClick(NMHDR* header, LRESULT* result);
+    void OnSelChanged(NMHDR* header, LRESULT* result);
+    void OnDblClk(NMHDR* header, LRESULT* result);
+    void OnBeginDrag(NMHDR* header, LRESULT* result);
+    LRESULT OnSelectPage(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CElement* ObjectOf(HTREEITEM item) const;
+    void InsertChildrenOf(CElement* object, HTREEITEM item);
+    void EndDragging();
+
+    CImageList m_images;
+    BOOL m_bDragging;
+    HTREEITEM m_hDragItem;
+    HTREEITEM m_hDropItem;
+    CImageList* m_pDragImage;
+    // Set while the tree changes its own selection: only the author's
+    // choices select in the document.
+    BOOL m_bChangingSelf;
+};

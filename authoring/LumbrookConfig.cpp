@@ -1,0 +1,146 @@
+#include "authoring/LumbrookConfig.h"
+
+#include "authoring/EditorServicesImpl.h"
+#include "authoring/LumbrookConfigDoc.h"
+#include "authoring/LumbrookConfigView.h"
+#include "authoring/MainFrm.h"
+#include "authoring/ProgramFolders.h"
+#include "model/common/Str.h"
+#include "platform/atl/AtlBase.h"
+#include "resources/LumbrookConfigIds.h"
+
+#include <objbase.h>
+#include <string.h>
+
+BEGIN_MESSAGE_MAP(CLumbrookConfigApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+END_MESSAGE_MAP()
+
+int FindRegistrationSwitch(const char* commandLine)
+{
+    if (commandLine == NULL)
+        return 0;
+    for (const char* p = commandLine; *p != '\0'; ++p)
+    {
+        if (*p != '-' && *p != '/')
+            continue;
+        if (lstrcmpiA(p + 1, "UnregServer") == 0)
+            return -1;
+        if (lstrcmpiA(p + 1, "RegServer") == 0)
+            return 1;
+    }
+    return 0;
+}
+
+CLumbrookConfigApp::CLumbrookConfigApp() : CWinApp("LumbrookConfig"), m_bComModuleInitialized(FALSE)
+{
+}
+
+void CLumbrookConfigApp::ShowSplash()
+{
+}
+
+BOOL CLumbrookConfigApp::InitComModule()
+{
+    m_bComModuleInitialized = TRUE;
+    if (FAILED(CoInitialize(NULL)))
+    {
+        m_bComModuleInitialized = FALSE;
+        return FALSE;
+    }
+    _Module.Init(NULL, m_hInstance);
+    _Module.dwThreadID = GetCurrentThreadId();
+
+    int registration = FindRegistrationSwitch(GetCommandLineA());
+    if (registration != 0)
+    {
+        _Module.UpdateRegistryFromResource(IDR_LUMBROOKCONFIG, registration > 0);
+        if (registration > 0)
+            _Module.RegisterServer(FALSE);
+        else
+            _Module.UnregisterServer(FALSE);
+        m_bComModuleInitialized = FALSE;
+        _Module.Term();
+        CoUninitialize();
+        return FALSE;
+    }
+    if (FAILED(_Module.RegisterClassObjects(CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE)))
+    {
+        m_bComModuleInitialized = FALSE;
+        _Module.Term();
+        CoUninitialize();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CLumbrookConfigApp::InitInstance()
+{
+    ShowSplash();
+
+    CStr program = GetProgramPath();
+    SetProjectsFolder(MakeProjectsFolder(program));
+
+    if (!InitComModule())
+        return FALSE;
+
+    InitCommonControls();
+    InstallEditorServices();
+
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));
+
+    SetRegistryKey("Dunmarrow Software");
+    LoadStdProfileSettings(4);
+    EnableShellOpen();
+    RegisterShellFileTypes(TRUE);
+
+    // The document and the frame exist before the command line is looked
+    // at, whatever it asks for.
+    POSITION position = GetFirstDocTemplatePosition();
+    CDocTemplate* docTemplate = GetNextDocTemplate(position);
+    CDocument* document = docTemplate->CreateNewDocument();
+    CFrameWnd* frame = document ? docTemplate->CreateNewFrame(document, NULL) : NULL;
+    if (frame == NULL)
+        return FALSE;
+    docTemplate->InitialUpdateFrame(frame, document, TRUE);
+    m_pMainWnd = frame;
+
+    CCommandLineInfo commandLine;
+    ParseCommandLine(commandLine);
+    if (!commandLine.m_bRunEmbedded && !commandLine.m_bRunAutomated)
+    {
+        if (!ProcessShellCommand(commandLine))
+            return FALSE;
+    }
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    m_pMainWnd->UpdateWindow();
+    m_pMainWnd->DragAcceptFiles();
+    return TRUE;
+}
+
+int CLumbrookConfigApp::ExitInstance()
+{
+    if (m_bComModuleInitialized)
+    {
+        _Module.RevokeClassObjects();
+        _Module.Term();
+        CoUninitialize();
+        m_bComModuleInitialized = FALSE;
+    }
+    RemoveEditorServices();
+    CStr::SetPoolingOff(TRUE);
+    return CWinApp::ExitInstance();
+}
+
+void CLumbrookConfigApp::AddToRecentFileList(const char* path)
+{
+    CWinApp::AddToRecentFileList(path);
+}
+
+void CLumbrookConfigApp::OnAppAbout()
+{
+    // The about box comes with the dialogs.
+}

@@ -1,0 +1,245 @@
+// The editor started from the installed layout: its frame, toolbar, status
+// bar and object tree, its AppID switches, its shell registration and its
+// recent-file list.
+#include "tests/e2e/EditorProcess.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kAppIdKey[] = "AppID\\{B1EAA227-0E90-11D3-B0C4-0050043A2F5B}";
+const char kAppIdExeKey[] = "AppID\\LumbrookConfig.EXE";
+
+// Toolbar commands (0 a separator) in slot order, and whether each is
+// enabled with no project open.
+struct Slot
+{
+    int command;
+    bool enabledWithoutProject;
+};
+const Slot kToolbar[] = {
+    { 32771, true },  { 57601, true },  { 57603, false }, { 0, false },     { 57635, false },
+    { 57634, false }, { 57637, false }, { 0, false },     { 32775, false }, { 57645, false },
+    { 57646, false }, { 57647, false }, { 0, false },     { 57648, false },
+};
+const int kSlots = sizeof(kToolbar) / sizeof(kToolbar[0]);
+
+// The frame updates its buttons when it is idle: wait for the states.
+bool WaitForToolbarStates(HWND toolbar, std::vector<RemoteToolbarButton>& buttons)
+{
+    DWORD start = GetTickCount();
+    for (;;)
+    {
+        buttons = ReadToolbarButtons(toolbar);
+        bool settled = (int)buttons.size() == kSlots;
+        for (int i = 0; settled && i < kSlots; ++i)
+        {
+            if (kToolbar[i].command != 0 && buttons[i].IsEnabled() != kToolbar[i].enabledWithoutProject)
+                settled = false;
+        }
+        if (settled || GetTickCount() - start > kProgramWaitMs)
+            return settled;
+        Sleep(20);
+    }
+}
+
+std::string Default(const char* key)
+{
+    std::string text = "<none>";
+    ReadRegistryString(HKEY_CLASSES_ROOT, key, NULL, text);
+    return text;
+}
+
+// A project of two pages, each with one text element.
+std::string WriteTwoPageProject(const ScratchDir& scratch)
+{
+    ProjectArchive project;
+    const char* const ids[] = { "Greeting", "Farewell" };
+    const char* const names[] = { "tarvex.pgd", "page_2.pgd" };
+    for (int i = 0; i < 2; ++i)
+    {
+        CDataFile* page = project.AddPage(names[i], ids[i]);
+        page->SetInt("Main", "numElements", 1);
+        page->SetString("Element_1", "type", "Text");
+        page->SetString("Element_1", "id", ids[i]);
+        page->SetString("Element_1", "text", ids[i]);
+    }
+    std::string path = scratch.File("tarvex.pqz");
+    return project.Write(path) ? path : std::string();
+}
+
+} // namespace
+
+TEST(EditorStart, ShowsAnUntitledFrameWithToolbarStatusBarAndTree)
+{
+    EditorProcess editor;
+    ASSERT_TRUE(editor.StartAndShow());
+    EXPECT_TRUE(editor.WaitForTitle("Untitled - Quindle")) << editor.Title();
+
+    HWND toolbar = editor.Toolbar();
+    ASSERT_TRUE(toolbar != NULL);
+    std::vector<RemoteToolbarButton> buttons;
+    EXPECT_TRUE(WaitForToolbarStates(toolbar, buttons));
+    ASSERT_EQ(kSlots, (int)buttons.size());
+    for (int i = 0; i < kSlots; ++i)
+    {
+        if (kToolbar[i].command == 0)
+        {
+            EXPECT_TRUE(buttons[i].IsSeparator()) << "slot " << i;
+            continue;
+        }
+        EXPECT_EQ(kToolbar[i].command, buttons[i].command) << "slot " << i;
+        EXPECT_EQ(kToolbar[i].enabledWithoutProject, buttons[i].IsEnabled()) << "slot " << i;
+    }
+
+    HWND status = editor.StatusBar();
+    ASSERT_TRUE(status != NULL);
+    EXPECT_EQ(4u, ReadStatusPanes(status).size());
+
+    HWND tree = editor.Tree();
+    ASSERT_TRUE(tree != NULL);
+    EXPECT_TRUE(IsWindowVisible(tree));
+    EXPECT_TRUE(ReadTreeItems(tree).empty());
+    EXPECT_TRUE(editor.Messages().empty());
+    EXPECT_TRUE(editor.Close());
+}
+
+TEST(EditorStart, RegistrationSwitchesWriteOrRemoveTheAppIdAndEnd)
+{
+    struct Case
+    {
+        const char* arguments;
+        bool isSwitch;
+        bool registeredAfter;
+    };
+    const Case cases[] = {
+        { "/RegServer", true, true },
+        { "/UnregServer", true, false },
+        { "-regserver", true, true },
+        { "-UNREGSERVER", true, false },
+        // A switch counts only when nothing follows it.
+        { "/RegServer now", false, false },
+        { "/UnregServer now", false, false },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.arguments);
+        EditorProcess editor;
+        ASSERT_TRUE(editor.Start(EditorExePath(), c.arguments));
+        if (c.isSwitch)
+        {
+            EXPECT_TRUE(editor.WaitForExit());
+            EXPECT_FALSE(editor.SawVisibleWindow());
+        }
+        else
+        {
+            EXPECT_TRUE(editor.WaitForWindow(true) != NULL);
+            EXPECT_TRUE(editor.Close());
+        }
+        EXPECT_EQ(c.registeredAfter ? "LumbrookConfig" : "<none>", Default(kAppIdKey));
+        std::string appId = "<none>";
+        ReadRegistryString(HKEY_CLASSES_ROOT, kAppIdExeKey, "AppID", appId);
+        EXPECT_EQ(c.registeredAfter ? "{B1EAA227-0E90-11D3-B0C4-0050043A2F5B}" : "<none>", appId);
+        // The key that holds every program's AppID is never removed.
+        EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, "AppID"));
+    }
+}
+
+TEST(EditorStart, RegistersTheProjectFileTypeWithTheShell)
+{
+    EditorProcess editor;
+    ASSERT_TRUE(editor.StartAndShow());
+    EXPECT_TRUE(editor.Close());
+    EXPECT_EQ("QNDL.Document", Default(".pqz"));
+    EXPECT_EQ("QNDL Document", Default("QNDL.Document"));
+    std::string open = Default("QNDL.Document\\shell\\open\\command");
+    EXPECT_NE(std::string::npos, open.find("LumbrookConfig.exe")) << open;
+    EXPECT_NE(std::string::npos, open.find("\"%1\"")) << open;
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, "QNDL.Document\\shell\\open\\ddeexec"));
+}
+
+TEST(EditorStart, OpensTheProjectNamedOnTheCommandLineAndRemembersIt)
+{
+    ScratchDir scratch;
+    std::string project = WriteTwoPageProject(scratch);
+    ASSERT_FALSE(project.empty());
+    std::string recent = std::string(kEditorSettingsKey) + "\\Recent File List";
+    DeleteRegistryTree(HKEY_CURRENT_USER, recent.c_str());
+
+    EditorProcess editor;
+    ASSERT_TRUE(editor.StartAndShow("\"" + project + "\""));
+    EXPECT_TRUE(editor.WaitForTitle("tarvex.pqz - Quindle")) << editor.Title();
+    // Both pages, the current one with its element under it.
+    std::vector<RemoteTreeItem> items = ReadTreeItems(editor.Tree());
+    ASSERT_EQ(2u, items.size());
+    ASSERT_EQ(1u, items[0].children.size());
+    EXPECT_EQ("Greeting", items[0].children[0].label);
+    EXPECT_TRUE(items[1].children.empty());
+    EXPECT_TRUE(editor.Close());
+
+    std::string first = "<none>";
+    ReadRegistryString(HKEY_CURRENT_USER, recent.c_str(), "File1", first);
+    EXPECT_EQ(0, lstrcmpiA(project.c_str(), first.c_str())) << first;
+}
+
+TEST(EditorStart, ChoosingAnotherPageInTheTreeMakesItCurrent)
+{
+    ScratchDir scratch;
+    std::string project = WriteTwoPageProject(scratch);
+    ASSERT_FALSE(project.empty());
+    EditorProcess editor;
+    ASSERT_TRUE(editor.StartAndShow("\"" + project + "\""));
+    ASSERT_TRUE(editor.WaitForTitle("tarvex.pqz - Quindle"));
+    HWND tree = editor.Tree();
+    HTREEITEM first = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    HTREEITEM second = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)first);
+    ASSERT_TRUE(second != NULL);
+    // The tree is rebuilt after its selection notification has returned.
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)second);
+    std::vector<RemoteTreeItem> items;
+    DWORD start = GetTickCount();
+    do
+    {
+        Sleep(20);
+        items = ReadTreeItems(tree);
+    } while (!(items.size() == 2 && items[0].children.empty() && items[1].children.size() == 1) &&
+             GetTickCount() - start < kProgramWaitMs);
+    ASSERT_EQ(2u, items.size());
+    EXPECT_TRUE(items[0].children.empty());
+    ASSERT_EQ(1u, items[1].children.size());
+    EXPECT_EQ("Farewell", items[1].children[0].label);
+    EXPECT_TRUE(items[1].selected);
+    EXPECT_TRUE(editor.Messages().empty());
+    EXPECT_TRUE(editor.Close());
+}
+
+TEST(EditorStart, AProjectThatCannotBeOpenedEndsTheProgramWithItsMessage)
+{
+    ScratchDir scratch;
+    std::string notQndl = scratch.File("other.pqz");
+    WriteWholeFile(notQndl, "not an archive");
+    struct Case
+    {
+        std::string path;
+        const char* message;
+    };
+    const Case cases[] = {
+        { scratch.File("missing.pqz"), "Error\tThe file you are trying to open does not exist!\t0" },
+        { notQndl, "Error\tYou are trying to open a non-QNDL file!\t0" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        EditorProcess editor;
+        ASSERT_TRUE(editor.Start(EditorExePath(), "\"" + c.path + "\""));
+        EXPECT_TRUE(editor.WaitForExit());
+        std::vector<std::string> messages = editor.Messages();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(c.message, messages[0]);
+    }
+}
