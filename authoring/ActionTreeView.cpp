@@ -1,5 +1,6 @@
 #include "authoring/ActionTreeView.h"
 
+#include "authoring/DibResource.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/TreeDrop.h"
 #include "model/Browser.h"
@@ -65,7 +66,7 @@ int CActionTreeView::OnCreate(LPCREATESTRUCT cs)
 {
     if (CTreeView::OnCreate(cs) == -1)
         return -1;
-    if (m_images.Create(IDB_TREE, 16, 4, kTreeMask))
+    if (FillImageListFromDib(m_images, IDB_TREE, 16, kTreeMask))
         GetTreeCtrl().SetImageList(&m_images, TVSIL_NORMAL);
     return 0;
 }

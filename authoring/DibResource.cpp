@@ -56,3 +56,16 @@ HBITMAP LoadDibResource(HINSTANCE module, LPCSTR name)
     ReleaseDC(NULL, screen);
     return bitmap;
 }
+
+BOOL FillImageListFromDib(CImageList& list, UINT resourceId, int size, COLORREF mask)
+{
+    HBITMAP loaded = LoadDibResource(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId));
+    if (loaded == NULL)
+        return FALSE;
+    CBitmap bitmap;
+    bitmap.Attach(loaded);
+    list.DeleteImageList();
+    if (!list.Create(size, size, ILC_COLOR8 | ILC_MASK, 0, 4))
+        return FALSE;
+    return list.Add(&bitmap, mask) >= 0;
+}

@@ -1,10 +1,12 @@
 #include "authoring/LumbrookConfig.h"
 
+#include "authoring/AboutDlg.h"
 #include "authoring/EditorServicesImpl.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/LumbrookConfigView.h"
 #include "authoring/MainFrm.h"
 #include "authoring/ProgramFolders.h"
+#include "authoring/SplashWnd.h"
 #include "model/common/Str.h"
 #include "platform/atl/AtlBase.h"
 #include "resources/LumbrookConfigIds.h"
@@ -40,6 +42,8 @@ CLumbrookConfigApp::CLumbrookConfigApp() : CWinApp("LumbrookConfig"), m_bComModu
 
 void CLumbrookConfigApp::ShowSplash()
 {
+    // The splash deletes itself when it goes, or at once when it cannot show.
+    (new CSplashWnd(IDB_SPLASH, kSplashMs))->ShowSplash(1.0f);
 }
 
 BOOL CLumbrookConfigApp::InitComModule()
@@ -142,5 +146,8 @@ void CLumbrookConfigApp::AddToRecentFileList(const char* path)
 
 void CLumbrookConfigApp::OnAppAbout()
 {
-    // The about box comes with the dialogs.
+    CAboutDlg about;
+    about.m_strTitle = "LumbrookConfig Version 1.0";
+    about.m_strNotice = "Copyright (C) Dunmarrow Software";
+    about.DoModal();
 }

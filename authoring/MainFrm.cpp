@@ -30,19 +30,6 @@ const UINT kIndicators[] = { ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, 
 
 } // namespace
 
-BOOL FillImageListFromDib(CImageList& list, UINT resourceId, int size, COLORREF mask)
-{
-    HBITMAP loaded = LoadDibResource(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId));
-    if (loaded == NULL)
-        return FALSE;
-    CBitmap bitmap;
-    bitmap.Attach(loaded);
-    list.DeleteImageList();
-    if (!list.Create(size, size, ILC_COLOR8 | ILC_MASK, 0, 4))
-        return FALSE;
-    return list.Add(&bitmap, mask) >= 0;
-}
-
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)

@@ -43,7 +43,3 @@ private:
     CFont m_font;
     CDocument* m_pDocument;
 };
-
-// A 16 x 16, 256-colour masked image list filled from a DIB resource;
-// FALSE when the resource is missing.
-BOOL FillImageListFromDib(CImageList& list, UINT resourceId, int size, COLORREF mask);

@@ -26,7 +26,8 @@ mkdir -p "$OUT"
 tile() {
   local file=$1 size=$2 bg=$3
   shift 3
-  convert -size "${size}x${size}" "xc:$bg" "$@" "$file"
+  # Without antialiasing: a blended edge would not match the mask colour.
+  convert -size "${size}x${size}" "xc:$bg" +antialias "$@" "$file"
 }
 
 # Writes an 8-bit BMP (BITMAPINFOHEADER, palette of the colours used) from
@@ -101,20 +102,19 @@ GREY='rgb(192,192,192)'
 toolbar "$GREY" 'rgb(64,64,64)' 'rgb(224,224,224)' 'rgb(160,128,32)' 'rgb(48,80,144)' "$OUT/toolbar.bmp"
 toolbar "$GREY" 'rgb(0,0,0)' 'rgb(255,255,255)' 'rgb(255,200,0)' 'rgb(0,120,255)' "$OUT/toolbar-hot.bmp"
 
-# Frame pictures: the 16-pixel list on teal, the 32-pixel list on grey.
-TEAL='rgb(0,128,128)'
-d="$WORK/small"; mkdir -p "$d"
-tile "$d/0.png" 16 "$TEAL" -fill white -stroke black -draw "rectangle 2,1 13,14"
-tile "$d/1.png" 16 "$TEAL" -fill 'rgb(48,80,144)' -stroke black -draw "roundrectangle 1,4 14,11 3,3"
-tile "$d/2.png" 16 "$TEAL" -fill 'rgb(255,200,0)' -stroke black -draw "polygon 4,2 13,8 4,14"
-convert "$d"/*.png +append "$WORK/small.png"
-to_bmp8 "$WORK/small.png" "$OUT/small.bmp"
-d="$WORK/large"; mkdir -p "$d"
-tile "$d/0.png" 32 "$GREY" -fill white -stroke black -draw "rectangle 4,2 27,29"
-tile "$d/1.png" 32 "$GREY" -fill 'rgb(48,80,144)' -stroke black -draw "roundrectangle 2,8 29,23 6,6"
-tile "$d/2.png" 32 "$GREY" -fill 'rgb(255,200,0)' -stroke black -draw "polygon 8,4 27,16 8,28"
-convert "$d"/*.png +append "$WORK/large.png"
-to_bmp8 "$WORK/large.png" "$OUT/large.bmp"
+# Frame pictures: the 16-pixel list on teal, the 32-pixel list on grey;
+# one set of three pictures drawn at 16 pixels and enlarged for 32.
+frame_list() {
+  local size=$1 bg=$2 out=$3 d="$WORK/frame$1"
+  mkdir -p "$d"
+  tile "$d/0.png" 16 "$bg" -fill white -stroke black -draw "rectangle 2,1 13,14"
+  tile "$d/1.png" 16 "$bg" -fill 'rgb(48,80,144)' -stroke black -draw "roundrectangle 1,4 14,11 3,3"
+  tile "$d/2.png" 16 "$bg" -fill 'rgb(255,200,0)' -stroke black -draw "polygon 4,2 13,8 4,14"
+  convert "$d"/*.png +append -scale "$((size * 100 / 16))%" "$WORK/frame$size.png"
+  to_bmp8 "$WORK/frame$size.png" "$out"
+}
+frame_list 16 'rgb(0,128,128)' "$OUT/small.bmp"
+frame_list 32 "$GREY" "$OUT/large.bmp"
 
 # The tree's seventeen pictures; unused places stay plain.
 RED='rgb(255,0,0)'

@@ -5,12 +5,8 @@
 
 #include <string>
 
-namespace
-{
-// atl.dll's registrar, as documented: IRegistrar on the class Registrar.
-const CLSID kClsidRegistrar = { 0x44EC053A, 0x400F, 0x11D0, { 0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3 } };
-const IID kIidRegistrar = { 0x44EC053B, 0x400F, 0x11D0, { 0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3 } };
-
+// atl.dll's registrar, as documented. Declared outside an unnamed
+// namespace: there the compiler may assume no class implements it.
 struct IRegistrarApi : public IUnknown
 {
     virtual HRESULT STDMETHODCALLTYPE AddReplacement(LPCOLESTR key, LPCOLESTR item) = 0;
@@ -24,6 +20,12 @@ struct IRegistrarApi : public IUnknown
     virtual HRESULT STDMETHODCALLTYPE ResourceRegister(LPCOLESTR file, UINT id, LPCOLESTR type) = 0;
     virtual HRESULT STDMETHODCALLTYPE ResourceUnregister(LPCOLESTR file, UINT id, LPCOLESTR type) = 0;
 };
+
+namespace
+{
+// The registrar's class and interface ids.
+const CLSID kClsidRegistrar = { 0x44EC053A, 0x400F, 0x11D0, { 0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3 } };
+const IID kIidRegistrar = { 0x44EC053B, 0x400F, 0x11D0, { 0x9D, 0xCD, 0x00, 0xA0, 0xC9, 0x03, 0x91, 0xD3 } };
 
 std::wstring Wide(const std::string& text)
 {

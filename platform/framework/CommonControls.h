@@ -79,6 +79,9 @@ public:
     BOOL GetItemRect(int index, RECT* rect) const { return (BOOL)SendMessage(TB_GETITEMRECT, index, (LPARAM)rect); }
     int AddStrings(const char* texts) { return (int)SendMessage(TB_ADDSTRINGA, 0, (LPARAM)texts); }
     HWND GetToolTips() const { return (HWND)SendMessage(TB_GETTOOLTIPS); }
+    // The caller keeps the lists (CToolBar's SetImageList takes them over).
+    HIMAGELIST SetImageList(CImageList* list) { return (HIMAGELIST)SendMessage(TB_SETIMAGELIST, 0, (LPARAM)(list ? list->m_hImageList : NULL)); }
+    HIMAGELIST SetHotImageList(CImageList* list) { return (HIMAGELIST)SendMessage(TB_SETHOTIMAGELIST, 0, (LPARAM)(list ? list->m_hImageList : NULL)); }
     HIMAGELIST GetImageList() const { return (HIMAGELIST)SendMessage(TB_GETIMAGELIST); }
     HIMAGELIST GetHotImageList() const { return (HIMAGELIST)SendMessage(TB_GETHOTIMAGELIST); }
     int GetHotItem() const { return (int)SendMessage(TB_GETHOTITEM); }

@@ -1,6 +1,8 @@
 #include "platform/framework/DataExchange.h"
 
+#include "platform/framework/DialogControls.h"
 #include "platform/framework/WinApp.h"
+#include "platform/framework/Wnd.h"
 
 #include <errno.h>
 #include <limits.h>
@@ -149,16 +151,6 @@ bool IsRadioButton(HWND control)
     return true;
 }
 
-CStr ListItemText(HWND list, UINT lenMsg, UINT textMsg, int index)
-{
-    LRESULT length = ::SendMessageA(list, lenMsg, index, 0);
-    if (length < 0)
-        return CStr();
-    std::vector<char> buffer(length + 1, 0);
-    ::SendMessageA(list, textMsg, index, (LPARAM)buffer.data());
-    buffer[length] = 0;
-    return CStr(buffer.data());
-}
 }
 
 void AfxReportDataExchangeMessage(HWND, const char* text)
@@ -166,8 +158,8 @@ void AfxReportDataExchangeMessage(HWND, const char* text)
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
-CDataExchange::CDataExchange(HWND dialog, BOOL saveAndValidate)
-    : m_hDlg(dialog), m_bSaveAndValidate(saveAndValidate), m_hWndLastControl(NULL), m_bEditLastControl(FALSE)
+CDataExchange::CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+    : m_pDlgWnd(dialog), m_hDlg(dialog != NULL ? dialog->m_hWnd : NULL), m_bSaveAndValidate(saveAndValidate), m_hWndLastControl(NULL), m_bEditLastControl(FALSE)
 {
 }
 
@@ -194,6 +186,15 @@ void CDataExchange::Fail()
             ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     throw CDataExchangeFailure();
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
+{
+    if (control.m_hWnd != NULL)
+        return;
+    HWND child = pDX->PrepareCtrl(id);
+    if (child != NULL)
+        control.SubclassWindow(child);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, CStr& value)
@@ -258,7 +259,7 @@ void DDX_CBString(CDataExchange* pDX, int id, CStr& value)
         else
         {
             LRESULT sel = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-            value = sel == CB_ERR ? CStr() : ListItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)sel);
+            value = sel == CB_ERR ? CStr() : CStr(AfxGetItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)sel).c_str());
         }
     }
     else
@@ -284,7 +285,7 @@ void DDX_LBString(CDataExchange* pDX, int id, CStr& value)
     if (pDX->m_bSaveAndValidate)
     {
         LRESULT sel = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
-        value = sel == LB_ERR ? CStr() : ListItemText(list, LB_GETTEXTLEN, LB_GETTEXT, (int)sel);
+        value = sel == LB_ERR ? CStr() : CStr(AfxGetItemText(list, LB_GETTEXTLEN, LB_GETTEXT, (int)sel).c_str());
     }
     else if (::SendMessageA(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)value.c_str()) == LB_ERR)
     {

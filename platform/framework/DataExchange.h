@@ -8,10 +8,12 @@
 #include <windows.h>
 #include "model/common/Str.h"
 
+class CWnd;
+
 class CDataExchange
 {
 public:
-    CDataExchange(HWND dialog, BOOL saveAndValidate);
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate);
 
     // The control, remembered as the one a failure focuses.
     HWND PrepareCtrl(int id);
@@ -20,6 +22,7 @@ public:
     // edit) and ends the exchange.
     [[noreturn]] void Fail();
 
+    CWnd* m_pDlgWnd;
     HWND m_hDlg;
     BOOL m_bSaveAndValidate;
     HWND m_hWndLastControl;
@@ -40,6 +43,8 @@ template <class F> BOOL RunDataExchange(CDataExchange& dx, F&& exchange)
 // Shows a data-exchange message through the message reporter.
 void AfxReportDataExchangeMessage(HWND owner, const char* text);
 
+// Binds the object to the control (subclassing it) the first time.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 void DDX_Text(CDataExchange* pDX, int id, CStr& value);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDX_Text(CDataExchange* pDX, int id, UINT& value);

@@ -3,6 +3,7 @@
 #include "platform/framework/ControlBar.h"
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
+#include "platform/framework/Splitter.h"
 #include "platform/framework/View.h"
 #include "platform/framework/WinApp.h"
 
@@ -31,6 +32,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
     ON_UPDATE_COMMAND_UI_RANGE(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
+    ON_COMMAND_EX_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnNextPaneCmd)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_NEXT_PANE, ID_PREV_PANE, OnUpdateNextPaneMenu)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd()
@@ -242,6 +245,30 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* cmdUI)
         return;
     }
     cmdUI->SetCheck(bar->IsWindowVisible());
+}
+
+namespace
+{
+CSplitterWnd* SplitterOf(CView* view)
+{
+    CWnd* parent = view ? CWnd::FromHandlePermanent(::GetParent(view->m_hWnd)) : NULL;
+    return parent && parent->IsKindOf(RUNTIME_CLASS(CSplitterWnd)) ? static_cast<CSplitterWnd*>(parent) : NULL;
+}
+}
+
+BOOL CFrameWnd::OnNextPaneCmd(UINT id)
+{
+    CSplitterWnd* splitter = SplitterOf(m_pViewActive);
+    if (splitter == NULL)
+        return FALSE;
+    splitter->ActivateNext(id == ID_PREV_PANE);
+    return TRUE;
+}
+
+void CFrameWnd::OnUpdateNextPaneMenu(CCmdUI* cmdUI)
+{
+    CSplitterWnd* splitter = SplitterOf(m_pViewActive);
+    cmdUI->Enable(splitter && splitter->GetRowCount() * splitter->GetColumnCount() > 1);
 }
 
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* cmdUI)

@@ -99,6 +99,19 @@ protected:
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
     BOOL OnBarCheck(UINT id);
+    // F6 and Shift+F6: the next or previous pane of the active view's splitter.
+    BOOL OnNextPaneCmd(UINT id);
+    void OnUpdateNextPaneMenu(CCmdUI* cmdUI);
+
+public:
+    // The help commands: no help file ships with the programs, so they
+    // are enabled and do nothing (a program maps them to these).
+    void OnHelp() {}
+    void OnHelpFinder() {}
+    void OnContextHelp() {}
+    void OnHelpIndex() {}
+
+protected:
     void OnUpdateControlBarMenu(CCmdUI* cmdUI);
     // CAPS, NUM and SCRL show while their key is toggled on.
     void OnUpdateKeyIndicator(CCmdUI* cmdUI);

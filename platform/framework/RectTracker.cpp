@@ -1,5 +1,8 @@
 #include "platform/framework/RectTracker.h"
 
+#include "platform/framework/Gdi.h"
+#include "platform/framework/Wnd.h"
+
 #include <windowsx.h>
 #include <algorithm>
 
@@ -368,4 +371,25 @@ BOOL CRectTracker::TrackRubberBand(HWND wnd, POINT point, BOOL allowInvert)
     BOOL moved = TrackHandle(hitBottomRight, wnd, point, NULL, allowInvert);
     m_sizeMin = keep;
     return moved && m_rect.left != m_rect.right && m_rect.top != m_rect.bottom;
+}
+
+void CRectTracker::Draw(CDC* dc) const
+{
+    if (dc != NULL)
+        Draw(dc->m_hDC);
+}
+
+BOOL CRectTracker::SetCursor(CWnd* wnd, UINT nHitTest) const
+{
+    return wnd != NULL && SetCursor(wnd->m_hWnd, nHitTest);
+}
+
+BOOL CRectTracker::Track(CWnd* wnd, POINT point, BOOL allowInvert, CWnd* clipTo)
+{
+    return wnd != NULL && Track(wnd->m_hWnd, point, allowInvert, clipTo != NULL ? clipTo->m_hWnd : NULL);
+}
+
+BOOL CRectTracker::TrackRubberBand(CWnd* wnd, POINT point, BOOL allowInvert)
+{
+    return wnd != NULL && TrackRubberBand(wnd->m_hWnd, point, allowInvert);
 }

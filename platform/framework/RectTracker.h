@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+class CDC;
+class CWnd;
+
 class CRectTracker
 {
 public:
@@ -27,10 +30,12 @@ public:
 
     // Drawing
     void Draw(HDC dc) const;
+    void Draw(CDC* dc) const;
     virtual void GetTrueRect(LPRECT trueRect) const;
     // Sets the size cursor of the handle under the cursor; FALSE when the
     // cursor is not on the tracker (or not in the window's client area).
     BOOL SetCursor(HWND wnd, UINT nHitTest) const;
+    BOOL SetCursor(CWnd* wnd, UINT nHitTest) const;
 
     // Hit tests, in the coordinates of m_rect. The handle numbers follow
     // m_rect as it is, so an inverted rectangle's top-left handle is the one
@@ -48,6 +53,8 @@ public:
     // button cancels (FALSE, rectangle restored). Client coordinates of wnd.
     BOOL Track(HWND wnd, POINT point, BOOL allowInvert = FALSE, HWND clipTo = NULL);
     BOOL TrackRubberBand(HWND wnd, POINT point, BOOL allowInvert = TRUE);
+    BOOL Track(CWnd* wnd, POINT point, BOOL allowInvert = FALSE, CWnd* clipTo = NULL);
+    BOOL TrackRubberBand(CWnd* wnd, POINT point, BOOL allowInvert = TRUE);
 
     // The edges a handle moves, as the tracking loop applies it; the
     // minimum size is kept unless inversion is allowed and the edge crossed.

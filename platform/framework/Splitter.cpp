@@ -262,6 +262,26 @@ BOOL CSplitterWnd::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
     return (BOOL)Default();
 }
 
+void CSplitterWnd::ActivateNext(BOOL previous)
+{
+    CFrameWnd* frame = GetParentFrame();
+    if (frame == NULL)
+        return;
+    int count = m_nRows * m_nCols;
+    int row = 0, column = 0;
+    int at = IsChildPane(frame->GetActiveView(), &row, &column) ? row * m_nCols + column : (previous ? 0 : count - 1);
+    for (int step = 1; step <= count; ++step)
+    {
+        int next = (at + (previous ? count - step : step)) % count;
+        CWnd* pane = GetPane(next / m_nCols, next % m_nCols);
+        if (pane && pane->IsKindOf(RUNTIME_CLASS(CView)))
+        {
+            frame->SetActiveView(static_cast<CView*>(pane));
+            return;
+        }
+    }
+}
+
 BOOL CSplitterWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))

@@ -29,6 +29,8 @@ public:
     void SetRowInfo(int row, int ideal, int minimum);
     void GetRowInfo(int row, int& current, int& minimum) const;
     virtual void RecalcLayout();
+    // The next (or previous) pane's view becomes the frame's active view.
+    void ActivateNext(BOOL previous = FALSE);
 
     // Commands of a pane's view reach its frame's routing through the view.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

@@ -108,6 +108,11 @@ public:
     // The open or save dialog; FALSE when cancelled.
     virtual BOOL DoPromptFileName(std::string& path, UINT titleId, DWORD flags, BOOL open, CDocTemplate* docTemplate);
 
+    // Start-up switches of the original library that change nothing here:
+    // controls are hosted through atl.dll and 3D controls are the default.
+    void Enable3dControlsStatic() {}
+    void Enable3dControls() {}
+
     // Shell
     void EnableShellOpen() { m_bShellOpen = TRUE; }
     // For each template: "<.ext>" -> "<type id>", "<type id>" = "<type
@@ -174,6 +179,9 @@ public:
 private:
     std::vector<std::string> m_names;
 };
+
+// Nothing to switch on: controls are hosted through atl.dll.
+inline void AfxEnableControlContainer() {}
 
 // The application object, its main window and the instance handles.
 CWinApp* AfxGetApp();

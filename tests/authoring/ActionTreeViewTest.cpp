@@ -16,6 +16,7 @@ namespace {
 CTextElement* MakeText(const char* id)
 {
     CTextElement* text = new CTextElement();
+    text->SetType("Text");
     text->SetId(id);
     return text;
 }

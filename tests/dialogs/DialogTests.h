@@ -1,7 +1,7 @@
 // Ids of the tests' own dialogs, pages, strings and pictures.
 #pragma once
 
-#define IDD_EXCHANGE 100
+#define IDD_EXCHANGE 110
 #define IDC_NAME 1001
 #define IDC_COUNT 1002
 #define IDC_RATIO 1003

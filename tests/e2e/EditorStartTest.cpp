@@ -16,21 +16,24 @@ const char kAppIdKey[] = "AppID\\{B1EAA227-0E90-11D3-B0C4-0050043A2F5B}";
 const char kAppIdExeKey[] = "AppID\\LumbrookConfig.EXE";
 
 // Toolbar commands (0 a separator) in slot order, and whether each is
-// enabled with no project open.
+// enabled with no project open, and with a project just opened (unchanged,
+// nothing selected).
 struct Slot
 {
     int command;
     bool enabledWithoutProject;
+    bool enabledWithProject;
 };
 const Slot kToolbar[] = {
-    { 32771, true },  { 57601, true },  { 57603, false }, { 0, false },     { 57635, false },
-    { 57634, false }, { 57637, false }, { 0, false },     { 32775, false }, { 57645, false },
-    { 57646, false }, { 57647, false }, { 0, false },     { 57648, false },
+    { 32771, true, true },   { 57601, true, true },   { 57603, false, false }, { 0, false, false },
+    { 57635, false, false }, { 57634, false, false }, { 57637, false, false }, { 0, false, false },
+    { 32775, false, true },  { 57645, false, true },  { 57646, false, true },  { 57647, false, true },
+    { 0, false, false },     { 57648, false, true },
 };
 const int kSlots = sizeof(kToolbar) / sizeof(kToolbar[0]);
 
 // The frame updates its buttons when it is idle: wait for the states.
-bool WaitForToolbarStates(HWND toolbar, std::vector<RemoteToolbarButton>& buttons)
+bool WaitForToolbarStates(HWND toolbar, bool withProject, std::vector<RemoteToolbarButton>& buttons)
 {
     DWORD start = GetTickCount();
     for (;;)
@@ -39,7 +42,8 @@ bool WaitForToolbarStates(HWND toolbar, std::vector<RemoteToolbarButton>& button
         bool settled = (int)buttons.size() == kSlots;
         for (int i = 0; settled && i < kSlots; ++i)
         {
-            if (kToolbar[i].command != 0 && buttons[i].IsEnabled() != kToolbar[i].enabledWithoutProject)
+            bool enabled = withProject ? kToolbar[i].enabledWithProject : kToolbar[i].enabledWithoutProject;
+            if (kToolbar[i].command != 0 && buttons[i].IsEnabled() != enabled)
                 settled = false;
         }
         if (settled || GetTickCount() - start > kProgramWaitMs)
@@ -84,7 +88,7 @@ TEST(EditorStart, ShowsAnUntitledFrameWithToolbarStatusBarAndTree)
     HWND toolbar = editor.Toolbar();
     ASSERT_TRUE(toolbar != NULL);
     std::vector<RemoteToolbarButton> buttons;
-    EXPECT_TRUE(WaitForToolbarStates(toolbar, buttons));
+    EXPECT_TRUE(WaitForToolbarStates(toolbar, false, buttons));
     ASSERT_EQ(kSlots, (int)buttons.size());
     for (int i = 0; i < kSlots; ++i)
     {
@@ -180,6 +184,8 @@ TEST(EditorStart, OpensTheProjectNamedOnTheCommandLineAndRemembersIt)
     ASSERT_EQ(1u, items[0].children.size());
     EXPECT_EQ("Greeting", items[0].children[0].label);
     EXPECT_TRUE(items[1].children.empty());
+    std::vector<RemoteToolbarButton> buttons;
+    EXPECT_TRUE(WaitForToolbarStates(editor.Toolbar(), true, buttons));
     EXPECT_TRUE(editor.Close());
 
     std::string first = "<none>";
