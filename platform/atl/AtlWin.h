@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/atl/AtlBase.h"
+#include "platform/atl/WindowLong.h"
 
 #include <windowsx.h>
 
@@ -80,14 +81,7 @@ public:
 private:
     BOOL ModifyLong(int index, DWORD remove, DWORD add, UINT flags)
     {
-        DWORD old = (DWORD)::GetWindowLongA(m_hWnd, index);
-        DWORD now = (old & ~remove) | add;
-        if (now == old)
-            return FALSE;
-        ::SetWindowLongA(m_hWnd, index, (LONG)now);
-        if (flags != 0)
-            ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
-        return TRUE;
+        return ModifyWindowLong(m_hWnd, index, remove, add, flags);
     }
 };
 

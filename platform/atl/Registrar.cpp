@@ -26,7 +26,8 @@ struct Key
     std::vector<std::unique_ptr<Key>> children;
 };
 
-// Tokens: braces, '=', quoted texts ('' for a quote) and bare words.
+// Tokens: quoted texts ('' for a quote) and words between white space;
+// the words "{", "}" and "=" are the script's punctuation.
 class Lexer
 {
 public:
@@ -40,12 +41,6 @@ public:
             return false;
         quoted = false;
         char c = m_text[m_at];
-        if (c == '{' || c == '}' || c == '=')
-        {
-            token.assign(1, c);
-            ++m_at;
-            return true;
-        }
         token.clear();
         if (c == '\'')
         {
@@ -68,7 +63,8 @@ public:
             m_failed = true;  // an unterminated text
             return false;
         }
-        while (m_at < m_text.size() && !isspace((unsigned char)m_text[m_at]) && strchr("{}='", m_text[m_at]) == NULL)
+        // Words end at white space only, so "{GUID}" is a key name.
+        while (m_at < m_text.size() && !isspace((unsigned char)m_text[m_at]))
             token += m_text[m_at++];
         return true;
     }

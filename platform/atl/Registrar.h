@@ -2,7 +2,8 @@
 // registrar's syntax:
 //     HKCR { NoRemove AppID { '{...}' = s 'Name'  'Name.EXE' { val AppID = s '{...}' } } }
 // Keys with a default value (= s '...'), named values (val Name = s '...'
-// or d 'number'), NoRemove and ForceRemove, %NAME% replacements. Register
+// or d 'number'), NoRemove and ForceRemove, %NAME% replacements; key names
+// quoted or bare ({GUID} included), tokens separated by white space. Register
 // writes every key and value; unregister removes the keys in reverse,
 // keeping NoRemove keys and keys that still hold something else.
 #pragma once

@@ -1,6 +1,7 @@
 #include "platform/framework/Wnd.h"
 
 #include "model/common/MessageReporter.h"
+#include "platform/atl/WindowLong.h"
 #include "platform/framework/FrameWnd.h"
 #include "platform/framework/TempMap.h"
 #include "platform/framework/WinApp.h"
@@ -8,6 +9,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -678,14 +680,7 @@ void CWnd::CenterWindow(CWnd* alternateOwner)
 
 BOOL CWnd::ModifyLong(HWND window, int index, DWORD remove, DWORD add, UINT flags)
 {
-    DWORD old = (DWORD)::GetWindowLongA(window, index);
-    DWORD now = (old & ~remove) | add;
-    if (now == old)
-        return FALSE;
-    ::SetWindowLongA(window, index, (LONG)now);
-    if (flags != 0)
-        ::SetWindowPos(window, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
-    return TRUE;
+    return ModifyWindowLong(window, index, remove, add, flags);
 }
 
 CDC* CWnd::GetDC()
@@ -745,7 +740,13 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const
 
 const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
 {
-    thread_local std::string name;
+    // Names stay valid for the life of the process.
+    static CRITICAL_SECTION* lock = [] {
+        CRITICAL_SECTION* cs = new CRITICAL_SECTION;
+        InitializeCriticalSection(cs);
+        return cs;
+    }();
+    static std::set<std::string>* names = new std::set<std::string>;
     char buffer[128];
     HINSTANCE instance = AfxGetInstanceHandle();
     RegisterStandardClasses();
@@ -753,7 +754,9 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
         return AfxWndClassName;
     snprintf(buffer, sizeof(buffer), "Afx:%p:%x:%p:%p:%p", (void*)instance, classStyle, (void*)cursor,
                  (void*)background, (void*)icon);
-    name = buffer;
+    EnterCriticalSection(lock);
+    const std::string& name = *names->insert(buffer).first;
+    LeaveCriticalSection(lock);
     WNDCLASSA existing;
     if (::GetClassInfoA(instance, name.c_str(), &existing))
         return name.c_str();

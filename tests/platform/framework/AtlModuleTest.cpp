@@ -65,6 +65,27 @@ TEST(AtlModuleTest, TheRegistryScriptWritesAndRemovesTheAppIdKeys)
     }
 }
 
+TEST(AtlModuleTest, KeyNamesMayBeQuotedOrBare)
+{
+    const char* scripts[] = {
+        "HKCU { NoRemove Software { FrameworkScript { {5D3C2A41-7B1E-4C55-9E0F-3A2B1C4D5E6F} = s 'bare' } } }",
+        "HKCU { NoRemove Software { 'FrameworkScript' { '{5D3C2A41-7B1E-4C55-9E0F-3A2B1C4D5E6F}' = s 'bare' } } }",
+    };
+    const char key[] = "Software\\FrameworkScript\\{5D3C2A41-7B1E-4C55-9E0F-3A2B1C4D5E6F}";
+    for (const char* script : scripts)
+    {
+        CRegistrar registrar;
+        ASSERT_EQ(registrar.StringRegister(script, TRUE), S_OK) << script;
+        char value[32] = "";
+        DWORD size = sizeof(value);
+        EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, key, NULL, RRF_RT_REG_SZ, NULL, value, &size), ERROR_SUCCESS) << script;
+        EXPECT_STREQ(value, "bare") << script;
+        ASSERT_EQ(registrar.StringRegister(script, FALSE), S_OK) << script;
+        HKEY handle;
+        EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\FrameworkScript", 0, KEY_READ, &handle), ERROR_SUCCESS) << script;
+    }
+}
+
 TEST(AtlModuleTest, AScriptThatDoesNotParseWritesNothing)
 {
     const char* scripts[] = {

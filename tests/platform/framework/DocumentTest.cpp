@@ -263,3 +263,48 @@ TEST(CommandLineTest, ParametersSetTheShellCommand)
         EXPECT_EQ(info.m_bRunEmbedded, c.embedded) << first;
     }
 }
+
+TEST(SingleDocumentTest, TheFileDialogsFilterComesFromTheTemplateString)
+{
+    CTestTemplate docTemplate;
+    static const char expected[] = "FwTest Files (*.fwt)\0*.fwt\0All Files (*.*)\0*.*\0";
+    EXPECT_EQ(docTemplate.GetFilter(), std::string(expected, sizeof(expected)));
+    std::string ext;
+    EXPECT_TRUE(docTemplate.GetDocString(ext, CDocTemplate::filterExt));
+    EXPECT_EQ(ext, ".fwt");
+}
+
+namespace
+{
+class CExitingApp : public CWinApp
+{
+public:
+    BOOL m_start = FALSE;
+    int m_exits = 0;
+    BOOL InitInstance() override { return m_start; }
+    int ExitInstance() override
+    {
+        ++m_exits;
+        return CWinApp::ExitInstance();
+    }
+};
+}
+
+TEST(ApplicationTest, ExitInstanceRunsAfterAFailedStartToo)
+{
+    struct Case
+    {
+        BOOL start;
+        int quitCode;
+    };
+    const Case cases[] = { { FALSE, 0 }, { TRUE, 3 } };
+    for (const Case& c : cases)
+    {
+        CExitingApp app;
+        app.m_start = c.start;
+        if (c.start)
+            ::PostQuitMessage(c.quitCode);
+        EXPECT_EQ(AfxWinMain(::GetModuleHandleA(NULL), NULL, const_cast<char*>(""), SW_HIDE), c.quitCode) << c.start;
+        EXPECT_EQ(app.m_exits, 1) << c.start;
+    }
+}
