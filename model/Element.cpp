@@ -4,6 +4,8 @@
 #include "model/store/DataFile.h"
 #include "model/EditorServices.h"
 #include "model/IdManager.h"
+#include "model/Script.h"
+#include "model/ScriptItem.h"
 
 #include <limits.h>
 
@@ -167,8 +169,92 @@ CStr CElement::GetDisplayName() const
     return text;
 }
 
-void CElement::ShowContextMenu(int, int, BOOL)
+namespace {
+
+enum ObjectKind { KindPage, KindElement, KindScript, KindAction };
+
+ObjectKind KindOf(const CElement* object)
 {
+    if (dynamic_cast<const CBrowser*>(object) != NULL)
+        return KindPage;
+    if (dynamic_cast<const CScript*>(object) != NULL)
+        return KindScript;
+    if (dynamic_cast<const CScriptItem*>(object) != NULL)
+        return KindAction;
+    return KindElement;
+}
+
+// The editor's command ids that the menus carry.
+const UINT kMoveDown = 1141;
+const UINT kMoveUp = 1142;
+const UINT kNewObject = 1235;
+const UINT kCopy = 57634;
+const UINT kCut = 57635;
+const UINT kPaste = 57637;
+const UINT kDelete = 32780;
+const UINT kProperties = 32781;
+const UINT kNewPage = 32809;
+const UINT kNewScriptItem = 32811;
+const UINT kNewEvent = 32812;
+
+// An entry of the menu; restricted, it is greyed and carries no command.
+void AppendEntry(HMENU menu, UINT command, const char* text, BOOL restricted)
+{
+    AppendMenuA(menu, restricted ? MF_STRING | MF_GRAYED : MF_STRING, restricted ? 0 : command, text);
+}
+
+} // namespace
+
+HMENU CElement::BuildNewMenu(BOOL restricted)
+{
+    HMENU menu = CreatePopupMenu();
+    // The first entry of each kind is left out when restricted.
+    static const struct { UINT first; const char* firstText; UINT second; const char* secondText; } kEntries[] = {
+        { kNewPage, "Page", kNewObject, "Object" },          // page
+        { kNewObject, "Object", kNewEvent, "Event" },        // page element
+        { kNewEvent, "Event", kNewScriptItem, "ScriptItem" }, // script
+        { kNewScriptItem, "ScriptItem", 0, NULL },           // action
+    };
+    const auto& entry = kEntries[KindOf(this)];
+    if (!restricted)
+        AppendMenuA(menu, MF_STRING, entry.first, entry.firstText);
+    if (entry.secondText != NULL)
+        AppendMenuA(menu, MF_STRING, entry.second, entry.secondText);
+    return menu;
+}
+
+HMENU CElement::BuildContextMenu(BOOL restricted)
+{
+    HMENU menu = CreatePopupMenu();
+    bool zOrder = KindOf(this) == KindElement;
+    AppendEntry(menu, kMoveUp, zOrder ? "Z-Order  Forward" : "Move Up", restricted);
+    AppendEntry(menu, kMoveDown, zOrder ? "Z-Order  Back" : "Move Down", restricted);
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(menu, MF_POPUP | MF_STRING, (UINT_PTR)BuildNewMenu(restricted), "New");
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendEntry(menu, kCopy, "Copy\tCtrl+C", restricted);
+    AppendEntry(menu, kCut, "Cut\tCtrl+x", restricted);
+    AppendEntry(menu, kPaste, "Paste\tCtrl+V", restricted);
+    AppendEntry(menu, kDelete, "Delete\tDel", restricted);
+    AppendMenuA(menu, MF_SEPARATOR, 0, NULL);
+    AppendEntry(menu, kProperties, "Properties", restricted);
+    const UINT newPosition = 3;
+    const UINT propertiesPosition = 10;
+    SetMenuDefaultItem(menu, restricted ? newPosition : propertiesPosition, TRUE);
+    return menu;
+}
+
+void CElement::ShowContextMenu(int screenX, int screenY, BOOL restricted)
+{
+    // The chosen command goes to the program's main window, the one that
+    // holds the active view; without one there is nobody to carry it out.
+    HWND view = ::GetActiveViewWindow();
+    HWND owner = view ? GetAncestor(view, GA_ROOT) : NULL;
+    if (owner == NULL)
+        return;
+    HMENU menu = BuildContextMenu(restricted);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0, owner, NULL);
+    DestroyMenu(menu);
 }
 
 int CElement::GetChildCount() const

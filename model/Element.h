@@ -46,6 +46,12 @@ public:
     // black into mask (a monochrome bitmap; NULL: no mask).
     virtual void DrawAt(HDC dc, POINT origin, HBITMAP mask);
 
+    // The popup menu that ShowContextMenu tracks, and its "New" submenu,
+    // for this kind of object (page, page element, script or action); with
+    // restricted, only "New" leads on. The caller destroys the menu.
+    HMENU BuildContextMenu(BOOL restricted);
+    HMENU BuildNewMenu(BOOL restricted);
+
     CStr GetId() const { return m_strId; }
     void SetId(const char* id) { m_strId = id; }
     CStr GetName() const { return m_strName; }
