@@ -43,9 +43,9 @@ TEST_F(ControlMembersTest, TestControlShowsMethodsPropertiesAndEvents)
     const std::vector<std::string> expectedMethods = {
         "VT_I4 Add( VT_I4 a VT_I4 b )",
         "VT_BSTR Concat( VT_BSTR first VT_VARIANT second? )",
-        " Fire( VT_BSTR text VT_I4 n )",
-        " Ping( )",
-        " oleDrag( )",
+        "VT_VOID Fire( VT_BSTR text VT_I4 n )",
+        "VT_VOID Ping( )",
+        "VT_VOID oleDrag( )",
     };
     EXPECT_EQ(expectedMethods, methods);
 
