@@ -57,11 +57,17 @@ public:
         std::vector<std::string> items;
         HWND list = Item(1003);
         const int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
+        // Room beyond the item's length: the reply of another process is
+        // copied in as it comes.
+        std::vector<wchar_t> text(8192, L'\0');
         for (int i = 0; i < count; i++)
         {
-            std::vector<char> text((size_t)SendMessageA(list, LB_GETTEXTLEN, i, 0) + 1, '\0');
-            SendMessageA(list, LB_GETTEXT, i, (LPARAM)text.data());
-            items.push_back(text.data());
+            std::fill(text.begin(), text.end(), L'\0');
+            SendMessageW(list, LB_GETTEXT, i, (LPARAM)text.data());
+            text.back() = L'\0';
+            char name[8192] = "";
+            WideCharToMultiByte(CP_ACP, 0, text.data(), -1, name, sizeof name, NULL, NULL);
+            items.push_back(name);
         }
         return items;
     }
