@@ -9,6 +9,7 @@
 #include "browser/ControlReport.h"
 #include "model/store/ControlCatalog.h"
 #include "platform/atl/AtlImports.h"
+#include "tests/browser/TestControlReport.h"
 #include "tests/model/TestControlFixture.h"
 
 namespace
@@ -107,21 +108,6 @@ TEST_F(ControlMembersTest, ReportOfTheTestControl)
     ASSERT_TRUE(LoadControlMembers(kTestControlClsid, NULL, members));
     EXPECT_EQ(std::string("LumbrookTestControl.txt"),
               std::string(ReportFileName(catalog.GetEntry(index)->GetDisplayName())));
-    const std::string expected = std::string("Class ID: ") + kTestControlClsid + "\r\n" +
-                                 "Prog ID:  LumbrookTest.Control\r\n" +
-                                 "location: " + catalog.GetEntry(index)->GetServerPath().c_str() + "\r\n" +
-                                 "\r\n\r\nMethods for Lumbrook Test Control\r\n\r\n"
-                                 "  VT_I4 Add( VT_I4 a, VT_I4 b )\r\n"
-                                 "  VT_BSTR Concat( VT_BSTR first, VT_VARIANT second )\r\n"
-                                 "  VT_VOID Fire( VT_BSTR text, VT_I4 n )\r\n"
-                                 "  VT_VOID Ping( )\r\n"
-                                 "  VT_VOID oleDrag( )\r\n"
-                                 "\r\n\r\nProperties for Lumbrook Test Control\r\n\r\n"
-                                 "  Caption             \t VT_BSTR         Get, Put\r\n"
-                                 "  FireCount           \t VT_I4           Get\r\n"
-                                 "  FillColor           \t VT_I4           Put\r\n"
-                                 "\r\n\r\nEvents for Lumbrook Test Control\r\n\r\n"
-                                 "  OnFired\r\n"
-                                 "  OnPinged\r\n";
+    const std::string expected = ExpectedTestControlReport(catalog.GetEntry(index)->GetServerPath().c_str());
     EXPECT_EQ(expected, std::string(FormatReport(*catalog.GetEntry(index), members)));
 }

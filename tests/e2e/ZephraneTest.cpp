@@ -13,6 +13,7 @@
 #include "tests/e2e/DialogDriver.h"
 #include "tests/e2e/EditorProcess.h"
 #include "tests/e2e/WindowDriver.h"
+#include "tests/browser/TestControlReport.h"
 #include "tests/model/TestControlFixture.h"
 
 namespace
@@ -294,21 +295,7 @@ TEST_F(ZephraneTest, MemberPagesAndReportOfTheTestControl)
     DeleteFileA(report.c_str());
     PressDialogButton(zephrane.Page(), 1007);
     ASSERT_TRUE(zephrane.WaitForMessage("Done Saving\tSaved as LumbrookTestControl.txt"));
-    const std::string expected = std::string("Class ID: ") + kTestControlClsid + "\r\n" +
-                                 "Prog ID:  LumbrookTest.Control\r\n" + "location: " + TestControlPath() + "\r\n" +
-                                 "\r\n\r\nMethods for Lumbrook Test Control\r\n\r\n"
-                                 "  VT_I4 Add( VT_I4 a, VT_I4 b )\r\n"
-                                 "  VT_BSTR Concat( VT_BSTR first, VT_VARIANT second )\r\n"
-                                 "  VT_VOID Fire( VT_BSTR text, VT_I4 n )\r\n"
-                                 "  VT_VOID Ping( )\r\n"
-                                 "  VT_VOID oleDrag( )\r\n"
-                                 "\r\n\r\nProperties for Lumbrook Test Control\r\n\r\n"
-                                 "  Caption             \t VT_BSTR         Get, Put\r\n"
-                                 "  FireCount           \t VT_I4           Get\r\n"
-                                 "  FillColor           \t VT_I4           Put\r\n"
-                                 "\r\n\r\nEvents for Lumbrook Test Control\r\n\r\n"
-                                 "  OnFired\r\n"
-                                 "  OnPinged\r\n";
+    const std::string expected = ExpectedTestControlReport(TestControlPath());
     std::string written = ReadWholeFile(report);
     // The server path as the registry holds it; compared without regard to case.
     const size_t at = written.find("location: ");
