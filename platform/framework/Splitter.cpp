@@ -143,30 +143,36 @@ void CSplitterWnd::RecalcLayout()
     Invalidate(TRUE);
 }
 
-int CSplitterWnd::HitColumnBar(CPoint point) const
+int CSplitterWnd::HitBar(const std::vector<Info>& parts, int coordinate) const
 {
-    int x = 0;
-    for (int c = 0; c + 1 < m_nCols; ++c)
+    int at = 0;
+    for (size_t i = 0; i + 1 < parts.size(); ++i)
     {
-        x += m_colInfo[c].current;
-        if (point.x >= x && point.x < x + m_cxSplitter)
-            return c;
-        x += m_cxSplitter;
+        at += parts[i].current;
+        if (coordinate >= at && coordinate < at + m_cxSplitter)
+            return (int)i;
+        at += m_cxSplitter;
     }
     return -1;
 }
 
+int CSplitterWnd::HitColumnBar(CPoint point) const
+{
+    return HitBar(m_colInfo, point.x);
+}
+
 int CSplitterWnd::HitRowBar(CPoint point) const
 {
-    int y = 0;
-    for (int r = 0; r + 1 < m_nRows; ++r)
-    {
-        y += m_rowInfo[r].current;
-        if (point.y >= y && point.y < y + m_cxSplitter)
-            return r;
-        y += m_cxSplitter;
-    }
-    return -1;
+    return HitBar(m_rowInfo, point.y);
+}
+
+void CSplitterWnd::DragBar(std::vector<Info>& parts, int index, int coordinate)
+{
+    int start = 0;
+    for (int i = 0; i < index; ++i)
+        start += parts[i].current + m_cxSplitter;
+    parts[index].ideal = coordinate > start ? coordinate - start : 0;
+    RecalcLayout();
 }
 
 void CSplitterWnd::OnSize(UINT type, int cx, int cy)
@@ -210,23 +216,9 @@ void CSplitterWnd::OnLButtonDown(UINT keys, CPoint point)
 void CSplitterWnd::OnMouseMove(UINT keys, CPoint point)
 {
     if (m_dragColumn >= 0)
-    {
-        int start = 0;
-        for (int c = 0; c < m_dragColumn; ++c)
-            start += m_colInfo[c].current + m_cxSplitter;
-        int width = point.x - start;
-        m_colInfo[m_dragColumn].ideal = width < 0 ? 0 : width;
-        RecalcLayout();
-    }
+        DragBar(m_colInfo, m_dragColumn, point.x);
     else if (m_dragRow >= 0)
-    {
-        int start = 0;
-        for (int r = 0; r < m_dragRow; ++r)
-            start += m_rowInfo[r].current + m_cxSplitter;
-        int height = point.y - start;
-        m_rowInfo[m_dragRow].ideal = height < 0 ? 0 : height;
-        RecalcLayout();
-    }
+        DragBar(m_rowInfo, m_dragRow, point.y);
 }
 
 void CSplitterWnd::OnLButtonUp(UINT keys, CPoint point)

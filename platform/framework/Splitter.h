@@ -54,6 +54,9 @@ protected:
     // The bar under the point: column bar (vertical) index, else -1.
     int HitColumnBar(CPoint point) const;
     int HitRowBar(CPoint point) const;
+    int HitBar(const std::vector<Info>& parts, int coordinate) const;
+    // The part before bar index ends at coordinate.
+    void DragBar(std::vector<Info>& parts, int index, int coordinate);
 
     int m_nRows;
     int m_nCols;
