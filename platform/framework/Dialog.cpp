@@ -91,6 +91,13 @@ BOOL AfxRunModalLoop(HWND top, const bool& done, bool (*finished)(void*), void* 
     return TRUE;
 }
 
+void AfxEndModalLoop(HWND top, bool& done)
+{
+    done = true;
+    if (top != NULL)
+        ::PostMessageA(top, WM_NULL, 0, 0);
+}
+
 void CDialog::RunModalLoop()
 {
     m_bInModalLoop = true;
@@ -150,11 +157,7 @@ void CDialog::EndDialog(int result)
 {
     m_nModalResult = result;
     if (m_bInModalLoop)
-    {
-        m_bModalDone = true;
-        if (m_hWnd != NULL)
-            ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
-    }
+        AfxEndModalLoop(m_hWnd, m_bModalDone);
     else if (m_hWnd != NULL)
     {
         ::EndDialog(m_hWnd, result);

@@ -77,3 +77,5 @@ BOOL AfxPreTranslateWithin(HWND top, MSG* msg);
 // answers true or top is gone; messages of top and its descendants get
 // PreTranslateMessage first. FALSE when WM_QUIT ended it (posted again).
 BOOL AfxRunModalLoop(HWND top, const bool& done, bool (*finished)(void*) = NULL, void* context = NULL);
+// Ends that loop: done is set and the loop woken (it may sit in GetMessage).
+void AfxEndModalLoop(HWND top, bool& done);

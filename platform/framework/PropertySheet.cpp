@@ -456,15 +456,9 @@ void CPropertySheet::EndDialog(int result)
 {
     m_nModalResult = result;
     if (m_bModal)
-    {
-        m_bModalDone = true;
-        if (m_hWnd != NULL)
-            ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
-    }
+        AfxEndModalLoop(m_hWnd, m_bModalDone);
     else if (m_hWnd != NULL)
-    {
         DestroyWindow();
-    }
 }
 
 BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
