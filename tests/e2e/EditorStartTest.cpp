@@ -59,22 +59,35 @@ std::string Default(const char* key)
     return text;
 }
 
-// A project of two pages, each with one text element.
-std::string WriteTwoPageProject(const ScratchDir& scratch)
+// A project whose pages hold one text element each, with the element's id
+// as the page's title; the first element answers OnMouseDown with a script
+// when asked to.
+std::string WriteProject(const ScratchDir& scratch, const std::vector<const char*>& elementIds,
+                         bool firstWithScript = false)
 {
     ProjectArchive project;
-    const char* const ids[] = { "Greeting", "Farewell" };
-    const char* const names[] = { "tarvex.pgd", "page_2.pgd" };
-    for (int i = 0; i < 2; ++i)
+    for (size_t i = 0; i < elementIds.size(); ++i)
     {
-        CDataFile* page = project.AddPage(names[i], ids[i]);
+        std::string name = i == 0 ? "tarvex.pgd" : "page_" + std::to_string(i + 1) + ".pgd";
+        CDataFile* page = project.AddPage(name, elementIds[i]);
         page->SetInt("Main", "numElements", 1);
         page->SetString("Element_1", "type", "Text");
-        page->SetString("Element_1", "id", ids[i]);
-        page->SetString("Element_1", "text", ids[i]);
+        page->SetString("Element_1", "id", elementIds[i]);
+        page->SetString("Element_1", "text", elementIds[i]);
+        if (i == 0 && firstWithScript)
+        {
+            page->SetInt("Element_1", "numScripts", 1);
+            page->SetString("Element_1_Script_1", "name", "OnMouseDown");
+            page->SetInt("Element_1_Script_1", "numScriptItems", 0);
+        }
     }
     std::string path = scratch.File("tarvex.pqz");
     return project.Write(path) ? path : std::string();
+}
+
+std::string WriteTwoPageProject(const ScratchDir& scratch)
+{
+    return WriteProject(scratch, { "Greeting", "Farewell" });
 }
 
 } // namespace
@@ -248,4 +261,51 @@ TEST(EditorStart, AProjectThatCannotBeOpenedEndsTheProgramWithItsMessage)
         ASSERT_FALSE(messages.empty());
         EXPECT_EQ(c.message, messages[0]);
     }
+}
+
+TEST(EditorStart, DoubleClickingATreeItemDoesNotFoldIt)
+{
+    ScratchDir scratch;
+    std::string path = WriteProject(scratch, { "Scripted" }, true);
+    ASSERT_FALSE(path.empty());
+
+    EditorProcess editor;
+    ASSERT_TRUE(editor.StartAndShow("\"" + path + "\""));
+    ASSERT_TRUE(editor.WaitForTitle("tarvex.pqz - Quindle"));
+    HWND tree = editor.Tree();
+    HTREEITEM root = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    HTREEITEM element = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)root);
+    ASSERT_TRUE(element != NULL);
+    ASSERT_TRUE(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)element) != 0);
+    // Chosen in the tree, the element is selected in the document, whose
+    // selection hint unfolds its item.
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)element);
+    auto expanded = [&]() { return (SendMessageA(tree, TVM_GETITEMSTATE, (WPARAM)element, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
+    DWORD start = GetTickCount();
+    while (!expanded() && GetTickCount() - start < kProgramWaitMs)
+        Sleep(20);
+    ASSERT_TRUE(expanded());
+
+    RECT label = ReadTreeItemRect(tree, element);
+    ASSERT_LT(label.left, label.right);
+    POINT point = { (label.left + label.right) / 2, (label.top + label.bottom) / 2 };
+    ClientToScreen(tree, &point);
+    {
+        PointerRestorer restore;
+        SendPointerInput(point.x, point.y);
+        for (int click = 0; click < 2; ++click)
+        {
+            SendPointerInput(point.x, point.y, MOUSEEVENTF_LEFTDOWN);
+            SendPointerInput(point.x, point.y, MOUSEEVENTF_LEFTUP);
+        }
+    }
+    // Input goes through the program's queue before a sent message is
+    // answered; the posted Properties command comes after it.
+    EXPECT_TRUE(editor.Answers());
+    EXPECT_TRUE(editor.Answers());
+    EXPECT_EQ(element, (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    // Handled by the tree (Properties), the double-click does not fold it.
+    EXPECT_TRUE(expanded());
+    EXPECT_TRUE(editor.IsRunning());
+    EXPECT_TRUE(editor.Close());
 }

@@ -261,6 +261,18 @@ std::vector<std::string> ReadStatusPanes(HWND statusBar)
     return panes;
 }
 
+RECT ReadTreeItemRect(HWND tree, HTREEITEM item)
+{
+    RECT rect = {};
+    RemoteBuffer buffer(tree, sizeof(RECT));
+    // The message takes the item in the buffer and answers the rectangle there.
+    *reinterpret_cast<HTREEITEM*>(&rect) = item;
+    if (!buffer.IsValid() || !buffer.Write(0, &rect, sizeof(rect)) ||
+        !SendWithTimeout(tree, TVM_GETITEMRECT, TRUE, buffer.Param()) || !buffer.Read(0, &rect, sizeof(rect)))
+        return RECT();
+    return rect;
+}
+
 HWND FindChildOfClass(HWND parent, const char* className, int index)
 {
     ChildSearch search = { className, index, NULL };

@@ -65,6 +65,9 @@ struct RemoteToolbarButton
 std::vector<RemoteTreeItem> ReadTreeItems(HWND tree);
 std::vector<RemoteToolbarButton> ReadToolbarButtons(HWND toolbar);
 std::vector<std::string> ReadStatusPanes(HWND statusBar);
+// The rectangle of a tree item's label in the tree's client coordinates;
+// empty when the item is not shown.
+RECT ReadTreeItemRect(HWND tree, HTREEITEM item);
 
 // The first child window of parent (at any depth) of the class, NULL when
 // there is none; index picks a later one in the order EnumChildWindows
