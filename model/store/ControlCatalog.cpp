@@ -87,13 +87,15 @@ void CControlCatalog::BuildControlCatalog()
     SortByName(CompareControlNames);
 }
 
-void CControlCatalog::AppendRegisteredControls(FoundFunction found, void* context)
+void CControlCatalog::AppendRegisteredControls(FoundFunction found, void* context, const volatile LONG* stop)
 {
     CRegKeyHolder clsidKey;
     if (clsidKey.Open(HKEY_CLASSES_ROOT, "CLSID") != ERROR_SUCCESS)
         return;
 
     ForEachSubkey(clsidKey.Get(), kClassNameChars, [&](const char* classId) {
+        if (stop && *stop)
+            return false;
         CRegKeyHolder classKey;
         if (classKey.Open(clsidKey.Get(), classId) != ERROR_SUCCESS)
             return true;

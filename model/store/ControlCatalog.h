@@ -18,8 +18,10 @@ public:
     // The walk, then the sort by CompareControlNames. Building twice appends
     // the entries twice.
     void BuildControlCatalog();
-    // The walk alone, for a caller that sorts with its own comparison.
-    void AppendRegisteredControls(FoundFunction found = NULL, void* context = NULL);
+    // The walk alone, for a caller that sorts with its own comparison. A
+    // nonzero *stop, read before every class key, ends the walk early.
+    void AppendRegisteredControls(FoundFunction found = NULL, void* context = NULL,
+                                  const volatile LONG* stop = NULL);
     void SortByName(LessFunction less = CompareControlNames);
 
     // Reads the ProgID and the server path of entry index from its class
@@ -27,6 +29,12 @@ public:
     // be opened.
     BOOL ReadControlServerInfo(int index);
     void ClearControlCatalog() { m_entries.clear(); }
+    void Append(const CControlCatalogEntry& entry) { m_entries.push_back(entry); }
+    // Appends other's entries in their order.
+    void AppendCatalog(const CControlCatalog& other)
+    {
+        m_entries.insert(m_entries.end(), other.m_entries.begin(), other.m_entries.end());
+    }
     BOOL RemoveEntry(int index);
 
     int GetCount() const { return (int)m_entries.size(); }
