@@ -20,22 +20,6 @@ BEGIN_MESSAGE_MAP(CLumbrookConfigApp, CWinApp)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 END_MESSAGE_MAP()
 
-int FindRegistrationSwitch(const char* commandLine)
-{
-    if (commandLine == NULL)
-        return 0;
-    for (const char* p = commandLine; *p != '\0'; ++p)
-    {
-        if (*p != '-' && *p != '/')
-            continue;
-        if (lstrcmpiA(p + 1, "UnregServer") == 0)
-            return -1;
-        if (lstrcmpiA(p + 1, "RegServer") == 0)
-            return 1;
-    }
-    return 0;
-}
-
 CLumbrookConfigApp::CLumbrookConfigApp() : CWinApp("LumbrookConfig"), m_bComModuleInitialized(FALSE)
 {
 }
@@ -57,14 +41,8 @@ BOOL CLumbrookConfigApp::InitComModule()
     _Module.Init(NULL, m_hInstance);
     _Module.dwThreadID = GetCurrentThreadId();
 
-    int registration = FindRegistrationSwitch(GetCommandLineA());
-    if (registration != 0)
+    if (_Module.RunRegistrationSwitch(IDR_LUMBROOKCONFIG, GetCommandLineA()))
     {
-        _Module.UpdateRegistryFromResource(IDR_LUMBROOKCONFIG, registration > 0);
-        if (registration > 0)
-            _Module.RegisterServer(FALSE);
-        else
-            _Module.UnregisterServer(FALSE);
         m_bComModuleInitialized = FALSE;
         _Module.Term();
         CoUninitialize();

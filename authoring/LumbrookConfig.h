@@ -31,7 +31,3 @@ private:
     BOOL m_bComModuleInitialized;
 };
 
-// The program's switch found in a command line: the whole text after a
-// '-' or '/' compared without regard to case, so a switch counts only when
-// nothing follows it. 1 register, -1 unregister, 0 none.
-int FindRegistrationSwitch(const char* commandLine);

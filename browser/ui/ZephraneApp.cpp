@@ -10,24 +10,6 @@
 #include "platform/atl/AtlImports.h"
 #include "resources/ZephraneIds.h"
 
-namespace
-{
-// 1 for "RegServer", -1 for "UnregServer" after '-' or '/', else 0.
-int FindRegistrationSwitch(const char* commandLine)
-{
-    for (const char* p = commandLine ? commandLine : ""; *p != '\0'; ++p)
-    {
-        if (*p != '-' && *p != '/')
-            continue;
-        if (lstrcmpiA(p + 1, "UnregServer") == 0)
-            return -1;
-        if (lstrcmpiA(p + 1, "RegServer") == 0)
-            return 1;
-    }
-    return 0;
-}
-}
-
 CZephraneApp::CZephraneApp() : CWinApp("Zephrane"), m_nSelected(-1), m_bComInitialized(FALSE)
 {
 }
@@ -45,14 +27,8 @@ BOOL CZephraneApp::InitComModule()
     _Module.Init(NULL, m_hInstance);
     _Module.dwThreadID = GetCurrentThreadId();
 
-    const int registration = FindRegistrationSwitch(GetCommandLineA());
-    if (registration == 0)
+    if (!_Module.RunRegistrationSwitch(IDR_ZEPHRANE, GetCommandLineA()))
         return TRUE;
-    _Module.UpdateRegistryFromResource(IDR_ZEPHRANE, registration > 0);
-    if (registration > 0)
-        _Module.RegisterServer(FALSE);
-    else
-        _Module.UnregisterServer(FALSE);
     m_bComInitialized = FALSE;
     _Module.Term();
     CoUninitialize();

@@ -34,6 +34,12 @@ public:
     HRESULT RegisterClassObjects(DWORD context, DWORD flags) { (void)context; (void)flags; return S_OK; }
     HRESULT RevokeClassObjects() { return S_OK; }
 
+    // A program's "RegServer"/"UnregServer" switch: when the command line
+    // holds one, runs the registry script resource scriptId in that mode,
+    // registers or unregisters the (empty) object map and answers TRUE:
+    // the program then ends without a window.
+    BOOL RunRegistrationSwitch(UINT scriptId, const char* commandLine);
+
     HINSTANCE m_hInst;
     DWORD dwThreadID;  // the thread that started the module
 
@@ -43,3 +49,8 @@ private:
 };
 
 extern CComModule _Module;
+
+// 1 for "RegServer", -1 for "UnregServer", else 0. At each '-' or '/' the
+// whole rest of the command line is compared without regard to case, so a
+// switch counts only when nothing follows it.
+int FindRegistrationSwitch(const char* commandLine);

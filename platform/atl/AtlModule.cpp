@@ -68,3 +68,30 @@ HRESULT CComModule::UpdateRegistryFromResource(UINT id, BOOL bRegister)
     registrar.AddReplacement("MODULE", ModulePath(m_hInst).c_str());
     return registrar.ResourceRegister(m_hInst, id, bRegister);
 }
+
+int FindRegistrationSwitch(const char* commandLine)
+{
+    for (const char* p = commandLine ? commandLine : ""; *p != '\0'; ++p)
+    {
+        if (*p != '-' && *p != '/')
+            continue;
+        if (lstrcmpiA(p + 1, "UnregServer") == 0)
+            return -1;
+        if (lstrcmpiA(p + 1, "RegServer") == 0)
+            return 1;
+    }
+    return 0;
+}
+
+BOOL CComModule::RunRegistrationSwitch(UINT scriptId, const char* commandLine)
+{
+    const int registration = FindRegistrationSwitch(commandLine);
+    if (registration == 0)
+        return FALSE;
+    UpdateRegistryFromResource(scriptId, registration > 0);
+    if (registration > 0)
+        RegisterServer(FALSE);
+    else
+        UnregisterServer(FALSE);
+    return TRUE;
+}
