@@ -125,17 +125,22 @@ INT_PTR CDialog::DoModal()
         ::ShowWindow(window, SW_SHOW);
         RunModalLoop();
     }
-    // The owner is enabled again before the dialog goes, so it gets the
+    AfxEndModalWindow(*this, window, owner, reenable);
+    return m_nModalResult;
+}
+
+void AfxEndModalWindow(CWnd& self, HWND window, HWND owner, bool reenable)
+{
+    // The owner is enabled again before the window goes, so it gets the
     // activation back rather than some other program's window.
     if (reenable)
         ::EnableWindow(owner, TRUE);
     if (owner != NULL && ::GetActiveWindow() == window)
         ::SetActiveWindow(owner);
-    if (m_hWnd != NULL)
-        DestroyWindow();
+    if (self.m_hWnd != NULL)
+        self.DestroyWindow();
     else if (::IsWindow(window))
         ::DestroyWindow(window);
-    return m_nModalResult;
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)

@@ -77,5 +77,9 @@ BOOL AfxPreTranslateWithin(HWND top, MSG* msg);
 // answers true or top is gone; messages of top and its descendants get
 // PreTranslateMessage first. FALSE when WM_QUIT ended it (posted again).
 BOOL AfxRunModalLoop(HWND top, const bool& done, bool (*finished)(void*) = NULL, void* context = NULL);
+// The end of a modal window: its owner enabled again (when reenable) and
+// given the activation back, then the window destroyed through its object
+// when it still has one.
+void AfxEndModalWindow(CWnd& self, HWND window, HWND owner, bool reenable);
 // Ends that loop: done is set and the loop woken (it may sit in GetMessage).
 void AfxEndModalLoop(HWND top, bool& done);

@@ -429,14 +429,7 @@ INT_PTR CPropertySheet::DoModal()
     if (!m_bModalDone)
         m_nModalResult = (running && m_nOutcome != -1) ? m_nOutcome : IDCANCEL;
 
-    if (reenable)
-        ::EnableWindow(owner, TRUE);
-    if (owner != NULL && ::GetActiveWindow() == window)
-        ::SetActiveWindow(owner);
-    if (m_hWnd != NULL)
-        DestroyWindow();
-    else if (::IsWindow(window))
-        ::DestroyWindow(window);
+    AfxEndModalWindow(*this, window, owner, reenable);
     m_bModal = false;
     return m_nModalResult;
 }
