@@ -1,4 +1,5 @@
 #include "model/ActiveXElement.h"
+#include "model/PropertySheetHooks.h"
 
 #include "platform/atl/AtlImports.h"
 #include "model/Browser.h"
@@ -64,11 +65,14 @@ RECT CActiveXElement::GetRect() const
     return ElementBox(*this);
 }
 
-BOOL CActiveXElement::EditProperties(BOOL)
+BOOL CActiveXElement::EditProperties(BOOL bNew)
 {
-    // The control picker and the property sheet come with the editor's
-    // window framework.
-    return FALSE;
+    return RunEditActiveXHook(this, bNew);
+}
+
+BOOL CActiveXElement::ChooseProperties(CPropertyRecordList& list)
+{
+    return RunChooseActiveXHook(this, list);
 }
 
 void CActiveXElement::ReleaseFont()

@@ -24,6 +24,7 @@ public:
     RECT GetRect() const override;
     BOOL Draw(HDC dc) override;
     BOOL EditProperties(BOOL bNew) override;
+    BOOL ChooseProperties(CPropertyRecordList& list) override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
     BOOL AddToTree(HWND tree, HTREEITEM parentItem) override;

@@ -1,4 +1,5 @@
 #include "model/Browser.h"
+#include "model/PropertySheetHooks.h"
 
 #include "model/ActiveXElement.h"
 #include "model/store/DataFile.h"
@@ -146,10 +147,9 @@ RECT CBrowser::GetRect() const
     return rect;
 }
 
-BOOL CBrowser::EditProperties(BOOL)
+BOOL CBrowser::EditProperties(BOOL bNew)
 {
-    // The "Page Properties" sheet comes with the editor's window framework.
-    return FALSE;
+    return RunEditPageHook(this, bNew);
 }
 
 BOOL CBrowser::CanAcceptChild(CElement* child)

@@ -1,4 +1,5 @@
 #include "model/ImageElement.h"
+#include "model/PropertySheetHooks.h"
 
 #include "model/store/DataFile.h"
 #include "model/EditorServices.h"
@@ -180,16 +181,14 @@ void CImageElement::DrawAt(HDC dc, POINT origin, HBITMAP dragMask)
                          dragMask);
 }
 
-BOOL CImageElement::EditProperties(BOOL)
+BOOL CImageElement::EditProperties(BOOL bNew)
 {
-    // The property sheet comes with the editor's window framework.
-    return FALSE;
+    return RunEditImageHook(this, bNew);
 }
 
-BOOL CImageElement::ChooseProperties(CPropertyRecordList&)
+BOOL CImageElement::ChooseProperties(CPropertyRecordList& list)
 {
-    // The choosing sheet comes with the editor's window framework.
-    return FALSE;
+    return RunChooseImageHook(this, list);
 }
 
 BOOL CImageElement::Save(CDataFile* file)

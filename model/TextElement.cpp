@@ -1,4 +1,5 @@
 #include "model/TextElement.h"
+#include "model/PropertySheetHooks.h"
 
 #include "model/store/DataFile.h"
 #include "model/ElementSupport.h"
@@ -60,16 +61,14 @@ RECT CTextElement::GetRect() const
     return ElementBox(*this);
 }
 
-BOOL CTextElement::EditProperties(BOOL)
+BOOL CTextElement::EditProperties(BOOL bNew)
 {
-    // The property sheet comes with the editor's window framework.
-    return FALSE;
+    return RunEditTextHook(this, bNew);
 }
 
-BOOL CTextElement::ChooseProperties(CPropertyRecordList&)
+BOOL CTextElement::ChooseProperties(CPropertyRecordList& list)
 {
-    // The choosing sheet comes with the editor's window framework.
-    return FALSE;
+    return RunChooseTextHook(this, list);
 }
 
 void CTextElement::ReleaseFont()

@@ -1,17 +1,7 @@
-#include "authoring/WizPropertyPage.h"
+#include "authoring/ButtonTypePicker.h"
 
 #include "authoring/Factories.h"
 #include "resources/LumbrookConfigIds.h"
-
-CWizPropertyPage::CWizPropertyPage(UINT templateId, UINT captionId)
-    : CPropertyPage(templateId, captionId), m_pOwner(NULL), m_bWizardMode(FALSE)
-{
-}
-
-BOOL CWizPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
-{
-    return CPropertyPage::OnNotify(wParam, lParam, result);
-}
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The button-kind picker in a real property sheet, driven by a timer inside
 // the sheet's modal loop.
 #include "authoring/Factories.h"
-#include "authoring/WizPropertyPage.h"
+#include "authoring/ButtonTypePicker.h"
 #include "resources/LumbrookConfigIds.h"
 
 #include <gtest/gtest.h>
