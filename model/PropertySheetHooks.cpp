@@ -17,6 +17,7 @@ EditImageHook g_editImage = NULL;
 ChooseImageHook g_chooseImage = NULL;
 EditActiveXHook g_editActiveX = NULL;
 ChooseActiveXHook g_chooseActiveX = NULL;
+EditScriptHook g_editScript = NULL;
 
 } // namespace
 
@@ -27,6 +28,7 @@ EditImageHook SetEditImageHook(EditImageHook hook) { return Swap(g_editImage, ho
 ChooseImageHook SetChooseImageHook(ChooseImageHook hook) { return Swap(g_chooseImage, hook); }
 EditActiveXHook SetEditActiveXHook(EditActiveXHook hook) { return Swap(g_editActiveX, hook); }
 ChooseActiveXHook SetChooseActiveXHook(ChooseActiveXHook hook) { return Swap(g_chooseActiveX, hook); }
+EditScriptHook SetEditScriptHook(EditScriptHook hook) { return Swap(g_editScript, hook); }
 
 BOOL RunEditPageHook(CBrowser* page, BOOL bNew)
 {
@@ -61,4 +63,9 @@ BOOL RunEditActiveXHook(CActiveXElement* control, BOOL bNew)
 BOOL RunChooseActiveXHook(CActiveXElement* control, CPropertyRecordList& list)
 {
     return g_chooseActiveX ? g_chooseActiveX(control, list) : FALSE;
+}
+
+BOOL RunEditScriptHook(CScript* script, BOOL bNew)
+{
+    return g_editScript ? g_editScript(script, bNew) : FALSE;
 }

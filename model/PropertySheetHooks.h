@@ -12,6 +12,7 @@ class CBrowser;
 class CTextElement;
 class CImageElement;
 class CActiveXElement;
+class CScript;
 
 typedef BOOL (*EditPageHook)(CBrowser* page, BOOL bNew);
 typedef BOOL (*EditTextHook)(CTextElement* text, BOOL bNew);
@@ -20,6 +21,8 @@ typedef BOOL (*EditImageHook)(CImageElement* image, BOOL bNew);
 typedef BOOL (*ChooseImageHook)(CImageElement* image, CPropertyRecordList& list);
 typedef BOOL (*EditActiveXHook)(CActiveXElement* control, BOOL bNew);
 typedef BOOL (*ChooseActiveXHook)(CActiveXElement* control, CPropertyRecordList& list);
+// A script's sheet: the script-item picker that adds actions to it.
+typedef BOOL (*EditScriptHook)(CScript* script, BOOL bNew);
 
 // Each setter installs one hook (NULL removes it) and returns the previous.
 EditPageHook SetEditPageHook(EditPageHook hook);
@@ -29,6 +32,7 @@ EditImageHook SetEditImageHook(EditImageHook hook);
 ChooseImageHook SetChooseImageHook(ChooseImageHook hook);
 EditActiveXHook SetEditActiveXHook(EditActiveXHook hook);
 ChooseActiveXHook SetChooseActiveXHook(ChooseActiveXHook hook);
+EditScriptHook SetEditScriptHook(EditScriptHook hook);
 
 // The calls the objects make: FALSE when no hook is installed.
 BOOL RunEditPageHook(CBrowser* page, BOOL bNew);
@@ -38,3 +42,4 @@ BOOL RunEditImageHook(CImageElement* image, BOOL bNew);
 BOOL RunChooseImageHook(CImageElement* image, CPropertyRecordList& list);
 BOOL RunEditActiveXHook(CActiveXElement* control, BOOL bNew);
 BOOL RunChooseActiveXHook(CActiveXElement* control, CPropertyRecordList& list);
+BOOL RunEditScriptHook(CScript* script, BOOL bNew);

@@ -1,4 +1,5 @@
 #include "model/Script.h"
+#include "model/PropertySheetHooks.h"
 
 #include "model/KeptScriptItem.h"
 
@@ -42,9 +43,9 @@ CElement* CScript::Clone() const
     return new CScript(*this);
 }
 
-BOOL CScript::EditProperties(BOOL)
+BOOL CScript::EditProperties(BOOL bNew)
 {
-    return FALSE;
+    return RunEditScriptHook(this, bNew);
 }
 
 BOOL CScript::HoldsItem(const CElement* item) const
