@@ -18,6 +18,8 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    // The comparison page and the If Exists page.
+    BOOL EditProperties(BOOL bNew) override;
     // A path alone, or a tested variable with an operator 0 to 6.
     static BOOL IsComplete(const CIfWhileRecord& test);
     BOOL IsComplete() const { return IsComplete(m_record); }

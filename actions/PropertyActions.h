@@ -22,6 +22,13 @@ public:
     // nothing, and its script leaves it out of its count and numbering.
     BOOL HasStoredForm() const override { return m_record.IsStorable(); }
 
+    // A new action first chooses its object; an existing one opens the
+    // generic page (Advanced) or its object's own property choice.
+    BOOL EditProperties(BOOL bNew) override;
+    BOOL ChooseTarget();
+    // The generic page over a copy of the assignments.
+    BOOL EditAdvanced();
+
     void AddAssignment(const char* property, const char* variableName, const VARIANT& value,
                        VARTYPE valueType, BOOL changed);
 
@@ -52,6 +59,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return !m_record.variableName.IsEmpty() && !m_record.property.IsEmpty(); }
 
     CGetPropertyRecord m_record;

@@ -16,6 +16,8 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    // The Create Variable page; a new variable joins the page's lists.
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CCreateVariableRecord m_record;
@@ -31,6 +33,8 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    // The constant page and the variable page; the one confirmed decides.
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CModifyVariableRecord m_record;

@@ -6,6 +6,7 @@
 #include "authoring/LumbrookConfigView.h"
 #include "authoring/MainFrm.h"
 #include "authoring/ProgramFolders.h"
+#include "authoring/ScriptItemPP.h"
 #include "authoring/SplashWnd.h"
 #include "model/common/Str.h"
 #include "platform/atl/AtlBase.h"
@@ -70,6 +71,7 @@ BOOL CLumbrookConfigApp::InitInstance()
 
     InitCommonControls();
     InstallEditorServices();
+    InstallScriptEditing();
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));
