@@ -424,8 +424,8 @@ TEST_F(ActionPagesTest, CreateVariableStoresWhatThePageSays)
     Keys expected = { { "varname", "Score" }, { "owner", "Title" }, { "scope", "1" },
                       { "value", "16" }, { "valuetype", "3" } };
     EXPECT_EQ(expected, Stored(action));
-    ASSERT_EQ(2u, page.m_localVariables.size());
-    EXPECT_EQ("Score", std::string(page.m_localVariables[1]->m_strName.c_str()));
+    ASSERT_EQ(3u, page.m_localVariables.size());
+    EXPECT_EQ("Score", std::string(page.m_localVariables[2]->m_strName.c_str()));
 }
 
 TEST_F(ActionPagesTest, CreateVariableConvertsWithoutClampingOrRefuses)
@@ -454,22 +454,18 @@ TEST_F(ActionPagesTest, CreateVariableConvertsWithoutClampingOrRefuses)
         g_messages.clear();
         CSetVariableAction* action = Add<CSetVariableAction>();
         bool stayedOpen = false;
-        BOOL result = Drive(
-            {
-                [&] {
-                    Choose(IDC_CREATEVAR_SCOPE, "Global");
-                    Type(IDC_CREATEVAR_NAME, "Big");
-                    Choose(IDC_CREATEVAR_TYPE, c.type);
-                    Type(IDC_CREATEVAR_VALUE, c.text);
-                    Ok();
-                },
-                [&] {
-                    stayedOpen = Sheet() != NULL;
-                    if (stayedOpen)
-                        Cancel();
-                },
+        std::vector<Step> steps = {
+            [&] {
+                Choose(IDC_CREATEVAR_SCOPE, "Global");
+                Type(IDC_CREATEVAR_NAME, "Big");
+                Choose(IDC_CREATEVAR_TYPE, c.type);
+                Type(IDC_CREATEVAR_VALUE, c.text);
+                Ok();
             },
-            [&] { return action->EditProperties(TRUE); });
+        };
+        if (!c.kept)
+            steps.push_back([&] { stayedOpen = Sheet() != NULL; Cancel(); });
+        BOOL result = Drive(steps, [&] { return action->EditProperties(TRUE); });
         EXPECT_EQ(c.kept, result != FALSE) << c.type << " " << c.text;
         EXPECT_EQ(!c.kept, stayedOpen) << c.type << " " << c.text;
         EXPECT_EQ(c.kept ? 0u : 1u, g_messages.size()) << c.type << " " << c.text;
@@ -797,19 +793,16 @@ TEST_F(ActionPagesTest, AdvancedSetPropertyConvertsUnsignedValuesWithoutClamping
         CSetPropertyAction* action = Add<CSetPropertyAction>();
         action->m_record.advanced = TRUE;
         action->m_strControlId = "Title";
-        BOOL result = Drive(
-            {
-                [&] {
-                    Choose(IDC_PROP_PROPERTY, "fontColor");
-                    Type(IDC_PROP_NEW_VALUE, c.text);
-                    Ok();
-                },
-                [&] {
-                    if (Sheet() != NULL)
-                        Cancel();
-                },
+        std::vector<Step> steps = {
+            [&] {
+                Choose(IDC_PROP_PROPERTY, "fontColor");
+                Type(IDC_PROP_NEW_VALUE, c.text);
+                Ok();
             },
-            [&] { return action->EditProperties(FALSE); });
+        };
+        if (!c.kept)
+            steps.push_back([&] { Cancel(); });
+        BOOL result = Drive(steps, [&] { return action->EditProperties(FALSE); });
         EXPECT_EQ(c.kept, result != FALSE) << c.text;
         EXPECT_EQ(c.kept ? 0u : 1u, g_messages.size()) << c.text;
         if (c.kept)
