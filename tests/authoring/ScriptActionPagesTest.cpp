@@ -17,6 +17,7 @@
 #include "model/common/VariantHelpers.h"
 #include "model/store/DataFile.h"
 #include "resources/editor/ActionPagesAIds.h"
+#include "tests/support/SheetSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -25,124 +26,9 @@
 #include <string>
 #include <vector>
 
+using namespace sheetsteps;
+
 namespace {
-
-// ---- Driving sheets from a timer ----
-
-typedef std::function<void()> Step;
-std::vector<Step> g_steps;
-size_t g_step = 0;
-int g_idleTicks = 0;
-
-BOOL CALLBACK FindEnabledDialog(HWND window, LPARAM found)
-{
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof(name));
-    if (strcmp(name, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window))
-    {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The sheet the author works in now: the visible, enabled one.
-HWND Sheet()
-{
-    HWND found = NULL;
-    EnumThreadWindows(GetCurrentThreadId(), FindEnabledDialog, (LPARAM)&found);
-    return found;
-}
-
-HWND Page()
-{
-    return (HWND)SendMessageA(Sheet(), PSM_GETCURRENTPAGEHWND, 0, 0);
-}
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (g_step < g_steps.size())
-    {
-        g_steps[g_step++]();
-        return;
-    }
-    // A step that went wrong must not leave the test waiting.
-    if (++g_idleTicks > 50 && Sheet() != NULL)
-        PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-}
-
-template <class Run>
-auto Drive(std::vector<Step> steps, Run run) -> decltype(run())
-{
-    g_steps = steps;
-    g_step = 0;
-    g_idleTicks = 0;
-    UINT_PTR timer = SetTimer(NULL, 0, 20, RunStep);
-    auto result = run();
-    KillTimer(NULL, timer);
-    EXPECT_EQ(g_steps.size(), g_step) << "steps left undone";
-    return result;
-}
-
-void Command(HWND page, int id, int code)
-{
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(page, id));
-}
-
-// Picks the combo item of exactly that text, as the author would.
-void Choose(int id, const char* text)
-{
-    HWND combo = GetDlgItem(Page(), id);
-    LRESULT index = SendMessageA(combo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
-    ASSERT_NE(CB_ERR, index) << text;
-    SendMessageA(combo, CB_SETCURSEL, (WPARAM)index, 0);
-    Command(Page(), id, CBN_SELCHANGE);
-}
-
-void Type(int id, const char* text)
-{
-    SetDlgItemTextA(Page(), id, text);
-}
-
-std::string Text(int id)
-{
-    char text[512] = "";
-    GetDlgItemTextA(Page(), id, text, sizeof(text));
-    return text;
-}
-
-std::string Selected(int id)
-{
-    HWND combo = GetDlgItem(Page(), id);
-    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR)
-        return "<none>";
-    char text[256] = "";
-    SendMessageA(combo, CB_GETLBTEXT, (WPARAM)index, (LPARAM)text);
-    return text;
-}
-
-std::vector<std::string> Items(int id)
-{
-    std::vector<std::string> items;
-    HWND combo = GetDlgItem(Page(), id);
-    int count = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i)
-    {
-        char text[256] = "";
-        SendMessageA(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)text);
-        items.push_back(text);
-    }
-    return items;
-}
-
-void Press(int button)
-{
-    SendMessageA(Sheet(), PSM_PRESSBUTTON, (WPARAM)button, 0);
-}
-
-void Ok() { Press(PSBTN_OK); }
-void Cancel() { Press(PSBTN_CANCEL); }
 
 // ---- Message boxes answered by the test ----
 
@@ -197,7 +83,7 @@ VARIANT Long(long value)
     return v;
 }
 
-VARIANT Text(const char* text)
+VARIANT TextValue(const char* text)
 {
     VARIANT v;
     VariantInit(&v);
@@ -230,7 +116,7 @@ protected:
         title->AddChild(script);
         VARIANT counter = Long(5);
         page.AddVariable(0, "Counter", counter, "");
-        VARIANT name = Text("Ann");
+        VARIANT name = TextValue("Ann");
         page.AddVariable(1, "Name", name, "Title");
         VARIANT foreign = Long(1);
         page.AddVariable(1, "OtherOwn", foreign, "Other");
@@ -710,7 +596,7 @@ BOOL ChooseTextForTest(CTextElement* text, CPropertyRecordList& list)
 {
     g_chosenText = text;
     g_chosenList = &list;
-    VARIANT value = Text("Hello");
+    VARIANT value = TextValue("Hello");
     CPropertyRecord record("text", "", value, VT_BSTR, TRUE);
     list.clear();
     list.push_back(record);
@@ -821,7 +707,7 @@ TEST_F(ActionPagesTest, ClearingANumericPropertyAndAnsweringYesDropsIt)
     action->m_strControlId = "Title";
     VARIANT size = Long(12);
     action->AddAssignment("fontSize", "", size, VT_I4, TRUE);
-    VARIANT words = Text("Hi");
+    VARIANT words = TextValue("Hi");
     action->AddAssignment("text", "", words, VT_BSTR, TRUE);
     g_answer = IDYES;
     std::string shown;
@@ -844,7 +730,7 @@ TEST_F(ActionPagesTest, SetPropertyWhoseObjectIsGoneChangesNothing)
 {
     CSetPropertyAction* action = Add<CSetPropertyAction>();
     action->m_strControlId = "Vanished";
-    VARIANT words = Text("Hi");
+    VARIANT words = TextValue("Hi");
     action->AddAssignment("text", "", words, VT_BSTR, TRUE);
     Keys stored = Stored(action);
     EXPECT_FALSE(action->EditProperties(FALSE));
@@ -856,7 +742,7 @@ TEST_F(ActionPagesTest, CancelledSetPropertyKeepsItsAssignments)
     CSetPropertyAction* action = Add<CSetPropertyAction>();
     action->m_record.advanced = TRUE;
     action->m_strControlId = "Titl";   // stale: the page falls back to the script's object
-    VARIANT words = Text("Hi");
+    VARIANT words = TextValue("Hi");
     action->AddAssignment("text", "", words, VT_BSTR, TRUE);
     Keys stored = Stored(action);
     std::string object;
