@@ -69,6 +69,24 @@ void FillScopeVariableCombo(HWND combo, CBrowser* page, int scope, const char* o
         FillVariableItems(combo, GetVariableComboItems(page->m_localVariables, TRUE, objectId));
 }
 
+void AddScopeChoices(HWND combo)
+{
+    LRESULT local = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)"Local");
+    ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)local, 1);
+    LRESULT global = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)"Global");
+    ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)global, 0);
+}
+
+void SelectScope(HWND combo, long scope)
+{
+    int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i)
+    {
+        if ((long)::SendMessageA(combo, CB_GETITEMDATA, (WPARAM)i, 0) == (scope == 0 ? 0 : 1))
+            ::SendMessageA(combo, CB_SETCURSEL, (WPARAM)i, 0);
+    }
+}
+
 int SelectComboTextExact(HWND combo, const char* text)
 {
     int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);

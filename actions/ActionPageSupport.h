@@ -28,6 +28,11 @@ void FillVariableCombo(HWND combo, CBrowser* page, const char* objectId);
 // Only one scope: 1 the local variables objectId owns, 0 the global ones.
 void FillScopeVariableCombo(HWND combo, CBrowser* page, int scope, const char* objectId);
 
+// "Local" (item data 1) and "Global" (0), in that order; SelectScope picks
+// Global for 0 and Local for any other scope.
+void AddScopeChoices(HWND combo);
+void SelectScope(HWND combo, long scope);
+
 // Selects the item whose text equals text exactly; a name that is not
 // listed selects nothing. The index, or CB_ERR.
 int SelectComboTextExact(HWND combo, const char* text);

@@ -21,6 +21,19 @@ static BOOL HasChangedAssignment(const CPropertyRecordList& list)
     return FALSE;
 }
 
+// The entries that can be written (or read), item data the entry's index.
+static void ListProperties(HWND combo, const CPropertyRecordList& list, BOOL writable)
+{
+    for (size_t i = 0; i < list.size(); ++i)
+    {
+        if (!(writable ? list[i].m_bCanPut : list[i].m_bCanGet))
+            continue;
+        LRESULT index = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)list[i].m_strName.c_str());
+        if (index >= 0)
+            ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, (LPARAM)i);
+    }
+}
+
 // ---- The object page ----
 
 BEGIN_MESSAGE_MAP(CSetPropertyNewPP, CPropertyPage)
@@ -138,14 +151,7 @@ void CSetPropertyCfg::ApplyObjectRule()
         m_list.clear();
     m_strTarget = object->GetId();
     object->UpdatePropertyList(m_list);
-    for (size_t i = 0; i < m_list.size(); ++i)
-    {
-        if (!m_list[i].m_bCanPut)
-            continue;
-        LRESULT index = ::SendMessageA(properties, CB_ADDSTRING, 0, (LPARAM)m_list[i].m_strName.c_str());
-        if (index >= 0)
-            ::SendMessageA(properties, CB_SETITEMDATA, (WPARAM)index, (LPARAM)i);
-    }
+    ListProperties(properties, m_list, TRUE);
     int count = (int)::SendMessageA(properties, CB_GETCOUNT, 0, 0);
     ::SendMessageA(properties, CB_SETCURSEL, (WPARAM)-1, 0);
     for (int i = 0; i < count; ++i)
@@ -271,10 +277,7 @@ BOOL CGetPropertyCfg::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     HWND scopes = Item(IDC_PROP_SCOPE);
-    LRESULT local = ::SendMessageA(scopes, CB_ADDSTRING, 0, (LPARAM)"Local");
-    ::SendMessageA(scopes, CB_SETITEMDATA, (WPARAM)local, 1);
-    LRESULT global = ::SendMessageA(scopes, CB_ADDSTRING, 0, (LPARAM)"Global");
-    ::SendMessageA(scopes, CB_SETITEMDATA, (WPARAM)global, 0);
+    AddScopeChoices(scopes);
     HWND objects = Item(IDC_PROP_OBJECT);
     HWND variables = Item(IDC_PROP_VARIABLE);
     FillPageObjectCombo(objects, m_pPage);
@@ -287,7 +290,7 @@ BOOL CGetPropertyCfg::OnInitDialog()
     }
     else
     {
-        ::SendMessageA(scopes, CB_SETCURSEL, (WPARAM)(m_scope == 0 ? global : local), 0);
+        SelectScope(scopes, m_scope);
         ApplyObjectRule();
         if (!m_bPlaceholder)
             SelectComboTextExact(variables, m_strVariableName);
@@ -324,14 +327,7 @@ void CGetPropertyCfg::ApplyObjectRule()
         object->UpdatePropertyList(m_list);
         m_strTarget = object->GetId();
     }
-    for (size_t i = 0; i < m_list.size(); ++i)
-    {
-        if (!m_list[i].m_bCanGet)
-            continue;
-        LRESULT index = ::SendMessageA(properties, CB_ADDSTRING, 0, (LPARAM)m_list[i].m_strName.c_str());
-        if (index >= 0)
-            ::SendMessageA(properties, CB_SETITEMDATA, (WPARAM)index, (LPARAM)i);
-    }
+    ListProperties(properties, m_list, FALSE);
     SelectComboTextExact(properties, m_strProperty);
     ApplyPropertyRule();
 }

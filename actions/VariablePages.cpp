@@ -27,24 +27,6 @@ static void FillOperationCombo(HWND combo)
         ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)LoadResourceText(id).c_str());
 }
 
-static void AddScopeChoices(HWND combo)
-{
-    LRESULT local = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)"Local");
-    ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)local, 1);
-    LRESULT global = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)"Global");
-    ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)global, 0);
-}
-
-static void SelectScope(HWND combo, long scope)
-{
-    int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i)
-    {
-        if ((long)::SendMessageA(combo, CB_GETITEMDATA, (WPARAM)i, 0) == (scope == 0 ? 0 : 1))
-            ::SendMessageA(combo, CB_SETCURSEL, (WPARAM)i, 0);
-    }
-}
-
 // ---- Create Variable ----
 
 BEGIN_MESSAGE_MAP(CSetVariableCfg, CPropertyPage)

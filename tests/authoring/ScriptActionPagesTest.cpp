@@ -267,6 +267,15 @@ TEST_F(ActionPagesTest, PickerOkAddsTheSelectedActionThroughItsSheet)
     EXPECT_EQ(expected, Stored(script->GetItem(0)));
 }
 
+TEST_F(ActionPagesTest, ScriptSheetNeedsTheEditorsDocument)
+{
+    InstallScriptEditing();
+    // No main frame, so no document: no sheet, and nothing is added.
+    EXPECT_FALSE(script->EditProperties(FALSE));
+    EXPECT_EQ(0, script->GetItemCount());
+    SetEditScriptHook(NULL);
+}
+
 // ---- The sheet protocol ----
 
 TEST_F(ActionPagesTest, ActionSheetsAreTitledWithTheActionAndHaveNoApply)
@@ -394,6 +403,34 @@ TEST_F(ActionPagesTest, CreateVariableKeepsTheSheetOpenWithoutANameOrAType)
         EXPECT_EQ(c.messages, g_messages.size()) << c.name;
         EXPECT_TRUE(action->m_record.varName.IsEmpty());
     }
+}
+
+TEST_F(ActionPagesTest, CreateVariableOfAnotherObjectListsThatObjectsVariables)
+{
+    CSetVariableAction* action = Add<CSetVariableAction>();
+    std::vector<std::string> names;
+    bool objectEnabledForGlobal = true;
+    EXPECT_TRUE(Drive(
+        {
+            [&] {
+                Choose(IDC_CREATEVAR_SCOPE, "Global");
+                objectEnabledForGlobal = IsWindowEnabled(GetDlgItem(Page(), IDC_CREATEVAR_OBJECT)) != FALSE;
+                Choose(IDC_CREATEVAR_SCOPE, "Local");
+                Choose(IDC_CREATEVAR_OBJECT, "Other");
+                names = Items(IDC_CREATEVAR_NAME);
+                Type(IDC_CREATEVAR_NAME, "Flag");
+                Choose(IDC_CREATEVAR_TYPE, "Bool (true or false)");
+                Type(IDC_CREATEVAR_VALUE, "1");
+                Ok();
+            },
+        },
+        [&] { return action->EditProperties(TRUE); }));
+    EXPECT_FALSE(objectEnabledForGlobal);
+    EXPECT_EQ(std::vector<std::string>{ "OtherOwn" }, names);
+    Keys keys = Stored(action);
+    EXPECT_EQ("Other", keys["owner"]);
+    EXPECT_EQ("1", keys["scope"]);
+    EXPECT_EQ("11", keys["valuetype"]);
 }
 
 TEST_F(ActionPagesTest, ExistingVariableChangesOnlyItsValueAndCancelKeepsIt)
@@ -697,6 +734,59 @@ TEST_F(ActionPagesTest, AdvancedSetPropertyConvertsUnsignedValuesWithoutClamping
             EXPECT_EQ(c.value, keys["value"]) << c.text;
             EXPECT_EQ("19", keys["valuetype"]) << c.text;
         }
+    }
+}
+
+TEST_F(ActionPagesTest, AHostedControlCanOnlyBeSetOnTheGenericPage)
+{
+    other->SetType("ActiveX");
+    CSetPropertyAction* action = Add<CSetPropertyAction>();
+    struct Shown { bool checked; bool enabled; };
+    Shown text = {}, control = {};
+    auto read = [&] {
+        HWND box = GetDlgItem(Page(), IDC_SETPROP_ADVANCED);
+        return Shown{ IsDlgButtonChecked(Page(), IDC_SETPROP_ADVANCED) == BST_CHECKED, IsWindowEnabled(box) != FALSE };
+    };
+    Drive({ [&] {
+               Choose(IDC_PROP_OBJECT, "Title");
+               text = read();
+               Choose(IDC_PROP_OBJECT, "Other");
+               control = read();
+               Cancel();
+           } },
+          [&] { return action->EditProperties(TRUE); });
+    EXPECT_FALSE(text.checked);
+    EXPECT_TRUE(text.enabled);
+    EXPECT_TRUE(control.checked);
+    EXPECT_FALSE(control.enabled);
+}
+
+TEST_F(ActionPagesTest, ChangingTheObjectOnTheGenericPageAsksFirst)
+{
+    const struct { int answer; const char* object; } cases[] = {
+        { IDNO, "Title" },
+        { IDYES, "Other" },
+    };
+    for (const auto& c : cases)
+    {
+        script->DeleteAllItems();
+        g_messages.clear();
+        g_answer = c.answer;
+        CSetPropertyAction* action = Add<CSetPropertyAction>();
+        action->m_record.advanced = TRUE;
+        action->m_strControlId = "Title";
+        VARIANT words = TextValue("Hi");
+        action->AddAssignment("text", "", words, VT_BSTR, TRUE);
+        std::string shown;
+        Drive({ [&] {
+                   Choose(IDC_PROP_OBJECT, "Other");
+                   shown = Selected(IDC_PROP_OBJECT);
+                   Cancel();
+               } },
+              [&] { return action->EditProperties(FALSE); });
+        ASSERT_EQ(1u, g_messages.size());
+        EXPECT_NE(std::string::npos, g_messages[0].find("will erase your current property settings!"));
+        EXPECT_EQ(c.object, shown);
     }
 }
 
