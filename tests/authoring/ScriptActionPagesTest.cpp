@@ -17,7 +17,9 @@
 #include "model/common/VariantHelpers.h"
 #include "model/store/DataFile.h"
 #include "resources/editor/ActionPagesAIds.h"
+#include "tests/e2e/DialogDriver.h"
 #include "tests/support/SheetSteps.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,13 @@ int WINAPI AnswerMessage(HWND, const char* text, const char*, UINT)
 // ---- The stored form ----
 
 typedef std::map<std::string, std::string> Keys;
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = (char)tolower((unsigned char)c);
+    return text;
+}
 
 // The action's own keys as its section stores them (lower-case names).
 Keys Stored(CScriptItem* item, const char* section = NULL)
@@ -603,6 +612,46 @@ TEST_F(ActionPagesTest, IfStatementEditedIntoAnIncompleteTestKeepsItsPath)
     EXPECT_EQ(stored, Stored(action));
     EXPECT_FALSE(Drive({ [&] { Cancel(); } }, [&] { return action->EditProperties(FALSE); }));
     EXPECT_EQ(stored, Stored(action));
+}
+
+TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
+{
+    ScratchDir scratch;
+    const std::string start = scratch.File("start.txt"), chosen = scratch.File("chosen.txt");
+    for (const std::string& file : { start, chosen })
+        CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+    CIfWhileAction* action = Add<CIfWhileAction>();
+    action->m_record.path = start.c_str();
+    std::string offered, shown;
+    HWND sheet = NULL;
+    EXPECT_TRUE(Drive(
+        {
+            [&] { sheet = Sheet(); PressDialogButton(Page(), IDC_IF_EXISTS_BROWSE); },
+            [&] {
+                if (Sheet() == sheet || Sheet() == NULL)
+                {
+                    --g_step;   // the file dialog is not there yet
+                    return;
+                }
+                char folder[MAX_PATH] = "";
+                SendMessageA(Sheet(), CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)folder);
+                offered = std::string(folder) + "\\";
+                AnswerFileDialog(Sheet(), chosen.c_str());
+            },
+            [&] {
+                if (Sheet() != sheet)
+                {
+                    --g_step;
+                    return;
+                }
+                shown = Text(IDC_IF_EXISTS_PATH);
+                Ok();
+            },
+        },
+        [&] { return action->EditProperties(FALSE); }));
+    EXPECT_EQ(Lower(scratch.Path()), Lower(offered));
+    EXPECT_EQ(chosen, shown);
+    EXPECT_EQ((Keys{ { "path", chosen } }), Stored(action));
 }
 
 TEST_F(ActionPagesTest, IfStatementSelectsStoredNamesExactly)
