@@ -1,0 +1,117 @@
+#include "actions/CookiePages.h"
+
+#include "actions/CookieActions.h"
+#include "resources/editor/ActionPagesBIds.h"
+
+BEGIN_MESSAGE_MAP(CCookiePage, CPropertyPage)
+    ON_EN_CHANGE(IDC_COOKIE_NAME, OnNameChange)
+    ON_CBN_SELCHANGE(IDC_COOKIE_NAME_VARIABLE, OnNameVariableChange)
+END_MESSAGE_MAP()
+
+CCookiePage::CCookiePage(UINT templateId)
+    : CPropertyPage(templateId), m_pOwnerObject(NULL), m_bInitialising(FALSE)
+{
+}
+
+BOOL CCookiePage::OnInitDialog()
+{
+    ::SendDlgItemMessageA(m_hWnd, IDC_COOKIE_URL, EM_LIMITTEXT, 255, 0);
+    ::SendDlgItemMessageA(m_hWnd, IDC_COOKIE_NAME, EM_LIMITTEXT, 127, 0);
+    FillVariableChoices(Combo(IDC_COOKIE_NAME_VARIABLE), m_pOwnerObject);
+    FillVariableChoices(Combo(IDC_COOKIE_DATA_VARIABLE), m_pOwnerObject);
+    m_bInitialising = TRUE;
+    BOOL result = CPropertyPage::OnInitDialog();
+    // A new action (no URL yet) starts with nothing chosen. Stored names are
+    // found whole: a stale one selects nothing, never a longer name.
+    if (!m_strURL.IsEmpty())
+    {
+        SelectVariableChoice(Combo(IDC_COOKIE_DATA_VARIABLE), m_strDataVar);
+        SelectVariableChoice(Combo(IDC_COOKIE_NAME_VARIABLE), m_strCookieName.IsEmpty() ? m_strCookieVar : CStr(""));
+    }
+    m_bInitialising = FALSE;
+    return result;
+}
+
+void CCookiePage::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_COOKIE_URL, m_strURL);
+    DDV_MaxChars(pDX, m_strURL, 255);
+    DDX_Text(pDX, IDC_COOKIE_NAME, m_strCookieName);
+    DDV_MaxChars(pDX, m_strCookieName, 127);
+    if (pDX->m_bSaveAndValidate)
+    {
+        // Whole names: a cut one would name another variable or none.
+        m_strCookieVar = GetSelectedChoice(Combo(IDC_COOKIE_NAME_VARIABLE));
+        m_strDataVar = GetSelectedChoice(Combo(IDC_COOKIE_DATA_VARIABLE));
+    }
+}
+
+// A typed name takes the place of the name variable, and the other way round.
+void CCookiePage::OnNameChange()
+{
+    if (m_bInitialising || ::GetWindowTextLengthA(::GetDlgItem(m_hWnd, IDC_COOKIE_NAME)) == 0)
+        return;
+    ::SendMessageA(Combo(IDC_COOKIE_NAME_VARIABLE), CB_SETCURSEL, (WPARAM)-1, 0);
+}
+
+void CCookiePage::OnNameVariableChange()
+{
+    if (::SendMessageA(Combo(IDC_COOKIE_NAME_VARIABLE), CB_GETCURSEL, 0, 0) != CB_ERR)
+        ::SetDlgItemTextA(m_hWnd, IDC_COOKIE_NAME, "");
+}
+
+CGetCookiePP::CGetCookiePP() : CCookiePage(IDD_GET_COOKIE_PP)
+{
+}
+
+CSetCookiePP::CSetCookiePP() : CCookiePage(IDD_SET_COOKIE_PP), m_days(1)
+{
+}
+
+void CSetCookiePP::DoDataExchange(CDataExchange* pDX)
+{
+    CCookiePage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_COOKIE_DAYS, m_days);
+    DDV_MinMaxInt(pDX, m_days, 0, 365);
+}
+
+// ---------------------------------------------------------------------------
+// The actions' edits.
+
+BOOL CGetCookie::EditProperties(BOOL bNew)
+{
+    CGetCookiePP page;
+    page.m_pOwnerObject = GetScriptOwner(*this);
+    page.m_strURL = m_record.url;
+    page.m_strCookieName = m_record.cookieName;
+    page.m_strCookieVar = m_record.cookieVar;
+    page.m_strDataVar = m_record.dataVar;
+    if (RunActionSheet(*this, page) == IDCANCEL)
+        return FALSE;
+    CGetCookieRecord previous = m_record;
+    m_record.url = page.m_strURL;
+    m_record.cookieName = page.m_strCookieName;
+    m_record.cookieVar = page.m_strCookieVar;
+    m_record.dataVar = page.m_strDataVar;
+    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+}
+
+BOOL CSetCookie::EditProperties(BOOL bNew)
+{
+    CSetCookiePP page;
+    page.m_pOwnerObject = GetScriptOwner(*this);
+    page.m_days = m_record.days;
+    page.m_strURL = m_record.url;
+    page.m_strCookieName = m_record.cookie;
+    page.m_strCookieVar = m_record.cookieVar;
+    page.m_strDataVar = m_record.dataVar;
+    if (RunActionSheet(*this, page) == IDCANCEL)
+        return FALSE;
+    CSetCookieRecord previous = m_record;
+    m_record.days = page.m_days;
+    m_record.url = page.m_strURL;
+    m_record.cookie = page.m_strCookieName;
+    m_record.cookieVar = page.m_strCookieVar;
+    m_record.dataVar = page.m_strDataVar;
+    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+}
