@@ -9,6 +9,7 @@
 #include "actions/WindowScriptPages.h"
 #include "resources/editor/ActionPagesBIds.h"
 #include "tests/actions/ActionSheetDriver.h"
+#include "tests/e2e/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -306,6 +307,35 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
         EXPECT_EQ("C:\\Chosen\\picked.file", after);
     }
     SetActionBrowser(previous);
+}
+
+TEST_F(ShellPages, TheSystemsFileDialogAnswersBrowse)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    const std::string first = std::string(folder) + "lumbrook-browse-a.txt";
+    const std::string second = std::string(folder) + "lumbrook-browse-b.txt";
+    std::ofstream(first.c_str()) << "a";
+    std::ofstream(second.c_str()) << "b";
+    std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("ShellExecute")));
+    static_cast<CShellExecuteAction*>(action.get())->m_record.path = first.c_str();
+    HWND dialog = NULL;
+    EXPECT_TRUE(EditWith(*action, FALSE, {
+        [](HWND, HWND page) { return PressDialogButton(page, IDC_DOCUMENT_BROWSE); },
+        [&](HWND, HWND) {
+            dialog = FindProcessDialog(GetCurrentProcessId(), "Open");
+            return dialog != NULL && AnswerFileDialog(dialog, second.c_str());
+        },
+        [&](HWND sheet, HWND) {
+            if (IsWindow(dialog))
+                return false;
+            Press(sheet, PSBTN_OK);
+            return true;
+        },
+    }));
+    EXPECT_STRCASEEQ(second.c_str(), static_cast<CShellExecuteAction*>(action.get())->m_record.path);
+    DeleteFileA(first.c_str());
+    DeleteFileA(second.c_str());
 }
 
 TEST_F(ShellPages, PlayIsOfferedForAnExistingWaveFileOnly)
