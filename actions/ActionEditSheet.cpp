@@ -103,6 +103,16 @@ BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chos
     return request.folder ? ChooseFolder(owner, request, chosen) : ChooseFile(owner, request, chosen);
 }
 
+CStr GetFieldText(HWND page, int id)
+{
+    HWND field = ::GetDlgItem(page, id);
+    CStr text;
+    int length = ::GetWindowTextLengthA(field);
+    char* buffer = text.GetBuffer(length + 1);
+    text.ReleaseBuffer(::GetWindowTextA(field, buffer, length + 1));
+    return text;
+}
+
 void SetBrowseStart(CActionBrowseRequest& request, const char* fieldPath)
 {
     CStr path(fieldPath ? fieldPath : "");

@@ -21,6 +21,20 @@ BOOL KeepEditedRecord(BOOL complete, BOOL bNew, Record& record, const Record& pr
     return complete;
 }
 
+// The edit of an action with one page that holds a copy of its record: the
+// record shown, the sheet run, and anything but Cancel takes the page's
+// record by the rule above.
+template <class Action, class Page>
+BOOL EditThroughPage(Action& action, Page& page, BOOL bNew, BOOL plain = FALSE)
+{
+    page.m_record = action.m_record;
+    if (RunActionSheet(action, page, plain) == IDCANCEL)
+        return FALSE;
+    auto previous = action.m_record;
+    action.m_record = page.m_record;
+    return KeepEditedRecord(action.IsComplete(), bNew, action.m_record, previous);
+}
+
 // The object whose script holds the action; NULL when it is in none.
 CElement* GetScriptOwner(CScriptItem& action);
 
@@ -39,6 +53,17 @@ typedef BOOL (*ActionBrowseFn)(HWND owner, const CActionBrowseRequest& request, 
 // Installs a picker (NULL: the system's dialogs) and returns the previous.
 ActionBrowseFn SetActionBrowser(ActionBrowseFn browser);
 BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
+// The text of a page's field, however long.
+CStr GetFieldText(HWND page, int id);
+// Browse for the page's field: the request made from the field's text, the
+// chosen path put into the field.
+template <class MakeRequest>
+void BrowseIntoField(HWND page, int id, MakeRequest makeRequest)
+{
+    CStr chosen;
+    if (BrowseForAction(page, makeRequest(GetFieldText(page, id)), chosen))
+        ::SetDlgItemTextA(page, id, chosen);
+}
 
 // Where a file or folder picker starts for the path in its field: the
 // author's content folder when it is empty, the path made absolute against

@@ -23,10 +23,10 @@ BOOL CCookiePage::OnInitDialog()
     BOOL result = CPropertyPage::OnInitDialog();
     // A new action (no URL yet) starts with nothing chosen. Stored names are
     // found whole: a stale one selects nothing, never a longer name.
-    if (!m_strURL.IsEmpty())
+    if (!Url().IsEmpty())
     {
-        SelectVariableChoice(Combo(IDC_COOKIE_DATA_VARIABLE), m_strDataVar);
-        SelectVariableChoice(Combo(IDC_COOKIE_NAME_VARIABLE), m_strCookieName.IsEmpty() ? m_strCookieVar : CStr(""));
+        SelectVariableChoice(Combo(IDC_COOKIE_DATA_VARIABLE), DataVar());
+        SelectVariableChoice(Combo(IDC_COOKIE_NAME_VARIABLE), CookieName().IsEmpty() ? CookieVar() : CStr(""));
     }
     m_bInitialising = FALSE;
     return result;
@@ -34,15 +34,15 @@ BOOL CCookiePage::OnInitDialog()
 
 void CCookiePage::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, IDC_COOKIE_URL, m_strURL);
-    DDV_MaxChars(pDX, m_strURL, 255);
-    DDX_Text(pDX, IDC_COOKIE_NAME, m_strCookieName);
-    DDV_MaxChars(pDX, m_strCookieName, 127);
+    DDX_Text(pDX, IDC_COOKIE_URL, Url());
+    DDV_MaxChars(pDX, Url(), 255);
+    DDX_Text(pDX, IDC_COOKIE_NAME, CookieName());
+    DDV_MaxChars(pDX, CookieName(), 127);
     if (pDX->m_bSaveAndValidate)
     {
         // Whole names: a cut one would name another variable or none.
-        m_strCookieVar = GetSelectedChoice(Combo(IDC_COOKIE_NAME_VARIABLE));
-        m_strDataVar = GetSelectedChoice(Combo(IDC_COOKIE_DATA_VARIABLE));
+        CookieVar() = GetSelectedChoice(Combo(IDC_COOKIE_NAME_VARIABLE));
+        DataVar() = GetSelectedChoice(Combo(IDC_COOKIE_DATA_VARIABLE));
     }
 }
 
@@ -64,54 +64,30 @@ CGetCookiePP::CGetCookiePP() : CCookiePage(IDD_GET_COOKIE_PP)
 {
 }
 
-CSetCookiePP::CSetCookiePP() : CCookiePage(IDD_SET_COOKIE_PP), m_days(1)
+CSetCookiePP::CSetCookiePP() : CCookiePage(IDD_SET_COOKIE_PP)
 {
 }
 
 void CSetCookiePP::DoDataExchange(CDataExchange* pDX)
 {
     CCookiePage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_COOKIE_DAYS, m_days);
-    DDV_MinMaxInt(pDX, m_days, 0, 365);
+    DDX_Text(pDX, IDC_COOKIE_DAYS, m_record.days);
+    DDV_MinMaxInt(pDX, m_record.days, 0, 365);
 }
 
 // ---------------------------------------------------------------------------
-// The actions' edits.
+// The actions' edits: the page offers the variables of the script's owner.
 
 BOOL CGetCookie::EditProperties(BOOL bNew)
 {
     CGetCookiePP page;
     page.m_pOwnerObject = GetScriptOwner(*this);
-    page.m_strURL = m_record.url;
-    page.m_strCookieName = m_record.cookieName;
-    page.m_strCookieVar = m_record.cookieVar;
-    page.m_strDataVar = m_record.dataVar;
-    if (RunActionSheet(*this, page) == IDCANCEL)
-        return FALSE;
-    CGetCookieRecord previous = m_record;
-    m_record.url = page.m_strURL;
-    m_record.cookieName = page.m_strCookieName;
-    m_record.cookieVar = page.m_strCookieVar;
-    m_record.dataVar = page.m_strDataVar;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditThroughPage(*this, page, bNew);
 }
 
 BOOL CSetCookie::EditProperties(BOOL bNew)
 {
     CSetCookiePP page;
     page.m_pOwnerObject = GetScriptOwner(*this);
-    page.m_days = m_record.days;
-    page.m_strURL = m_record.url;
-    page.m_strCookieName = m_record.cookie;
-    page.m_strCookieVar = m_record.cookieVar;
-    page.m_strDataVar = m_record.dataVar;
-    if (RunActionSheet(*this, page) == IDCANCEL)
-        return FALSE;
-    CSetCookieRecord previous = m_record;
-    m_record.days = page.m_days;
-    m_record.url = page.m_strURL;
-    m_record.cookie = page.m_strCookieName;
-    m_record.cookieVar = page.m_strCookieVar;
-    m_record.dataVar = page.m_strDataVar;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditThroughPage(*this, page, bNew);
 }

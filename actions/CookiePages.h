@@ -4,15 +4,12 @@
 #pragma once
 
 #include "actions/ActionEditSheet.h"
+#include "actions/records/CookieRecords.h"
 
 class CCookiePage : public CPropertyPage
 {
 public:
     CElement* m_pOwnerObject;   // owns the script; its variables are offered
-    CStr m_strURL;
-    CStr m_strCookieName;
-    CStr m_strCookieVar;        // empty when none is selected
-    CStr m_strDataVar;
 
 protected:
     explicit CCookiePage(UINT templateId);
@@ -22,6 +19,12 @@ protected:
     void OnNameChange();
     void OnNameVariableChange();
     HWND Combo(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // The fields in the page's record; the variables empty when none is
+    // selected.
+    virtual CStr& Url() = 0;
+    virtual CStr& CookieName() = 0;
+    virtual CStr& CookieVar() = 0;
+    virtual CStr& DataVar() = 0;
 
     BOOL m_bInitialising;
 
@@ -32,14 +35,25 @@ class CGetCookiePP : public CCookiePage
 {
 public:
     CGetCookiePP();
+    CGetCookieRecord m_record;
+
+protected:
+    CStr& Url() override { return m_record.url; }
+    CStr& CookieName() override { return m_record.cookieName; }
+    CStr& CookieVar() override { return m_record.cookieVar; }
+    CStr& DataVar() override { return m_record.dataVar; }
 };
 
 class CSetCookiePP : public CCookiePage
 {
 public:
     CSetCookiePP();
-    int m_days;                 // 0 to 365
+    CSetCookieRecord m_record;  // days: 0 to 365 on the page
 
 protected:
+    CStr& Url() override { return m_record.url; }
+    CStr& CookieName() override { return m_record.cookie; }
+    CStr& CookieVar() override { return m_record.cookieVar; }
+    CStr& DataVar() override { return m_record.dataVar; }
     void DoDataExchange(CDataExchange* pDX) override;
 };

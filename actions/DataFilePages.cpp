@@ -31,25 +31,25 @@ BOOL CDataFilePage::OnInitDialog()
     }
     FillVariableChoices(VariableCombo(), m_pOwnerObject);
     // An existing action keeps what it has, even an empty path.
-    if (m_strPath.IsEmpty() && m_bNew)
-        m_strPath = GetActionTempFolder() + m_strPageId;
+    if (Path().IsEmpty() && m_bNew)
+        Path() = GetActionTempFolder() + m_strPageId;
     // A long temporary folder must not cut the path it holds.
-    m_pathLimit = m_strPath.GetLength() > 255 ? m_strPath.GetLength() : 255;
+    m_pathLimit = Path().GetLength() > 255 ? Path().GetLength() : 255;
     ::SendDlgItemMessageA(m_hWnd, IDC_DATAFILE_PATH, EM_LIMITTEXT, (WPARAM)m_pathLimit, 0);
     m_bInitialising = TRUE;
     BOOL result = CPropertyPage::OnInitDialog();
-    SelectVariableChoice(VariableCombo(), m_strVariable);
+    SelectVariableChoice(VariableCombo(), Variable());
     m_bInitialising = FALSE;
     return result;
 }
 
 void CDataFilePage::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, IDC_DATAFILE_PATH, m_strPath);
-    DDV_MaxChars(pDX, m_strPath, m_pathLimit);
-    DDX_Text(pDX, IDC_DATAFILE_KEY, m_strKey);
+    DDX_Text(pDX, IDC_DATAFILE_PATH, Path());
+    DDV_MaxChars(pDX, Path(), m_pathLimit);
+    DDX_Text(pDX, IDC_DATAFILE_KEY, Key());
     if (pDX->m_bSaveAndValidate)
-        m_strVariable = GetSelectedChoice(VariableCombo());
+        Variable() = GetSelectedChoice(VariableCombo());
 }
 
 CActionBrowseRequest CDataFilePage::MakeBrowseRequest(const CStr& text)
@@ -66,14 +66,7 @@ CActionBrowseRequest CDataFilePage::MakeBrowseRequest(const CStr& text)
 
 void CDataFilePage::OnBrowse()
 {
-    HWND edit = ::GetDlgItem(m_hWnd, IDC_DATAFILE_PATH);
-    CStr text;
-    int length = ::GetWindowTextLengthA(edit);
-    char* buffer = text.GetBuffer(length + 1);
-    text.ReleaseBuffer(::GetWindowTextA(edit, buffer, length + 1));
-    CStr chosen;
-    if (BrowseForAction(m_hWnd, MakeBrowseRequest(text), chosen))
-        ::SetWindowTextA(edit, chosen);
+    BrowseIntoField(m_hWnd, IDC_DATAFILE_PATH, MakeBrowseRequest);
 }
 
 // ---------------------------------------------------------------------------
@@ -95,8 +88,8 @@ BOOL CSaveToFilePP::OnInitDialog()
 void CSaveToFilePP::DoDataExchange(CDataExchange* pDX)
 {
     CDataFilePage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_DATAFILE_CONSTANT, m_strValue);
-    DDV_MaxChars(pDX, m_strValue, 255);
+    DDX_Text(pDX, IDC_DATAFILE_CONSTANT, m_record.value);
+    DDV_MaxChars(pDX, m_record.value, 255);
 }
 
 // A constant typed by the author takes the place of the variable; a stored
@@ -113,16 +106,19 @@ CReadFromFilePP::CReadFromFilePP() : CDataFilePage(IDD_READ_FROM_FILE_PP)
 }
 
 // ---------------------------------------------------------------------------
-// The actions' edits.
+// The actions' edits. Each page is told the object that owns the script and
+// the page that holds the action.
 
 namespace {
 
-void PreparePage(CDataFilePage& page, CScriptItem& action, BOOL bNew)
+template <class Action, class Page>
+BOOL EditDataFileAction(Action& action, Page& page, BOOL bNew)
 {
     page.m_pOwnerObject = GetScriptOwner(action);
     CBrowser* holder = action.GetPage();
     page.m_strPageId = holder ? holder->GetId() : CStr("");
     page.m_bNew = bNew;
+    return EditThroughPage(action, page, bNew);
 }
 
 } // namespace
@@ -130,33 +126,11 @@ void PreparePage(CDataFilePage& page, CScriptItem& action, BOOL bNew)
 BOOL CSaveToFileAction::EditProperties(BOOL bNew)
 {
     CSaveToFilePP page;
-    PreparePage(page, *this, bNew);
-    page.m_strPath = m_record.path;
-    page.m_strKey = m_record.key;
-    page.m_strVariable = m_record.variable;
-    page.m_strValue = m_record.value;
-    if (RunActionSheet(*this, page) == IDCANCEL)
-        return FALSE;
-    CSaveToFileRecord previous = m_record;
-    m_record.path = page.m_strPath;
-    m_record.key = page.m_strKey;
-    m_record.variable = page.m_strVariable;
-    m_record.value = page.m_strValue;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditDataFileAction(*this, page, bNew);
 }
 
 BOOL CReadFromFileAction::EditProperties(BOOL bNew)
 {
     CReadFromFilePP page;
-    PreparePage(page, *this, bNew);
-    page.m_strPath = m_record.path;
-    page.m_strKey = m_record.key;
-    page.m_strVariable = m_record.variable;
-    if (RunActionSheet(*this, page) == IDCANCEL)
-        return FALSE;
-    CReadFromFileRecord previous = m_record;
-    m_record.path = page.m_strPath;
-    m_record.key = page.m_strKey;
-    m_record.variable = page.m_strVariable;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditDataFileAction(*this, page, bNew);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "actions/ActionEditSheet.h"
+#include "actions/records/DataFileActionRecords.h"
 
 class CDataFilePage : public CPropertyPage
 {
@@ -10,9 +11,6 @@ public:
     CElement* m_pOwnerObject;   // owns the script; without one the sheet closes
     CStr m_strPageId;           // names a new action's file in the temporary folder
     BOOL m_bNew;
-    CStr m_strPath;
-    CStr m_strKey;
-    CStr m_strVariable;         // empty when none is selected
 
     // Where Browse starts for the file text.
     static CActionBrowseRequest MakeBrowseRequest(const CStr& text);
@@ -24,6 +22,11 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnBrowse();
     HWND VariableCombo() const;
+    // The fields in the page's record; the variable empty when none is
+    // selected.
+    virtual CStr& Path() = 0;
+    virtual CStr& Key() = 0;
+    virtual CStr& Variable() = 0;
 
     BOOL m_bInitialising;
     int m_pathLimit;
@@ -35,9 +38,12 @@ class CSaveToFilePP : public CDataFilePage
 {
 public:
     CSaveToFilePP();
-    CStr m_strValue;            // the constant saved when no variable is chosen
+    CSaveToFileRecord m_record;     // value: the constant saved when no variable is chosen
 
 protected:
+    CStr& Path() override { return m_record.path; }
+    CStr& Key() override { return m_record.key; }
+    CStr& Variable() override { return m_record.variable; }
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnConstantChange();
@@ -48,4 +54,10 @@ class CReadFromFilePP : public CDataFilePage
 {
 public:
     CReadFromFilePP();
+    CReadFromFileRecord m_record;
+
+protected:
+    CStr& Path() override { return m_record.path; }
+    CStr& Key() override { return m_record.key; }
+    CStr& Variable() override { return m_record.variable; }
 };

@@ -28,9 +28,9 @@ BOOL CShellPathPage::OnInitDialog()
 
 void CShellPathPage::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, m_pathId, m_strPath);
+    DDX_Text(pDX, m_pathId, Path());
     if (m_maxChars > 0)
-        DDV_MaxChars(pDX, m_strPath, m_maxChars);
+        DDV_MaxChars(pDX, Path(), m_maxChars);
 }
 
 CActionBrowseRequest CShellPathPage::MakeBrowseRequest(const CStr& text) const
@@ -45,20 +45,13 @@ CActionBrowseRequest CShellPathPage::MakeBrowseRequest(const CStr& text) const
 
 void CShellPathPage::OnBrowse()
 {
-    HWND edit = ::GetDlgItem(m_hWnd, m_pathId);
-    CStr text;
-    int length = ::GetWindowTextLengthA(edit);
-    char* buffer = text.GetBuffer(length + 1);
-    text.ReleaseBuffer(::GetWindowTextA(edit, buffer, length + 1));
-    CStr chosen;
-    if (BrowseForAction(m_hWnd, MakeBrowseRequest(text), chosen))
-        ::SetWindowTextA(edit, chosen);
+    BrowseIntoField(m_hWnd, m_pathId, [this](const CStr& text) { return MakeBrowseRequest(text); });
 }
 
 // ---------------------------------------------------------------------------
 
 COpenFolderCfg::COpenFolderCfg()
-    : CShellPathPage(IDD_OPEN_FOLDER_CFG, IDC_FOLDER_PATH, 0, 0, NULL)
+    : CPathPage(IDD_OPEN_FOLDER_CFG, IDC_FOLDER_PATH, 0, 0, NULL)
 {
 }
 
@@ -73,13 +66,13 @@ CActionBrowseRequest COpenFolderCfg::MakeBrowseRequest(const CStr& text) const
 
 // ---------------------------------------------------------------------------
 
-BEGIN_MESSAGE_MAP(CPlaySoundCfg, CShellPathPage)
+BEGIN_MESSAGE_MAP(CPlaySoundCfg, CPathPage)
     ON_EN_CHANGE(IDC_SOUND_PATH, OnPathChange)
     ON_BN_CLICKED(IDC_SOUND_PLAY, OnPlay)
 END_MESSAGE_MAP()
 
 CPlaySoundCfg::CPlaySoundCfg()
-    : CShellPathPage(IDD_PLAY_SOUND_CFG, IDC_SOUND_PATH, 255, IDS_FILTER_SOUND, "wav")
+    : CPathPage(IDD_PLAY_SOUND_CFG, IDC_SOUND_PATH, 255, IDS_FILTER_SOUND, "wav")
 {
 }
 
@@ -94,7 +87,7 @@ BOOL CPlaySoundCfg::CanPlay(const char* text)
 BOOL CPlaySoundCfg::OnInitDialog()
 {
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_SOUND_PLAY), FALSE);
-    BOOL result = CShellPathPage::OnInitDialog();
+    BOOL result = CPathPage::OnInitDialog();
     OnPathChange();
     return result;
 }
@@ -118,8 +111,16 @@ void CPlaySoundCfg::OnPlay()
 // ---------------------------------------------------------------------------
 
 CLaunchHtmlCfg::CLaunchHtmlCfg()
-    : CShellPathPage(IDD_LAUNCH_HTML_CFG, IDC_HTML_PATH, 0, IDS_FILTER_HTML, "htm")
+    : CPathPage(IDD_LAUNCH_HTML_CFG, IDC_HTML_PATH, 0, IDS_FILTER_HTML, "htm")
 {
+}
+
+BOOL CLaunchHtmlCfg::OnInitDialog()
+{
+    // An empty one starts as an address.
+    if (m_record.path.IsEmpty())
+        m_record.path = "http://";
+    return CPathPage::OnInitDialog();
 }
 
 CActionBrowseRequest CLaunchHtmlCfg::MakeBrowseRequest(const CStr& text) const
@@ -155,69 +156,43 @@ CRunProgramCfg::CRunProgramCfg()
 void CRunProgramCfg::DoDataExchange(CDataExchange* pDX)
 {
     CShellPathPage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_PROGRAM_ARGUMENTS, m_strParameters);
+    DDX_Text(pDX, IDC_PROGRAM_ARGUMENTS, m_record.parameters);
 }
 
 CShellExecuteCfg::CShellExecuteCfg()
-    : CShellPathPage(IDD_SHELL_EXECUTE_CFG, IDC_DOCUMENT_PATH, 255, IDS_FILTER_DOCUMENT, NULL)
+    : CPathPage(IDD_SHELL_EXECUTE_CFG, IDC_DOCUMENT_PATH, 255, IDS_FILTER_DOCUMENT, NULL)
 {
 }
 
 // ---------------------------------------------------------------------------
 // The actions' edits.
 
-namespace {
-
-// One path on one page: the edit of Open Folder, Play Sound, Launch HTML and
-// Shell Execute.
-// An empty path shows emptyText.
-template <class Action>
-BOOL EditPath(Action& action, CShellPathPage& page, BOOL bNew, const char* emptyText = "")
-{
-    page.m_strPath = action.m_record.path.IsEmpty() ? CStr(emptyText) : action.m_record.path;
-    if (RunActionSheet(action, page) == IDCANCEL)
-        return FALSE;
-    CPathRecord previous = action.m_record;
-    action.m_record.path = page.m_strPath;
-    return KeepEditedRecord(action.IsComplete(), bNew, action.m_record, previous);
-}
-
-} // namespace
-
 BOOL COpenFolderAction::EditProperties(BOOL bNew)
 {
     COpenFolderCfg page;
-    return EditPath(*this, page, bNew);
+    return EditThroughPage(*this, page, bNew);
 }
 
 BOOL CPlaySoundAction::EditProperties(BOOL bNew)
 {
     CPlaySoundCfg page;
-    return EditPath(*this, page, bNew);
+    return EditThroughPage(*this, page, bNew);
 }
 
 BOOL CLaunchHtmlAction::EditProperties(BOOL bNew)
 {
     CLaunchHtmlCfg page;
-    // An empty one starts as an address.
-    return EditPath(*this, page, bNew, "http://");
+    return EditThroughPage(*this, page, bNew);
 }
 
 BOOL CRunProgramAction::EditProperties(BOOL bNew)
 {
     CRunProgramCfg page;
-    page.m_strPath = m_record.path;
-    page.m_strParameters = m_record.parameters;
-    if (RunActionSheet(*this, page) == IDCANCEL)
-        return FALSE;
-    CRunProgramRecord previous = m_record;
-    m_record.path = page.m_strPath;
-    m_record.parameters = page.m_strParameters;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditThroughPage(*this, page, bNew);
 }
 
 BOOL CShellExecuteAction::EditProperties(BOOL bNew)
 {
     CShellExecuteCfg page;
-    return EditPath(*this, page, bNew);
+    return EditThroughPage(*this, page, bNew);
 }

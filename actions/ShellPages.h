@@ -3,13 +3,12 @@
 #pragma once
 
 #include "actions/ActionEditSheet.h"
+#include "actions/records/ShellRecords.h"
 
 // The path field and its Browse button, shared by the five pages.
 class CShellPathPage : public CWizPropertyPage
 {
 public:
-    CStr m_strPath;
-
     // What Browse asks for, given the path field's text.
     virtual CActionBrowseRequest MakeBrowseRequest(const CStr& text) const;
 
@@ -19,6 +18,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnBrowse();
+    // The path field's value in the page's record.
+    virtual CStr& Path() = 0;
 
     int m_pathId;
     int m_maxChars;     // 0: no limit
@@ -28,14 +29,26 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class COpenFolderCfg : public CShellPathPage
+// The four pages of one path.
+class CPathPage : public CShellPathPage
+{
+public:
+    CPathRecord m_record;
+
+protected:
+    CPathPage(UINT templateId, int pathId, int maxChars, UINT filterId, const char* defaultExt)
+        : CShellPathPage(templateId, pathId, maxChars, filterId, defaultExt) {}
+    CStr& Path() override { return m_record.path; }
+};
+
+class COpenFolderCfg : public CPathPage
 {
 public:
     COpenFolderCfg();
     CActionBrowseRequest MakeBrowseRequest(const CStr& text) const override;
 };
 
-class CPlaySoundCfg : public CShellPathPage
+class CPlaySoundCfg : public CPathPage
 {
 public:
     CPlaySoundCfg();
@@ -51,24 +64,28 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CLaunchHtmlCfg : public CShellPathPage
+class CLaunchHtmlCfg : public CPathPage
 {
 public:
     CLaunchHtmlCfg();
     CActionBrowseRequest MakeBrowseRequest(const CStr& text) const override;
+
+protected:
+    BOOL OnInitDialog() override;
 };
 
 class CRunProgramCfg : public CShellPathPage
 {
 public:
     CRunProgramCfg();
-    CStr m_strParameters;
+    CRunProgramRecord m_record;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    CStr& Path() override { return m_record.path; }
 };
 
-class CShellExecuteCfg : public CShellPathPage
+class CShellExecuteCfg : public CPathPage
 {
 public:
     CShellExecuteCfg();

@@ -41,7 +41,7 @@ void CInternalCommandCfg::DoDataExchange(CDataExchange* pDX)
     if (pDX->m_bSaveAndValidate)
     {
         LRESULT selected = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
-        m_strCommand = selected == LB_ERR ? "" : GetCommandText((int)selected);
+        m_record.command = selected == LB_ERR ? "" : GetCommandText((int)selected);
     }
     else
     {
@@ -50,12 +50,12 @@ void CInternalCommandCfg::DoDataExchange(CDataExchange* pDX)
         int found = -1;
         for (int row = 0; row < GetCommandCount() && found < 0; ++row)
         {
-            if (m_strCommand == kCommands[row])
+            if (m_record.command == kCommands[row])
                 found = row;
         }
         ::SendMessageA(list, LB_SETCURSEL, (WPARAM)found, 0);
     }
-    DDX_Text(pDX, IDC_COMMAND_PARAMETERS, m_strParameters);
+    DDX_Text(pDX, IDC_COMMAND_PARAMETERS, m_record.parameters);
 }
 
 void CInternalCommandCfg::OnCommandDoubleClick()
@@ -66,7 +66,7 @@ void CInternalCommandCfg::OnCommandDoubleClick()
 // ---------------------------------------------------------------------------
 
 CPostMessagePP::CPostMessagePP()
-    : CPropertyPage(IDD_POST_MESSAGE_PP), m_message(0), m_wparam(0), m_lparam(0)
+    : CPropertyPage(IDD_POST_MESSAGE_PP)
 {
 }
 
@@ -78,11 +78,11 @@ BOOL CPostMessagePP::OnInitDialog()
 
 void CPostMessagePP::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, IDC_POST_CLASS, m_strWindowClass);
-    DDV_MaxChars(pDX, m_strWindowClass, 255);
-    DDX_Text(pDX, IDC_POST_MESSAGE, m_message);
-    DDX_Text(pDX, IDC_POST_WPARAM, m_wparam);
-    DDX_Text(pDX, IDC_POST_LPARAM, m_lparam);
+    DDX_Text(pDX, IDC_POST_CLASS, m_record.windowClass);
+    DDV_MaxChars(pDX, m_record.windowClass, 255);
+    DDX_Text(pDX, IDC_POST_MESSAGE, m_record.message);
+    DDX_Text(pDX, IDC_POST_WPARAM, m_record.wparam);
+    DDX_Text(pDX, IDC_POST_LPARAM, m_record.lparam);
 }
 
 // ---------------------------------------------------------------------------
@@ -91,30 +91,12 @@ void CPostMessagePP::DoDataExchange(CDataExchange* pDX)
 BOOL CInternalCommandAction::EditProperties(BOOL bNew)
 {
     CInternalCommandCfg page;
-    page.m_strCommand = m_record.command;
-    page.m_strParameters = m_record.parameters;
     // The one action sheet with neither title nor the Apply button removed.
-    if (RunActionSheet(*this, page, TRUE) == IDCANCEL)
-        return FALSE;
-    CInternalCommandRecord previous = m_record;
-    m_record.command = page.m_strCommand;
-    m_record.parameters = page.m_strParameters;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditThroughPage(*this, page, bNew, TRUE);
 }
 
 BOOL CPostMessageAction::EditProperties(BOOL bNew)
 {
     CPostMessagePP page;
-    page.m_strWindowClass = m_record.windowClass;
-    page.m_message = m_record.message;
-    page.m_wparam = m_record.wparam;
-    page.m_lparam = m_record.lparam;
-    if (RunActionSheet(*this, page) == IDCANCEL)
-        return FALSE;
-    CPostMessageRecord previous = m_record;
-    m_record.windowClass = page.m_strWindowClass;
-    m_record.message = page.m_message;
-    m_record.wparam = page.m_wparam;
-    m_record.lparam = page.m_lparam;
-    return KeepEditedRecord(IsComplete(), bNew, m_record, previous);
+    return EditThroughPage(*this, page, bNew);
 }

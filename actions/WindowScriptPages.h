@@ -2,6 +2,7 @@
 #pragma once
 
 #include "actions/ActionEditSheet.h"
+#include "actions/records/WindowScriptRecords.h"
 
 // The player's commands, in list order, and the parameter (for "ChangePage"
 // the page to show).
@@ -10,8 +11,7 @@ class CInternalCommandCfg : public CWizPropertyPage
 public:
     CInternalCommandCfg();
 
-    CStr m_strCommand;      // empty when none is selected
-    CStr m_strParameters;
+    CInternalCommandRecord m_record;    // the command empty when none is selected
 
     static int GetCommandCount();
     static const char* GetCommandText(int row);
@@ -28,10 +28,7 @@ class CPostMessagePP : public CPropertyPage
 public:
     CPostMessagePP();
 
-    CStr m_strWindowClass;  // empty: a broadcast
-    int m_message;
-    int m_wparam;
-    long m_lparam;
+    CPostMessageRecord m_record;
 
 protected:
     BOOL OnInitDialog() override;
