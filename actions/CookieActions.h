@@ -14,6 +14,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const 
     {
         return !m_record.url.IsEmpty() && !m_record.dataVar.IsEmpty()
@@ -33,6 +34,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const 
     {
         return !m_record.url.IsEmpty() && !m_record.dataVar.IsEmpty()

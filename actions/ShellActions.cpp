@@ -76,9 +76,8 @@ BOOL CPlaySoundAction::Save(CDataFile* file)
 {
     if (!file)
         return FALSE;
-    CPathRecord stored;
-    stored.path = ImportMediaFile(m_record.path, TRUE);
-    stored.Save(*file, m_strSectionName);
+    m_record.path = ImportMediaFile(m_record.path, TRUE);
+    m_record.Save(*file, m_strSectionName);
     return CScriptItem::Save(file);
 }
 

@@ -15,13 +15,15 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CPathRecord m_record;
 };
 
-// Its file is imported into the project at every save; the stored path is
-// the imported copy's, the action's own stays as the author chose it.
+// Its file is imported into the project at every save, and the action then
+// keeps the imported copy's name: a later save finds the file in place and
+// never asks about a clash again.
 class CPlaySoundAction : public CScriptItem
 {
 public:
@@ -32,6 +34,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return !m_record.path.IsEmpty(); }
 
     CPathRecord m_record;
@@ -47,6 +50,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CPathRecord m_record;
@@ -62,6 +66,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CRunProgramRecord m_record;
@@ -77,6 +82,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CPathRecord m_record;

@@ -14,6 +14,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return TRUE; }
 
     CInternalCommandRecord m_record;
@@ -29,6 +30,7 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return m_record.message > 0; }
 
     CPostMessageRecord m_record;

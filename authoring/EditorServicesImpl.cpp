@@ -1,5 +1,6 @@
 #include "authoring/EditorServicesImpl.h"
 
+#include "actions/records/DataFileActionRecords.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/ProjectFolder.h"
 #include "model/Browser.h"
@@ -22,12 +23,8 @@ public:
         if (page)
             page->DeclareVariable(scope, name, value, owner);
     }
-    CStr GetTempFolder() override
-    {
-        char folder[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, folder);
-        return CStr(folder);
-    }
+    // However long the folder is: a cut one would store wrong paths.
+    CStr GetTempFolder() override { return GetTemporaryFolder(); }
     BOOL HasActiveDocument() override { return GetActiveEditorDocument() != NULL; }
     void UpdateAllViews(int hint, CElement* object) override
     {
@@ -58,6 +55,7 @@ public:
         CLumbrookConfigDoc* document = GetActiveEditorDocument();
         return document ? document->GetCurrentPage() : NULL;
     }
+    CStr GetDefaultContentFolder() override { return ::GetDefaultContentFolder(); }
 };
 
 CEditorServices g_services;

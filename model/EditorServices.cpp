@@ -50,3 +50,8 @@ CStr ImportMediaFile(const char* path, BOOL keepParentFolder)
         return CStr(path);
     return g_editorServices->ImportFileIntoProject(path, keepParentFolder);
 }
+
+CStr GetAuthorContentFolder()
+{
+    return g_editorServices ? g_editorServices->GetDefaultContentFolder() : CStr("");
+}

@@ -47,6 +47,9 @@ public:
     virtual CStr MakeAbsolutePath(const char* path) = 0;
     // The page the document shows now; NULL when there is none.
     virtual CElement* GetCurrentPage() = 0;
+    // Where the file and folder pickers of action pages start when their
+    // field is empty; empty when the program has no such folder.
+    virtual CStr GetDefaultContentFolder() { return CStr(""); }
 };
 
 // Installs the services and returns the previous ones; NULL removes them.
@@ -63,3 +66,5 @@ CIdManager* GetActiveIdManager();
 // The name to store for a media file; an empty path, or no services, gives
 // the path unchanged.
 CStr ImportMediaFile(const char* path, BOOL keepParentFolder);
+// The author's default content folder; empty without services.
+CStr GetAuthorContentFolder();

@@ -751,8 +751,10 @@ TEST_F(Actions, CompletenessRules)
         EXPECT_EQ(c.expected, c.rule()) << c.name;
 }
 
-TEST_F(Actions, MediaFilesAreImportedWhenSavedAndTheActionKeepsItsPath)
+TEST_F(Actions, MediaFilesAreImportedWhenSaved)
 {
+    // The sound keeps the imported copy's name, so the next save imports
+    // the copy, which is in place already.
     CPlaySoundAction sound(kSection);
     sound.m_record.path = "C:\\Media\\chime.wav";
     CDataFile file;
@@ -760,7 +762,8 @@ TEST_F(Actions, MediaFilesAreImportedWhenSavedAndTheActionKeepsItsPath)
     sound.Save(&file);
     ASSERT_EQ(2u, m_services.imports.size());
     EXPECT_EQ(std::make_pair(std::string("C:\\Media\\chime.wav"), true), m_services.imports[0]);
-    EXPECT_STREQ("C:\\Media\\chime.wav", sound.m_record.path);
+    EXPECT_EQ(std::make_pair(std::string(".\\tarvex.dat\\chime.wav"), true), m_services.imports[1]);
+    EXPECT_STREQ(".\\tarvex.dat\\chime.wav", sound.m_record.path);
     EXPECT_EQ(".\\tarvex.dat\\chime.wav", KeyMap(StoredKeys(file, kSection))["path"]);
 
     CRegisterActiveXAction control(kSection);
