@@ -101,64 +101,45 @@ BOOL CLumbrookConfigDoc::InsertNewElement(CElementContainer* container, CScripta
     return TRUE;
 }
 
-void CLumbrookConfigDoc::OnInsertImage()
+namespace {
+
+// Inserts what make builds for the current page into the target container.
+template <class Make>
+void InsertMadeElement(CLumbrookConfigDoc& document, Make make)
 {
-    CElementContainer* container = FindTargetContainer();
+    CElementContainer* container = document.FindTargetContainer();
     if (container == NULL)
         return;
     try
     {
-        InsertNewElement(container, dynamic_cast<CImageElement*>(CreateImageElement(m_pCurrentPage)));
+        document.InsertNewElement(container, make(document.GetCurrentPage()));
     }
     catch (const std::bad_alloc&)
     {
         ReportOutOfMemory();
     }
+}
+
+} // namespace
+
+void CLumbrookConfigDoc::OnInsertImage()
+{
+    InsertMadeElement(*this, CreateImageElement);
 }
 
 void CLumbrookConfigDoc::OnInsertText()
 {
-    CElementContainer* container = FindTargetContainer();
-    if (container == NULL)
-        return;
-    try
-    {
-        InsertNewElement(container, dynamic_cast<CTextElement*>(CreateTextElement(m_pCurrentPage)));
-    }
-    catch (const std::bad_alloc&)
-    {
-        ReportOutOfMemory();
-    }
+    InsertMadeElement(*this, CreateTextElement);
 }
 
 void CLumbrookConfigDoc::OnInsertActiveX()
 {
-    CElementContainer* container = FindTargetContainer();
-    if (container == NULL)
-        return;
-    try
-    {
-        InsertNewElement(container, dynamic_cast<CActiveXElement*>(CreateActiveXElement(m_pCurrentPage)));
-    }
-    catch (const std::bad_alloc&)
-    {
-        ReportOutOfMemory();
-    }
+    InsertMadeElement(*this, CreateActiveXElement);
 }
 
 void CLumbrookConfigDoc::OnInsertImageStrip()
 {
-    CElementContainer* container = FindTargetContainer();
-    if (container == NULL)
-        return;
-    try
-    {
-        InsertNewElement(container, dynamic_cast<CImageListElement*>(CreateImageListElement(m_pCurrentPage)));
-    }
-    catch (const std::bad_alloc&)
-    {
-        ReportOutOfMemory();
-    }
+    InsertMadeElement(*this, CreateImageListElement);
 }
 
 void CLumbrookConfigDoc::OnInsertButton()

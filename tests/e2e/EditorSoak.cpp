@@ -53,6 +53,18 @@ std::vector<HTREEITEM> TreeItems(HWND tree, bool rootsOnly)
     return items;
 }
 
+// Selects one of the tree's items (of the pages' items alone with
+// rootsOnly), as a click on it does.
+void SelectRandomTreeItem(HWND tree, bool rootsOnly, std::mt19937& random)
+{
+    std::vector<HTREEITEM> items = TreeItems(tree, rootsOnly);
+    if (items.empty())
+        return;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)items[random() % items.size()], SMTO_NORMAL,
+                        kProgramWaitMs, &answer);
+}
+
 HWND FindPageView(HWND frame)
 {
     struct Search
@@ -185,24 +197,12 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
         if (choice < 30)
         {
             // Something else becomes current, as a click in the tree does.
-            std::vector<HTREEITEM> items = TreeItems(tree, false);
-            if (!items.empty())
-            {
-                DWORD_PTR answer = 0;
-                SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)items[random() % items.size()],
-                                    SMTO_NORMAL, kProgramWaitMs, &answer);
-            }
+            SelectRandomTreeItem(tree, false, random);
             what = "select in the tree";
         }
         else if (choice < 36)
         {
-            std::vector<HTREEITEM> pages = TreeItems(tree, true);
-            if (!pages.empty())
-            {
-                DWORD_PTR answer = 0;
-                SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)pages[random() % pages.size()],
-                                    SMTO_NORMAL, kProgramWaitMs, &answer);
-            }
+            SelectRandomTreeItem(tree, true, random);
             what = "switch pages";
         }
         else if (choice < 44)
