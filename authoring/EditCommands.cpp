@@ -406,54 +406,42 @@ void CLumbrookConfigDoc::OnObjectProperties()
         UpdateAllViews(NULL, HintChanged, changed);
 }
 
-void CLumbrookConfigDoc::OnMoveDown()
+void CLumbrookConfigDoc::MoveCurrentObject(int direction)
 {
     CElement* current = GetCurrentObject();
     if (current == NULL)
         return;
     if (CElement* parent = current->GetParent())
     {
-        parent->MoveChild(current, 0);
+        parent->MoveChild(current, direction);
         UpdateAllViews(NULL, HintWholeDocument, NULL);
         Select(current);
         UpdateAllViews(NULL, HintSelection, current);
         RecordChange();
         return;
     }
+    // A page: the first page never moves and none moves into its place.
     int n = (int)m_pages.size();
     int i = (int)(std::find(m_pages.begin(), m_pages.end(), current) - m_pages.begin());
-    if (n > 2 && i != 0 && i < n - 1)
+    int other = direction == 0 ? i + 1 : i - 1;
+    bool movable = direction == 0 ? (i != 0 && i < n - 1) : (i >= 2 && i < n);
+    if (n > 2 && movable)
     {
-        m_archive.SwapFiles(m_pages[i]->GetDataFile(), m_pages[i + 1]->GetDataFile());
-        std::swap(m_pages[i], m_pages[i + 1]);
+        m_archive.SwapFiles(m_pages[i]->GetDataFile(), m_pages[other]->GetDataFile());
+        std::swap(m_pages[i], m_pages[other]);
         UpdateAllViews(NULL, HintWholeDocument, NULL);
     }
     RecordChange();
 }
 
+void CLumbrookConfigDoc::OnMoveDown()
+{
+    MoveCurrentObject(0);
+}
+
 void CLumbrookConfigDoc::OnMoveUp()
 {
-    CElement* current = GetCurrentObject();
-    if (current == NULL)
-        return;
-    if (CElement* parent = current->GetParent())
-    {
-        parent->MoveChild(current, 1);
-        UpdateAllViews(NULL, HintWholeDocument, NULL);
-        Select(current);
-        UpdateAllViews(NULL, HintSelection, current);
-        RecordChange();
-        return;
-    }
-    int n = (int)m_pages.size();
-    int i = (int)(std::find(m_pages.begin(), m_pages.end(), current) - m_pages.begin());
-    if (n > 2 && i >= 2 && i < n)
-    {
-        m_archive.SwapFiles(m_pages[i]->GetDataFile(), m_pages[i - 1]->GetDataFile());
-        std::swap(m_pages[i], m_pages[i - 1]);
-        UpdateAllViews(NULL, HintWholeDocument, NULL);
-    }
-    RecordChange();
+    MoveCurrentObject(1);
 }
 
 void CLumbrookConfigDoc::OnNewScriptItem()

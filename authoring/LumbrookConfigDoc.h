@@ -111,6 +111,9 @@ public:
     // The first "page_N.pgd" the archive does not hold, N from the number
     // of pages plus one.
     CStr MakeNewPageFileName() const;
+    // Move Down (0) and Move Up (1): an element one place in its owner's
+    // list, a page one place in the project, never into or out of the first.
+    void MoveCurrentObject(int direction);
     // Starts "tarvex.exe" of the project folder through the shell with the
     // quoted argument; FALSE when there is no project path.
     BOOL StartPlayer(const char* argument);
