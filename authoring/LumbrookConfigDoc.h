@@ -15,6 +15,8 @@
 
 class CBrowser;
 class CDataFile;
+class CElementContainer;
+class CScriptableObject;
 class CElement;
 class CScriptItem;
 
@@ -90,6 +92,31 @@ public:
     // Opens (save FALSE) or saves the project at path; FALSE when the
     // archive could not be read or written.
     BOOL LoadOrSaveProject(const char* path, BOOL save);
+    // The editing commands' parts (EditCommands.cpp).
+    CElement* GetClipboard() const { return m_pClipboard; }
+    // The current object when it holds elements, else the current page.
+    CElementContainer* FindTargetContainer() const;
+    // A new element of the container runs its sheet; accepted, it is placed
+    // at the next insert position and added (hint 1, snapshot), else
+    // deleted. TRUE when added.
+    BOOL InsertNewElement(CElementContainer* container, CScriptableObject* element);
+    // Deletes every selected object but the page, each once.
+    void DeleteSelection();
+    // Takes back a new page whose sheet was cancelled: previous becomes
+    // current again and the page and its own data file go.
+    void DeletePage(CBrowser* page, CBrowser* previous);
+    // Points every reference of the current page to the old id at the new
+    // one and reloads the page; the renamed object, or NULL.
+    CElement* RenameControlReferences(const char* oldId, const char* newId);
+    // The first "page_N.pgd" the archive does not hold, N from the number
+    // of pages plus one.
+    CStr MakeNewPageFileName() const;
+    // Move Down (0) and Move Up (1): an element one place in its owner's
+    // list, a page one place in the project, never into or out of the first.
+    void MoveCurrentObject(int direction);
+    // Starts "tarvex.exe" of the project folder through the shell with the
+    // quoted argument; FALSE when there is no project path.
+    BOOL StartPlayer(const char* argument);
     // Texts kept for the current page only; emptied at each page change.
     std::vector<CStr> m_pageTexts;
 
@@ -112,6 +139,23 @@ protected:
     void OnLayout(UINT commandId);
     void OnWebDunmarrow();
     void OnWebQuindle();
+    // The editing commands (EditCommands.cpp).
+    void OnInsertButton();
+    void OnInsertImage();
+    void OnInsertText();
+    void OnInsertActiveX();
+    void OnInsertImageStrip();
+    void OnInsertNewPage();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnObjectDelete();
+    void OnObjectProperties();
+    void OnMoveDown();
+    void OnMoveUp();
+    void OnNewScriptItem();
+    void OnFileTest();
+    void OnToolPreview();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,10 +1,12 @@
 // watch-window wait|close <window class> [timeout ms]
 // watch-window move <window class> <x> <y>
+// watch-window command <window class> <command id>
 // Lets a shell script follow a program's window under Wine: "wait" returns
 // once a visible window of the class has painted (its client area holds
 // more than one colour and stays the same for a moment), "close" posts
 // WM_CLOSE to it and returns once it is gone, "move" posts a mouse move to
-// the client point (on Xvfb the pointer itself cannot be moved). Exit code
+// the client point (on Xvfb the pointer itself cannot be moved), "command"
+// posts a menu command as its menu item would (WM_COMMAND). Exit code
 // 0 on success, 1 on timeout or no window, 2 on a wrong command line.
 #include <windows.h>
 
@@ -101,7 +103,8 @@ int main(int argc, char** argv)
     if (argc < 3)
     {
         fprintf(stderr, "usage: watch-window wait|close <window class> [timeout ms]\n"
-                        "       watch-window move <window class> <x> <y>\n");
+                        "       watch-window move <window class> <x> <y>\n"
+                        "       watch-window command <window class> <command id>\n");
         return 2;
     }
     if (strcmp(argv[1], "move") == 0 && argc > 4)
@@ -109,6 +112,12 @@ int main(int argc, char** argv)
         HWND window = FindWindowA(argv[2], NULL);
         LPARAM point = MAKELPARAM(atoi(argv[3]), atoi(argv[4]));
         return window && PostMessageA(window, WM_MOUSEMOVE, 0, point) ? 0 : 1;
+    }
+    if (strcmp(argv[1], "command") == 0 && argc > 3)
+    {
+        HWND window = FindWindowA(argv[2], NULL);
+        WPARAM command = MAKEWPARAM(atoi(argv[3]), 0);
+        return window && PostMessageA(window, WM_COMMAND, command, 0) ? 0 : 1;
     }
     DWORD timeoutMs = argc > 3 ? (DWORD)strtoul(argv[3], NULL, 10) : 30000;
     if (strcmp(argv[1], "wait") == 0)

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds everything (which packs the
-# sample project and lays out its disc folder, build/disc/), and plays the
-# sample in the player under Wine. On the user's display the player stays
-# until it is closed; without one it plays on Xvfb, and the command leaves a
-# screenshot of the first page (the pointer over its button) in
-# build/sample-screenshot.png and ends.
+# sample project and lays out the installed programs, build/Lumbrook/),
+# copies the sample into build/Lumbrook/Projects/Sample/ and opens it in the
+# editor LumbrookConfig under Wine. On the user's display the editor stays
+# until it is closed (File > Test, Ctrl+T, plays the project in the player).
+# Without one it runs on Xvfb: the command leaves a screenshot of the editor
+# in build/editor-screenshot.png, presses Test so that the player plays the
+# project, leaves a screenshot of the player (the pointer over its button) in
+# build/sample-screenshot.png, and closes both.
 #
-# `scripts/run.sh editor [arguments]` starts the editor LumbrookConfig.exe
-# from the installed layout (build/Lumbrook/Bin/) instead: on the user's
-# display it stays until closed; on Xvfb the command leaves a screenshot of
-# its main window in build/editor-screenshot.png and closes it.
+# `scripts/run.sh editor [arguments]` starts the editor alone (on Xvfb with
+# build/editor-screenshot.png); `scripts/run.sh player` plays the built disc
+# folder build/disc/ in the player alone (on Xvfb with
+# build/sample-screenshot.png).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -59,6 +62,57 @@ fi
 prepare_shot() {
   wine "$WATCH" move QNDL_MAINWND 535 351 && wine "$WATCH" wait QNDL_MAINWND 10000 || true
 }
-cd "$DISC"
-# Named after its archive, the player plays tarvex.pqz beside it.
-show tarvex.exe QNDL_MAINWND "the sample" "$BUILD_DIR/sample-screenshot.png" "$@"
+if [ "${1:-}" = player ]; then
+  shift
+  cd "$DISC"
+  # Named after its archive, the player plays tarvex.pqz beside it.
+  show tarvex.exe QNDL_MAINWND "the sample" "$BUILD_DIR/sample-screenshot.png" "$@"
+  exit $?
+fi
+
+# The sample as an author keeps it: a project folder of its own under
+# Projects\, which the editor makes a disc folder when it opens it.
+SAMPLE="$BUILD_DIR/Lumbrook/Projects/Sample"
+rm -rf "$SAMPLE"
+mkdir -p "$SAMPLE/tarvex.dat"
+cp "$DISC/tarvex.pqz" "$SAMPLE/"
+cp "$DISC/tarvex.dat/"* "$SAMPLE/tarvex.dat/"
+# A Unix path as Windows sees it: drive Z: is the root.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+PROJECT=$(windows_path "$SAMPLE/tarvex.pqz")
+cd "$BUILD_DIR/Lumbrook/Bin"
+if [ "$WINE_ENV_XVFB" = 0 ]; then
+  echo "Opening the sample in the editor on $DISPLAY; File > Test (Ctrl+T) plays it; close the editor to end."
+  wine ./LumbrookConfig.exe "$PROJECT"
+  exit 0
+fi
+echo "No display to use: opening the sample in the editor on Xvfb ($DISPLAY)."
+# No box waits for an answer on a screen nobody sees.
+export LUMBROOK_MESSAGE_LOG=$(windows_path "$BUILD_DIR/editor-messages.log")
+wine ./LumbrookConfig.exe "$PROJECT" &
+editor=$!
+if ! wine "$WATCH" wait QNDL_EDITORFRAME 60000; then
+  echo "The editor's window did not show." >&2
+  kill "$editor" 2>/dev/null || true
+  exit 1
+fi
+# The splash window goes after three seconds.
+sleep 4
+wine "$WATCH" wait QNDL_EDITORFRAME 10000 || true
+import -window root "$BUILD_DIR/editor-screenshot.png"
+echo "Screenshot of the editor with the sample: $BUILD_DIR/editor-screenshot.png"
+# File > Test: the editor starts the player on the project it saved.
+wine "$WATCH" command QNDL_EDITORFRAME 32778
+status=0
+if wine "$WATCH" wait QNDL_MAINWND 60000; then
+  prepare_shot
+  import -window root "$BUILD_DIR/sample-screenshot.png"
+  echo "Screenshot of the player started by Test: $BUILD_DIR/sample-screenshot.png"
+  wine "$WATCH" close QNDL_MAINWND 20000 || true
+else
+  echo "Test did not start the player." >&2
+  status=1
+fi
+wine "$WATCH" close QNDL_EDITORFRAME 20000 || true
+wait "$editor" || true
+exit $status

@@ -60,6 +60,23 @@ void CDataFileManager::RemoveFile(const char* name)
     }
 }
 
+void CDataFileManager::RemoveFile(CDataFile* file)
+{
+    auto found = std::find(m_files.begin(), m_files.end(), file);
+    if (found == m_files.end())
+        return;
+    m_files.erase(found);
+    delete file;
+}
+
+void CDataFileManager::SwapFiles(CDataFile* first, CDataFile* second)
+{
+    auto a = std::find(m_files.begin(), m_files.end(), first);
+    auto b = std::find(m_files.begin(), m_files.end(), second);
+    if (a != m_files.end() && b != m_files.end())
+        std::iter_swap(a, b);
+}
+
 void CDataFileManager::Clear()
 {
     for (CDataFile* file : m_files)

@@ -15,6 +15,10 @@ public:
 
     CDataFile* AddFile(const char* name);
     void RemoveFile(const char* name);
+    // Removes and deletes that very file (another of the same name stays).
+    void RemoveFile(CDataFile* file);
+    // Exchanges the places of two files of the archive.
+    void SwapFiles(CDataFile* first, CDataFile* second);
     void Clear();
     int MoveFileUp(CDataFile* file);
     int MoveFileDown(CDataFile* file);
