@@ -2,6 +2,7 @@
 
 #include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
+#include "authoring/ProjectWizard.h"
 #include "model/UnwrittenKeys.h"
 #include "model/common/MessageReporter.h"
 #include "model/common/PathHelpers.h"
@@ -26,7 +27,7 @@ static_assert(ID_ALIGN_BOTTOM_SCREEN - ID_ALIGN_TOP_SCREEN == 3 && ID_CENTER_VER
 BEGIN_MESSAGE_MAP(CLumbrookConfigDoc, CDocument)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateNeedsModified)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateNeedsPage)
-    ON_COMMAND(ID_PROJECT_NEW, OnCommandToCome)
+    ON_COMMAND(ID_PROJECT_NEW, OnProjectNew)
     ON_COMMAND(ID_FILE_TEST, OnCommandToCome)
     ON_UPDATE_COMMAND_UI(ID_FILE_TEST, OnUpdateNeedsPage)
     ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
@@ -619,6 +620,11 @@ void CLumbrookConfigDoc::OnUpdateMove(CCmdUI* cmdUI)
 void CLumbrookConfigDoc::OnCommandToCome()
 {
     // Carried out by the document's editing commands, which are still to come.
+}
+
+void CLumbrookConfigDoc::OnProjectNew()
+{
+    RunNewProjectCommand(this);
 }
 
 void CLumbrookConfigDoc::OnWebDunmarrow()

@@ -108,6 +108,7 @@ protected:
     void OnUpdateItemLayout(CCmdUI* cmdUI);
     void OnUpdateMove(CCmdUI* cmdUI);
     void OnCommandToCome();
+    void OnProjectNew();
     void OnEditUndo();
     void OnLayout(UINT commandId);
     void OnWebDunmarrow();
