@@ -1,0 +1,230 @@
+// A new project made with the wizard from the installed layout: its disc
+// folder, the name page's refusals, the warning about a folder that exists,
+// and the player playing the result.
+#include "tests/e2e/DialogDriver.h"
+#include "tests/e2e/EditorProcess.h"
+#include "tests/e2e/PlayerProcess.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kProjectNew = 32771;
+const int kNameEdit = 1145;
+const int kRunWizard = 1053;
+
+std::string ProjectsFolder()
+{
+    return LumbrookFolder() + "Projects\\";
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void RemoveTree(const std::string& folder)
+{
+    std::string from = folder + std::string(1, '\0');
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
+// A project folder of the projects folder, removed before and after.
+struct ProjectFolder
+{
+    std::string name;
+    std::string path;   // ends with '\'
+    explicit ProjectFolder(const std::string& n) : name(n), path(ProjectsFolder() + n + "\\") { RemoveTree(Folder()); }
+    ~ProjectFolder() { RemoveTree(Folder()); }
+    std::string Folder() const { return path.substr(0, path.size() - 1); }
+    std::string File(const std::string& f) const { return path + f; }
+};
+
+// The editor started with the wizard's sheet open on its name page.
+struct Wizard
+{
+    EditorProcess editor;
+    HWND sheet = NULL;
+    HWND page = NULL;
+
+    bool Open()
+    {
+        if (!editor.StartAndShow() || !editor.PostCommand(kProjectNew))
+            return false;
+        sheet = WaitForProcessDialog(editor.ProcessId(), NULL, kProgramWaitMs);
+        page = sheet ? SheetCurrentPage(sheet) : NULL;
+        return page != NULL && GetDlgItem(page, kNameEdit) != NULL;
+    }
+    // The name typed and the creation wizard cleared, then Finish.
+    void FinishWith(const std::string& name)
+    {
+        SetDialogItemText(page, kNameEdit, name.c_str());
+        SendMessageA(GetDlgItem(page, kRunWizard), BM_SETCHECK, BST_UNCHECKED, 0);
+        PressDialogButton(page, kRunWizard);
+        PressSheetButton(sheet, PSBTN_FINISH);
+    }
+};
+
+std::vector<std::string> PageRecords(const std::string& archive)
+{
+    std::vector<std::string> names;
+    MessageRecorder quiet;
+    CDataFileManager manager;
+    if (!manager.ReadArchive(archive.c_str()))
+        return names;
+    for (int i = 0; i < manager.GetFileCount(); ++i)
+    {
+        if (manager.GetFile(i)->m_kind == CDataFile::KindPage)
+            names.push_back(manager.GetFile(i)->m_name.c_str());
+    }
+    return names;
+}
+
+bool HoldsPages(const std::string& archive, size_t count)
+{
+    return WaitUntil([&] { return PageRecords(archive).size() == count; });
+}
+
+} // namespace
+
+TEST(EditorNewProject, FinishWithoutTheCreationWizardMakesAPlayableDiscFolder)
+{
+    ProjectFolder project("E2E New Disc");
+    Wizard wizard;
+    ASSERT_TRUE(wizard.Open());
+    wizard.FinishWith(project.name);
+    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
+    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
+    std::string archive = project.File("tarvex.pqz");
+    ASSERT_TRUE(HoldsPages(archive, 1));
+    EXPECT_EQ(std::vector<std::string>{ "tarvex.pgd" }, PageRecords(archive));
+
+    std::string bin = LumbrookBinFolder();
+    EXPECT_EQ(ReadWholeFile(bin + "tarvex.dat"), ReadWholeFile(project.File("tarvex.exe")));
+    for (const char* library : { "giflib32.dll", "ijl10.dll", "msvcrt.dll" })
+        EXPECT_EQ(ReadWholeFile(bin + library), ReadWholeFile(project.File(library))) << library;
+    EXPECT_EQ(ReadWholeFile(bin + "tarvex.ico"), ReadWholeFile(project.File("tarvex.dat\\tarvex.ico")));
+    EXPECT_EQ("[autorun]\r\nopen=tarvex.exe\r\nicon=.\\tarvex.dat\\tarvex.ico\r\n",
+              ReadWholeFile(project.File("autorun.inf")));
+    EXPECT_TRUE(wizard.editor.Messages().empty());
+    EXPECT_TRUE(wizard.editor.Close());
+
+    // The disc's own player plays it, finding the archive named after itself.
+    PlayerProcess player;
+    ASSERT_TRUE(player.Start(project.File("tarvex.exe")));
+    ASSERT_TRUE(player.WaitForWindow() != NULL);
+    EXPECT_TRUE(player.Answers());
+    EXPECT_TRUE(player.Messages().empty());
+    player.Close();
+}
+
+TEST(EditorNewProject, TheNamePageRefusesNamesThatAreNoFolderOfTheProjectsFolder)
+{
+    struct Case
+    {
+        const char* name;
+        const char* reason;   // a part of the reported message
+    };
+    const Case cases[] = {
+        { "", "at least one" },
+        { "..\\E2E Outside", "characters" },
+        { "E2E a:b", "characters" },
+        { "E2E what?", "characters" },
+        { "E2E <x>", "characters" },
+        { ".E2E hidden", "begin with a dot" },
+        { "..", "begin with a dot" },
+        { "E2E trailing.", "end with a dot" },
+        { "NUL", "device" },
+    };
+    Wizard wizard;
+    ASSERT_TRUE(wizard.Open());
+    // The log holds one line per line of a box's text: all of it is read.
+    auto logText = [&] {
+        std::string text;
+        for (const std::string& line : wizard.editor.Messages())
+            text += line + "\n";
+        return text;
+    };
+    size_t seen = 0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        wizard.FinishWith(c.name);
+        ASSERT_TRUE(WaitUntil([&] { return logText().find(c.reason, seen) != std::string::npos; }))
+            << logText().substr(seen);
+        seen = logText().size();
+        // The wizard stays on its page.
+        EXPECT_TRUE(IsWindow(wizard.sheet));
+    }
+    EXPECT_FALSE(Exists(LumbrookFolder() + "E2E Outside"));
+    EXPECT_FALSE(Exists(ProjectsFolder() + "E2E a"));
+    EXPECT_FALSE(Exists(ProjectsFolder() + ".E2E hidden"));
+    EXPECT_FALSE(Exists(ProjectsFolder() + "E2E trailing"));
+    EXPECT_FALSE(Exists(ProjectsFolder() + "tarvex.pqz"));
+    EXPECT_FALSE(Exists(LumbrookFolder() + "tarvex.exe"));
+    PressSheetButton(wizard.sheet, PSBTN_CANCEL);
+    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
+    EXPECT_TRUE(wizard.editor.Close());
+}
+
+TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
+{
+    ProjectFolder project("E2E Existing");
+    ASSERT_TRUE(CreateDirectoryA(project.Folder().c_str(), NULL));
+    ProjectArchive old;
+    old.AddPage("tarvex.pgd", "Old");
+    ASSERT_TRUE(old.Write(project.File("tarvex.pqz")));
+
+    Wizard wizard;
+    ASSERT_TRUE(wizard.Open());
+    // "Select New Project Location": back on the name page, nothing made.
+    wizard.FinishWith(project.name);
+    HWND warning = WaitForProcessDialog(wizard.editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
+    ASSERT_TRUE(warning != NULL);
+    PressDialogButton(warning, IDCANCEL);
+    EXPECT_TRUE(WaitUntilGone(warning, kProgramWaitMs));
+    ASSERT_TRUE(wizard.editor.Answers());
+    EXPECT_TRUE(IsWindow(wizard.sheet));
+    EXPECT_FALSE(Exists(project.File("tarvex.exe")));
+    EXPECT_EQ(std::vector<std::string>{ "tarvex.pgd" }, PageRecords(project.File("tarvex.pqz")));
+
+    // "Add to Project": the project there keeps its page and gains the new
+    // one, saved where it lies.
+    PressSheetButton(wizard.sheet, PSBTN_FINISH);
+    warning = WaitForProcessDialog(wizard.editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
+    ASSERT_TRUE(warning != NULL);
+    PressDialogButton(warning, IDOK);
+    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
+    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
+    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 2));
+    EXPECT_EQ((std::vector<std::string>{ "tarvex.pgd", "page_2.pgd" }), PageRecords(project.File("tarvex.pqz")));
+    EXPECT_TRUE(Exists(project.File("tarvex.exe")));
+    EXPECT_TRUE(Exists(project.File("tarvex.dat\\tarvex.ico")));
+    EXPECT_TRUE(wizard.editor.Messages().empty());
+    EXPECT_TRUE(wizard.editor.Close());
+}
+
+TEST(EditorNewProject, AnEmptyExistingFolderTakesTheNewProject)
+{
+    ProjectFolder project("E2E Empty Folder");
+    ASSERT_TRUE(CreateDirectoryA(project.Folder().c_str(), NULL));
+    Wizard wizard;
+    ASSERT_TRUE(wizard.Open());
+    wizard.FinishWith(project.name);
+    HWND warning = WaitForProcessDialog(wizard.editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
+    ASSERT_TRUE(warning != NULL);
+    PressDialogButton(warning, IDOK);
+    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
+    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 1));
+    EXPECT_TRUE(wizard.editor.Messages().empty());
+    EXPECT_TRUE(wizard.editor.Close());
+}
