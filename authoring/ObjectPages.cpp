@@ -2,6 +2,7 @@
 
 #include "authoring/DibResource.h"
 #include "authoring/EditorServicesImpl.h"
+#include "authoring/EventAddDlg.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/TreeDrop.h"
 #include "model/Browser.h"
@@ -401,6 +402,7 @@ BEGIN_MESSAGE_MAP(CObjectTreePP, CObjectPropertyPage)
     ON_BN_CLICKED(IDC_TREE_NEW, OnNew)
     ON_BN_CLICKED(IDC_TREE_DELETE, OnDelete)
     ON_BN_CLICKED(IDC_TREE_PROPERTIES, OnProperties)
+    ON_COMMAND(ID_NEW_EVENT, OnNewEvent)
 END_MESSAGE_MAP()
 
 CObjectTreePP::CObjectTreePP()
@@ -682,6 +684,19 @@ void CObjectTreePP::OnNew()
         return;
     }
     PostMessage(WM_COMMAND, MAKEWPARAM(ID_NEW_SCRIPT_ITEM, 0), 0);
+}
+
+void CObjectTreePP::OnNewEvent()
+{
+    CScriptableObject* object = dynamic_cast<CScriptableObject*>(ObjectOf(TreeView_GetSelection(GetTree())));
+    if (object == NULL || !HoldsObject(object))
+        return;
+    CEventAddDlg dialog(this);
+    dialog.m_pDocument = m_pDocument;
+    dialog.m_pObject = object;
+    dialog.m_strNoun = m_strNoun;
+    dialog.DoModal();
+    RefreshItem(object);
 }
 
 void CObjectTreePP::OnDelete()

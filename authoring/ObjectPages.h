@@ -155,6 +155,8 @@ protected:
     void OnMouseMove(UINT keys, CPoint point);
     void OnLButtonUp(UINT keys, CPoint point);
     void OnNew();
+    // The page adds events itself: "Add Events" for the selected object.
+    void OnNewEvent();
     void OnDelete();
     void OnProperties();
     DECLARE_MESSAGE_MAP()
