@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,40 @@ std::vector<std::string> PageRecords(const std::string& archive)
 bool HoldsPages(const std::string& archive, size_t count)
 {
     return WaitUntil([&] { return PageRecords(archive).size() == count; });
+}
+
+struct SheetSearch
+{
+    DWORD processId;
+    int controlId;
+    HWND found;
+};
+
+BOOL CALLBACK FindSheetOf(HWND window, LPARAM lParam)
+{
+    SheetSearch* search = (SheetSearch*)lParam;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || WindowClassOf(window) != "#32770")
+        return TRUE;
+    HWND page = SheetCurrentPage(window);
+    if (page != NULL && GetDlgItem(page, search->controlId) != NULL)
+    {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The process's property sheet whose current page holds the control.
+HWND WaitForSheetShowing(DWORD processId, int controlId)
+{
+    SheetSearch search = { processId, controlId, NULL };
+    WaitUntil([&] {
+        EnumWindows(FindSheetOf, (LPARAM)&search);
+        return search.found != NULL;
+    });
+    return search.found;
 }
 
 } // namespace
@@ -227,4 +262,57 @@ TEST(EditorNewProject, AnEmptyExistingFolderTakesTheNewProject)
     ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 1));
     EXPECT_TRUE(wizard.editor.Messages().empty());
     EXPECT_TRUE(wizard.editor.Close());
+}
+
+TEST(EditorNewProject, TheCreationWizardGivesTheFirstPageATemplatesBackground)
+{
+    const int kTemplateList = 1035;
+    const int kAddObjectsNow = 1005;
+    ProjectFolder project("E2E Templated");
+    Wizard wizard;
+    ASSERT_TRUE(wizard.Open());
+    SetDialogItemText(wizard.page, kNameEdit, project.name.c_str());
+    PressSheetButton(wizard.sheet, PSBTN_NEXT);
+
+    // The page-creation wizard: a template, then Next to its end.
+    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList);
+    ASSERT_TRUE(sheet != NULL);
+    HWND page = SheetCurrentPage(sheet);
+    HWND list = GetDlgItem(page, kTemplateList);
+    ASSERT_NE(LB_ERR, SendMessageA(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)"Ocean"));
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(kTemplateList, LBN_SELCHANGE), (LPARAM)list);
+    for (int step = 0; step < 3; ++step)
+        PressSheetButton(sheet, PSBTN_NEXT);
+    ASSERT_TRUE(WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow) == sheet);
+    PressSheetButton(sheet, PSBTN_FINISH);
+    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
+    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
+    std::string archive = project.File("tarvex.pqz");
+    ASSERT_TRUE(HoldsPages(archive, 1));
+    EXPECT_TRUE(wizard.editor.Messages().empty());
+    EXPECT_TRUE(wizard.editor.Close());
+
+    // The page names the template; its background was copied into the
+    // data folder and is stored there.
+    MessageRecorder quiet;
+    CDataFileManager manager;
+    ASSERT_TRUE(manager.ReadArchive(archive.c_str()));
+    CStr templateFile, watermark, title;
+    manager.GetFile(0)->GetString("Main", "template", templateFile);
+    manager.GetFile(0)->GetString("Main", "watermark", watermark);
+    manager.GetFile(0)->GetString("Main", "title", title);
+    EXPECT_EQ(0, lstrcmpiA((LumbrookFolder() + "templates\\ocean.pqt").c_str(), templateFile.c_str()))
+        << templateFile.c_str();
+    ASSERT_EQ(0, strncmp(".\\tarvex.dat\\", watermark.c_str(), 13)) << watermark.c_str();
+    EXPECT_EQ(ReadWholeFile(LumbrookFolder() + "Content\\Ocean\\background.bmp"),
+              ReadWholeFile(project.File(watermark.c_str() + 2)));
+    EXPECT_STREQ("Untitled", title.c_str());
+
+    // The player shows the page over the template's background.
+    PlayerProcess player;
+    ASSERT_TRUE(player.Start(project.File("tarvex.exe")));
+    ASSERT_TRUE(player.WaitForWindow() != NULL);
+    EXPECT_TRUE(player.WaitForClientPixel(2, 2, 0x123C6E));
+    EXPECT_TRUE(player.Messages().empty());
+    player.Close();
 }
