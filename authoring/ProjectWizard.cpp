@@ -108,17 +108,8 @@ BOOL JoinExistingProject(CLumbrookConfigDoc* document, const CStr& archive)
         return FALSE;
     CBrowser* added = new CBrowser();
     document->AppendPage(added, FreePageFileName(document));
-    CDataFile* file = added->GetDataFile();
-    int kind = file->m_kind;
-    CStr name = file->m_name;
-    CStr terminator = file->m_lineTerminator;
-    *file = text;
-    file->m_kind = kind;
-    file->m_name = name;
-    file->m_lineTerminator = terminator;
-    // Known by its id until it becomes current, as every page not shown.
-    added->CElement::Load(file, TRUE);
     document->SetCurrentPage(added, TRUE);
+    document->RestorePage(added, text);
     document->Select(added);
     return TRUE;
 }

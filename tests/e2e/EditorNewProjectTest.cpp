@@ -73,6 +73,13 @@ struct Wizard
         PressDialogButton(page, kRunWizard);
         PressSheetButton(sheet, PSBTN_FINISH);
     }
+    // Waits for the warning about an existing folder and presses a button
+    // of it; false when it did not come.
+    bool AnswerExistsWarning(int button)
+    {
+        HWND warning = WaitForProcessDialog(editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
+        return warning != NULL && PressDialogButton(warning, button) && WaitUntilGone(warning, kProgramWaitMs);
+    }
 };
 
 std::vector<std::string> PageRecords(const std::string& archive)
@@ -223,10 +230,7 @@ TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
     ASSERT_TRUE(wizard.Open());
     // "Select New Project Location": back on the name page, nothing made.
     wizard.FinishWith(project.name);
-    HWND warning = WaitForProcessDialog(wizard.editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
-    ASSERT_TRUE(warning != NULL);
-    PressDialogButton(warning, IDCANCEL);
-    EXPECT_TRUE(WaitUntilGone(warning, kProgramWaitMs));
+    ASSERT_TRUE(wizard.AnswerExistsWarning(IDCANCEL));
     ASSERT_TRUE(wizard.editor.Answers());
     EXPECT_TRUE(IsWindow(wizard.sheet));
     EXPECT_FALSE(Exists(project.File("tarvex.exe")));
@@ -235,13 +239,19 @@ TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
     // "Add to Project": the project there keeps its page and gains the new
     // one, saved where it lies.
     PressSheetButton(wizard.sheet, PSBTN_FINISH);
-    warning = WaitForProcessDialog(wizard.editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
-    ASSERT_TRUE(warning != NULL);
-    PressDialogButton(warning, IDOK);
+    ASSERT_TRUE(wizard.AnswerExistsWarning(IDOK));
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
     ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 2));
     EXPECT_EQ((std::vector<std::string>{ "tarvex.pgd", "page_2.pgd" }), PageRecords(project.File("tarvex.pqz")));
+    {
+        MessageRecorder quiet;
+        CDataFileManager manager;
+        ASSERT_TRUE(manager.ReadArchive(project.File("tarvex.pqz").c_str()));
+        CStr title;
+        manager.GetFile(0)->GetString("Main", "title", title);
+        EXPECT_STREQ("Old", title.c_str());
+    }
     EXPECT_TRUE(Exists(project.File("tarvex.exe")));
     EXPECT_TRUE(Exists(project.File("tarvex.dat\\tarvex.ico")));
     EXPECT_TRUE(wizard.editor.Messages().empty());
@@ -255,9 +265,7 @@ TEST(EditorNewProject, AnEmptyExistingFolderTakesTheNewProject)
     Wizard wizard;
     ASSERT_TRUE(wizard.Open());
     wizard.FinishWith(project.name);
-    HWND warning = WaitForProcessDialog(wizard.editor.ProcessId(), "Project Already Exists", kProgramWaitMs);
-    ASSERT_TRUE(warning != NULL);
-    PressDialogButton(warning, IDOK);
+    ASSERT_TRUE(wizard.AnswerExistsWarning(IDOK));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
     ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 1));
     EXPECT_TRUE(wizard.editor.Messages().empty());
