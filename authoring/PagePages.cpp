@@ -336,13 +336,19 @@ BEGIN_MESSAGE_MAP(CPageBorderPP, CObjectPropertyPage)
     ON_BN_CLICKED(IDC_BORDER_FRAMELESS, OnStyleClicked)
     ON_BN_CLICKED(IDC_BORDER_NO_BACKGROUND, OnStyleClicked)
     ON_BN_CLICKED(IDC_BORDER_COLOR, OnColor)
-    ON_WM_PAINT()
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CPageBorderPP::CPageBorderPP()
-    : CObjectPropertyPage(IDD_PAGE_BORDER), m_transColor(0), m_windowType(-1), m_tolerance(0)
+    : CObjectPropertyPage(IDD_PAGE_BORDER), m_transColor(0), m_windowType(-1), m_tolerance(0), m_hSwatchBrush(NULL)
 {
     m_strNoun = "page";
+}
+
+CPageBorderPP::~CPageBorderPP()
+{
+    if (m_hSwatchBrush)
+        ::DeleteObject(m_hSwatchBrush);
 }
 
 BOOL CPageBorderPP::OnInitDialog()
@@ -387,25 +393,19 @@ void CPageBorderPP::OnColor()
     COLORREF colour = m_transColor;
     if (g_colorChooser(m_hWnd, colour))
         m_transColor = colour;
-    RECT swatch;
-    HWND item = ::GetDlgItem(m_hWnd, IDC_BORDER_SWATCH);
-    ::GetWindowRect(item, &swatch);
-    ::MapWindowPoints(NULL, m_hWnd, (POINT*)&swatch, 2);
-    ::InvalidateRect(m_hWnd, &swatch, TRUE);
-    ::InvalidateRect(item, NULL, TRUE);
+    ::InvalidateRect(::GetDlgItem(m_hWnd, IDC_BORDER_SWATCH), NULL, TRUE);
 }
 
-void CPageBorderPP::OnPaint()
+HBRUSH CPageBorderPP::OnCtlColor(CDC* dc, CWnd* control, UINT type)
 {
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(m_hWnd, &paint);
-    RECT swatch;
-    ::GetWindowRect(::GetDlgItem(m_hWnd, IDC_BORDER_SWATCH), &swatch);
-    ::MapWindowPoints(NULL, m_hWnd, (POINT*)&swatch, 2);
-    HBRUSH brush = ::CreateSolidBrush(m_transColor);
-    ::FillRect(dc, &swatch, brush);
-    ::DeleteObject(brush);
-    ::EndPaint(m_hWnd, &paint);
+    if (control == NULL || ::GetDlgCtrlID(control->m_hWnd) != IDC_BORDER_SWATCH)
+        return CObjectPropertyPage::OnCtlColor(dc, control, type);
+    // The swatch is a static that fills itself with the colour: it lies in
+    // the group box, which would paint over anything the page drew there.
+    if (m_hSwatchBrush)
+        ::DeleteObject(m_hSwatchBrush);
+    m_hSwatchBrush = ::CreateSolidBrush(m_transColor);
+    return m_hSwatchBrush;
 }
 
 // ---------------------------------------------------------------------------

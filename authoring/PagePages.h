@@ -89,6 +89,7 @@ class CPageBorderPP : public CObjectPropertyPage
 {
 public:
     CPageBorderPP();
+    ~CPageBorderPP() override;
 
     COLORREF m_transColor;
     int m_windowType;
@@ -99,11 +100,12 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnStyleClicked();
     void OnColor();
-    void OnPaint();
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT type);
     DECLARE_MESSAGE_MAP()
 
 private:
     void ApplyTransparencyRule();
+    HBRUSH m_hSwatchBrush;
 };
 
 class CPageIconPP : public CObjectPropertyPage
