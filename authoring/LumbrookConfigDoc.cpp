@@ -2,6 +2,7 @@
 
 #include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
+#include "authoring/ProjectWizard.h"
 #include "model/UnwrittenKeys.h"
 #include "model/common/MessageReporter.h"
 #include "model/common/PathHelpers.h"
@@ -26,7 +27,7 @@ static_assert(ID_ALIGN_BOTTOM_SCREEN - ID_ALIGN_TOP_SCREEN == 3 && ID_CENTER_VER
 BEGIN_MESSAGE_MAP(CLumbrookConfigDoc, CDocument)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateNeedsModified)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateNeedsPage)
-    ON_COMMAND(ID_PROJECT_NEW, OnCommandToCome)
+    ON_COMMAND(ID_PROJECT_NEW, OnProjectNew)
     ON_COMMAND(ID_FILE_TEST, OnFileTest)
     ON_UPDATE_COMMAND_UI(ID_FILE_TEST, OnUpdateNeedsPage)
     ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
@@ -263,6 +264,27 @@ void CLumbrookConfigDoc::RestorePage(CBrowser* page, const CDataFile& stored)
     file->m_name = name;
     file->m_lineTerminator = terminator;
     LoadCurrentPage();
+}
+
+void CLumbrookConfigDoc::AddHintReceiver(HWND window)
+{
+    if (window != NULL)
+        m_hintReceivers.push_back(window);
+}
+
+void CLumbrookConfigDoc::RemoveHintReceiver(HWND window)
+{
+    for (size_t i = m_hintReceivers.size(); i-- > 0;)
+    {
+        if (m_hintReceivers[i] == window)
+            m_hintReceivers.erase(m_hintReceivers.begin() + (long)i);
+    }
+}
+
+void CLumbrookConfigDoc::PostHintToReceivers(LPARAM hint, void* object)
+{
+    for (HWND window : m_hintReceivers)
+        ::PostMessageA(window, WM_USER + 120, (WPARAM)hint, (LPARAM)object);
 }
 
 void CLumbrookConfigDoc::RecordChange()
@@ -619,6 +641,11 @@ void CLumbrookConfigDoc::OnUpdateMove(CCmdUI* cmdUI)
 void CLumbrookConfigDoc::OnCommandToCome()
 {
     // Carried out by the document's editing commands, which are still to come.
+}
+
+void CLumbrookConfigDoc::OnProjectNew()
+{
+    RunNewProjectCommand(this);
 }
 
 void CLumbrookConfigDoc::OnWebDunmarrow()

@@ -117,6 +117,11 @@ public:
     // Starts "tarvex.exe" of the project folder through the shell with the
     // quoted argument; FALSE when there is no project path.
     BOOL StartPlayer(const char* argument);
+    // Windows told of every hint as a posted WM_USER+120 (wParam the hint,
+    // lParam the object): the open "Events and Scripts" page.
+    void AddHintReceiver(HWND window);
+    void RemoveHintReceiver(HWND window);
+    void PostHintToReceivers(LPARAM hint, void* object);
     // Texts kept for the current page only; emptied at each page change.
     std::vector<CStr> m_pageTexts;
 
@@ -135,6 +140,7 @@ protected:
     void OnUpdateItemLayout(CCmdUI* cmdUI);
     void OnUpdateMove(CCmdUI* cmdUI);
     void OnCommandToCome();
+    void OnProjectNew();
     void OnEditUndo();
     void OnLayout(UINT commandId);
     void OnWebDunmarrow();
@@ -174,4 +180,5 @@ private:
     CUndo m_undo;
     CElement* m_pClipboard;
     POINT m_nextInsert;
+    std::vector<HWND> m_hintReceivers;
 };
