@@ -5,7 +5,7 @@
 #include "model/Browser.h"
 #include "model/ImageElement.h"
 #include "resources/editor/TextImagePagesIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/authoring/StepsUntilDone.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/e2e/PictureFiles.h"
 #include "tests/model/FakeEditorServices.h"
@@ -198,7 +198,7 @@ TEST(ImagePage, ANewPictureResetsTheSizePageAndTheSamePathLeavesIt)
         RunPages({ &image, &next }, {
             [&] {
                 TypeInto(image.m_hWnd, IDC_IMAGE_PATH, row.typed);
-                PropSheet_SetCurSel(SheetOf(image.m_hWnd), NULL, 1);
+                PropSheet_SetCurSel(SheetOfPage(image.m_hWnd), NULL, 1);
                 return true;
             },
             Press(image, PSBTN_CANCEL),
@@ -345,7 +345,7 @@ TEST(PixelPicker, ClearingUseTransparencyStoresNoColourAndNoPictureCancels)
     bool completed = false;
     result = RunPages({ &image, &empty }, {
         [&] {
-            PropSheet_SetCurSel(SheetOf(image.m_hWnd), NULL, 1);
+            PropSheet_SetCurSel(SheetOfPage(image.m_hWnd), NULL, 1);
             return true;
         },
     }, &completed);

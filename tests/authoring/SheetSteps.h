@@ -1,87 +1,84 @@
-// Drives a modal sheet from inside its own loop: a thread timer runs the
-// steps in order, one per tick; a step that answers false is tried again at
-// the next tick (waiting for a dialog to appear).
+// Runs a property sheet or dialog of this process modally while a timer
+// carries out the test's steps inside its modal loop, one step a tick, and
+// records the message boxes the reporter is asked for (answered OK).
 #pragma once
 
-#include <windows.h>
+#include "model/common/MessageReporter.h"
+#include "platform/framework/Afx.h"
+#include "platform/framework/PropertySheet.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
-typedef std::function<bool()> SheetStep;
+namespace sheetsteps {
 
-struct SheetStepRun
+inline std::vector<std::function<void()>>& Steps()
 {
-    std::vector<SheetStep> steps;
-    size_t next = 0;
-    int ticks = 0;
-};
-
-inline SheetStepRun*& CurrentSheetStepRun()
-{
-    static SheetStepRun* run = nullptr;
-    return run;
+    static std::vector<std::function<void()>> steps;
+    return steps;
 }
 
-inline void CALLBACK RunNextSheetStep(HWND, UINT, UINT_PTR, DWORD)
+inline size_t& StepIndex()
 {
-    SheetStepRun* run = CurrentSheetStepRun();
-    if (run == nullptr || run->next >= run->steps.size())
-        return;
-    // A step that never succeeds must not hang the test: the sheet is
-    // cancelled after about ten seconds.
-    if (++run->ticks > 500) {
-        run->next = run->steps.size();
-        HWND active = GetActiveWindow();
-        if (active)
-            PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    SheetStepRun* self = run;
-    if (self->steps[self->next]())
-        self->next++;
+    static size_t index = 0;
+    return index;
 }
 
-// Runs show() (which runs the modal sheet) with the steps; answers what
-// show() answered. completed tells whether every step ran.
-inline INT_PTR RunSheetSteps(const std::function<INT_PTR()>& show, std::vector<SheetStep> steps,
-                             bool* completed = nullptr)
+inline std::vector<std::string>& Messages()
 {
-    SheetStepRun run;
-    run.steps = std::move(steps);
-    SheetStepRun* previous = CurrentSheetStepRun();
-    CurrentSheetStepRun() = &run;
-    UINT_PTR timer = SetTimer(NULL, 0, 20, RunNextSheetStep);
-    INT_PTR result = show();
+    static std::vector<std::string> messages;
+    return messages;
+}
+
+inline void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (StepIndex() < Steps().size())
+        Steps()[StepIndex()++]();
+}
+
+inline int WINAPI RecordMessage(HWND, const char* text, const char*, UINT)
+{
+    Messages().push_back(text ? text : "");
+    return IDOK;
+}
+
+// Runs run() (a DoModal) with the steps; the messages shown meanwhile are
+// left in Messages().
+inline INT_PTR RunWithSteps(const std::function<INT_PTR()>& run, std::vector<std::function<void()>> steps)
+{
+    Steps() = std::move(steps);
+    StepIndex() = 0;
+    Messages().clear();
+    MessageReporterFn previous = SetMessageReporter(RecordMessage);
+    UINT_PTR timer = SetTimer(NULL, 0, 15, RunStep);
+    INT_PTR result = run();
     KillTimer(NULL, timer);
-    CurrentSheetStepRun() = previous;
-    if (completed)
-        *completed = run.next == run.steps.size();
+    SetMessageReporter(previous);
     return result;
 }
 
-// The sheet that holds page (a page window).
-inline HWND SheetOf(HWND page)
+inline INT_PTR RunSheet(CPropertySheet& sheet, std::vector<std::function<void()>> steps)
 {
-    return GetParent(page);
+    return RunWithSteps([&] { return sheet.DoModal(); }, std::move(steps));
 }
 
-inline void PressSheet(HWND page, int button)
+inline HWND SheetOf(CWnd& page) { return ::GetParent(page.m_hWnd); }
+inline void Press(CWnd& page, int button) { ::SendMessageA(SheetOf(page), PSM_PRESSBUTTON, button, 0); }
+inline void SetText(CWnd& page, int id, const char* text) { ::SetDlgItemTextA(page.m_hWnd, id, text); }
+inline std::string Text(CWnd& page, int id)
 {
-    SendMessageA(SheetOf(page), PSM_PRESSBUTTON, button, 0);
+    char text[1024] = "";
+    ::GetDlgItemTextA(page.m_hWnd, id, text, sizeof text);
+    return text;
+}
+inline bool Checked(CWnd& page, int id) { return ::IsDlgButtonChecked(page.m_hWnd, id) == BST_CHECKED; }
+inline bool Visible(CWnd& page, int id) { return ::IsWindowVisible(::GetDlgItem(page.m_hWnd, id)) != FALSE; }
+inline bool Enabled(CWnd& page, int id) { return ::IsWindowEnabled(::GetDlgItem(page.m_hWnd, id)) != FALSE; }
+// A click as the author makes it: the check changes, then the parent hears.
+inline void Click(CWnd& page, int id)
+{
+    ::SendMessageA(::GetDlgItem(page.m_hWnd, id), BM_CLICK, 0, 0);
 }
 
-// Text typed over an edit's whole text, as the user would type it: one
-// EN_CHANGE, also from a multi-line edit (which sends none for WM_SETTEXT).
-inline void TypeInto(HWND page, int id, const char* text)
-{
-    HWND edit = GetDlgItem(page, id);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM)text);
-}
-
-inline void ClickButton(HWND page, int id)
-{
-    HWND button = GetDlgItem(page, id);
-    SendMessageA(button, BM_CLICK, 0, 0);
-}
+} // namespace sheetsteps

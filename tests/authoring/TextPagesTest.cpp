@@ -2,7 +2,7 @@
 // sheet's loop.
 #include "authoring/TextPages.h"
 #include "resources/editor/TextImagePagesIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/authoring/StepsUntilDone.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/support/TestSupport.h"
 
@@ -171,7 +171,7 @@ TEST(TextPage, ASizeSmallerThanTheTextNeedsIsRaisedWhenThePageIsLeft)
             return true;
         },
         [&] {
-            PropSheet_SetCurSel(SheetOf(text.m_hWnd), NULL, 1);
+            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 1);
             return true;
         },
         Press(bar, PSBTN_CANCEL),
@@ -267,11 +267,11 @@ TEST(AlignmentPage, TextOfSeveralLinesDisablesTheVerticalChoices)
     bool enabledAfter = true;
     RunPages({ &text, &alignment }, false, {
         [&] {
-            PropSheet_SetCurSel(SheetOf(text.m_hWnd), NULL, 1);
+            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 1);
             enabledBefore = IsEnabled(alignment, IDC_VALIGN_TOP);
-            PropSheet_SetCurSel(SheetOf(text.m_hWnd), NULL, 0);
+            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 0);
             TypeInto(text.m_hWnd, IDC_TEXT_EDIT, "First\r\nSecond");
-            PropSheet_SetCurSel(SheetOf(text.m_hWnd), NULL, 1);
+            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 1);
             enabledAfter = IsEnabled(alignment, IDC_VALIGN_TOP) || IsEnabled(alignment, IDC_VALIGN_GROUP);
             return true;
         },
