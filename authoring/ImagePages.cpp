@@ -1,5 +1,6 @@
 #include "authoring/ImagePages.h"
 
+#include "authoring/ObjectPages.h"
 #include "authoring/ProjectFolder.h"
 #include "authoring/TextPages.h"
 #include "model/Browser.h"
@@ -74,9 +75,7 @@ static void FormatNounText(CWnd* page, const char* noun)
 {
     char format[512] = "";
     ::GetDlgItemTextA(page->m_hWnd, IDC_TI_NOUN_TEXT, format, sizeof(format));
-    CStr text;
-    text.Format(format, noun, noun);
-    ::SetDlgItemTextA(page->m_hWnd, IDC_TI_NOUN_TEXT, text);
+    ::SetDlgItemTextA(page->m_hWnd, IDC_TI_NOUN_TEXT, FormatWithNoun(format, noun));
 }
 
 // Pictures as the element reads them, but with relative paths taken from
@@ -332,7 +331,7 @@ BOOL CImageEffectsPP::OnSetActive()
     }
     UpdateData(FALSE);
     if (m_bWizard)
-        SetWizardButtonsByPlace(this);
+        SetWizardButtonsForPlace(this);
     return CPropertyPage::OnSetActive();
 }
 

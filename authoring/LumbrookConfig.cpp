@@ -7,6 +7,7 @@
 #include "authoring/MainFrm.h"
 #include "authoring/ProgramFolders.h"
 #include "authoring/SplashWnd.h"
+#include "authoring/TextImageSheets.h"
 #include "model/common/Str.h"
 #include "platform/atl/AtlBase.h"
 #include "resources/LumbrookConfigIds.h"
@@ -70,6 +71,7 @@ BOOL CLumbrookConfigApp::InitInstance()
 
     InitCommonControls();
     InstallEditorServices();
+    InstallTextImageSheets();
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));

@@ -1,25 +1,11 @@
 #include "authoring/TextPages.h"
 
+#include "authoring/ObjectPages.h"
 #include "model/ElementSupport.h"
 #include "resources/editor/TextImagePagesIds.h"
 
 #include <math.h>
 #include <string.h>
-
-void SetWizardButtonsByPlace(CPropertyPage* page)
-{
-    CPropertySheet* sheet = page->GetSheet();
-    if (sheet == NULL)
-        return;
-    const int index = sheet->GetPageIndex(page);
-    const int count = sheet->GetPageCount();
-    DWORD buttons = PSWIZB_BACK | PSWIZB_NEXT;
-    if (index == count - 1)
-        buttons = PSWIZB_BACK | PSWIZB_FINISH;
-    else if (index == 0)
-        buttons = PSWIZB_NEXT;
-    sheet->SetWizardButtons(buttons);
-}
 
 int TransparencyPercentFromOpacity(double opacity)
 {
@@ -309,7 +295,7 @@ BOOL CTextColorBarPP::OnWizardFinish()
 BOOL CTextColorBarPP::OnSetActive()
 {
     if (m_bWizard)
-        SetWizardButtonsByPlace(this);
+        SetWizardButtonsForPlace(this);
     return CPropertyPage::OnSetActive();
 }
 
@@ -410,7 +396,7 @@ BOOL CTextAlignmentPP::OnSetActive()
             ::EnableWindow(::GetDlgItem(m_hWnd, id), enable);
     }
     if (m_bWizard)
-        SetWizardButtonsByPlace(this);
+        SetWizardButtonsForPlace(this);
     return CPropertyPage::OnSetActive();
 }
 

@@ -9,10 +9,6 @@
 #include "platform/framework/CommonDialogs.h"
 #include "platform/framework/PropertySheet.h"
 
-// The wizard buttons of a page by its place in the sheet: Back and Finish
-// on the last, Next alone on the first, Back and Next between.
-void SetWizardButtonsByPlace(CPropertyPage* page);
-
 class CTextPP : public CPropertyPage
 {
 public:
