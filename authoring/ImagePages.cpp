@@ -60,17 +60,6 @@ BOOL BrowseForImageFile(CWnd* parent, CStr& field)
     return TRUE;
 }
 
-static RECT ChildRect(const CWnd* page, int id)
-{
-    RECT rect = { 0, 0, 0, 0 };
-    HWND child = ::GetDlgItem(page->m_hWnd, id);
-    if (child) {
-        ::GetWindowRect(child, &rect);
-        ::MapWindowPoints(NULL, page->m_hWnd, (POINT*)&rect, 2);
-    }
-    return rect;
-}
-
 static void FormatNounText(CWnd* page, const char* noun)
 {
     char format[512] = "";
@@ -113,6 +102,11 @@ CImagePP::CImagePP()
 }
 
 CImagePP::~CImagePP()
+{
+    FreeAllPictures();
+}
+
+void CImagePP::FreeAllPictures()
 {
     FreePreview();
     if (m_hBackground)
@@ -287,10 +281,7 @@ void CImagePP::OnPaint()
 
 void CImagePP::OnDestroy()
 {
-    FreePreview();
-    if (m_hBackground)
-        DeleteObject(m_hBackground);
-    m_hBackground = NULL;
+    FreeAllPictures();
     CPropertyPage::OnDestroy();
 }
 
@@ -484,23 +475,23 @@ void CPixelPickerPP::OnLButtonDown(UINT flags, CPoint point)
 
 void CPixelPickerPP::OnXChanged()
 {
-    if (!m_bReady)
-        return;
-    UpdateData(TRUE);
-    m_pickX = ClampToPicture(m_x, m_pictureSize.bmWidth);
-    if (m_pickY < 0)
-        m_pickY = 0;
-    Redraw();
+    TakeTypedPixel();
 }
 
 void CPixelPickerPP::OnYChanged()
 {
+    TakeTypedPixel();
+}
+
+void CPixelPickerPP::TakeTypedPixel()
+{
     if (!m_bReady)
         return;
     UpdateData(TRUE);
+    // A value typed into one box chooses a pixel; the other box's value,
+    // or 0 while it is empty, completes it.
+    m_pickX = ClampToPicture(m_x, m_pictureSize.bmWidth);
     m_pickY = ClampToPicture(m_y, m_pictureSize.bmHeight);
-    if (m_pickX < 0)
-        m_pickX = 0;
     Redraw();
 }
 

@@ -69,6 +69,7 @@ private:
     void ApplySystemButtonRule();
     void ApplyPathRule();
     void FreePreview();
+    void FreeAllPictures();
     void LoadBackground();
     BOOL m_bInitialized;
 };
@@ -131,6 +132,7 @@ protected:
 private:
     RECT AreaRect() const;
     void Redraw();
+    void TakeTypedPixel();
     // The pixel's coordinate kept inside the picture.
     static int ClampToPicture(int value, int extent);
     BOOL m_bReady;

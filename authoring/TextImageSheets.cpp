@@ -178,6 +178,12 @@ void SetSheetTitle(CPropertySheet& sheet, const char* title)
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
 }
 
+void AddPages(CPropertySheet& sheet, std::initializer_list<CPropertyPage*> pages)
+{
+    for (CPropertyPage* page : pages)
+        sheet.AddPage(page);
+}
+
 BOOL Confirmed(INT_PTR result)
 {
     return result == IDOK || result == ID_WIZFINISH;
@@ -266,17 +272,11 @@ BOOL EditTextProperties(CTextElement* text, BOOL bNew)
     treePage.m_pObject = text;
     treePage.m_pDocument = GetActiveEditorDocument();
 
-    sheet.AddPage(&textPage);
-    sheet.AddPage(&barPage);
-    if (bNew) {
+    AddPages(sheet, { &textPage, &barPage });
+    if (bNew)
         sheet.SetWizardMode();
-    } else {
-        sheet.AddPage(&alignPage);
-        sheet.AddPage(&namePage);
-        sheet.AddPage(&sizePage);
-        sheet.AddPage(&positionPage);
-        sheet.AddPage(&treePage);
-    }
+    else
+        AddPages(sheet, { &alignPage, &namePage, &sizePage, &positionPage, &treePage });
     if (!Confirmed(sheet.DoModal()))
         return FALSE;
 
@@ -365,11 +365,7 @@ BOOL ChooseTextProperties(CTextElement* text, CPropertyRecordList& list)
     alignPage.m_strJustification = justification;
     alignPage.m_strVJustification = vjustification;
     alignPage.m_pTextPage = &textPage;
-    sheet.AddPage(&textPage);
-    sheet.AddPage(&barPage);
-    sheet.AddPage(&alignPage);
-    sheet.AddPage(&sizePage);
-    sheet.AddPage(&positionPage);
+    AddPages(sheet, { &textPage, &barPage, &alignPage, &sizePage, &positionPage });
     if (!Confirmed(sheet.DoModal()))
         return FALSE;
 
@@ -476,9 +472,7 @@ BOOL EditImageProperties(CImageElement* image, BOOL bNew)
         effectsPage.m_bWizard = TRUE;
         sheet.SetWizardMode();
     } else {
-        sheet.AddPage(&namePage);
-        sheet.AddPage(&sizePage);
-        sheet.AddPage(&positionPage);
+        AddPages(sheet, { &namePage, &sizePage, &positionPage });
         if (withPicker) {
             // The picker shows the plain picture: keyed, its transparent
             // pixels would all read black.
@@ -583,9 +577,7 @@ BOOL ChooseImageProperties(CImageElement* image, CPropertyRecordList& list)
     positionPage.m_x = x;
     positionPage.m_y = y;
     positionPage.m_mode = image->m_reposition;
-    sheet.AddPage(&imagePage);
-    sheet.AddPage(&sizePage);
-    sheet.AddPage(&positionPage);
+    AddPages(sheet, { &imagePage, &sizePage, &positionPage });
     if (!Confirmed(sheet.DoModal()))
         return FALSE;
     if (imagePage.m_strPath.IsEmpty() && !imagePage.m_bSystemButton)

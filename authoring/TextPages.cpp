@@ -23,7 +23,7 @@ double OpacityFromTransparencyPercent(int percent)
     return 1.0 - percent * 0.01;
 }
 
-static RECT ChildRect(const CWnd* page, int id)
+RECT ChildRect(const CWnd* page, int id)
 {
     RECT rect = { 0, 0, 0, 0 };
     HWND child = ::GetDlgItem(page->m_hWnd, id);

@@ -118,6 +118,10 @@ private:
     HBITMAP m_faces[6];
 };
 
+// A control's rectangle in its page's client coordinates (empty without
+// the control): where the pages paint their previews and swatches.
+RECT ChildRect(const CWnd* page, int id);
+
 // The colour bar's percentage for an opacity (0 no background, 1 opaque),
 // rounded so that a stored opacity comes back unchanged, and the opacity
 // for a percentage.

@@ -211,16 +211,22 @@ TEST(ImagePage, ANewPictureResetsTheSizePageAndTheSamePathLeavesIt)
     }
 }
 
-struct PickedPicture
+// A picker over a 40 x 20 picture written for it, with a chosen pixel.
+struct PickerFixture
 {
+    ScratchDir folder;
     HBITMAP bitmap;
-    BITMAP size;
-    explicit PickedPicture(const std::string& path)
+    CPixelPickerPP picker;
+    explicit PickerFixture(int pickX = -1, int pickY = -1)
     {
-        bitmap = (HBITMAP)LoadImageA(NULL, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-        GetObjectA(bitmap, sizeof(size), &size);
+        WritePicture(folder.File("p.bmp"), 40, 20);
+        bitmap = (HBITMAP)LoadImageA(NULL, folder.File("p.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+        picker.m_hPicture = bitmap;
+        GetObjectA(bitmap, sizeof(picker.m_pictureSize), &picker.m_pictureSize);
+        picker.m_pickX = pickX;
+        picker.m_pickY = pickY;
     }
-    ~PickedPicture() { DeleteObject(bitmap); }
+    ~PickerFixture() { DeleteObject(bitmap); }
 };
 
 RECT AreaOf(CPixelPickerPP& picker)
@@ -239,12 +245,8 @@ void ClickAt(CPixelPickerPP& picker, int x, int y)
 
 TEST(PixelPicker, AClickChoosesThePixelUnderItAndNeverOnePastTheEdge)
 {
-    ScratchDir folder;
-    WritePicture(folder.File("p.bmp"), 40, 20);
-    PickedPicture picture(folder.File("p.bmp"));
-    CPixelPickerPP picker;
-    picker.m_hPicture = picture.bitmap;
-    picker.m_pictureSize = picture.size;
+    PickerFixture fixture;
+    CPixelPickerPP& picker = fixture.picker;
     struct Pick { int dx, dy, x, y; std::string shownX; };
     std::vector<Pick> picks;
     double zoom = 0;
@@ -280,14 +282,8 @@ TEST(PixelPicker, AClickChoosesThePixelUnderItAndNeverOnePastTheEdge)
 TEST(PixelPicker, TypedValuesOutsideThePictureAreCheckedAndKeptInside)
 {
     MessageRecorder recorder;
-    ScratchDir folder;
-    WritePicture(folder.File("p.bmp"), 40, 20);
-    PickedPicture picture(folder.File("p.bmp"));
-    CPixelPickerPP picker;
-    picker.m_hPicture = picture.bitmap;
-    picker.m_pictureSize = picture.size;
-    picker.m_pickX = 3;
-    picker.m_pickY = 4;
+    PickerFixture fixture(3, 4);
+    CPixelPickerPP& picker = fixture.picker;
     const struct { int id; const char* typed; int x, y; size_t messages; } rows[] = {
         { IDC_PICK_X, "9999", 39, 4, 1 },
         { IDC_PICK_X, "12", 12, 4, 0 },
@@ -321,14 +317,8 @@ TEST(PixelPicker, TypedValuesOutsideThePictureAreCheckedAndKeptInside)
 
 TEST(PixelPicker, ClearingUseTransparencyStoresNoColourAndNoPictureCancels)
 {
-    ScratchDir folder;
-    WritePicture(folder.File("p.bmp"), 40, 20);
-    PickedPicture picture(folder.File("p.bmp"));
-    CPixelPickerPP picker;
-    picker.m_hPicture = picture.bitmap;
-    picker.m_pictureSize = picture.size;
-    picker.m_pickX = 3;
-    picker.m_pickY = 4;
+    PickerFixture fixture(3, 4);
+    CPixelPickerPP& picker = fixture.picker;
     INT_PTR result = RunPages({ &picker }, {
         [&] {
             ClickButton(picker.m_hWnd, IDC_PICK_USE);
