@@ -9,6 +9,7 @@
 #include "authoring/ProgramFolders.h"
 #include "authoring/ScriptItemPP.h"
 #include "authoring/SplashWnd.h"
+#include "authoring/TextImageSheets.h"
 #include "model/common/Str.h"
 #include "platform/atl/AtlBase.h"
 #include "resources/LumbrookConfigIds.h"
@@ -74,6 +75,7 @@ BOOL CLumbrookConfigApp::InitInstance()
     InstallEditorServices();
     InstallScriptEditing();
     InstallPageSheet();
+    InstallTextImageSheets();
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));
