@@ -295,6 +295,7 @@ void CLumbrookConfigView::OnLButtonDown(UINT flags, CPoint point)
     BOOL control = IsKeyDown(VK_CONTROL);
     CPoint pagePoint = point + GetScrollPosition();
     m_bButtonDown = TRUE;
+    m_pressPoint = point;
     CLumbrookConfigDoc* document = GetDocument();
     CBrowser* page = GetPage();
     if (page == NULL)
@@ -392,7 +393,7 @@ void CLumbrookConfigView::StartDrag(CPoint point, const CRect& clip)
     if (bounds.Width() <= 0 || bounds.Height() <= 0)
         return;
     CPoint scroll = GetScrollPosition();
-    CPoint pagePoint = point + scroll;
+    CPoint pagePoint = m_pressPoint + scroll;
     s_dragStart = bounds.TopLeft();
     s_grab = CPoint(pagePoint.x - bounds.left, pagePoint.y - bounds.top);
 
@@ -431,9 +432,10 @@ void CLumbrookConfigView::StartDrag(CPoint point, const CRect& clip)
     m_images.DeleteImageList();
     if (!m_images.Create(width, height, ILC_COLOR16 | ILC_MASK, 1, 1) || m_images.Add(&colour, &mask) < 0)
         return;
-    if (!BeginDragImage(this, point.x, point.y, point.x - s_grab.x, point.y - s_grab.y, &m_images))
+    if (!BeginDragImage(this, m_pressPoint.x, m_pressPoint.y, bounds.left - scroll.x, bounds.top - scroll.y, &m_images))
         return;
     s_dragging = TRUE;
+    MoveDragImage(point.x, point.y);
 
     // The group cannot be dragged out of the visible page.
     CRect limit = clip;

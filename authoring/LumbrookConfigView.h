@@ -66,6 +66,9 @@ private:
     void InvalidateObjects(const std::vector<CElement*>& objects);
 
     BYTE m_bButtonDown;
+    // Where the button went down (client coordinates): the drag keeps the
+    // pointer's offset from the objects as it was there.
+    CPoint m_pressPoint;
     // The one object that the tracker was last drawn around with handles;
     // compared, never dereferenced.
     CElement* m_pRemembered;
