@@ -41,6 +41,18 @@ BOOL IsPage(const CElement* object)
     return dynamic_cast<const CBrowser*>(object) != NULL;
 }
 
+// The selected objects that can move: never a page.
+std::vector<CElement*> SelectedElements(CLumbrookConfigDoc* document)
+{
+    std::vector<CElement*> elements;
+    for (CElement* object : document->GetSelection().GetObjects())
+    {
+        if (!IsPage(object))
+            elements.push_back(object);
+    }
+    return elements;
+}
+
 CStr LoadText(UINT id)
 {
     return CStr(AfxLoadString(id).c_str());
@@ -111,7 +123,6 @@ void CLumbrookConfigView::SetStatusText(const char* format, ...)
 
 void CLumbrookConfigView::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
 {
-    CLumbrookConfigDoc* document = GetDocument();
     CBrowser* page = GetPage();
     if (page == NULL)
     {
@@ -133,7 +144,6 @@ void CLumbrookConfigView::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
         Invalidate();
         return;
     }
-    (void)document;
     SetScrollSizes(MM_TEXT, page->GetSize());
     RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
 }
@@ -271,7 +281,6 @@ void CLumbrookConfigView::ResizeWithTracker(int handle, CPoint point)
     CNewRectTracker& tracker = document->m_tracker;
     HCURSOR previous = ::SetCursor(::LoadCursor(NULL, SizeCursorOf(handle)));
     CPoint scroll = GetScrollPosition();
-    CRect before = current->GetRect();
     ::OffsetRect(&tracker.m_rect, -scroll.x, -scroll.y);
     if (tracker.Track(this, point, FALSE, NULL))
     {
@@ -286,7 +295,6 @@ void CLumbrookConfigView::ResizeWithTracker(int handle, CPoint point)
         document->UpdateAllViews(NULL, HintChanged, current);
         document->RecordChange();
     }
-    (void)before;
     ::SetCursor(previous);
 }
 
@@ -521,12 +529,7 @@ void CLumbrookConfigView::OnLButtonUp(UINT flags, CPoint point)
             // A press without a move changes nothing and records nothing.
             if (dx != 0 || dy != 0)
             {
-                std::vector<CElement*> moved;
-                for (CElement* object : document->GetSelection().GetObjects())
-                {
-                    if (!IsPage(object))
-                        moved.push_back(object);
-                }
+                std::vector<CElement*> moved = SelectedElements(document);
                 InvalidateObjects(moved);
                 for (CElement* object : moved)
                 {
@@ -557,12 +560,7 @@ void CLumbrookConfigView::OnKeyDown(UINT key, UINT repeat, UINT flags)
     int n = (int)repeat;
     SIZE size = page->GetSize();
     int lowestX = current->m_xpos, lowestY = current->m_ypos;
-    std::vector<CElement*> moved;
-    for (CElement* object : document->GetSelection().GetObjects())
-    {
-        if (!IsPage(object))
-            moved.push_back(object);
-    }
+    std::vector<CElement*> moved = SelectedElements(document);
     InvalidateObjects(moved);
     for (CElement* object : moved)
     {

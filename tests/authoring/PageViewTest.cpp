@@ -277,3 +277,33 @@ TEST_F(PageViewTest, StatusTextIsBounded)
     EXPECT_GT(view->GetStatusText().GetLength(), 0);
     EXPECT_LT(view->GetStatusText().GetLength(), 1024);
 }
+
+TEST(PageView, TheDragClipsThePointerOnlyWhenThereIsRoomLeft)
+{
+    const struct
+    {
+        const char* name;
+        int width;
+        bool clipped;
+    } cases[] = {
+        { "an object with room around it", 50, true },
+        { "an object wider than the page", 600, false },
+    };
+    RECT screen;
+    ClipCursor(NULL);
+    GetClipCursor(&screen);
+    for (const auto& c : cases)
+    {
+        PageEditor editor;
+        editor.Object("C")->m_width = c.width;
+        HWND wnd = editor.view->m_hWnd;
+        SendMessageA(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 115));
+        SendMessageA(wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(32, 117));
+        RECT clip;
+        GetClipCursor(&clip);
+        SendMessageA(wnd, WM_LBUTTONUP, 0, MAKELPARAM(32, 117));
+        EXPECT_EQ(c.clipped, !EqualRect(&clip, &screen)) << c.name;
+        EXPECT_EQ("C", editor.Selected()) << c.name;
+        EXPECT_EQ(12, editor.Object("C")->m_xpos) << c.name;
+    }
+}
