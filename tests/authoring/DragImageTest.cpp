@@ -14,7 +14,12 @@ struct Window
         window.CreateEx(0, AfxWndClassName, "drag", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200), NULL, 0);
         ::UpdateWindow(window.m_hWnd);
     }
-    ~Window() { window.DestroyWindow(); }
+    ~Window()
+    {
+        // The pointer rests at the screen's centre between tests.
+        SetCursorPos(512, 384);
+        window.DestroyWindow();
+    }
     COLORREF Pixel(int x, int y)
     {
         HDC dc = ::GetDC(window.m_hWnd);

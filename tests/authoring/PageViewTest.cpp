@@ -91,6 +91,9 @@ public:
     {
         PressControl(false);
         ClipCursor(NULL);
+        // The pointer rests at the screen's centre between tests, where the
+        // end-to-end tests expect it.
+        SetCursorPos(512, 384);
         host.DestroyWindow();
         Pump();
     }
