@@ -1,5 +1,6 @@
 #include "authoring/LumbrookConfigDoc.h"
 
+#include "authoring/PreferencePages.h"
 #include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
 #include "authoring/ProjectWizard.h"
@@ -38,7 +39,7 @@ BEGIN_MESSAGE_MAP(CLumbrookConfigDoc, CDocument)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateNeedsObject)
     ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
     ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
-    ON_COMMAND(ID_EDIT_PREFERENCES, OnCommandToCome)
+    ON_COMMAND(ID_EDIT_PREFERENCES, OnEditPreferences)
     ON_COMMAND(ID_INSERT_BUTTON, OnInsertButton)
     ON_UPDATE_COMMAND_UI(ID_INSERT_BUTTON, OnUpdateNeedsPage)
     ON_COMMAND(ID_INSERT_IMAGE, OnInsertImage)
@@ -556,6 +557,11 @@ POINT CLumbrookConfigDoc::NextInsertPosition()
 void CLumbrookConfigDoc::OnLayout(UINT commandId)
 {
     DoLayout(commandId);
+}
+
+void CLumbrookConfigDoc::OnEditPreferences()
+{
+    ShowPreferences(m_undo, AfxGetMainWnd());
 }
 
 void CLumbrookConfigDoc::OnEditUndo()

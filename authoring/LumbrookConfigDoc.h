@@ -5,6 +5,7 @@
 // saved, so no edit is lost by leaving a page.
 #pragma once
 
+#include "authoring/NewRectTracker.h"
 #include "authoring/Selection.h"
 #include "authoring/Undo.h"
 #include "model/IdManager.h"
@@ -128,6 +129,8 @@ public:
     CDataFileManager m_archive;
     // The registry of the project's object ids.
     CIdManager m_ids;
+    // The selection frames' tracker; the page view sets its style and size.
+    CNewRectTracker m_tracker;
 
 protected:
     // Enabling rules of the commands.
@@ -142,6 +145,7 @@ protected:
     void OnCommandToCome();
     void OnProjectNew();
     void OnEditUndo();
+    void OnEditPreferences();
     void OnLayout(UINT commandId);
     void OnWebDunmarrow();
     void OnWebQuindle();

@@ -1,0 +1,9 @@
+// Names of the preference pages' dialogs and controls.
+#pragma once
+
+#define IDD_PREF_CONTENT_FOLDER 197
+#define IDD_PREF_UNDO 306
+#define IDC_PREF_BROWSE 1001
+#define IDC_PREF_FOLDER 1017
+#define IDC_PREF_UNDO_LEVELS 1182
+#define IDC_PREF_UNDO_SPIN 1183
