@@ -325,7 +325,7 @@ TEST(ProjectWizFinishPP, OffersFinishAloneAndOpensTheInsertDialogBelowTheSheet)
                          (LPARAM)GetDlgItem(finish.m_hWnd, IDC_ADD_OBJECTS_NOW));
         },
         [&] {
-            HWND dialog = GetActiveWindow();
+            HWND dialog = FindOwnWindow("Insert New Objects");
             char title[64] = "";
             GetWindowTextA(dialog, title, sizeof title);
             dialogTitle = title;

@@ -22,7 +22,7 @@ using namespace sheetsteps;
 
 namespace {
 
-HWND Sheet() { return GetActiveWindow(); }
+HWND Sheet() { return FindOwnWindow(); }
 HWND CurrentPage() { return PropSheet_GetCurrentPageHwnd(Sheet()); }
 void ShowPage(int index) { PropSheet_SetCurSel(Sheet(), NULL, index); }
 void Set(int id, const char* text) { SetDlgItemTextA(CurrentPage(), id, text); }
