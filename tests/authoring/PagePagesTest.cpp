@@ -19,14 +19,6 @@ using namespace sheetsteps;
 
 namespace {
 
-INT_PTR RunOne(CPropertyPage& page, std::vector<std::function<void()>> steps)
-{
-    CPropertySheet sheet("Page Properties");
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    sheet.AddPage(&page);
-    return RunSheet(sheet, std::move(steps));
-}
-
 // The chooser's answers and what it was asked.
 struct ChooserScript
 {

@@ -92,6 +92,29 @@ inline INT_PTR RunSheet(CPropertySheet& sheet, std::vector<std::function<void()>
     return RunWithSteps([&] { return sheet.DoModal(); }, std::move(steps));
 }
 
+// One page in a sheet without an Apply button.
+inline INT_PTR RunOne(CPropertyPage& page, std::vector<std::function<void()>> steps)
+{
+    CPropertySheet sheet("Properties");
+    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    sheet.AddPage(&page);
+    return RunSheet(sheet, std::move(steps));
+}
+
+// The lines of a list box.
+inline std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i)
+    {
+        char text[256] = "";
+        SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
+        lines.push_back(text);
+    }
+    return lines;
+}
+
 inline HWND SheetOf(CWnd& page) { return ::GetParent(page.m_hWnd); }
 inline void Press(CWnd& page, int button) { ::SendMessageA(SheetOf(page), PSM_PRESSBUTTON, button, 0); }
 inline void SetText(CWnd& page, int id, const char* text) { ::SetDlgItemTextA(page.m_hWnd, id, text); }
