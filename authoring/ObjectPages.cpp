@@ -5,6 +5,7 @@
 #include "authoring/EventAddDlg.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/TreeDrop.h"
+#include "authoring/TreeItems.h"
 #include "model/Browser.h"
 #include "model/Script.h"
 #include "model/ScriptItem.h"
@@ -532,27 +533,7 @@ BOOL CObjectTreePP::HoldsObject(const CElement* object) const
 
 void CObjectTreePP::InsertChildrenOf(CElement* object, HTREEITEM item)
 {
-    HWND tree = GetTree();
-    if (CScriptableObject* scriptable = dynamic_cast<CScriptableObject*>(object))
-    {
-        scriptable->CScriptableObject::AddToTree(tree, item);
-        if (CElementContainer* container = dynamic_cast<CElementContainer*>(object))
-        {
-            for (size_t i = container->m_children.size(); i-- > 0;)
-            {
-                if (container->m_children[i])
-                    container->m_children[i]->AddToTree(tree, item);
-            }
-        }
-    }
-    else if (CScript* script = dynamic_cast<CScript*>(object))
-    {
-        for (CScriptItem* action : script->m_items)
-        {
-            if (action)
-                action->AddToTree(tree, item);
-        }
-    }
+    InsertChildItems(GetTree(), object, item);
 }
 
 void CObjectTreePP::RefreshItem(CElement* object)

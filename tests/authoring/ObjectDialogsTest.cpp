@@ -16,19 +16,6 @@ using namespace sheetsteps;
 
 namespace {
 
-std::vector<std::string> ListLines(HWND list)
-{
-    std::vector<std::string> lines;
-    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i)
-    {
-        char text[128] = "";
-        SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-        lines.push_back(text);
-    }
-    return lines;
-}
-
 // A window that keeps the commands posted to it.
 class CommandSink : public CWnd
 {

@@ -9,18 +9,6 @@
 
 using namespace sheetsteps;
 
-namespace {
-
-INT_PTR RunOne(CPropertyPage& page, std::vector<std::function<void()>> steps)
-{
-    CPropertySheet sheet("Object Properties");
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    sheet.AddPage(&page);
-    return RunSheet(sheet, std::move(steps));
-}
-
-} // namespace
-
 TEST(ObjectNamePP, ShowsTheNounAndThePageFileAndGivesTheName)
 {
     struct Case

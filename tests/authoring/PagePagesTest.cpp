@@ -19,14 +19,6 @@ using namespace sheetsteps;
 
 namespace {
 
-INT_PTR RunOne(CPropertyPage& page, std::vector<std::function<void()>> steps)
-{
-    CPropertySheet sheet("Page Properties");
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    sheet.AddPage(&page);
-    return RunSheet(sheet, std::move(steps));
-}
-
 // The chooser's answers and what it was asked.
 struct ChooserScript
 {
@@ -325,7 +317,7 @@ TEST(ProjectWizFinishPP, OffersFinishAloneAndOpensTheInsertDialogBelowTheSheet)
                          (LPARAM)GetDlgItem(finish.m_hWnd, IDC_ADD_OBJECTS_NOW));
         },
         [&] {
-            HWND dialog = GetActiveWindow();
+            HWND dialog = FindOwnWindow("Insert New Objects");
             char title[64] = "";
             GetWindowTextA(dialog, title, sizeof title);
             dialogTitle = title;

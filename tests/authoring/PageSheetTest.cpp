@@ -22,7 +22,7 @@ using namespace sheetsteps;
 
 namespace {
 
-HWND Sheet() { return GetActiveWindow(); }
+HWND Sheet() { return FindOwnWindow(); }
 HWND CurrentPage() { return PropSheet_GetCurrentPageHwnd(Sheet()); }
 void ShowPage(int index) { PropSheet_SetCurSel(Sheet(), NULL, index); }
 void Set(int id, const char* text) { SetDlgItemTextA(CurrentPage(), id, text); }
@@ -232,12 +232,7 @@ TEST_F(PageSheetTest, TheWizardTakesTheTemplatesBackgroundAndGivesItBackForNone)
     BOOL result = Edit(TRUE, {
         [&] {
             HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            for (int i = 0; i < (int)SendMessageA(list, LB_GETCOUNT, 0, 0); ++i)
-            {
-                char text[64] = "";
-                SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-                lines.push_back(text);
-            }
+            lines = ListLines(list);
             // "<None>" is chosen at first.
             EXPECT_EQ(0, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
             SendMessageA(list, LB_SETCURSEL, 2, 0);   // Bravo
@@ -308,12 +303,7 @@ TEST_F(PageSheetTest, WithoutTemplatesOnlyNoneIsListed)
     Edit(TRUE, {
         [&] {
             HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            for (int i = 0; i < (int)SendMessageA(list, LB_GETCOUNT, 0, 0); ++i)
-            {
-                char text[64] = "";
-                SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-                lines.push_back(text);
-            }
+            lines = ListLines(list);
             EXPECT_EQ(0, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
             PressSheet(PSBTN_CANCEL);
         },

@@ -8,6 +8,7 @@
 #include "platform/framework/PropertySheet.h"
 
 #include <functional>
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,38 @@ inline std::vector<std::string>& Messages()
     return messages;
 }
 
+// The visible top-level window of this thread titled title (any title
+// when NULL): other programs on the display may hold the activation.
+inline HWND FindOwnWindow(const char* title = NULL)
+{
+    struct Search
+    {
+        const char* title;
+        HWND found;
+    } search = { title, NULL };
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        char text[256] = "";
+        GetWindowTextA(window, text, sizeof text);
+        if (!IsWindowVisible(window) || (s->title != NULL && strcmp(text, s->title) != 0))
+            return TRUE;
+        s->found = window;
+        return FALSE;
+    }, (LPARAM)&search);
+    return search.found;
+}
+
 inline void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
 {
     if (StepIndex() < Steps().size())
         Steps()[StepIndex()++]();
+    else if (++StepIndex() > Steps().size() + 200)
+    {
+        // A step that failed to close what it opened would hang the run:
+        // cancel what is still open (the test's checks tell what went wrong).
+        if (HWND open = FindOwnWindow())
+            PostMessageA(open, WM_COMMAND, IDCANCEL, 0);
+    }
 }
 
 inline int WINAPI RecordMessage(HWND, const char* text, const char*, UINT)
@@ -61,6 +90,29 @@ inline INT_PTR RunWithSteps(const std::function<INT_PTR()>& run, std::vector<std
 inline INT_PTR RunSheet(CPropertySheet& sheet, std::vector<std::function<void()>> steps)
 {
     return RunWithSteps([&] { return sheet.DoModal(); }, std::move(steps));
+}
+
+// One page in a sheet without an Apply button.
+inline INT_PTR RunOne(CPropertyPage& page, std::vector<std::function<void()>> steps)
+{
+    CPropertySheet sheet("Properties");
+    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    sheet.AddPage(&page);
+    return RunSheet(sheet, std::move(steps));
+}
+
+// The lines of a list box.
+inline std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i)
+    {
+        char text[256] = "";
+        SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
+        lines.push_back(text);
+    }
+    return lines;
 }
 
 inline HWND SheetOf(CWnd& page) { return ::GetParent(page.m_hWnd); }
