@@ -1,6 +1,7 @@
 #include "authoring/LumbrookConfig.h"
 
 #include "authoring/AboutDlg.h"
+#include "authoring/ActiveXElementSheets.h"
 #include "authoring/EditorServicesImpl.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/LumbrookConfigView.h"
@@ -70,6 +71,7 @@ BOOL CLumbrookConfigApp::InitInstance()
 
     InitCommonControls();
     InstallEditorServices();
+    InstallActiveXElementSheets();
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));

@@ -1,0 +1,172 @@
+// Drives the modal sheets of the ActiveX pages from a thread timer that runs
+// inside every modal loop: each tick runs the next step. A step that opens
+// another modal sheet posts the click, so that its own tick returns first.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sheetsteps {
+
+inline std::vector<std::function<void()>>& Steps()
+{
+    static std::vector<std::function<void()>> steps;
+    return steps;
+}
+
+inline size_t& NextStep()
+{
+    static size_t next = 0;
+    return next;
+}
+
+inline void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (NextStep() < Steps().size())
+        Steps()[NextStep()++]();
+}
+
+// Runs body (which shows the sheet) with the steps on a timer; unless
+// spareSteps, every step must have run by the time body returns.
+template <typename Body>
+auto RunWithSteps(std::vector<std::function<void()>> steps, Body body, bool spareSteps = false)
+    -> decltype(body())
+{
+    Steps() = steps;
+    NextStep() = 0;
+    UINT_PTR timer = SetTimer(NULL, 0, 30, RunStep);
+    auto result = body();
+    KillTimer(NULL, timer);
+    if (!spareSteps)
+    {
+        EXPECT_EQ(Steps().size(), NextStep()) << "steps left when the sheet ended";
+    }
+    Steps().clear();
+    return result;
+}
+
+inline BOOL CALLBACK FindTopDialog(HWND window, LPARAM lParam)
+{
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && strcmp(name, "#32770") == 0)
+    {
+        *(HWND*)lParam = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The topmost visible dialog window of this thread: the newest sheet.
+inline HWND TopSheet()
+{
+    HWND found = NULL;
+    EnumThreadWindows(GetCurrentThreadId(), FindTopDialog, (LPARAM)&found);
+    return found;
+}
+
+inline HWND CurrentPage(HWND sheet)
+{
+    return (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+}
+
+inline HWND Item(HWND page, int id)
+{
+    return GetDlgItem(page, id);
+}
+
+inline std::string Text(HWND window)
+{
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+inline void SetText(HWND page, int id, const char* text)
+{
+    SetDlgItemTextA(page, id, text);
+}
+
+// A button click as the dialog receives it; posted, so a modal window it
+// opens runs after the current step.
+inline void PostClick(HWND page, int id)
+{
+    PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(page, id));
+}
+
+inline void Click(HWND page, int id)
+{
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(page, id));
+}
+
+inline void SelectListLine(HWND page, int id, int line)
+{
+    HWND list = GetDlgItem(page, id);
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)line, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), (LPARAM)list);
+}
+
+inline void SelectComboItem(HWND page, int id, int item)
+{
+    HWND combo = GetDlgItem(page, id);
+    SendMessageA(combo, CB_SETCURSEL, (WPARAM)item, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)combo);
+}
+
+inline std::vector<std::string> ListTexts(HWND list, bool combo)
+{
+    std::vector<std::string> texts;
+    int count = (int)SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; i++)
+    {
+        char text[512] = "";
+        SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, (WPARAM)i, (LPARAM)text);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+inline int Selected(HWND list, bool combo)
+{
+    return (int)SendMessageA(list, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+}
+
+inline void Press(HWND sheet, int button)
+{
+    PostMessageA(sheet, PSM_PRESSBUTTON, (WPARAM)button, 0);
+}
+
+} // namespace sheetsteps
+
+#include "model/store/DataFile.h"
+
+namespace sheetsteps {
+
+// The "key = value" lines of one section of a data file, in file order.
+inline std::vector<std::string> SectionLines(const CDataFile& file, const char* section)
+{
+    std::vector<std::string> lines;
+    int index = file.FindSectionIndex(section);
+    if (index < 0)
+        return lines;
+    for (int i = index + 1; i < file.GetLineCount() && !file.IsSectionHeaderAt(i); i++)
+        lines.push_back((const char*)file.GetLine(i));
+    return lines;
+}
+
+// The lines an object writes into a data file of its own.
+template <typename Object>
+std::vector<std::string> StoredLines(Object& object)
+{
+    CDataFile file;
+    object.Save(&file);
+    return SectionLines(file, object.GetSectionName());
+}
+
+} // namespace sheetsteps
