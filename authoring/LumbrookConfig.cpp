@@ -6,6 +6,7 @@
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/LumbrookConfigView.h"
 #include "authoring/MainFrm.h"
+#include "authoring/PageSheet.h"
 #include "authoring/ProgramFolders.h"
 #include "authoring/SplashWnd.h"
 #include "model/common/Str.h"
@@ -72,6 +73,7 @@ BOOL CLumbrookConfigApp::InitInstance()
     InitCommonControls();
     InstallEditorServices();
     InstallActiveXElementSheets();
+    InstallPageSheet();
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));

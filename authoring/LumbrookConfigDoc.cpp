@@ -265,6 +265,27 @@ void CLumbrookConfigDoc::RestorePage(CBrowser* page, const CDataFile& stored)
     LoadCurrentPage();
 }
 
+void CLumbrookConfigDoc::AddHintReceiver(HWND window)
+{
+    if (window != NULL)
+        m_hintReceivers.push_back(window);
+}
+
+void CLumbrookConfigDoc::RemoveHintReceiver(HWND window)
+{
+    for (size_t i = m_hintReceivers.size(); i-- > 0;)
+    {
+        if (m_hintReceivers[i] == window)
+            m_hintReceivers.erase(m_hintReceivers.begin() + (long)i);
+    }
+}
+
+void CLumbrookConfigDoc::PostHintToReceivers(LPARAM hint, void* object)
+{
+    for (HWND window : m_hintReceivers)
+        ::PostMessageA(window, WM_USER + 120, (WPARAM)hint, (LPARAM)object);
+}
+
 void CLumbrookConfigDoc::RecordChange()
 {
     SetModifiedFlag(TRUE);

@@ -90,6 +90,11 @@ public:
     // Opens (save FALSE) or saves the project at path; FALSE when the
     // archive could not be read or written.
     BOOL LoadOrSaveProject(const char* path, BOOL save);
+    // Windows told of every hint as a posted WM_USER+120 (wParam the hint,
+    // lParam the object): the open "Events and Scripts" page.
+    void AddHintReceiver(HWND window);
+    void RemoveHintReceiver(HWND window);
+    void PostHintToReceivers(LPARAM hint, void* object);
     // Texts kept for the current page only; emptied at each page change.
     std::vector<CStr> m_pageTexts;
 
@@ -130,4 +135,5 @@ private:
     CUndo m_undo;
     CElement* m_pClipboard;
     POINT m_nextInsert;
+    std::vector<HWND> m_hintReceivers;
 };

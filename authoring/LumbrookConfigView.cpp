@@ -35,6 +35,8 @@ void CLumbrookConfigView::OnInitialUpdate()
 
 void CLumbrookConfigView::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
 {
+    if (CLumbrookConfigDoc* document = GetDocument())
+        document->PostHintToReceivers(hint, hintObject);
     if (hint == HintWholeDocument)
         UpdateScrollSizes();
     Invalidate();

@@ -32,11 +32,23 @@ bool ScriptFitsTarget(CElement* dragged, CElement* target)
     return owner != NULL && owner->IsEventScript(dragged);
 }
 
+// A drop onto the dragged object's own subtree would make it its own
+// descendant.
+bool IsWithin(const CElement* target, const CElement* dragged)
+{
+    for (const CElement* up = target; up != NULL; up = up->GetParent())
+    {
+        if (up == dragged)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool IsTreeDropAccepted(CElement* dragged, CElement* target)
 {
-    if (dragged == NULL || target == NULL || IsOtherPage(dragged, target))
+    if (dragged == NULL || target == NULL || IsOtherPage(dragged, target) || IsWithin(target, dragged))
         return false;
     bool classFits = SameClass(dragged, target) || SameClass(target, dragged->GetParent());
     return classFits && ScriptFitsTarget(dragged, target);
@@ -45,7 +57,7 @@ bool IsTreeDropAccepted(CElement* dragged, CElement* target)
 bool DropInTree(CElement* dragged, CElement* target, std::vector<CElement*>& changed)
 {
     changed.clear();
-    if (dragged == NULL || target == NULL || dragged == target || IsOtherPage(dragged, target) ||
+    if (dragged == NULL || target == NULL || IsWithin(target, dragged) || IsOtherPage(dragged, target) ||
         !ScriptFitsTarget(dragged, target))
         return false;
     CElement* oldParent = dragged->GetParent();

@@ -261,6 +261,25 @@ void CPropertySheet::AddPage(CPropertyPage* page)
     }
 }
 
+void CPropertySheet::InsertPage(int index, CPropertyPage* page)
+{
+    if (page == NULL)
+        return;
+    if (index < 0 || index >= (int)m_pages.size())
+    {
+        AddPage(page);
+        return;
+    }
+    page->m_pSheet = this;
+    m_pages.insert(m_pages.begin() + index, page);
+    if (m_hWnd != NULL)
+    {
+        HPROPSHEETPAGE h = page->MakePage();
+        if (h != NULL)
+            SendMessage(PSM_INSERTPAGE, (WPARAM)index, (LPARAM)h);
+    }
+}
+
 void CPropertySheet::RemovePage(CPropertyPage* page)
 {
     RemovePage(GetPageIndex(page));

@@ -82,6 +82,8 @@ public:
     // Pages stay the caller's. On a live sheet they are added to and
     // removed from the window too.
     void AddPage(CPropertyPage* page);
+    // Puts page at index (the end when index is out of range).
+    void InsertPage(int index, CPropertyPage* page);
     void RemovePage(CPropertyPage* page);
     void RemovePage(int index);
     int GetPageCount() const { return (int)m_pages.size(); }
