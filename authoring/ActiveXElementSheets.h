@@ -6,9 +6,11 @@
 #include <windows.h>
 
 class CActiveXElement;
+class CLumbrookConfigDoc;
 
 BOOL EditActiveXElementProperties(CActiveXElement* control, BOOL bNew);
-// The sheet of an element already placed: TRUE after OK.
-BOOL EditActiveXObjectProperties(CActiveXElement* control);
+// The sheet of an element already placed (name, size, position, events):
+// TRUE after OK. document NULL: the active one.
+BOOL EditActiveXObjectProperties(CActiveXElement* control, CLumbrookConfigDoc* document = NULL);
 // Installs EditActiveXElementProperties as the element's edit hook.
 void InstallActiveXElementSheets();

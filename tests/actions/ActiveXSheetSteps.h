@@ -1,6 +1,7 @@
-// Drives the modal sheets of the ActiveX pages from a thread timer that runs
-// inside every modal loop: each tick runs the next step. A step that opens
-// another modal sheet posts the click, so that its own tick returns first.
+// Drives the modal sheets of the ActiveX pages, which their owners make
+// themselves, through the steps of SheetSteps.h: windows are found from the
+// thread's topmost sheet. A step that opens another modal sheet posts the
+// click, so that its own tick returns first.
 #pragma once
 
 #include <windows.h>
@@ -8,44 +9,26 @@
 #include <prsht.h>
 #include <gtest/gtest.h>
 
+#include "tests/authoring/SheetSteps.h"
+
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace sheetsteps {
 
-inline std::vector<std::function<void()>>& Steps()
-{
-    static std::vector<std::function<void()>> steps;
-    return steps;
-}
-
-inline size_t& NextStep()
-{
-    static size_t next = 0;
-    return next;
-}
-
-inline void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (NextStep() < Steps().size())
-        Steps()[NextStep()++]();
-}
-
-// Runs body (which shows the sheet) with the steps on a timer; unless
-// spareSteps, every step must have run by the time body returns.
+// Runs body (which shows the sheet and answers what it gives) with the
+// steps on the timer; unless spareSteps, every step must have run by the
+// time body returns.
 template <typename Body>
-auto RunWithSteps(std::vector<std::function<void()>> steps, Body body, bool spareSteps = false)
+auto RunBodyWithSteps(std::vector<std::function<void()>> steps, Body body, bool spareSteps = false)
     -> decltype(body())
 {
-    Steps() = steps;
-    NextStep() = 0;
-    UINT_PTR timer = SetTimer(NULL, 0, 30, RunStep);
-    auto result = body();
-    KillTimer(NULL, timer);
+    decltype(body()) result{};
+    RunWithSteps([&] { result = body(); return (INT_PTR)0; }, std::move(steps));
     if (!spareSteps)
     {
-        EXPECT_EQ(Steps().size(), NextStep()) << "steps left when the sheet ended";
+        EXPECT_EQ(Steps().size(), StepIndex()) << "steps left when the sheet ended";
     }
     Steps().clear();
     return result;

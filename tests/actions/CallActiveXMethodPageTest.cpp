@@ -139,7 +139,7 @@ TEST(CallActiveXMethodPages, NewActionFilledAndConfirmedIsStored)
     Lines objects, methods, variables;
     std::string caption, summary, title1, type1, optional1, title2, returnType, varType;
     int pagesAfterAdd = 0;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -223,7 +223,7 @@ TEST(CallActiveXMethodPages, ChoosingAnotherMethodReplacesTheArgumentPages)
     std::vector<int> pages;
     Lines summaries;
     std::string optional, oddType;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -262,7 +262,7 @@ TEST(CallActiveXMethodPages, CancelledNewActionGivesFalse)
 {
     MethodPage m;
     CCallActiveXMethodAction* action = m.NewAction();
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -299,7 +299,7 @@ TEST(CallActiveXMethodPages, ExistingActionShowsItsFieldsAndCancelKeepsItsStored
     Lines before = StoredLines(*action);
     std::string object, method, variable, constant, returnVariable;
     bool comboEnabled = true;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -361,7 +361,7 @@ TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsItsStoredFor
         CCallActiveXMethodAction* action = BoundAction(m, c.controlId, c.method);
         Lines before = StoredLines(*action);
         int objectSelected = -2, methodSelected = -2;
-        BOOL result = RunWithSteps(
+        BOOL result = RunBodyWithSteps(
             {
                 [&] {
                     HWND sheet = TopSheet();
@@ -385,7 +385,7 @@ TEST(CallActiveXMethodPages, APageWithoutControlsGivesADisabledComboAndFalse)
     MethodPage m(false);
     CCallActiveXMethodAction* action = m.NewAction();
     bool enabled = true;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -444,7 +444,7 @@ TEST_F(CallActiveXMethodTestControl, PagesListWhatTheTypeInformationHolds)
     CCallActiveXMethodAction* action = m.NewAction();
     Lines methods, titles, types;
     std::string optional, returnType;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();

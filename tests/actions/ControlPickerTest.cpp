@@ -99,7 +99,7 @@ TEST(ActiveXPicker, FindAndShowAsATable)
         ActiveX_PP page(&catalog);
         std::string info;
         int selected = -2;
-        INT_PTR result = RunWithSteps(
+        INT_PTR result = RunBodyWithSteps(
             {
                 [&] {
                     HWND p = page.m_hWnd;
@@ -130,7 +130,7 @@ TEST(ActiveXPicker, NothingSelectedShowsAndFinishesWithNothing)
     CControlCatalog catalog = SmallCatalog();
     bool finishEnabled = true;
     std::string info = "unchanged";
-    int index = RunWithSteps(
+    int index = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -161,7 +161,7 @@ TEST_F(ActiveXPickerRegistry, ListsTheRegisteredControlsAndAPresetClassIdSelects
     std::vector<std::string> lines;
     std::string info;
     bool finishEnabled = false;
-    int index = RunWithSteps(
+    int index = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -195,9 +195,9 @@ TEST_F(ActiveXPickerRegistry, ASecondPickerReusesTheCatalogue)
 {
     CControlCatalog catalog;
     auto cancel = [] { Press(TopSheet(), PSBTN_CANCEL); };
-    EXPECT_EQ(-1, RunWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
+    EXPECT_EQ(-1, RunBodyWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
     int count = catalog.GetCount();
     ASSERT_GT(count, 0);
-    EXPECT_EQ(-1, RunWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
+    EXPECT_EQ(-1, RunBodyWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
     EXPECT_EQ(count, catalog.GetCount());
 }

@@ -29,7 +29,7 @@ TEST(RegisterActiveXPage, NewActionFilledAndConfirmedIsStored)
 {
     CRegisterActiveXAction action(kSection);
     std::string caption, copyLabel;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] {
                 HWND sheet = TopSheet();
@@ -73,7 +73,7 @@ TEST(RegisterActiveXPage, CancelOrNoFileGivesFalse)
     for (const Case& c : cases)
     {
         CRegisterActiveXAction action(kSection);
-        BOOL result = RunWithSteps(
+        BOOL result = RunBodyWithSteps(
             {
                 [&] {
                     HWND sheet = TopSheet();
@@ -105,7 +105,7 @@ TEST(RegisterActiveXPage, ExistingActionKeepsItsStoredFormWhenCancelledOrCleared
         action.m_record.unregister = TRUE;
         action.m_record.copyToSystem = FALSE;
         Lines before = StoredLines(action);
-        BOOL result = RunWithSteps(
+        BOOL result = RunBodyWithSteps(
             {
                 [&] {
                     HWND sheet = TopSheet();
@@ -183,7 +183,7 @@ TEST_F(RegisterActiveXSelect, SelectControlTakesTheClassIdAndServerOfThePick)
     CRegisterActiveXAction action(kSection);
     action.m_record.clsid = kTestControlClsid;
     std::string pickerLine;
-    BOOL result = RunWithSteps(
+    BOOL result = RunBodyWithSteps(
         {
             [&] { PostClick(CurrentPage(TopSheet()), IDC_AXREG_SELECT); },
             [&] {
