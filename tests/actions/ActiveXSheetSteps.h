@@ -120,6 +120,24 @@ inline int Selected(HWND list, bool combo)
     return (int)SendMessageA(list, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
 }
 
+// The position of text among texts; -1 when it is not there.
+inline int IndexOfText(const std::vector<std::string>& texts, const std::string& text)
+{
+    for (size_t i = 0; i < texts.size(); i++)
+    {
+        if (texts[i] == text)
+            return (int)i;
+    }
+    return -1;
+}
+
+// The selected item's text; "" when nothing is selected.
+inline std::string SelectedText(HWND list, bool combo)
+{
+    int item = Selected(list, combo);
+    return item >= 0 ? ListTexts(list, combo)[(size_t)item] : std::string();
+}
+
 inline void Press(HWND sheet, int button)
 {
     PostMessageA(sheet, PSM_PRESSBUTTON, (WPARAM)button, 0);

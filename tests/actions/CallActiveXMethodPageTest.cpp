@@ -115,19 +115,9 @@ HWND ShowPage(HWND sheet, int index)
     return CurrentPage(sheet);
 }
 
-int FindText(const Lines& texts, const char* text)
-{
-    for (size_t i = 0; i < texts.size(); i++)
-    {
-        if (texts[i] == text)
-            return (int)i;
-    }
-    return -1;
-}
-
 void SelectMethod(HWND p, const char* name)
 {
-    SelectListLine(p, IDC_AXMETHOD_METHODS, FindText(ListTexts(Item(p, IDC_AXMETHOD_METHODS), false), name));
+    SelectListLine(p, IDC_AXMETHOD_METHODS, IndexOfText(ListTexts(Item(p, IDC_AXMETHOD_METHODS), false), name));
 }
 
 } // namespace
@@ -160,7 +150,7 @@ TEST(CallActiveXMethodPages, NewActionFilledAndConfirmedIsStored)
                 type1 = Text(Item(p, IDC_AXPARAM_TYPE));
                 optional1 = Text(Item(p, IDC_AXPARAM_OPTIONAL));
                 variables = ListTexts(Item(p, IDC_AXPARAM_VARIABLES), true);
-                SelectComboItem(p, IDC_AXPARAM_VARIABLES, FindText(variables, "total"));
+                SelectComboItem(p, IDC_AXPARAM_VARIABLES, IndexOfText(variables, "total"));
                 varType = Text(Item(p, IDC_AXPARAM_VARTYPE));
                 p = ShowPage(sheet, 2);
                 title2 = Text(Item(p, IDC_AXPARAM_TITLE));
@@ -169,7 +159,7 @@ TEST(CallActiveXMethodPages, NewActionFilledAndConfirmedIsStored)
                 p = ShowPage(sheet, 3);
                 returnType = Text(Item(p, IDC_AXPARAM_TYPE));
                 SelectComboItem(p, IDC_AXPARAM_VARIABLES,
-                                FindText(ListTexts(Item(p, IDC_AXPARAM_VARIABLES), true), "total"));
+                                IndexOfText(ListTexts(Item(p, IDC_AXPARAM_VARIABLES), true), "total"));
                 Press(sheet, PSBTN_OK);
             },
         },
@@ -253,9 +243,9 @@ TEST(CallActiveXMethodPages, ChoosingAnotherMethodReplacesTheArgumentPages)
     EXPECT_EQ("This parameter appears to be optional", optional);
     EXPECT_EQ("Type: ", oddType);
     Lines stored = StoredLines(*action);
-    EXPECT_EQ(-1, FindText(stored, "retVariable = "));
-    EXPECT_NE(-1, FindText(stored, "returnType = 24"));
-    EXPECT_NE(-1, FindText(stored, "numParameters = 0"));
+    EXPECT_EQ(-1, IndexOfText(stored, "retVariable = "));
+    EXPECT_NE(-1, IndexOfText(stored, "returnType = 24"));
+    EXPECT_NE(-1, IndexOfText(stored, "numParameters = 0"));
 }
 
 TEST(CallActiveXMethodPages, CancelledNewActionGivesFalse)
@@ -304,26 +294,18 @@ TEST(CallActiveXMethodPages, ExistingActionShowsItsFieldsAndCancelKeepsItsStored
             [&] {
                 HWND sheet = TopSheet();
                 HWND p = CurrentPage(sheet);
-                HWND objects = Item(p, IDC_AXMETHOD_OBJECTS);
-                int item = Selected(objects, true);
-                object = item >= 0 ? ListTexts(objects, true)[(size_t)item] : "";
-                HWND methods = Item(p, IDC_AXMETHOD_METHODS);
-                int line = Selected(methods, false);
-                method = line >= 0 ? ListTexts(methods, false)[(size_t)line] : "";
+                object = SelectedText(Item(p, IDC_AXMETHOD_OBJECTS), true);
+                method = SelectedText(Item(p, IDC_AXMETHOD_METHODS), false);
             },
             [&] {
                 HWND sheet = TopSheet();
                 HWND p = ShowPage(sheet, 1);
-                HWND combo = Item(p, IDC_AXPARAM_VARIABLES);
-                int item = Selected(combo, true);
-                variable = item >= 0 ? ListTexts(combo, true)[(size_t)item] : "";
+                variable = SelectedText(Item(p, IDC_AXPARAM_VARIABLES), true);
                 p = ShowPage(sheet, 2);
                 constant = Text(Item(p, IDC_AXPARAM_CONSTANT));
                 comboEnabled = IsWindowEnabled(Item(p, IDC_AXPARAM_VARIABLES)) != FALSE;
                 p = ShowPage(sheet, 3);
-                combo = Item(p, IDC_AXPARAM_VARIABLES);
-                item = Selected(combo, true);
-                returnVariable = item >= 0 ? ListTexts(combo, true)[(size_t)item] : "";
+                returnVariable = SelectedText(Item(p, IDC_AXPARAM_VARIABLES), true);
                 SetText(ShowPage(sheet, 2), IDC_AXPARAM_CONSTANT, "99");
                 Press(sheet, PSBTN_CANCEL);
             },

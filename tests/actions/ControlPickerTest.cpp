@@ -32,17 +32,6 @@ CControlCatalog SmallCatalog()
     return catalog;
 }
 
-int FindLine(HWND list, const std::string& text)
-{
-    std::vector<std::string> texts = ListTexts(list, false);
-    for (size_t i = 0; i < texts.size(); i++)
-    {
-        if (texts[i] == text)
-            return (int)i;
-    }
-    return -1;
-}
-
 } // namespace
 
 TEST(FindControlEntry, WrapsWithinTheListAndMatchesCase)
@@ -169,7 +158,7 @@ TEST_F(ActiveXPickerRegistry, ListsTheRegisteredControlsAndAPresetClassIdSelects
                 HWND list = Item(p, IDC_AXPICK_LIST);
                 lines = ListTexts(list, false);
                 int line = Selected(list, false);
-                EXPECT_EQ(line, FindLine(list, "Lumbrook Test Control"));
+                EXPECT_EQ(line, IndexOfText(ListTexts(list, false), "Lumbrook Test Control"));
                 info = Text(Item(p, IDC_AXPICK_INFO));
                 finishEnabled = IsWindowEnabled(GetDlgItem(sheet, ID_WIZFINISH)) != FALSE;
                 Press(sheet, PSBTN_FINISH);

@@ -188,9 +188,7 @@ TEST_F(RegisterActiveXSelect, SelectControlTakesTheClassIdAndServerOfThePick)
             [&] { PostClick(CurrentPage(TopSheet()), IDC_AXREG_SELECT); },
             [&] {
                 HWND picker = TopSheet();
-                HWND list = Item(CurrentPage(picker), IDC_AXPICK_LIST);
-                int line = Selected(list, false);
-                pickerLine = line >= 0 ? ListTexts(list, false)[(size_t)line] : "";
+                pickerLine = SelectedText(Item(CurrentPage(picker), IDC_AXPICK_LIST), false);
                 Press(picker, PSBTN_FINISH);
             },
             [&] { Press(TopSheet(), PSBTN_OK); },
