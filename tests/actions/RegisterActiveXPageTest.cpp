@@ -8,8 +8,10 @@
 #include "actions/ControlPicker.h"
 #include "resources/editor/ActiveXPagesIds.h"
 #include "tests/actions/ActiveXSheetSteps.h"
+#include "tests/e2e/DialogDriver.h"
 #include "tests/model/TestControlFixture.h"
 
+#include <commdlg.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
@@ -199,4 +201,45 @@ TEST_F(RegisterActiveXSelect, SelectControlTakesTheClassIdAndServerOfThePick)
     EXPECT_STRCASEEQ(kTestControlClsid, action.m_record.clsid);
     EXPECT_STRCASEEQ(TestControlPath().c_str(), action.m_record.filename);
     GetControlCatalog().ClearControlCatalog();
+}
+
+TEST(RegisterActiveXPage, BrowseStartsInTheSystemFolderOrAtTheFileAndTakesThePick)
+{
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, MAX_PATH);
+    std::string folder = TestProgramFolder();
+    if (!folder.empty() && folder.back() == '\\')
+        folder.pop_back();
+    std::string picked = folder + "\\testcontrol.dll";
+    struct Case
+    {
+        const char* label;
+        std::string file;
+        std::string startFolder;
+    } cases[] = {
+        { "empty file", "", system },
+        { "a full path", folder + "\\grid.ocx", folder },
+    };
+    for (const Case& c : cases)
+    {
+        CRegisterActiveXAction action(kSection);
+        action.m_record.filename = c.file.c_str();
+        std::string start;
+        BOOL result = RunBodyWithSteps(
+            {
+                [&] { PostClick(CurrentPage(TopSheet()), IDC_AXREG_BROWSE); },
+                [&] {
+                    HWND dialog = TopSheet();
+                    char path[MAX_PATH] = "";
+                    SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)path);
+                    start = path;
+                    EXPECT_TRUE(AnswerFileDialog(dialog, picked.c_str())) << c.label;
+                },
+                [&] { Press(TopSheet(), PSBTN_OK); },
+            },
+            [&] { return action.EditProperties(TRUE); });
+        EXPECT_TRUE(result) << c.label;
+        EXPECT_STRCASEEQ(c.startFolder.c_str(), start.c_str()) << c.label;
+        EXPECT_STRCASEEQ(picked.c_str(), action.m_record.filename) << c.label;
+    }
 }
