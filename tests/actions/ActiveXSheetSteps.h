@@ -34,26 +34,6 @@ auto RunBodyWithSteps(std::vector<std::function<void()>> steps, Body body, bool 
     return result;
 }
 
-inline BOOL CALLBACK FindTopDialog(HWND window, LPARAM lParam)
-{
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (IsWindowVisible(window) && strcmp(name, "#32770") == 0)
-    {
-        *(HWND*)lParam = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The topmost visible dialog window of this thread: the newest sheet.
-inline HWND TopSheet()
-{
-    HWND found = NULL;
-    EnumThreadWindows(GetCurrentThreadId(), FindTopDialog, (LPARAM)&found);
-    return found;
-}
-
 inline HWND CurrentPage(HWND sheet)
 {
     return (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);

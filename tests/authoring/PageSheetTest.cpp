@@ -22,7 +22,9 @@ using namespace sheetsteps;
 
 namespace {
 
-HWND Sheet() { return GetActiveWindow(); }
+// The thread's newest sheet: the active window belongs to whichever test
+// process Wine made foreground last.
+HWND Sheet() { return TopSheet(); }
 HWND CurrentPage() { return PropSheet_GetCurrentPageHwnd(Sheet()); }
 void ShowPage(int index) { PropSheet_SetCurSel(Sheet(), NULL, index); }
 void Set(int id, const char* text) { SetDlgItemTextA(CurrentPage(), id, text); }

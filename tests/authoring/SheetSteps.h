@@ -7,6 +7,8 @@
 #include "platform/framework/Afx.h"
 #include "platform/framework/PropertySheet.h"
 
+#include <string.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,6 +63,26 @@ inline INT_PTR RunWithSteps(const std::function<INT_PTR()>& run, std::vector<std
 inline INT_PTR RunSheet(CPropertySheet& sheet, std::vector<std::function<void()>> steps)
 {
     return RunWithSteps([&] { return sheet.DoModal(); }, std::move(steps));
+}
+
+inline BOOL CALLBACK FindTopDialog(HWND window, LPARAM lParam)
+{
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && strcmp(name, "#32770") == 0)
+    {
+        *(HWND*)lParam = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The topmost visible dialog window of this thread: the newest sheet.
+inline HWND TopSheet()
+{
+    HWND found = NULL;
+    EnumThreadWindows(GetCurrentThreadId(), FindTopDialog, (LPARAM)&found);
+    return found;
 }
 
 inline HWND SheetOf(CWnd& page) { return ::GetParent(page.m_hWnd); }
