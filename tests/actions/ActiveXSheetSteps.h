@@ -12,6 +12,7 @@
 #include "tests/authoring/SheetSteps.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,36 @@ auto RunBodyWithSteps(std::vector<std::function<void()>> steps, Body body, bool 
 inline HWND CurrentPage(HWND sheet)
 {
     return (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+}
+
+// A step that waits, tick by tick (at most about ten seconds), until the
+// thread's topmost dialog is ready, then acts on it: a sheet opened from a
+// posted click shows only after the ticks its creation takes.
+inline std::function<void()> WhenTop(std::function<bool(HWND)> ready, std::function<void(HWND)> act)
+{
+    auto tries = std::make_shared<int>(0);
+    return [=] {
+        HWND top = TopSheet();
+        if (!(top && ready(top)) && ++*tries < 700)
+        {
+            StepIndex()--;
+            return;
+        }
+        EXPECT_TRUE(top && ready(top)) << "the expected window never came";
+        act(top);
+    };
+}
+
+// Ready when the topmost sheet's current page has control id.
+inline std::function<bool(HWND)> PageHas(int id)
+{
+    return [id](HWND sheet) { return GetDlgItem(CurrentPage(sheet), id) != NULL; };
+}
+
+// Ready when the topmost dialog itself has control id.
+inline std::function<bool(HWND)> DialogHas(int id)
+{
+    return [id](HWND dialog) { return GetDlgItem(dialog, id) != NULL; };
 }
 
 inline HWND Item(HWND page, int id)
