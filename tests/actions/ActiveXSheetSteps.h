@@ -40,31 +40,64 @@ inline HWND CurrentPage(HWND sheet)
     return (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
 }
 
-// A step that waits, tick by tick (at most about ten seconds), until the
-// thread's topmost dialog is ready, then acts on it: a sheet opened from a
+inline BOOL CALLBACK CollectVisibleDialogs(HWND window, LPARAM lParam)
+{
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && strcmp(name, "#32770") == 0)
+        ((std::vector<HWND>*)lParam)->push_back(window);
+    return TRUE;
+}
+
+// The first visible dialog window of this thread that is ready; NULL when
+// none is.
+inline HWND FindReadyDialog(const std::function<bool(HWND)>& ready)
+{
+    std::vector<HWND> dialogs;
+    EnumThreadWindows(GetCurrentThreadId(), CollectVisibleDialogs, (LPARAM)&dialogs);
+    for (HWND dialog : dialogs)
+    {
+        if (ready(dialog))
+            return dialog;
+    }
+    return NULL;
+}
+
+// A step that waits, tick by tick (at most about 2000 ticks), until a
+// dialog of this thread is ready, then acts on it: a sheet opened from a
 // posted click shows only after the ticks its creation takes.
-inline std::function<void()> WhenTop(std::function<bool(HWND)> ready, std::function<void(HWND)> act)
+inline std::function<void()> WhenReady(std::function<bool(HWND)> ready, std::function<void(HWND)> act)
 {
     auto tries = std::make_shared<int>(0);
     return [=] {
-        HWND top = TopSheet();
-        if (!(top && ready(top)) && ++*tries < 700)
+        HWND dialog = FindReadyDialog(ready);
+        if (!dialog && ++*tries < 2000)
         {
             StepIndex()--;
             return;
         }
-        EXPECT_TRUE(top && ready(top)) << "the expected window never came";
-        act(top);
+        EXPECT_TRUE(dialog != NULL) << "the expected window never came";
+        act(dialog);
     };
 }
 
-// Ready when the topmost sheet's current page has control id.
+// Ready when a sheet's current page has control id.
 inline std::function<bool(HWND)> PageHas(int id)
 {
     return [id](HWND sheet) { return GetDlgItem(CurrentPage(sheet), id) != NULL; };
 }
 
-// Ready when the topmost dialog itself has control id.
+// Ready when a sheet's current page shows text in control id.
+inline std::function<bool(HWND)> PageShows(int id, std::string text)
+{
+    return [id, text](HWND sheet) {
+        HWND item = GetDlgItem(CurrentPage(sheet), id);
+        char shown[1024] = "";
+        return item != NULL && GetWindowTextA(item, shown, sizeof shown) >= 0 && _stricmp(shown, text.c_str()) == 0;
+    };
+}
+
+// Ready when a dialog itself has control id.
 inline std::function<bool(HWND)> DialogHas(int id)
 {
     return [id](HWND dialog) { return GetDlgItem(dialog, id) != NULL; };

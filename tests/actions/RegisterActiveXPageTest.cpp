@@ -188,13 +188,13 @@ TEST_F(RegisterActiveXSelect, SelectControlTakesTheClassIdAndServerOfThePick)
     std::string pickerLine;
     BOOL result = RunBodyWithSteps(
         {
-            WhenTop(PageHas(IDC_AXREG_SELECT), [](HWND sheet) { PostClick(CurrentPage(sheet), IDC_AXREG_SELECT); }),
-            WhenTop(PageHas(IDC_AXPICK_LIST),
+            WhenReady(PageHas(IDC_AXREG_SELECT), [](HWND sheet) { PostClick(CurrentPage(sheet), IDC_AXREG_SELECT); }),
+            WhenReady(PageHas(IDC_AXPICK_LIST),
                     [&](HWND picker) {
                         pickerLine = SelectedText(Item(CurrentPage(picker), IDC_AXPICK_LIST), false);
                         Press(picker, PSBTN_FINISH);
                     }),
-            WhenTop(PageHas(IDC_AXREG_SELECT), [](HWND sheet) { Press(sheet, PSBTN_OK); }),
+            WhenReady(PageShows(IDC_AXREG_FILE, TestControlPath()), [](HWND sheet) { Press(sheet, PSBTN_OK); }),
         },
         [&] { return action.EditProperties(TRUE); });
     EXPECT_TRUE(result);
@@ -228,14 +228,14 @@ TEST(RegisterActiveXPage, BrowseStartsInTheSystemFolderOrAtTheFileAndTakesThePic
         std::string start;
         BOOL result = RunBodyWithSteps(
             {
-                WhenTop(PageHas(IDC_AXREG_BROWSE), [](HWND sheet) { PostClick(CurrentPage(sheet), IDC_AXREG_BROWSE); }),
-                WhenTop(DialogHas(cmb13), [&](HWND dialog) {
+                WhenReady(PageHas(IDC_AXREG_BROWSE), [](HWND sheet) { PostClick(CurrentPage(sheet), IDC_AXREG_BROWSE); }),
+                WhenReady(DialogHas(cmb13), [&](HWND dialog) {
                     char path[MAX_PATH] = "";
                     SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)path);
                     start = path;
                     EXPECT_TRUE(AnswerFileDialog(dialog, picked.c_str())) << c.label;
                 }),
-                WhenTop(PageHas(IDC_AXREG_BROWSE), [](HWND sheet) { Press(sheet, PSBTN_OK); }),
+                WhenReady(PageShows(IDC_AXREG_FILE, picked), [](HWND sheet) { Press(sheet, PSBTN_OK); }),
             },
             [&] { return action.EditProperties(TRUE); });
         EXPECT_TRUE(result) << c.label;

@@ -45,7 +45,7 @@ protected:
 // Finds the test control in the picker and ends it with button.
 std::function<void()> PickTestControl(int button)
 {
-    return WhenTop(PageHas(IDC_AXPICK_LIST), [button](HWND sheet) {
+    return WhenReady(PageHas(IDC_AXPICK_LIST), [button](HWND sheet) {
         HWND p = CurrentPage(sheet);
         SetText(p, IDC_AXPICK_SEARCH, "Lumbrook Test Control");
         Click(p, IDC_AXPICK_FIND);
