@@ -1,6 +1,9 @@
 #include "actions/CallActiveXMethodAction.h"
 
 #include "actions/ActionSupport.h"
+#include "actions/ActiveXActionSheet.h"
+#include "actions/ActiveXMethodPages.h"
+#include "model/EditorServices.h"
 #include "model/store/DataFile.h"
 
 #include <new>
@@ -69,4 +72,42 @@ void CCallActiveXMethodAction::SetParameterList(const std::vector<CActiveXMethod
         p.optional = list[i].IsOptional();
         m_record.parameters.push_back(p);
     }
+}
+
+BOOL CCallActiveXMethodAction::EditProperties(BOOL bNew)
+{
+    CActiveXMethodPP page;
+    // The object whose script holds the action; its page lists the controls.
+    CElement* script = GetParent();
+    page.m_pTarget = script ? script->GetParent() : NULL;
+    page.m_pPage = page.m_pTarget ? page.m_pTarget->GetPage() : NULL;
+    if (!page.m_pPage)
+        page.m_pPage = dynamic_cast<CBrowser*>(GetCurrentPage());
+    page.m_strControlId = m_strControlId;
+    page.m_strMethod = m_record.method;
+    page.m_strRetVariable = m_record.retVariable;
+    page.m_numParameters = m_record.numParameters;
+    page.m_returnType = m_record.returnType;
+    page.m_parameters = GetParameterList();
+    CPropertySheet sheet("");
+    sheet.AddPage(&page);
+    if (!RunActionSheet(*this, sheet))
+        return FALSE;
+    CCallActiveXMethodRecord previous(m_record);
+    CStr previousControlId = m_strControlId;
+    m_strControlId = page.m_strControlId;
+    m_record.method = page.m_strMethod;
+    m_record.numParameters = page.m_numParameters;
+    m_record.returnType = page.m_returnType;
+    m_record.retVariable = page.m_strRetVariable;
+    if (page.m_bParametersChosen)
+        SetParameterList(page.m_parameters);
+    if (IsComplete())
+        return TRUE;
+    if (!bNew)
+    {
+        m_record = previous;
+        m_strControlId = previousControlId;
+    }
+    return FALSE;
 }

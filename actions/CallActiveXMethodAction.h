@@ -18,6 +18,10 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    // The method page and its argument pages, started from the action's own
+    // fields. An existing action whose edit gives FALSE gets its previous
+    // fields back.
+    BOOL EditProperties(BOOL bNew) override;
     // The bindings as the method pages fill them, and back; a parameter
     // kept as read has empty bindings here.
     std::vector<CActiveXMethodParameter> GetParameterList() const;

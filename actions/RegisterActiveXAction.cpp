@@ -1,6 +1,8 @@
 #include "actions/RegisterActiveXAction.h"
 
 #include "actions/ActionSupport.h"
+#include "actions/ActiveXActionSheet.h"
+#include "actions/RegisterActiveXPP.h"
 #include "model/store/DataFile.h"
 #include "model/EditorServices.h"
 
@@ -43,4 +45,29 @@ BOOL CRegisterActiveXAction::Save(CDataFile* file)
     stored.filename = ImportMediaFile(m_record.filename, TRUE);
     stored.Save(*file, m_strSectionName);
     return CScriptItem::Save(file);
+}
+
+BOOL CRegisterActiveXAction::EditProperties(BOOL bNew)
+{
+    CRegisterActiveXPP page;
+    page.m_strCLSID = m_record.clsid;
+    page.m_strFilename = m_record.filename;
+    page.m_unregister = m_record.unregister ? 1 : 0;
+    page.m_copyToSystem = m_record.copyToSystem ? 1 : 0;
+    CPropertySheet sheet("");
+    sheet.AddPage(&page);
+    if (!RunActionSheet(*this, sheet))
+        return FALSE;
+    CRegisterActiveXRecord previous(m_record);
+    m_record.clsid = page.m_strCLSID;
+    m_record.filename = page.m_strFilename;
+    m_record.unregister = page.m_unregister == 1;
+    m_record.copyToSystem = page.m_copyToSystem != 0;
+    if (IsComplete())
+        return TRUE;
+    // A confirmed edit that clears the file would lose the stored one
+    // without a trace; an existing action keeps what it had.
+    if (!bNew)
+        m_record = previous;
+    return FALSE;
 }

@@ -15,6 +15,9 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    // The page; after OK the fields are taken from it. An existing action
+    // whose edit gives FALSE gets its previous fields back.
+    BOOL EditProperties(BOOL bNew) override;
     BOOL IsComplete() const { return !m_record.filename.IsEmpty(); }
 
     CRegisterActiveXRecord m_record;

@@ -1,6 +1,7 @@
 #include "authoring/LumbrookConfig.h"
 
 #include "authoring/AboutDlg.h"
+#include "authoring/ActiveXElementSheets.h"
 #include "authoring/EditorServicesImpl.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/LumbrookConfigView.h"
@@ -74,6 +75,7 @@ BOOL CLumbrookConfigApp::InitInstance()
     InitCommonControls();
     InstallEditorServices();
     InstallScriptEditing();
+    InstallActiveXElementSheets();
     InstallPageSheet();
     InstallTextImageSheets();
 

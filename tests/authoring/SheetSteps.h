@@ -7,6 +7,8 @@
 #include "platform/framework/Afx.h"
 #include "platform/framework/PropertySheet.h"
 
+#include <string.h>
+
 #include <functional>
 #include <string.h>
 #include <string>
