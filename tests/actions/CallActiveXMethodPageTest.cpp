@@ -132,7 +132,7 @@ TEST(CallActiveXMethodPages, NewActionFilledAndConfirmedIsStored)
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 caption = Text(sheet);
                 HWND p = CurrentPage(sheet);
                 objects = ListTexts(Item(p, IDC_AXMETHOD_OBJECTS), true);
@@ -144,7 +144,7 @@ TEST(CallActiveXMethodPages, NewActionFilledAndConfirmedIsStored)
                 pagesAfterAdd = PageCount(sheet);
             },
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 HWND p = ShowPage(sheet, 1);
                 title1 = Text(Item(p, IDC_AXPARAM_TITLE));
                 type1 = Text(Item(p, IDC_AXPARAM_TYPE));
@@ -216,7 +216,7 @@ TEST(CallActiveXMethodPages, ChoosingAnotherMethodReplacesTheArgumentPages)
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 for (const Step& s : steps)
                 {
                     HWND p = CurrentPage(sheet);
@@ -255,7 +255,7 @@ TEST(CallActiveXMethodPages, CancelledNewActionGivesFalse)
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 SelectMethod(CurrentPage(sheet), "Add");
                 Press(sheet, PSBTN_CANCEL);
             },
@@ -292,13 +292,13 @@ TEST(CallActiveXMethodPages, ExistingActionShowsItsFieldsAndCancelKeepsItsStored
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 HWND p = CurrentPage(sheet);
                 object = SelectedText(Item(p, IDC_AXMETHOD_OBJECTS), true);
                 method = SelectedText(Item(p, IDC_AXMETHOD_METHODS), false);
             },
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 HWND p = ShowPage(sheet, 1);
                 variable = SelectedText(Item(p, IDC_AXPARAM_VARIABLES), true);
                 p = ShowPage(sheet, 2);
@@ -346,7 +346,7 @@ TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsItsStoredFor
         BOOL result = RunBodyWithSteps(
             {
                 [&] {
-                    HWND sheet = TopSheet();
+                    HWND sheet = FindOwnWindow();
                     HWND p = CurrentPage(sheet);
                     objectSelected = Selected(Item(p, IDC_AXMETHOD_OBJECTS), true);
                     methodSelected = Selected(Item(p, IDC_AXMETHOD_METHODS), false);
@@ -370,7 +370,7 @@ TEST(CallActiveXMethodPages, APageWithoutControlsGivesADisabledComboAndFalse)
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 enabled = IsWindowEnabled(Item(CurrentPage(sheet), IDC_AXMETHOD_OBJECTS)) != FALSE;
                 Press(sheet, PSBTN_OK);
             },
@@ -429,13 +429,13 @@ TEST_F(CallActiveXMethodTestControl, PagesListWhatTheTypeInformationHolds)
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 HWND p = CurrentPage(sheet);
                 methods = ListTexts(Item(p, IDC_AXMETHOD_METHODS), false);
                 SelectMethod(p, "Concat");
             },
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 for (int i = 1; i <= 2; i++)
                 {
                     HWND p = ShowPage(sheet, i);

@@ -122,7 +122,7 @@ TEST(ActiveXPicker, NothingSelectedShowsAndFinishesWithNothing)
     int index = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 HWND p = CurrentPage(sheet);
                 SelectListLine(p, IDC_AXPICK_LIST, 1);
                 SelectListLine(p, IDC_AXPICK_LIST, -1);
@@ -131,7 +131,7 @@ TEST(ActiveXPicker, NothingSelectedShowsAndFinishesWithNothing)
                 Press(sheet, PSBTN_FINISH);
             },
             // In case the disabled Finish is not pressed at all.
-            [&] { Press(TopSheet(), PSBTN_CANCEL); },
+            [&] { Press(FindOwnWindow(), PSBTN_CANCEL); },
         },
         [&] { return PickRegisteredControl(NULL, &catalog); }, true);
     EXPECT_EQ(-1, index);
@@ -153,7 +153,7 @@ TEST_F(ActiveXPickerRegistry, ListsTheRegisteredControlsAndAPresetClassIdSelects
     int index = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 HWND p = CurrentPage(sheet);
                 HWND list = Item(p, IDC_AXPICK_LIST);
                 lines = ListTexts(list, false);
@@ -183,7 +183,7 @@ TEST_F(ActiveXPickerRegistry, ListsTheRegisteredControlsAndAPresetClassIdSelects
 TEST_F(ActiveXPickerRegistry, ASecondPickerReusesTheCatalogue)
 {
     CControlCatalog catalog;
-    auto cancel = [] { Press(TopSheet(), PSBTN_CANCEL); };
+    auto cancel = [] { Press(FindOwnWindow(), PSBTN_CANCEL); };
     EXPECT_EQ(-1, RunBodyWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
     int count = catalog.GetCount();
     ASSERT_GT(count, 0);

@@ -35,7 +35,7 @@ TEST(RegisterActiveXPage, NewActionFilledAndConfirmedIsStored)
     BOOL result = RunBodyWithSteps(
         {
             [&] {
-                HWND sheet = TopSheet();
+                HWND sheet = FindOwnWindow();
                 caption = Text(sheet);
                 HWND p = CurrentPage(sheet);
                 EXPECT_EQ((UINT)BST_CHECKED, IsDlgButtonChecked(p, IDC_AXREG_REGISTER));
@@ -79,7 +79,7 @@ TEST(RegisterActiveXPage, CancelOrNoFileGivesFalse)
         BOOL result = RunBodyWithSteps(
             {
                 [&] {
-                    HWND sheet = TopSheet();
+                    HWND sheet = FindOwnWindow();
                     SetText(CurrentPage(sheet), IDC_AXREG_FILE, c.file);
                     Press(sheet, c.button);
                 },
@@ -111,7 +111,7 @@ TEST(RegisterActiveXPage, ExistingActionKeepsItsStoredFormWhenCancelledOrCleared
         BOOL result = RunBodyWithSteps(
             {
                 [&] {
-                    HWND sheet = TopSheet();
+                    HWND sheet = FindOwnWindow();
                     HWND p = CurrentPage(sheet);
                     // The Register labels whatever the stored choice.
                     EXPECT_EQ((UINT)BST_CHECKED, IsDlgButtonChecked(p, IDC_AXREG_UNREGISTER)) << c.label;
