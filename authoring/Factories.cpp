@@ -3,6 +3,7 @@
 #include "actions/PropertyActions.h"
 #include "actions/ShellActions.h"
 #include "actions/WindowScriptActions.h"
+#include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
 #include "model/ActiveXElement.h"
 #include "model/Browser.h"
@@ -41,6 +42,12 @@ const KindRow kKinds[ButtonKindCount] = {
 
 const char* const kMouseEvents[4] = { "OnMouseIn", "OnMouseOut", "OnMouseDown", "OnMouseUp" };
 
+BOOL IsFolder(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 int CheckedKind(int kind)
 {
     return kind >= 0 && kind < ButtonKindCount ? kind : ButtonPlain;
@@ -55,7 +62,7 @@ BOOL ReadTemplate(int kind, CDataFile& file, CStr& mediaFolder)
         return FALSE;
     CStr folder;
     file.GetString("main", "folder", folder);
-    mediaFolder = GetTemplateMediaRoot() + folder + "\\";
+    mediaFolder = GetTemplateMediaFolder(folder);
     (void)kind;
     return TRUE;
 }
@@ -130,6 +137,21 @@ const char* GetButtonKindName(int kind)
 CStr GetTemplateMediaRoot()
 {
     return GetDefaultContentFolder();
+}
+
+CStr GetTemplateMediaFolder(const char* folder)
+{
+    CStr name = folder ? folder : "";
+    CStr chosen = GetTemplateMediaRoot() + name;
+    // The templates shipped with the program keep their media in the
+    // installation's content folder; an author's own content folder that
+    // holds no such folder must not leave their buttons without pictures.
+    if (!name.IsEmpty() && !IsFolder(chosen)) {
+        CStr shipped = GetContentFolder() + name;
+        if (IsFolder(shipped))
+            return shipped + "\\";
+    }
+    return chosen + "\\";
 }
 
 CBrowser* CreateNewPage()

@@ -45,3 +45,7 @@ const char* GetButtonKindName(int kind);
 // The folder under which page templates keep their media: the author's
 // content folder when set, else the installation's.
 CStr GetTemplateMediaRoot();
+// A template's media folder (its "folder" key) with a trailing backslash:
+// under the media root, or under the installation's content folder when
+// only that one holds it.
+CStr GetTemplateMediaFolder(const char* folder);

@@ -128,6 +128,16 @@ TEST(Factories, TemplateButtonsTakeMediaFromTheInstallationsContentWhenTheAuthor
     SetUserContentFolder(own.Path().c_str());
     CImageElement* second = CreateButton(&page, ButtonExit);
     EXPECT_EQ(own.File("blue\\n.gif"), std::string(second->m_strSrc));
+    // A template shipped with the program keeps its media in the
+    // installation's folder: an author's folder without it does not hide it.
+    ASSERT_TRUE(CreateDirectoryA(content.File("blue").c_str(), NULL));
+    CImageElement* third = CreateButton(&page, ButtonExit);
+    EXPECT_EQ(content.File("blue\\n.gif"), std::string(third->m_strSrc));
+    ASSERT_TRUE(CreateDirectoryA(own.File("blue").c_str(), NULL));
+    CImageElement* fourth = CreateButton(&page, ButtonExit);
+    EXPECT_EQ(own.File("blue\\n.gif"), std::string(fourth->m_strSrc));
+    delete third;
+    delete fourth;
     SetUserContentFolder("");
     SetCurrentTemplate("");
     delete button;
