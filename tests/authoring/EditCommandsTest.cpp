@@ -1,6 +1,7 @@
 // The document's editing commands as the menus, toolbar and accelerators
 // reach them: their enabling, paste ids and places, delete, properties and
-// renaming, new pages, reordering, and Test and Preview.
+// renaming, new pages, reordering, the object and event dialogs, and Test
+// and Preview.
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/ProjectFolder.h"
 #include "actions/ActionTypes.h"

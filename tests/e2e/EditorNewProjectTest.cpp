@@ -1,6 +1,6 @@
 // A new project made with the wizard from the installed layout: its disc
 // folder, the name page's refusals, the warning about a folder that exists,
-// and the player playing the result.
+// objects added from the finish page, and the player playing the result.
 #include "tests/e2e/DialogDriver.h"
 #include "tests/e2e/EditorProcess.h"
 #include "tests/e2e/PlayerProcess.h"
@@ -160,6 +160,18 @@ HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templa
     return WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow) == sheet ? sheet : NULL;
 }
 
+// Finish on the page sheet: the project of one page is saved and the
+// editor closed without a message.
+void FinishOnePageProject(Wizard& wizard, HWND sheet, const std::string& archive)
+{
+    PressSheetButton(sheet, PSBTN_FINISH);
+    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
+    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
+    ASSERT_TRUE(HoldsPages(archive, 1));
+    EXPECT_TRUE(wizard.editor.Messages().empty());
+    EXPECT_TRUE(wizard.editor.Close());
+}
+
 } // namespace
 
 TEST(EditorNewProject, FinishWithoutTheCreationWizardMakesAPlayableDiscFolder)
@@ -303,13 +315,8 @@ TEST(EditorNewProject, TheCreationWizardGivesTheFirstPageATemplatesBackground)
     ASSERT_TRUE(wizard.Open());
     HWND sheet = ToTheFinishPage(wizard, project.name, "Ocean");
     ASSERT_TRUE(sheet != NULL);
-    PressSheetButton(sheet, PSBTN_FINISH);
-    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
-    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
     std::string archive = project.File("tarvex.pqz");
-    ASSERT_TRUE(HoldsPages(archive, 1));
-    EXPECT_TRUE(wizard.editor.Messages().empty());
-    EXPECT_TRUE(wizard.editor.Close());
+    ASSERT_NO_FATAL_FAILURE(FinishOnePageProject(wizard, sheet, archive));
 
     // The page names the template; its background was copied into the
     // data folder and is stored there.
@@ -362,13 +369,8 @@ TEST(EditorNewProject, ObjectsAddedFromTheWizardsFinishPageLandOnTheFirstPage)
     PressSheetButton(picker, PSBTN_OK);
     EXPECT_TRUE(WaitUntilGone(picker, kProgramWaitMs));
 
-    PressSheetButton(sheet, PSBTN_FINISH);
-    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
-    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
     std::string archive = project.File("tarvex.pqz");
-    ASSERT_TRUE(HoldsPages(archive, 1));
-    EXPECT_TRUE(wizard.editor.Messages().empty());
-    EXPECT_TRUE(wizard.editor.Close());
+    ASSERT_NO_FATAL_FAILURE(FinishOnePageProject(wizard, sheet, archive));
 
     // The first page holds the button, showing the template's picture for
     // its kind, with a script for each mouse event.
