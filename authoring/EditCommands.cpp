@@ -4,13 +4,16 @@
 #include "authoring/LumbrookConfigDoc.h"
 
 #include "authoring/ButtonTypePicker.h"
+#include "authoring/EventAddDlg.h"
 #include "authoring/Factories.h"
+#include "authoring/ObjectAddDlg.h"
 #include "authoring/ProjectFolder.h"
 #include "model/ActiveXElement.h"
 #include "model/Browser.h"
 #include "model/ImageElement.h"
 #include "model/ImageListElement.h"
 #include "model/Script.h"
+#include "model/ScriptableObject.h"
 #include "model/ScriptItem.h"
 #include "model/TextElement.h"
 #include "model/common/MessageReporter.h"
@@ -454,6 +457,32 @@ void CLumbrookConfigDoc::OnNewScriptItem()
         return;
     m_pCurrentScript = script;
     script->EditProperties(TRUE);
+}
+
+void CLumbrookConfigDoc::OnNewObject()
+{
+    // The objects the dialog has inserted start again at the page's corner.
+    m_nextInsert.x = 0;
+    m_nextInsert.y = 0;
+    CObjectAddDlg dialog;
+    dialog.DoModal();
+    RecordChange();
+}
+
+void CLumbrookConfigDoc::OnNewEvent()
+{
+    CElement* current = GetCurrentObject();
+    CScriptableObject* object = dynamic_cast<CScriptableObject*>(current);
+    if (object == NULL && current != NULL)
+        object = dynamic_cast<CScriptableObject*>(current->GetParent());
+    if (object == NULL)
+        return;
+    CEventAddDlg dialog;
+    dialog.m_pDocument = this;
+    dialog.m_pObject = object;
+    dialog.m_strNoun = object->GetType();
+    dialog.DoModal();
+    RecordChange();
 }
 
 BOOL CLumbrookConfigDoc::StartPlayer(const char* argument)

@@ -164,6 +164,8 @@ protected:
     void OnMoveDown();
     void OnMoveUp();
     void OnNewScriptItem();
+    void OnNewObject();
+    void OnNewEvent();
     void OnFileTest();
     void OnToolPreview();
     DECLARE_MESSAGE_MAP()

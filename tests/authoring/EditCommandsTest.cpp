@@ -1,6 +1,7 @@
 // The document's editing commands as the menus, toolbar and accelerators
 // reach them: their enabling, paste ids and places, delete, properties and
-// renaming, new pages, reordering, and Test and Preview.
+// renaming, new pages, reordering, the object and event dialogs, and Test
+// and Preview.
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/ProjectFolder.h"
 #include "actions/ActionTypes.h"
@@ -9,10 +10,13 @@
 #include "model/ImageElement.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
+#include "model/ScriptableObject.h"
 #include "model/TextElement.h"
 #include "model/common/MessageReporter.h"
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
+#include "resources/editor/ObjectPagesIds.h"
+#include "tests/authoring/SheetSteps.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -418,6 +422,114 @@ TEST_F(EditCommandsTest, InsertedElementsRunTheirSheetAndACancelLeavesNothing)
     // Without its sheet (no hook), an ActiveX control is not inserted.
     Run(ID_INSERT_ACTIVEX);
     EXPECT_EQ(4u, Page()->m_children.size());
+}
+
+namespace {
+
+// The main window as the dialog's Insert commands reach it: they go on to
+// the document, as the frame routes them.
+class CommandsToDocument : public CWnd
+{
+public:
+    explicit CommandsToDocument(CLumbrookConfigDoc& document) : m_document(document)
+    {
+        CreateEx(0, AfxWndClassName, "main", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
+    }
+    ~CommandsToDocument() override { DestroyWindow(); }
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override
+    {
+        return m_document.OnCmdMsg(LOWORD(wParam), CN_COMMAND, NULL, NULL);
+    }
+
+private:
+    CLumbrookConfigDoc& m_document;
+};
+
+} // namespace
+
+TEST_F(EditCommandsTest, ObjectAddDialogInsertsFromThePageCornerAndTakesASnapshot)
+{
+    Open({ { "tarvex.pgd", kPage1 } });
+    document.Select(Page());
+    // An earlier insert moves the next place on; the dialog starts again.
+    Run(ID_INSERT_TEXT);
+    CWinApp app("test");
+    CommandsToDocument frame(document);
+    app.m_pMainWnd = &frame;
+    size_t before = Page()->m_children.size();
+    int snapshots = document.GetUndo().GetCount();
+    std::vector<std::string> lines;
+    auto choose = [](HWND dialog, int line, WPARAM how) {
+        HWND list = GetDlgItem(dialog, IDC_OBJECT_TYPES);
+        SendMessageA(list, LB_SETCURSEL, line, 0);
+        SendMessageA(dialog, WM_COMMAND, how, (LPARAM)(how == IDOK ? NULL : list));
+    };
+    sheetsteps::RunWithSteps([&] { return (INT_PTR)Run(ID_NEW_OBJECT); }, {
+        [&] {
+            HWND dialog = sheetsteps::FindOwnWindow("Insert New Objects");
+            lines = sheetsteps::ListLines(GetDlgItem(dialog, IDC_OBJECT_TYPES));
+            // A double-click inserts and keeps the dialog; OK inserts and closes.
+            choose(dialog, 2, MAKEWPARAM(IDC_OBJECT_TYPES, LBN_DBLCLK));
+        },
+        [&] { choose(sheetsteps::FindOwnWindow("Insert New Objects"), 1, IDOK); },
+    });
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    app.m_pMainWnd = NULL;
+    EXPECT_EQ(std::vector<std::string>({ "Button", "Image", "Text", "ActiveX Control" }), lines);
+    ASSERT_EQ(before + 2, Page()->m_children.size());
+    EXPECT_NE(nullptr, dynamic_cast<CTextElement*>(Child((int)before)));
+    EXPECT_NE(nullptr, dynamic_cast<CImageElement*>(Child((int)before + 1)));
+    EXPECT_EQ(15, Child((int)before)->m_xpos);
+    EXPECT_EQ(20, Child((int)before)->m_ypos);
+    EXPECT_EQ(30, Child((int)before + 1)->m_xpos);
+    // One snapshot each insert, one for the dialog.
+    EXPECT_EQ(snapshots + 3, document.GetUndo().GetCount());
+}
+
+TEST_F(EditCommandsTest, NewEventAddsAScriptToTheScriptableObjectOrTheScriptsOwner)
+{
+    // Without a project there is nothing to add to: no dialog.
+    Run(ID_NEW_EVENT);
+    EXPECT_EQ(0, document.GetUndo().GetCount());
+    Open({ { "tarvex.pgd", kPage1 } });
+    CElement* other = Child(1);
+    CScriptableObject* owner = dynamic_cast<CScriptableObject*>(other);
+    ASSERT_NE(nullptr, owner);
+    CElement* script = owner->GetScripts()[0];
+    for (CElement* selected : { other, script })
+    {
+        document.Select(selected);
+        int scripts = owner->GetScriptCount();
+        int snapshots = document.GetUndo().GetCount();
+        std::string noun, chosen;
+        std::vector<std::string> lines;
+        sheetsteps::RunWithSteps([&] { return (INT_PTR)Run(ID_NEW_EVENT); }, {
+            [&] {
+                HWND dialog = sheetsteps::FindOwnWindow("Add Events");
+                HWND list = GetDlgItem(dialog, IDC_EVENT_LIST);
+                char text[256] = "";
+                GetDlgItemTextA(dialog, IDC_NOUN_TEXT, text, sizeof text);
+                noun = text;
+                lines = sheetsteps::ListLines(list);
+                chosen = lines.empty() ? "" : lines[0];
+                SendMessageA(list, LB_SETCURSEL, 0, 0);
+                SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            },
+        });
+        EXPECT_EQ("Below is a list of available events for this Text.", noun);
+        // The event that has a script is not offered again.
+        for (const std::string& line : lines)
+            EXPECT_STRCASENE("OnMouseDown", line.c_str());
+        ASSERT_EQ(scripts + 1, owner->GetScriptCount());
+        EXPECT_STREQ(chosen.c_str(), owner->GetScripts()[scripts]->m_strName);
+        EXPECT_EQ(1, views.Count(HintAdded, owner->GetScripts()[scripts]));
+        // The dialog's snapshot for the script and the command's own.
+        EXPECT_EQ(snapshots + 2, document.GetUndo().GetCount());
+    }
 }
 
 TEST_F(EditCommandsTest, PropertiesRenameReferencesAndNameTheObjectFoundAgain)

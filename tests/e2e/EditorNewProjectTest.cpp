@@ -1,6 +1,6 @@
 // A new project made with the wizard from the installed layout: its disc
 // folder, the name page's refusals, the warning about a folder that exists,
-// and the player playing the result.
+// objects added from the finish page, and the player playing the result.
 #include "tests/e2e/DialogDriver.h"
 #include "tests/e2e/EditorProcess.h"
 #include "tests/e2e/PlayerProcess.h"
@@ -10,6 +10,8 @@
 #include <shellapi.h>
 
 #include <string.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -134,6 +136,40 @@ HWND WaitForSheetShowing(DWORD processId, int controlId)
         return search.found != NULL;
     });
     return search.found;
+}
+
+const int kTemplateList = 1035;
+const int kAddObjectsNow = 1005;
+
+// The wizard with the creation wizard run: the project named, the template
+// chosen, Next to the finish page; the page sheet, NULL when it did not come.
+HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templateName)
+{
+    SetDialogItemText(wizard.page, kNameEdit, name.c_str());
+    PressSheetButton(wizard.sheet, PSBTN_NEXT);
+    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList);
+    if (sheet == NULL)
+        return NULL;
+    HWND page = SheetCurrentPage(sheet);
+    HWND list = GetDlgItem(page, kTemplateList);
+    if (SendMessageA(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)templateName) == LB_ERR)
+        return NULL;
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(kTemplateList, LBN_SELCHANGE), (LPARAM)list);
+    for (int step = 0; step < 3; ++step)
+        PressSheetButton(sheet, PSBTN_NEXT);
+    return WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow) == sheet ? sheet : NULL;
+}
+
+// Finish on the page sheet: the project of one page is saved and the
+// editor closed without a message.
+void FinishOnePageProject(Wizard& wizard, HWND sheet, const std::string& archive)
+{
+    PressSheetButton(sheet, PSBTN_FINISH);
+    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
+    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
+    ASSERT_TRUE(HoldsPages(archive, 1));
+    EXPECT_TRUE(wizard.editor.Messages().empty());
+    EXPECT_TRUE(wizard.editor.Close());
 }
 
 } // namespace
@@ -274,31 +310,13 @@ TEST(EditorNewProject, AnEmptyExistingFolderTakesTheNewProject)
 
 TEST(EditorNewProject, TheCreationWizardGivesTheFirstPageATemplatesBackground)
 {
-    const int kTemplateList = 1035;
-    const int kAddObjectsNow = 1005;
     ProjectFolder project("E2E Templated");
     Wizard wizard;
     ASSERT_TRUE(wizard.Open());
-    SetDialogItemText(wizard.page, kNameEdit, project.name.c_str());
-    PressSheetButton(wizard.sheet, PSBTN_NEXT);
-
-    // The page-creation wizard: a template, then Next to its end.
-    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList);
+    HWND sheet = ToTheFinishPage(wizard, project.name, "Ocean");
     ASSERT_TRUE(sheet != NULL);
-    HWND page = SheetCurrentPage(sheet);
-    HWND list = GetDlgItem(page, kTemplateList);
-    ASSERT_NE(LB_ERR, SendMessageA(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)"Ocean"));
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(kTemplateList, LBN_SELCHANGE), (LPARAM)list);
-    for (int step = 0; step < 3; ++step)
-        PressSheetButton(sheet, PSBTN_NEXT);
-    ASSERT_TRUE(WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow) == sheet);
-    PressSheetButton(sheet, PSBTN_FINISH);
-    EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
-    ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
     std::string archive = project.File("tarvex.pqz");
-    ASSERT_TRUE(HoldsPages(archive, 1));
-    EXPECT_TRUE(wizard.editor.Messages().empty());
-    EXPECT_TRUE(wizard.editor.Close());
+    ASSERT_NO_FATAL_FAILURE(FinishOnePageProject(wizard, sheet, archive));
 
     // The page names the template; its background was copied into the
     // data folder and is stored there.
@@ -321,6 +339,71 @@ TEST(EditorNewProject, TheCreationWizardGivesTheFirstPageATemplatesBackground)
     ASSERT_TRUE(player.Start(project.File("tarvex.exe")));
     ASSERT_TRUE(player.WaitForWindow() != NULL);
     EXPECT_TRUE(player.WaitForClientPixel(2, 2, 0x123C6E));
+    EXPECT_TRUE(player.Messages().empty());
+    player.Close();
+}
+
+TEST(EditorNewProject, ObjectsAddedFromTheWizardsFinishPageLandOnTheFirstPage)
+{
+    const int kObjectTypes = 1166;
+    const int kButtonKinds = 1035;
+    ProjectFolder project("E2E Objects Now");
+    Wizard wizard;
+    ASSERT_TRUE(wizard.Open());
+    HWND sheet = ToTheFinishPage(wizard, project.name, "Ocean");
+    ASSERT_TRUE(sheet != NULL);
+    DWORD pid = wizard.editor.ProcessId();
+
+    // "Add Objects Now": a Button; the dialog closes and the button's kind
+    // is asked for.
+    ASSERT_TRUE(PressDialogButton(SheetCurrentPage(sheet), kAddObjectsNow));
+    HWND objects = WaitForProcessDialog(pid, "Insert New Objects", kProgramWaitMs);
+    ASSERT_TRUE(objects != NULL);
+    SendMessageA(GetDlgItem(objects, kObjectTypes), LB_SETCURSEL, 0, 0);
+    ASSERT_TRUE(PressDialogButton(objects, IDOK));
+    EXPECT_TRUE(WaitUntilGone(objects, kProgramWaitMs));
+    HWND picker = WaitForProcessDialog(pid, "Add a New Button.", kProgramWaitMs);
+    ASSERT_TRUE(picker != NULL);
+    HWND kinds = GetDlgItem(SheetCurrentPage(picker), kButtonKinds);
+    ASSERT_NE(LB_ERR, SendMessageA(kinds, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)"OK"));
+    PressSheetButton(picker, PSBTN_OK);
+    EXPECT_TRUE(WaitUntilGone(picker, kProgramWaitMs));
+
+    std::string archive = project.File("tarvex.pqz");
+    ASSERT_NO_FATAL_FAILURE(FinishOnePageProject(wizard, sheet, archive));
+
+    // The first page holds the button, showing the template's picture for
+    // its kind, with a script for each mouse event.
+    MessageRecorder quiet;
+    CDataFileManager manager;
+    ASSERT_TRUE(manager.ReadArchive(archive.c_str()));
+    CDataFile* page = manager.GetFile(0);
+    int elements = 0;
+    page->GetInt("Main", "numElements", elements);
+    ASSERT_EQ(1, elements);
+    CStr type, src;
+    page->GetString("Element_1", "type", type);
+    page->GetString("Element_1", "src", src);
+    EXPECT_STREQ("Image", type.c_str());
+    ASSERT_EQ(0, strncmp(".\\tarvex.dat\\", src.c_str(), 13)) << src.c_str();
+    EXPECT_EQ(ReadWholeFile(LumbrookFolder() + "Content\\Ocean\\ok-normal.bmp"), ReadWholeFile(project.File(src.c_str() + 2)));
+    int scripts = 0;
+    page->GetInt("Element_1", "numScripts", scripts);
+    std::vector<std::string> events;
+    for (int i = 1; i <= scripts; ++i)
+    {
+        CStr name;
+        page->GetString(("Element_1_Script_" + std::to_string(i)).c_str(), "name", name);
+        events.push_back(name.c_str());
+    }
+    std::sort(events.begin(), events.end());
+    EXPECT_EQ((std::vector<std::string>{ "OnMouseDown", "OnMouseIn", "OnMouseOut", "OnMouseUp" }), events);
+
+    // The player plays the project.
+    PlayerProcess player;
+    ASSERT_TRUE(player.Start(project.File("tarvex.exe")));
+    ASSERT_TRUE(player.WaitForWindow() != NULL);
+    EXPECT_TRUE(player.Answers());
     EXPECT_TRUE(player.Messages().empty());
     player.Close();
 }
