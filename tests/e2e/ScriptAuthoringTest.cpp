@@ -1,17 +1,17 @@
-// A script authored on the action pages, as the author fills them, runs in
-// the player: variables are created and changed, a condition holds, a text
-// element's text is set and read back, and the value read is written to a
-// data file.
+// A script authored entirely on the editor's pages, as the author fills
+// them (each action picked from the script's item list, its page filled and
+// confirmed), runs in the player: variables are created and changed, a
+// condition holds, a text element's text is set and read back, the value
+// read is written to a data file, and the player moves to a second page.
 #include "actions/ActionTypes.h"
-#include "actions/ConditionActions.h"
-#include "actions/DataFileActions.h"
-#include "actions/PropertyActions.h"
-#include "actions/VariableActions.h"
+#include "authoring/LumbrookConfigDoc.h"
+#include "authoring/ScriptItemPP.h"
 #include "model/Browser.h"
 #include "model/Script.h"
 #include "model/TextElement.h"
 #include "model/store/DataFileManager.h"
 #include "resources/editor/ActionPagesAIds.h"
+#include "resources/editor/ActionPagesBIds.h"
 #include "tests/e2e/PlayerProcess.h"
 #include "tests/support/SheetSteps.h"
 #include "tests/support/TestSupport.h"
@@ -22,26 +22,44 @@ using namespace sheetsteps;
 
 namespace {
 
-template <class T>
-T* Append(CScript* script)
+void ChooseInList(int id, const char* text)
 {
-    T* action = new T();
-    script->AppendItem(action);
-    return action;
+    HWND list = GetDlgItem(Page(), id);
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
+    ASSERT_NE(LB_ERR, index) << text;
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
 }
 
-void CreateVariable(CScript* script, const char* name, const char* type, const char* value)
+// Double-clicks an action in the script's item list: its sheet opens at
+// once, and the steps after this one fill it.
+Step Pick(const char* action)
 {
-    CSetVariableAction* action = Append<CSetVariableAction>(script);
-    EXPECT_TRUE(Drive({ [&] {
-                           Choose(IDC_CREATEVAR_SCOPE, "Global");
-                           Type(IDC_CREATEVAR_NAME, name);
-                           Choose(IDC_CREATEVAR_TYPE, type);
-                           Type(IDC_CREATEVAR_VALUE, value);
-                           Ok();
-                       } },
-                      [&] { return action->EditProperties(TRUE); }))
-        << name;
+    return OnPage(IDC_SCRIPT_ITEM_LIST, [action] {
+        ChooseInList(IDC_SCRIPT_ITEM_LIST, action);
+        Command(Page(), IDC_SCRIPT_ITEM_LIST, LBN_DBLCLK);
+    });
+}
+
+Step CreateVariable(const char* name, const char* type, const char* value)
+{
+    return OnPage(IDC_CREATEVAR_NAME, [=] {
+        Choose(IDC_CREATEVAR_SCOPE, "Global");
+        Type(IDC_CREATEVAR_NAME, name);
+        Choose(IDC_CREATEVAR_TYPE, type);
+        Type(IDC_CREATEVAR_VALUE, value);
+        Ok();
+    });
+}
+
+CBrowser* MakePage(const char* id, const char* title)
+{
+    CBrowser* page = new CBrowser();
+    page->SetId(id);
+    page->m_strTitle = title;
+    page->m_containerWidth = 240;
+    page->m_containerHeight = 160;
+    page->m_windowType = 2;
+    return page;
 }
 
 } // namespace
@@ -54,86 +72,97 @@ TEST(ScriptAuthoring, AScriptMadeOnThePagesRunsInThePlayer)
     const std::string out = scratch.File("authored.zjf");
     const std::string archivePath = scratch.File("authored.pqz");
 
-    CBrowser page;
-    page.SetId("Main");
-    page.m_strTitle = "Authored script";
-    page.m_containerWidth = 240;
-    page.m_containerHeight = 160;
-    page.m_windowType = 2;
+    std::unique_ptr<CBrowser> page(MakePage("Main", "Authored script"));
     CTextElement* title = new CTextElement();
     title->SetType("Text");
     title->SetId("Title");
     title->m_width = 200;
     title->m_height = 40;
-    page.AddChild(title);
+    page->AddChild(title);
     CScript* onLoad = CreateScript();
     onLoad->m_strName = "OnLoad";
-    page.AddChild(onLoad);
+    page->AddChild(onLoad);
 
-    CreateVariable(onLoad, "Count", "Integer (4 bytes)", "2");
-    CreateVariable(onLoad, "Seen", "String (Characters)", "");
-
-    CModifyVariableAction* add = Append<CModifyVariableAction>(onLoad);
-    EXPECT_TRUE(Drive({ [&] {
-                           Choose(IDC_MODIFYVAR_CONST_TARGET, "Count");
-                           Choose(IDC_MODIFYVAR_CONST_OP, "Plus");
-                           Type(IDC_MODIFYVAR_CONST_VALUE, "3");
-                           Ok();
-                       } },
-                      [&] { return add->EditProperties(TRUE); }));
-
-    CIfWhileAction* test = Append<CIfWhileAction>(onLoad);
-    EXPECT_TRUE(Drive({ [&] {
-                           Choose(IDC_IF_VARIABLE1, "Count");
-                           Choose(IDC_IF_OPERATOR, "is greater than");
-                           Type(IDC_IF_CONSTANT, "4");
-                           Ok();
-                       } },
-                      [&] { return test->EditProperties(TRUE); }));
-
-    CSetPropertyAction* set = Append<CSetPropertyAction>(onLoad);
-    EXPECT_TRUE(Drive(
+    CLumbrookConfigDoc document;
+    document.m_bAutoDelete = FALSE;
+    Drive(
         {
-            [&] {
+            Pick("Create Script Variable"),
+            CreateVariable("Count", "Integer (4 bytes)", "2"),
+            Pick("Create Script Variable"),
+            CreateVariable("Seen", "String (Characters)", ""),
+            Pick("Modify Variable"),
+            OnPage(IDC_MODIFYVAR_CONST_TARGET, [] {
+                Choose(IDC_MODIFYVAR_CONST_TARGET, "Count");
+                Choose(IDC_MODIFYVAR_CONST_OP, "Plus");
+                Type(IDC_MODIFYVAR_CONST_VALUE, "3");
+                Ok();
+            }),
+            Pick("If Statement"),
+            OnPage(IDC_IF_VARIABLE1, [] {
+                Choose(IDC_IF_VARIABLE1, "Count");
+                Choose(IDC_IF_OPERATOR, "is greater than");
+                Type(IDC_IF_CONSTANT, "4");
+                Ok();
+            }),
+            Pick("Set Property"),
+            OnPage(IDC_SETPROP_ADVANCED, [] {
                 Choose(IDC_PROP_OBJECT, "Title");
                 CheckDlgButton(Page(), IDC_SETPROP_ADVANCED, BST_CHECKED);
                 PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0);
-            },
-            [&] {
+            }),
+            OnPage(IDC_PROP_NEW_VALUE, [] {
                 Choose(IDC_PROP_PROPERTY, "text");
                 Type(IDC_PROP_NEW_VALUE, "Changed");
                 Ok();
-            },
+            }),
+            Pick("Get Property"),
+            OnPage(IDC_PROP_VARIABLE, [] {
+                Choose(IDC_PROP_OBJECT, "Title");
+                Choose(IDC_PROP_PROPERTY, "text");
+                Choose(IDC_PROP_SCOPE, "Global");
+                Choose(IDC_PROP_VARIABLE, "Seen");
+                Ok();
+            }),
+            Pick("End If Statement"),
+            Pick("Save To Datafile"),
+            OnPage(IDC_DATAFILE_KEY, [&] {
+                Type(IDC_DATAFILE_PATH, out.c_str());
+                Type(IDC_DATAFILE_KEY, "seen");
+                Choose(IDC_DATAFILE_VARIABLE, "Seen");
+                Ok();
+            }),
+            Pick("Internal Command"),
+            OnPage(IDC_COMMAND_LIST, [] {
+                ChooseInList(IDC_COMMAND_LIST, "ChangePage");
+                Type(IDC_COMMAND_PARAMETERS, "second");
+                Ok();
+            }),
+            OnPage(IDC_SCRIPT_ITEM_LIST, [] { Cancel(); }),   // the picker's "Done"
         },
-        [&] { return set->EditProperties(TRUE); }));
-
-    CGetPropertyAction* get = Append<CGetPropertyAction>(onLoad);
-    EXPECT_TRUE(Drive({ [&] {
-                           Choose(IDC_PROP_OBJECT, "Title");
-                           Choose(IDC_PROP_PROPERTY, "text");
-                           Choose(IDC_PROP_SCOPE, "Global");
-                           Choose(IDC_PROP_VARIABLE, "Seen");
-                           Ok();
-                       } },
-                      [&] { return get->EditProperties(TRUE); }));
-
-    CEndIfAction* endIf = Append<CEndIfAction>(onLoad);
-    EXPECT_TRUE(endIf->EditProperties(TRUE));
-
-    // The file write only shows the effect; its page is another's.
-    CSaveToFileAction* save = Append<CSaveToFileAction>(onLoad);
-    save->m_record.path = out.c_str();
-    save->m_record.key = "seen";
-    save->m_record.variable = "Seen";
+        [&] { return EditScriptItems(&document, onLoad); });
+    std::string added;
+    for (int i = 0; i < onLoad->GetItemCount(); ++i)
+        added += std::string(onLoad->GetItem(i)->GetName().c_str()) + ";";
+    ASSERT_EQ("Create Variable;Create Variable;Modify Variable;IF/WHILE Statement;SetProperty;GetProperty;"
+              "ENDIF Statement;SaveToFile;InternalCommand;",
+              added);
 
     CDataFileManager archive;
-    page.SetDataFile(archive.AddFile("tarvex.pgd"));
-    ASSERT_TRUE(page.Save(NULL));
+    page->SetDataFile(archive.AddFile("tarvex.pgd"));
+    ASSERT_TRUE(page->Save(NULL));
+    std::unique_ptr<CBrowser> second(MakePage("second", "Authored second page"));
+    second->SetDataFile(archive.AddFile("second.pgd"));
+    ASSERT_TRUE(second->Save(NULL));
     ASSERT_TRUE(archive.WriteArchive(archivePath.c_str()));
-    page.Unload();
+    page->Unload();
+    second->Unload();
 
     PlayerProcess player;
     ASSERT_TRUE(player.Start(TarvexExePath(), "\"" + archivePath + "\""));
     ASSERT_NE((HWND)NULL, player.WaitForWindow());
     EXPECT_EQ("Changed", WaitForSaved(out, "seen", "Changed"));
+    EXPECT_TRUE(player.WaitForTitle("Authored second page"));
+    EXPECT_TRUE(player.Messages().empty());
+    ASSERT_TRUE(player.Close());
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,28 @@ auto Drive(std::vector<Step> steps, Run run) -> decltype(run())
     KillTimer(NULL, timer);
     EXPECT_EQ(g_steps.size(), g_step) << "steps left undone";
     return result;
+}
+
+// A step that waits until the page shown holds control id: a sheet opened
+// by one step appears only when its modal loop runs, and a step acting
+// before then would act on no window at all. A page that never comes fails
+// the test rather than leaving it waiting.
+inline Step OnPage(int id, Step step)
+{
+    auto waited = std::make_shared<int>(0);
+    return [id, step, waited] {
+        if (GetDlgItem(Page(), id) != NULL)
+        {
+            step();
+            return;
+        }
+        if (++*waited < 500)
+        {
+            --g_step;   // the same step again at the next tick
+            return;
+        }
+        ADD_FAILURE() << "no page with control " << id;
+    };
 }
 
 inline void Command(HWND page, int id, int code)
