@@ -3,21 +3,26 @@
 #include "model/EditorServices.h"
 #include "model/Script.h"
 #include "model/common/MessageReporter.h"
+#include "model/common/PathHelpers.h"
 #include "model/common/VariantHelpers.h"
+#include "platform/framework/DialogControls.h"
 
+#include <shlobj.h>
 #include <errno.h>
 #include <stdlib.h>
 #include <string.h>
 
 CScriptableObject* GetScriptOwner(const CScriptItem* action)
 {
-    CElement* script = action ? action->GetParent() : NULL;
-    return script ? dynamic_cast<CScriptableObject*>(script->GetParent()) : NULL;
+    CElement* parent = action ? action->GetParent() : NULL;
+    if (dynamic_cast<CScript*>(parent) != NULL)
+        parent = parent->GetParent();
+    return dynamic_cast<CScriptableObject*>(parent);
 }
 
-CBrowser* GetActionPage(const CScriptItem* action)
+CBrowser* GetActionPage(const CElement* object)
 {
-    CBrowser* page = action ? action->GetPage() : NULL;
+    CBrowser* page = object ? object->GetPage() : NULL;
     if (page == NULL)
         page = dynamic_cast<CBrowser*>(GetCurrentPage());
     return page;
@@ -59,6 +64,11 @@ void FillVariableCombo(HWND combo, CBrowser* page, const char* objectId)
         FillVariableItems(combo, page->GetVariableChoices(objectId));
 }
 
+void FillVariableCombo(HWND combo, const CElement* owner)
+{
+    FillVariableCombo(combo, owner ? owner->GetPage() : NULL, GetElementId(owner));
+}
+
 void FillScopeVariableCombo(HWND combo, CBrowser* page, int scope, const char* objectId)
 {
     if (page == NULL)
@@ -90,14 +100,9 @@ void SelectScope(HWND combo, long scope)
 int SelectComboTextExact(HWND combo, const char* text)
 {
     int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (int i = 0; text != NULL && i < count; ++i)
+    for (int i = 0; text != NULL && *text != '\0' && i < count; ++i)
     {
-        int length = (int)::SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
-        if (length < 0 || length != (int)strlen(text))
-            continue;
-        std::string item((size_t)length + 1, '\0');
-        ::SendMessageA(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)&item[0]);
-        if (strcmp(item.c_str(), text) == 0)
+        if (AfxGetItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, i) == text)
         {
             ::SendMessageA(combo, CB_SETCURSEL, (WPARAM)i, 0);
             return i;
@@ -121,12 +126,7 @@ CStr GetComboSelectedText(HWND combo)
     LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR)
         return CStr();
-    LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)selected, 0);
-    if (length <= 0)
-        return CStr();
-    std::string text((size_t)length + 1, '\0');
-    ::SendMessageA(combo, CB_GETLBTEXT, (WPARAM)selected, (LPARAM)&text[0]);
-    return CStr(text.c_str());
+    return CStr(AfxGetItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)selected).c_str());
 }
 
 CElement* GetSelectedObject(HWND combo)
@@ -296,7 +296,6 @@ void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderSt
 INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*> pages, int startPage,
                        BOOL titled, BOOL keepApply)
 {
-    // Over whatever window is active: a picker sheet opens action sheets.
     HWND active = ::GetActiveWindow();
     CPropertySheet sheet("", active != NULL ? CWnd::FromHandle(active) : NULL);
     for (CPropertyPage* page : pages)
@@ -306,5 +305,92 @@ INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*
     if (!keepApply)
         sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     sheet.SetActivePage(startPage);
-    return sheet.DoModal() == IDCANCEL ? IDCANCEL : IDOK;
+    // A sheet that could not be shown changed nothing: not a confirmation.
+    INT_PTR result = sheet.DoModal();
+    return result == IDCANCEL || result == -1 ? IDCANCEL : IDOK;
+}
+
+namespace {
+
+ActionBrowseFn g_browser = NULL;
+
+int CALLBACK StartFolderCallback(HWND window, UINT message, LPARAM, LPARAM data)
+{
+    if (message == BFFM_INITIALIZED && data != 0)
+        ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
+    return 0;
+}
+
+BOOL ChooseFolder(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
+{
+    BROWSEINFOA info;
+    ZeroMemory(&info, sizeof(info));
+    char display[MAX_PATH] = "";
+    info.hwndOwner = owner;
+    info.pszDisplayName = display;
+    info.lpszTitle = request.title;
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    info.lpfn = StartFolderCallback;
+    info.lParam = request.initialFolder.IsEmpty() ? 0 : (LPARAM)(const char*)request.initialFolder;
+    LPITEMIDLIST list = SHBrowseForFolderA(&info);
+    if (list == NULL)
+        return FALSE;
+    char path[MAX_PATH] = "";
+    BOOL ok = SHGetPathFromIDListA(list, path);
+    CoTaskMemFree(list);
+    if (ok)
+        chosen = path;
+    return ok;
+}
+
+BOOL ChooseFile(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
+{
+    CFileDialog dialog(TRUE, request.defaultExt.IsEmpty() ? NULL : (const char*)request.defaultExt,
+                       request.initialFile.IsEmpty() ? NULL : (const char*)request.initialFile,
+                       OFN_HIDEREADONLY | OFN_EXPLORER, request.filter, CWnd::FromHandle(owner));
+    if (!request.initialFolder.IsEmpty())
+        dialog.m_ofn.lpstrInitialDir = request.initialFolder;
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    chosen = dialog.GetPathName().c_str();
+    return TRUE;
+}
+
+} // namespace
+
+ActionBrowseFn SetActionBrowser(ActionBrowseFn browser)
+{
+    ActionBrowseFn previous = g_browser;
+    g_browser = browser;
+    return previous;
+}
+
+BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
+{
+    if (g_browser != NULL)
+        return g_browser(owner, request, chosen);
+    return request.folder ? ChooseFolder(owner, request, chosen) : ChooseFile(owner, request, chosen);
+}
+
+void SetBrowseStart(CActionBrowseRequest& request, const char* fieldPath)
+{
+    CStr path(fieldPath ? fieldPath : "");
+    if (path.IsEmpty())
+    {
+        request.initialFolder = GetAuthorContentFolder();
+        request.initialFile = "";
+        return;
+    }
+    if (IsRelativePath(path))
+        path = MakeMediaPathAbsolute(path);
+    if (request.folder)
+    {
+        request.initialFolder = path;
+        request.initialFile = "";
+        return;
+    }
+    const char* name = GetFileNamePart((const char*)path);
+    int folderLength = (int)(name - (const char*)path);
+    request.initialFolder = path.Left(folderLength);
+    request.initialFile = name;
 }

@@ -1,6 +1,7 @@
 // What the action pages share: the design-time context of an action (its
 // page, the object whose script holds it), the combo boxes of objects and
-// variables, value conversion, and the edit sheet every action runs.
+// variables, value conversion, the Browse pickers (replaceable, so tests
+// can answer them) and the edit sheet every action runs.
 #pragma once
 
 #include "model/Browser.h"
@@ -12,10 +13,11 @@
 
 #include <initializer_list>
 
-// The object whose script holds the action; NULL without a parent.
+// The object whose script holds the action; NULL when it is in none.
 CScriptableObject* GetScriptOwner(const CScriptItem* action);
-// The page the action lies on; without one, the document's current page.
-CBrowser* GetActionPage(const CScriptItem* action);
+// The page the action (or object) lies on; without one, the document's
+// current page.
+CBrowser* GetActionPage(const CElement* object);
 CStr GetElementId(const CElement* element);
 
 // The page's direct children: text the id, item data the object. Nothing
@@ -25,6 +27,9 @@ void FillPageObjectCombo(HWND combo, CBrowser* page);
 void FillVariableItems(HWND combo, const std::vector<CVariableChoice>& choices);
 // The local variables that objectId owns, then every global one.
 void FillVariableCombo(HWND combo, CBrowser* page, const char* objectId);
+// The same for the object that owns a script, on its own page; nothing
+// without one.
+void FillVariableCombo(HWND combo, const CElement* owner);
 // Only one scope: 1 the local variables objectId owns, 0 the global ones.
 void FillScopeVariableCombo(HWND combo, CBrowser* page, int scope, const char* objectId);
 
@@ -33,8 +38,9 @@ void FillScopeVariableCombo(HWND combo, CBrowser* page, int scope, const char* o
 void AddScopeChoices(HWND combo);
 void SelectScope(HWND combo, long scope);
 
-// Selects the item whose text equals text exactly; a name that is not
-// listed selects nothing. The index, or CB_ERR.
+// Selects the item whose text equals text exactly (case included); an
+// empty text or one that is not listed selects nothing. The index, or
+// CB_ERR.
 int SelectComboTextExact(HWND combo, const char* text);
 // FALSE when nothing is selected: then data is left alone.
 BOOL GetComboSelectedData(HWND combo, LRESULT& data);
@@ -69,8 +75,66 @@ void SetContentFolderProvider(ContentFolderFn provider);
 // empty, made absolute against the document folder when relative.
 void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderStorage);
 
-// The edit sheet of an action: titled with its name ("Properties for")
-// and without Apply unless asked otherwise; opens on startPage. IDOK, or
-// IDCANCEL when cancelled.
+// The edit sheet of an action, over the active window (a picker sheet
+// opens action sheets): titled with its name ("Properties for") and without
+// Apply unless asked otherwise; opens on startPage. IDOK, or IDCANCEL when
+// cancelled or when the sheet could not be shown.
 INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*> pages,
                        int startPage = 0, BOOL titled = TRUE, BOOL keepApply = FALSE);
+
+// The end of a confirmed edit: the completeness rule decides; an existing
+// action that fails it gets its previous fields back, so a cleared field
+// is never lost without a trace (a new one is dropped by its caller).
+template <class Record>
+BOOL KeepEditedRecord(BOOL complete, BOOL bNew, Record& record, const Record& previous)
+{
+    if (!complete && !bNew)
+        record = previous;
+    return complete;
+}
+
+// The edit of an action with one page that holds a copy of its record: the
+// record shown, the sheet run (plain: neither title nor the Apply button
+// taken away), and anything but Cancel takes the page's record by the rule
+// above.
+template <class Action, class Page>
+BOOL EditThroughPage(Action& action, Page& page, BOOL bNew, BOOL plain = FALSE)
+{
+    page.m_record = action.m_record;
+    if (RunActionSheet(action, { &page }, 0, !plain, plain) == IDCANCEL)
+        return FALSE;
+    auto previous = action.m_record;
+    action.m_record = page.m_record;
+    return KeepEditedRecord(action.IsComplete(), bNew, action.m_record, previous);
+}
+
+// What a Browse button asks for.
+struct CActionBrowseRequest
+{
+    BOOL folder;        // a folder picker, else an Open file dialog
+    CStr title;         // the folder picker's text
+    CStr filter;        // "Name (*.ext)|*.ext||"
+    CStr defaultExt;
+    CStr initialFolder; // where the dialog starts
+    CStr initialFile;   // the file it shows; empty for none
+};
+// Shows the picker; TRUE with the chosen path.
+typedef BOOL (*ActionBrowseFn)(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
+// Installs a picker (NULL: the system's dialogs) and returns the previous.
+ActionBrowseFn SetActionBrowser(ActionBrowseFn browser);
+BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
+// Browse for the page's field: the request made from the field's text, the
+// chosen path put into the field.
+template <class MakeRequest>
+void BrowseIntoField(HWND page, int id, MakeRequest makeRequest)
+{
+    CStr chosen;
+    if (BrowseForAction(page, makeRequest(GetDialogText(page, id)), chosen))
+        ::SetDlgItemTextA(page, id, chosen);
+}
+
+// Where a file or folder picker starts for the path in its field: the
+// author's content folder when it is empty, the path made absolute against
+// the document folder when relative, else the path. A file path gives its
+// folder and the file's name.
+void SetBrowseStart(CActionBrowseRequest& request, const char* fieldPath);

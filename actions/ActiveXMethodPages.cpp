@@ -1,5 +1,6 @@
 #include "actions/ActiveXMethodPages.h"
 
+#include "actions/ActionPageSupport.h"
 #include "model/ActiveXElement.h"
 #include "model/ElementContainer.h"
 #include "model/EditorServices.h"
@@ -17,11 +18,6 @@ namespace {
 // first page's OnInitDialog, and argument pages are added to a live sheet.
 const UINT kBuildPagesMessage = WM_APP + 0x41;
 
-std::string ItemText(HWND control, UINT lengthMsg, UINT textMsg, int index)
-{
-    return AfxGetItemText(control, lengthMsg, textMsg, index);
-}
-
 // The page's ActiveX elements in page order, nested ones after their owner.
 void CollectActiveXElements(CElement* object, std::vector<CActiveXElement*>& found)
 {
@@ -37,17 +33,6 @@ void CollectActiveXElements(CElement* object, std::vector<CActiveXElement*>& fou
     }
 }
 
-CStr VariableTypeText(HWND combo)
-{
-    LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR)
-        return CStr("");
-    VARIANT* value = (VARIANT*)::SendMessageA(combo, CB_GETITEMDATA, (WPARAM)selected, 0);
-    if (value == NULL || value == (VARIANT*)(LONG_PTR)CB_ERR)
-        return CStr("");
-    return CStr(ShowVarTypeName(V_VT(value)));
-}
-
 } // namespace
 
 const char* ShowVarTypeName(VARTYPE vt)
@@ -56,36 +41,12 @@ const char* ShowVarTypeName(VARTYPE vt)
     return name ? name : "";
 }
 
-void FillMethodVariableCombo(HWND combo, CElement* target)
+// The variable combo of an argument or return page: the target's page (or
+// the current one) lists the target's local variables, then the global ones.
+static void FillMethodVariableCombo(HWND combo, CElement* target)
 {
     ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    CBrowser* page = target ? target->GetPage() : NULL;
-    if (!page)
-        page = dynamic_cast<CBrowser*>(GetCurrentPage());
-    if (!page)
-        return;
-    std::vector<CVariableChoice> choices = page->GetVariableChoices(target ? (const char*)target->GetId() : "");
-    for (const CVariableChoice& choice : choices)
-    {
-        LRESULT item = ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)(const char*)choice.name);
-        if (item >= 0)
-            ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)item, (LPARAM)choice.value);
-    }
-}
-
-int SelectExactComboText(HWND combo, const char* name)
-{
-    int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (int i = 0; name && *name && i < count; i++)
-    {
-        if (ItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, i) == name)
-        {
-            ::SendMessageA(combo, CB_SETCURSEL, (WPARAM)i, 0);
-            return i;
-        }
-    }
-    ::SendMessageA(combo, CB_SETCURSEL, (WPARAM)-1, 0);
-    return -1;
+    FillVariableCombo(combo, GetActionPage(target), GetElementId(target));
 }
 
 // The argument page.
@@ -108,7 +69,7 @@ BOOL CActiveXParameterPP::OnInitDialog()
     ::SetDlgItemTextA(m_hWnd, IDC_AXPARAM_OPTIONAL, m_strOptional);
     HWND combo = ::GetDlgItem(m_hWnd, IDC_AXPARAM_VARIABLES);
     FillMethodVariableCombo(combo, m_pTarget);
-    SelectExactComboText(combo, m_strVarName);
+    SelectComboTextExact(combo, m_strVarName);
     m_bReady = TRUE;
     if (m_strConstValue.IsEmpty())
         RefreshVariableState();
@@ -129,9 +90,8 @@ void CActiveXParameterPP::RefreshVariableState()
     if (::SendMessageA(combo, CB_GETCOUNT, 0, 0) > 0)
     {
         ::EnableWindow(combo, TRUE);
-        LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-        m_strVarName = selected == CB_ERR ? "" : ItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)selected).c_str();
-        m_strVarType = VariableTypeText(combo);
+        m_strVarName = GetComboSelectedText(combo);
+        m_strVarType = GetSelectedVariableTypeName(combo);
     }
     else
     {
@@ -182,9 +142,9 @@ BOOL CActiveXReturnValPP::OnInitDialog()
     FillMethodVariableCombo(combo, m_pTarget);
     if (::SendMessageA(combo, CB_GETCOUNT, 0, 0) > 0)
     {
-        if (SelectExactComboText(combo, m_strVariable) < 0)
+        if (SelectComboTextExact(combo, m_strVariable) < 0)
             m_strVariable = "";
-        m_strVarType = VariableTypeText(combo);
+        m_strVarType = GetSelectedVariableTypeName(combo);
     }
     else
     {
@@ -198,9 +158,8 @@ BOOL CActiveXReturnValPP::OnInitDialog()
 void CActiveXReturnValPP::OnVariableChange()
 {
     HWND combo = ::GetDlgItem(m_hWnd, IDC_AXPARAM_VARIABLES);
-    LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    m_strVariable = selected == CB_ERR ? "" : ItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, (int)selected).c_str();
-    m_strVarType = VariableTypeText(combo);
+    m_strVariable = GetComboSelectedText(combo);
+    m_strVarType = GetSelectedVariableTypeName(combo);
     ::SetDlgItemTextA(m_hWnd, IDC_AXPARAM_VARTYPE, m_strVarType);
 }
 
@@ -253,7 +212,7 @@ BOOL CActiveXMethodPP::OnInitDialog()
     }
     else if (!m_strControlId.IsEmpty())
         // A stale name selects nothing, never a name that begins like it.
-        SelectExactComboText(objects, m_strControlId);
+        SelectComboTextExact(objects, m_strControlId);
     else
         ::SendMessageA(objects, CB_SETCURSEL, 0, 0);
     FillMethodList();
@@ -267,11 +226,7 @@ BOOL CActiveXMethodPP::OnInitDialog()
 CActiveXElement* CActiveXMethodPP::GetSelectedElement() const
 {
     HWND objects = ::GetDlgItem(m_hWnd, IDC_AXMETHOD_OBJECTS);
-    LRESULT selected = ::SendMessageA(objects, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR)
-        return NULL;
-    CElement* object = (CElement*)::SendMessageA(objects, CB_GETITEMDATA, (WPARAM)selected, 0);
-    return object == (CElement*)(LONG_PTR)CB_ERR ? NULL : dynamic_cast<CActiveXElement*>(object);
+    return dynamic_cast<CActiveXElement*>(GetSelectedObject(objects));
 }
 
 const CMethodRecord* CActiveXMethodPP::GetSelectedMethod() const
@@ -307,7 +262,7 @@ void CActiveXMethodPP::SelectStoredMethod()
     int count = (int)::SendMessageA(methods, LB_GETCOUNT, 0, 0);
     for (int i = 0; !m_strMethod.IsEmpty() && i < count; i++)
     {
-        if (ItemText(methods, LB_GETTEXTLEN, LB_GETTEXT, i) == (const char*)m_strMethod)
+        if (AfxGetItemText(methods, LB_GETTEXTLEN, LB_GETTEXT, i) == (const char*)m_strMethod)
         {
             ::SendMessageA(methods, LB_SETCURSEL, (WPARAM)i, 0);
             return;

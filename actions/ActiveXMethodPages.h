@@ -16,14 +16,6 @@ class CActiveXElement;
 // The name of a VARTYPE as the pages show it: "" for one without a name.
 const char* ShowVarTypeName(VARTYPE vt);
 
-// The variable combo of an argument or return page: the page's local
-// variables owned by the target object, then the global ones; item data is
-// the value's address.
-void FillMethodVariableCombo(HWND combo, CElement* target);
-// Selects the item whose text equals name exactly (case included); -1 and
-// no selection when none does.
-int SelectExactComboText(HWND combo, const char* name);
-
 class CActiveXParameterPP : public CPropertyPage
 {
 public:

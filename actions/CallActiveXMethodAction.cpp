@@ -1,7 +1,7 @@
 #include "actions/CallActiveXMethodAction.h"
 
 #include "actions/ActionSupport.h"
-#include "actions/ActiveXActionSheet.h"
+#include "actions/ActionPageSupport.h"
 #include "actions/ActiveXMethodPages.h"
 #include "model/EditorServices.h"
 #include "model/store/DataFile.h"
@@ -78,20 +78,15 @@ BOOL CCallActiveXMethodAction::EditProperties(BOOL bNew)
 {
     CActiveXMethodPP page;
     // The object whose script holds the action; its page lists the controls.
-    CElement* script = GetParent();
-    page.m_pTarget = script ? script->GetParent() : NULL;
-    page.m_pPage = page.m_pTarget ? page.m_pTarget->GetPage() : NULL;
-    if (!page.m_pPage)
-        page.m_pPage = dynamic_cast<CBrowser*>(GetCurrentPage());
+    page.m_pTarget = GetScriptOwner(this);
+    page.m_pPage = GetActionPage(page.m_pTarget);
     page.m_strControlId = m_strControlId;
     page.m_strMethod = m_record.method;
     page.m_strRetVariable = m_record.retVariable;
     page.m_numParameters = m_record.numParameters;
     page.m_returnType = m_record.returnType;
     page.m_parameters = GetParameterList();
-    CPropertySheet sheet("");
-    sheet.AddPage(&page);
-    if (!RunActionSheet(*this, sheet))
+    if (RunActionSheet(*this, { &page }) == IDCANCEL)
         return FALSE;
     CCallActiveXMethodRecord previous(m_record);
     CStr previousControlId = m_strControlId;

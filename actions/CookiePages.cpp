@@ -17,16 +17,16 @@ BOOL CCookiePage::OnInitDialog()
 {
     ::SendDlgItemMessageA(m_hWnd, IDC_COOKIE_URL, EM_LIMITTEXT, 255, 0);
     ::SendDlgItemMessageA(m_hWnd, IDC_COOKIE_NAME, EM_LIMITTEXT, 127, 0);
-    FillVariableChoices(Combo(IDC_COOKIE_NAME_VARIABLE), m_pOwnerObject);
-    FillVariableChoices(Combo(IDC_COOKIE_DATA_VARIABLE), m_pOwnerObject);
+    FillVariableCombo(Combo(IDC_COOKIE_NAME_VARIABLE), m_pOwnerObject);
+    FillVariableCombo(Combo(IDC_COOKIE_DATA_VARIABLE), m_pOwnerObject);
     m_bInitialising = TRUE;
     BOOL result = CPropertyPage::OnInitDialog();
     // A new action (no URL yet) starts with nothing chosen. Stored names are
     // found whole: a stale one selects nothing, never a longer name.
     if (!Url().IsEmpty())
     {
-        SelectVariableChoice(Combo(IDC_COOKIE_DATA_VARIABLE), DataVar());
-        SelectVariableChoice(Combo(IDC_COOKIE_NAME_VARIABLE), CookieName().IsEmpty() ? CookieVar() : CStr(""));
+        SelectComboTextExact(Combo(IDC_COOKIE_DATA_VARIABLE), DataVar());
+        SelectComboTextExact(Combo(IDC_COOKIE_NAME_VARIABLE), CookieName().IsEmpty() ? CookieVar() : CStr(""));
     }
     m_bInitialising = FALSE;
     return result;
@@ -41,8 +41,8 @@ void CCookiePage::DoDataExchange(CDataExchange* pDX)
     if (pDX->m_bSaveAndValidate)
     {
         // Whole names: a cut one would name another variable or none.
-        CookieVar() = GetSelectedChoice(Combo(IDC_COOKIE_NAME_VARIABLE));
-        DataVar() = GetSelectedChoice(Combo(IDC_COOKIE_DATA_VARIABLE));
+        CookieVar() = GetComboSelectedText(Combo(IDC_COOKIE_NAME_VARIABLE));
+        DataVar() = GetComboSelectedText(Combo(IDC_COOKIE_DATA_VARIABLE));
     }
 }
 
@@ -81,13 +81,13 @@ void CSetCookiePP::DoDataExchange(CDataExchange* pDX)
 BOOL CGetCookie::EditProperties(BOOL bNew)
 {
     CGetCookiePP page;
-    page.m_pOwnerObject = GetScriptOwner(*this);
+    page.m_pOwnerObject = GetScriptOwner(this);
     return EditThroughPage(*this, page, bNew);
 }
 
 BOOL CSetCookie::EditProperties(BOOL bNew)
 {
     CSetCookiePP page;
-    page.m_pOwnerObject = GetScriptOwner(*this);
+    page.m_pOwnerObject = GetScriptOwner(this);
     return EditThroughPage(*this, page, bNew);
 }

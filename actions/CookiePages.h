@@ -3,7 +3,8 @@
 // also the days until the cookie expires).
 #pragma once
 
-#include "actions/ActionEditSheet.h"
+#include "actions/ActionPageSupport.h"
+#include "actions/WizPropertyPage.h"
 #include "actions/records/CookieRecords.h"
 
 class CCookiePage : public CPropertyPage

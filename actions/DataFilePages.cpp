@@ -29,7 +29,7 @@ BOOL CDataFilePage::OnInitDialog()
         EndDialog(IDCANCEL);
         return TRUE;
     }
-    FillVariableChoices(VariableCombo(), m_pOwnerObject);
+    FillVariableCombo(VariableCombo(), m_pOwnerObject);
     // An existing action keeps what it has, even an empty path.
     if (Path().IsEmpty() && m_bNew)
         Path() = GetActionTempFolder() + m_strPageId;
@@ -38,7 +38,7 @@ BOOL CDataFilePage::OnInitDialog()
     ::SendDlgItemMessageA(m_hWnd, IDC_DATAFILE_PATH, EM_LIMITTEXT, (WPARAM)m_pathLimit, 0);
     m_bInitialising = TRUE;
     BOOL result = CPropertyPage::OnInitDialog();
-    SelectVariableChoice(VariableCombo(), Variable());
+    SelectComboTextExact(VariableCombo(), Variable());
     m_bInitialising = FALSE;
     return result;
 }
@@ -49,7 +49,7 @@ void CDataFilePage::DoDataExchange(CDataExchange* pDX)
     DDV_MaxChars(pDX, Path(), m_pathLimit);
     DDX_Text(pDX, IDC_DATAFILE_KEY, Key());
     if (pDX->m_bSaveAndValidate)
-        Variable() = GetSelectedChoice(VariableCombo());
+        Variable() = GetComboSelectedText(VariableCombo());
 }
 
 CActionBrowseRequest CDataFilePage::MakeBrowseRequest(const CStr& text)
@@ -114,7 +114,7 @@ namespace {
 template <class Action, class Page>
 BOOL EditDataFileAction(Action& action, Page& page, BOOL bNew)
 {
-    page.m_pOwnerObject = GetScriptOwner(action);
+    page.m_pOwnerObject = GetScriptOwner(&action);
     CBrowser* holder = action.GetPage();
     page.m_strPageId = holder ? holder->GetId() : CStr("");
     page.m_bNew = bNew;

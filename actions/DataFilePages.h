@@ -2,7 +2,8 @@
 // key and the variable (Save To Datafile also a constant).
 #pragma once
 
-#include "actions/ActionEditSheet.h"
+#include "actions/ActionPageSupport.h"
+#include "actions/WizPropertyPage.h"
 #include "actions/records/DataFileActionRecords.h"
 
 class CDataFilePage : public CPropertyPage

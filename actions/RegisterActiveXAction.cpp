@@ -1,7 +1,7 @@
 #include "actions/RegisterActiveXAction.h"
 
 #include "actions/ActionSupport.h"
-#include "actions/ActiveXActionSheet.h"
+#include "actions/ActionPageSupport.h"
 #include "actions/RegisterActiveXPP.h"
 #include "model/store/DataFile.h"
 #include "model/EditorServices.h"
@@ -54,9 +54,7 @@ BOOL CRegisterActiveXAction::EditProperties(BOOL bNew)
     page.m_strFilename = m_record.filename;
     page.m_unregister = m_record.unregister ? 1 : 0;
     page.m_copyToSystem = m_record.copyToSystem ? 1 : 0;
-    CPropertySheet sheet("");
-    sheet.AddPage(&page);
-    if (!RunActionSheet(*this, sheet))
+    if (RunActionSheet(*this, { &page }) == IDCANCEL)
         return FALSE;
     CRegisterActiveXRecord previous(m_record);
     m_record.clsid = page.m_strCLSID;

@@ -2,7 +2,8 @@
 // command line) with a Browse button; Play Sound can preview its file.
 #pragma once
 
-#include "actions/ActionEditSheet.h"
+#include "actions/ActionPageSupport.h"
+#include "actions/WizPropertyPage.h"
 #include "actions/records/ShellRecords.h"
 
 // The path field and its Browse button, shared by the five pages.

@@ -1,7 +1,8 @@
 // The pages of Internal Command and Post Message.
 #pragma once
 
-#include "actions/ActionEditSheet.h"
+#include "actions/ActionPageSupport.h"
+#include "actions/WizPropertyPage.h"
 #include "actions/records/WindowScriptRecords.h"
 
 // The player's commands, in list order, and the parameter (for "ChangePage"

@@ -1,7 +1,7 @@
 // The pages of the data-file and cookie actions, in real sheets: what a
 // filled page stores, the variables they offer and select, Cancel, the
 // completeness rules, and the data-file path kept as a file stored it.
-#include "actions/ActionEditSheet.h"
+#include "actions/ActionPageSupport.h"
 #include "actions/ActionTypes.h"
 #include "actions/CookieActions.h"
 #include "actions/DataFileActions.h"

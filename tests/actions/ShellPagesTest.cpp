@@ -1,7 +1,7 @@
 // The pages of the shell, Internal Command and Post Message actions, in
 // real sheets: what a filled page stores, Cancel, the completeness rules,
 // the Browse start places and the Play button.
-#include "actions/ActionEditSheet.h"
+#include "actions/ActionPageSupport.h"
 #include "actions/ActionTypes.h"
 #include "actions/ShellActions.h"
 #include "actions/ShellPages.h"
