@@ -78,10 +78,11 @@ CPlaySoundCfg::CPlaySoundCfg()
 
 BOOL CPlaySoundCfg::CanPlay(const char* text)
 {
-    CStr path(text ? text : "");
-    if (path.FindNoCase(".wav", 1) < 1)
+    // ".wav" after the first character; searching from there in a text of
+    // one character or none would raise CStr's box as the page opens.
+    if (!ContainsNoCaseFrom(text, ".wav", 1))
         return FALSE;
-    return FileExists(MakeMediaPathAbsolute(path));
+    return FileExists(MakeMediaPathAbsolute(text));
 }
 
 BOOL CPlaySoundCfg::OnInitDialog()
