@@ -304,18 +304,21 @@ void CObjectSizePP::ShowQuietly()
 void CObjectSizePP::ApplyAspectRule()
 {
     ReadQuietly();
-    if (m_bKeepAspect)
-    {
-        // An object that opened 0 wide has no ratio to keep.
-        if (m_openWidth != 0)
-            m_height = (int)((double)m_width * (double)m_openHeight / (double)m_openWidth);
-        EnableItem(IDC_SIZE_HEIGHT, FALSE);
-        ShowQuietly();
-    }
-    else
-    {
-        EnableItem(IDC_SIZE_HEIGHT, TRUE);
-    }
+    EnableItem(IDC_SIZE_HEIGHT, !m_bKeepAspect);
+    if (!m_bKeepAspect)
+        return;
+    // Only Height is written: writing Width back while it is typed would put
+    // the caret at its start and refill an emptied field. While Width holds
+    // no whole number, Height is left as it is.
+    BOOL whole = FALSE;
+    int width = (int)GetDlgItemInt(IDC_SIZE_WIDTH, &whole, TRUE);
+    // An object that opened 0 wide has no ratio to keep.
+    if (!whole || m_openWidth == 0)
+        return;
+    m_height = (int)((double)width * (double)m_openHeight / (double)m_openWidth);
+    char text[16];
+    wsprintfA(text, "%d", m_height);
+    AfxSetWindowText(::GetDlgItem(m_hWnd, IDC_SIZE_HEIGHT), text);
 }
 
 void CObjectSizePP::ApplyAppbarRule()
