@@ -407,6 +407,7 @@ BEGIN_MESSAGE_MAP(CObjectTreePP, CObjectPropertyPage)
     ON_BN_CLICKED(IDC_TREE_DELETE, OnDelete)
     ON_BN_CLICKED(IDC_TREE_PROPERTIES, OnProperties)
     ON_COMMAND(ID_NEW_EVENT, OnNewEvent)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CObjectTreePP::CObjectTreePP()
@@ -417,9 +418,16 @@ CObjectTreePP::CObjectTreePP()
 
 CObjectTreePP::~CObjectTreePP()
 {
+    delete m_pDragImage;
+}
+
+void CObjectTreePP::OnDestroy()
+{
+    // Removed while the handle is still known: left behind, a dead (or
+    // reused) handle would get every later hint posted to it.
     if (m_pDocument)
         m_pDocument->RemoveHintReceiver(m_hWnd);
-    delete m_pDragImage;
+    CObjectPropertyPage::OnDestroy();
 }
 
 BOOL CObjectTreePP::OnInitDialog()
