@@ -238,19 +238,27 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value)
     HWND control = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
         value = -1;
+    if (!IsRadioButton(control))
+        return;
     int index = 0;
     // The group runs from the first button to the next control that starts
-    // a group of its own.
-    for (HWND button = control; IsRadioButton(button); ++index)
+    // a group of its own. Other controls inside it (an edit under its
+    // button) are no buttons of it: stopping there would answer -1 for
+    // every later button.
+    for (HWND button = control; button != NULL;)
     {
-        if (pDX->m_bSaveAndValidate)
+        if (IsRadioButton(button))
         {
-            if (::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
-                value = index;
-        }
-        else
-        {
-            ::SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (pDX->m_bSaveAndValidate)
+            {
+                if (::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                    value = index;
+            }
+            else
+            {
+                ::SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            ++index;
         }
         button = ::GetWindow(button, GW_HWNDNEXT);
         if (button != NULL && (::GetWindowLongA(button, GWL_STYLE) & WS_GROUP))

@@ -175,6 +175,25 @@ TEST(DataExchangeTest, ControlsLoadedFromMembersAndSavedBack)
     dlg.DestroyWindow();
 }
 
+// The edit inside the group counts as no button: C, after it, is still
+// the third, loaded and saved.
+TEST(DataExchangeTest, ARadioGroupCountsOnlyItsButtons)
+{
+    CExchangeDlg dlg;
+    dlg.m_radio = 2;
+    ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
+    HWND h = dlg.m_hWnd;
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(h, IDC_RADIO_C));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(h, IDC_RADIO_B));
+    dlg.CheckRadioButton(IDC_RADIO_A, IDC_RADIO_C, IDC_RADIO_B);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(1, dlg.m_radio);
+    dlg.CheckRadioButton(IDC_RADIO_A, IDC_RADIO_C, IDC_RADIO_C);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(2, dlg.m_radio);
+    dlg.DestroyWindow();
+}
+
 // Loading the controls writes an edit only when its text differs from the
 // member's: an edit that already shows the value keeps its caret where the
 // author typed.
