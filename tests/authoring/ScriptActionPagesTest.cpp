@@ -12,12 +12,14 @@
 #include "model/Browser.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
+#include "model/ImageElement.h"
 #include "model/TextElement.h"
 #include "model/common/MessageReporter.h"
 #include "model/common/VariantHelpers.h"
 #include "model/store/DataFile.h"
 #include "resources/editor/ActionPagesAIds.h"
 #include "tests/e2e/DialogDriver.h"
+#include "tests/model/FakeEditorServices.h"
 #include "tests/support/SheetSteps.h"
 #include "tests/support/TestSupport.h"
 
@@ -970,6 +972,42 @@ TEST_F(ActionPagesTest, GetPropertyCompletenessAndExactNames)
     EXPECT_EQ("<none>", variable);
     EXPECT_EQ("fontSize", property);
     EXPECT_EQ(stored, Stored(action));
+}
+
+TEST_F(ActionPagesTest, GetPropertyOfAnotherObjectNeedsAPropertyOfThatObject)
+{
+    CImageElement* picture = new CImageElement();
+    picture->SetType("Image");
+    picture->SetId("Picture");
+    page.AddChild(picture);
+    CGetPropertyAction* action = Add<CGetPropertyAction>();
+    action->m_strControlId = "Title";
+    action->m_record.property = "text";
+    action->m_record.variableName = "Name";
+    action->m_record.scope = 1;
+    const Keys stored = Stored(action);
+    std::string property = "?";
+    // An image has no "text": with no property chosen the edit is not
+    // complete, and the stored pair stays.
+    EXPECT_FALSE(Drive({ [&] {
+                            Choose(IDC_PROP_OBJECT, "Picture");
+                            property = Selected(IDC_PROP_PROPERTY);
+                            Ok();
+                        } },
+                       [&] { return action->EditProperties(FALSE); }));
+    EXPECT_EQ("<none>", property);
+    EXPECT_EQ(stored, Stored(action));
+
+    EXPECT_TRUE(Drive({ [&] {
+                           Choose(IDC_PROP_OBJECT, "Picture");
+                           Choose(IDC_PROP_PROPERTY, "src");
+                           Ok();
+                       } },
+                      [&] { return action->EditProperties(FALSE); }));
+    Keys expected = { { "controlid", "Picture" }, { "property", "src" }, { "variablename", "Name" },
+                      { "scope", "1" } };
+    EXPECT_EQ(expected, Stored(action));
+    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 } // namespace
