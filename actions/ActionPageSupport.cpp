@@ -269,30 +269,6 @@ CStr GetValueTypeText(VARTYPE vt)
     return CStr(name ? name : "");
 }
 
-static ContentFolderFn g_contentFolder = NULL;
-
-void SetContentFolderProvider(ContentFolderFn provider)
-{
-    g_contentFolder = provider;
-}
-
-void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderStorage)
-{
-    if (path == NULL || *path == '\0')
-    {
-        folderStorage = g_contentFolder ? g_contentFolder().c_str() : "";
-        dialog.m_ofn.lpstrInitialDir = folderStorage.empty() ? NULL : folderStorage.c_str();
-        return;
-    }
-    CStr start = strchr(path, ':') == NULL ? MakeMediaPathAbsolute(path) : CStr(path);
-    lstrcpynA(dialog.m_ofn.lpstrFile, start, (int)dialog.m_ofn.nMaxFile);
-    // Not every dialog takes its folder from the file's path: name it too.
-    folderStorage = start.c_str();
-    size_t slash = folderStorage.find_last_of("\\/");
-    folderStorage = slash == std::string::npos ? std::string() : folderStorage.substr(0, slash + 1);
-    dialog.m_ofn.lpstrInitialDir = folderStorage.empty() ? NULL : folderStorage.c_str();
-}
-
 INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*> pages, int startPage,
                        BOOL titled, BOOL keepApply)
 {

@@ -67,14 +67,6 @@ BOOL ConvertValueTextOrReport(HWND owner, const char* text, VARTYPE vt, VARIANT&
 // VARTYPE name.
 CStr GetValueTypeText(VARTYPE vt);
 
-// The folder a file picker opens in when its field is empty; the editor
-// installs where that is.
-typedef CStr (*ContentFolderFn)();
-void SetContentFolderProvider(ContentFolderFn provider);
-// Sets up the picker to open at path: the content folder when it is
-// empty, made absolute against the document folder when relative.
-void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderStorage);
-
 // The edit sheet of an action, over the active window (a picker sheet
 // opens action sheets): titled with its name ("Properties for") and without
 // Apply unless asked otherwise; opens on startPage. IDOK, or IDCANCEL when

@@ -5,7 +5,6 @@
 #include "actions/ScriptItemList.h"
 #include "authoring/EditorServicesImpl.h"
 #include "authoring/LumbrookConfigDoc.h"
-#include "authoring/ProjectFolder.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
 #include "resources/editor/ActionPagesAIds.h"
@@ -100,5 +99,4 @@ void InstallScriptEditing()
 {
     BuildActionTypeTable();
     SetEditScriptHook(EditScriptThroughActiveDocument);
-    SetContentFolderProvider(GetDefaultContentFolder);
 }
