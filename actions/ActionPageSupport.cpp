@@ -289,35 +289,7 @@ INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*
 namespace {
 
 ActionBrowseFn g_browser = NULL;
-
-int CALLBACK StartFolderCallback(HWND window, UINT message, LPARAM, LPARAM data)
-{
-    if (message == BFFM_INITIALIZED && data != 0)
-        ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-    return 0;
-}
-
-BOOL ChooseFolder(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
-{
-    BROWSEINFOA info;
-    ZeroMemory(&info, sizeof(info));
-    char display[MAX_PATH] = "";
-    info.hwndOwner = owner;
-    info.pszDisplayName = display;
-    info.lpszTitle = request.title;
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    info.lpfn = StartFolderCallback;
-    info.lParam = request.initialFolder.IsEmpty() ? 0 : (LPARAM)(const char*)request.initialFolder;
-    LPITEMIDLIST list = SHBrowseForFolderA(&info);
-    if (list == NULL)
-        return FALSE;
-    char path[MAX_PATH] = "";
-    BOOL ok = SHGetPathFromIDListA(list, path);
-    CoTaskMemFree(list);
-    if (ok)
-        chosen = path;
-    return ok;
-}
+ActionBrowseFn g_folderPicker = NULL;
 
 BOOL ChooseFile(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
 {
@@ -341,11 +313,20 @@ ActionBrowseFn SetActionBrowser(ActionBrowseFn browser)
     return previous;
 }
 
+ActionBrowseFn SetActionFolderPicker(ActionBrowseFn picker)
+{
+    ActionBrowseFn previous = g_folderPicker;
+    g_folderPicker = picker;
+    return previous;
+}
+
 BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
 {
     if (g_browser != NULL)
         return g_browser(owner, request, chosen);
-    return request.folder ? ChooseFolder(owner, request, chosen) : ChooseFile(owner, request, chosen);
+    if (request.folder)
+        return g_folderPicker != NULL && g_folderPicker(owner, request, chosen);
+    return ChooseFile(owner, request, chosen);
 }
 
 void SetBrowseStart(CActionBrowseRequest& request, const char* fieldPath)

@@ -104,7 +104,8 @@ BOOL EditThroughPage(Action& action, Page& page, BOOL bNew, BOOL plain = FALSE)
 struct CActionBrowseRequest
 {
     BOOL folder;        // a folder picker, else an Open file dialog
-    CStr title;         // the folder picker's text
+    CStr title;         // the folder picker's prompt
+    CStr windowTitle;   // the folder picker's window caption
     CStr filter;        // "Name (*.ext)|*.ext||"
     CStr defaultExt;
     CStr initialFolder; // where the dialog starts
@@ -114,6 +115,9 @@ struct CActionBrowseRequest
 typedef BOOL (*ActionBrowseFn)(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
 // Installs a picker (NULL: the system's dialogs) and returns the previous.
 ActionBrowseFn SetActionBrowser(ActionBrowseFn browser);
+// The program's folder picker for folder requests; without one a folder
+// request chooses nothing.
+ActionBrowseFn SetActionFolderPicker(ActionBrowseFn picker);
 BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
 // Browse for the page's field: the request made from the field's text, the
 // chosen path put into the field.

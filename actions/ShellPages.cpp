@@ -60,6 +60,7 @@ CActionBrowseRequest COpenFolderCfg::MakeBrowseRequest(const CStr& text) const
     CActionBrowseRequest request;
     request.folder = TRUE;
     request.title = "Select a Folder";
+    request.windowTitle = "Browse";
     SetBrowseStart(request, text);
     return request;
 }

@@ -3,6 +3,7 @@
 #include "actions/ActionPageSupport.h"
 #include "actions/ActionTypes.h"
 #include "actions/ScriptItemList.h"
+#include "authoring/DirDialog.h"
 #include "authoring/EditorServicesImpl.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "model/PropertySheetHooks.h"
@@ -99,4 +100,5 @@ void InstallScriptEditing()
 {
     BuildActionTypeTable();
     SetEditScriptHook(EditScriptThroughActiveDocument);
+    SetActionFolderPicker(BrowseForActionFolder);
 }

@@ -262,9 +262,11 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
     const std::string favorites = GetFavoritesFolder().c_str();
     const std::string docs = std::string(m_services.MakeAbsolutePath("docs\\index.htm").c_str());
     const std::string docsFolder = docs.substr(0, docs.find_last_of('\\') + 1);
+    const std::string shows = std::string(m_services.MakeAbsolutePath("Shows").c_str());
     const std::vector<BrowseCase> cases = {
         { "OpenFolder", IDC_FOLDER_PATH, "", true, "", "", "C:\\Content\\", "" },
         { "OpenFolder", IDC_FOLDER_PATH, "D:\\Shows", true, "", "", "D:\\Shows", "" },
+        { "OpenFolder", IDC_FOLDER_PATH, "Shows", true, "", "", shows, "" },
         { "PlaySound", IDC_SOUND_PATH, "", false, "Sound Files (*.wav)|*.wav||", "wav", "C:\\Content\\", "" },
         { "PlaySound", IDC_SOUND_PATH, "D:\\Media\\a.wav", false, "Sound Files (*.wav)|*.wav||", "wav", "D:\\Media\\", "a.wav" },
         { "LaunchHtml", IDC_HTML_PATH, "", false,
@@ -297,7 +299,10 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
         const CActionBrowseRequest& r = g_requests[0];
         EXPECT_EQ(c.folder, r.folder != FALSE);
         if (c.folder)
+        {
             EXPECT_STREQ("Select a Folder", r.title);
+            EXPECT_STREQ("Browse", r.windowTitle);
+        }
         else
         {
             EXPECT_STREQ(c.filter, r.filter);
