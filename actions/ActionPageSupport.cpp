@@ -283,7 +283,9 @@ INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*
     sheet.SetActivePage(startPage);
     // A sheet that could not be shown changed nothing: not a confirmation.
     INT_PTR result = sheet.DoModal();
-    return result == IDCANCEL || result == -1 ? IDCANCEL : IDOK;
+    result = result == IDCANCEL || result == -1 ? IDCANCEL : IDOK;
+    action.m_bEditConfirmed = result == IDOK;
+    return result;
 }
 
 namespace {

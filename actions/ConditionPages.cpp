@@ -151,9 +151,12 @@ BOOL CIfWhileAction::EditProperties(BOOL)
         else
             test.rightName.Empty();
     }
-    // An incomplete test leaves the action as it was.
+    // An incomplete comparison is not taken; the path the sheet gave is.
     if (!IsComplete(test))
+    {
+        m_record.path = test.path;
         return FALSE;
+    }
     m_record = test;
     return TRUE;
 }

@@ -473,15 +473,9 @@ BOOL CGetPropertyAction::EditProperties(BOOL)
     cfg.m_scope = m_record.scope;
     if (RunActionSheet(*this, { &cfg }) == IDCANCEL)
         return FALSE;
-    const CGetPropertyRecord before = m_record;
-    const CStr beforeTarget = m_strControlId;
     m_strControlId = cfg.m_strTarget;
     m_record.property = cfg.m_strProperty;
     m_record.variableName = cfg.m_strVariableName;
     m_record.scope = cfg.m_scope;
-    if (IsComplete())
-        return TRUE;
-    m_record = before;
-    m_strControlId = beforeTarget;
-    return FALSE;
+    return IsComplete();
 }

@@ -169,32 +169,32 @@ CShellExecuteCfg::CShellExecuteCfg()
 // ---------------------------------------------------------------------------
 // The actions' edits.
 
-BOOL COpenFolderAction::EditProperties(BOOL bNew)
+BOOL COpenFolderAction::EditProperties(BOOL)
 {
     COpenFolderCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CPlaySoundAction::EditProperties(BOOL bNew)
+BOOL CPlaySoundAction::EditProperties(BOOL)
 {
     CPlaySoundCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CLaunchHtmlAction::EditProperties(BOOL bNew)
+BOOL CLaunchHtmlAction::EditProperties(BOOL)
 {
     CLaunchHtmlCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CRunProgramAction::EditProperties(BOOL bNew)
+BOOL CRunProgramAction::EditProperties(BOOL)
 {
     CRunProgramCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CShellExecuteAction::EditProperties(BOOL bNew)
+BOOL CShellExecuteAction::EditProperties(BOOL)
 {
     CShellExecuteCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }

@@ -741,22 +741,18 @@ void CObjectTreePP::OnMouseMove(UINT keys, CPoint point)
     POINT screen = point;
     ClientToScreen(&screen);
     CImageList::DragMove(CPoint(screen.x, screen.y));
-    HWND tree = GetTree();
-    TVHITTESTINFO hit = {};
-    hit.pt = screen;
-    ::ScreenToClient(tree, &hit.pt);
-    HTREEITEM target = TreeView_HitTest(tree, &hit);
-    bool accepted = false;
-    if (target)
-    {
-        CImageList::DragShowNolock(FALSE);
-        TreeView_SelectDropTarget(tree, target);
-        m_hDropItem = target;
-        CImageList::DragShowNolock(TRUE);
-        CElement* dragged = ObjectOf(m_hDragItem);
-        accepted = dragged != m_pObject && IsTreeDropAccepted(dragged, ObjectOf(target));
-    }
+    m_hDropItem = TrackDropTargetAt(screen);
+    CElement* dragged = ObjectOf(m_hDragItem);
+    bool accepted = m_hDropItem != NULL && dragged != m_pObject && IsTreeDropAccepted(dragged, ObjectOf(m_hDropItem));
     SetCursor(LoadCursorA(NULL, accepted ? (LPCSTR)IDC_ARROW : (LPCSTR)IDC_NO));
+}
+
+HTREEITEM CObjectTreePP::TrackDropTargetAt(POINT screen)
+{
+    HWND tree = GetTree();
+    POINT point = screen;
+    ::ScreenToClient(tree, &point);
+    return TrackDropTarget(tree, point);
 }
 
 void CObjectTreePP::EndDragging()
@@ -777,6 +773,10 @@ void CObjectTreePP::OnLButtonUp(UINT keys, CPoint point)
         Default();
         return;
     }
+    // The release point decides, as the cursor there showed.
+    POINT screen = point;
+    ClientToScreen(&screen);
+    m_hDropItem = TrackDropTargetAt(screen);
     EndDragging();
     CElement* dragged = ObjectOf(m_hDragItem);
     CElement* target = ObjectOf(m_hDropItem);

@@ -169,6 +169,8 @@ private:
     // descendants: a posted hint may name an object deleted since.
     BOOL HoldsObject(const CElement* object) const;
     void EndDragging();
+    // The drop target under the screen point, highlighted; NULL over no item.
+    HTREEITEM TrackDropTargetAt(POINT screen);
 
     CImageList m_images;
     BOOL m_bDragging;

@@ -174,14 +174,14 @@ struct RuleCase
     const char* valueAfter;
 };
 
-TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsTheOldFields)
+TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsWhatItCopiedBack)
 {
     const std::vector<RuleCase> cases = {
         { "Play Sound without a path", "PlaySound", TRUE, [](HWND p) { SetText(p, IDC_SOUND_PATH, ""); }, FALSE, "path", "" },
         { "Play Sound with a path", "PlaySound", TRUE, [](HWND p) { SetText(p, IDC_SOUND_PATH, "a.wav"); }, TRUE,
           "path", ".\\tarvex.dat\\a.wav" },
         { "Play Sound cleared", "PlaySound", FALSE, [](HWND p) { SetText(p, IDC_SOUND_PATH, ""); }, FALSE,
-          "path", ".\\tarvex.dat\\old.wav" },
+          "path", "" },
         { "Post Message 0", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "0"); }, FALSE,
           "Message", "0" },
         { "Post Message negative", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "-3"); }, FALSE,
@@ -189,7 +189,7 @@ TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsTheOldFields)
         { "Post Message 5", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "5"); }, TRUE,
           "Message", "5" },
         { "Post Message cleared to 0", "PostMessage", FALSE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "0"); }, FALSE,
-          "Message", "16" },
+          "Message", "0" },
         { "Open Folder empty", "OpenFolder", TRUE, [](HWND) {}, TRUE, "path", "" },
         { "Run Program empty", "RunProgram", TRUE, [](HWND) {}, TRUE, "path", "" },
         { "Shell Execute empty", "ShellExecute", TRUE, [](HWND) {}, TRUE, "path", "" },
@@ -218,7 +218,9 @@ TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsTheOldFields)
             }
         }
         EXPECT_TRUE(found);
+        EXPECT_TRUE(action->m_bEditConfirmed);
     }
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(ShellPages, PlaySoundKeepsTheImportedNameSoALaterSaveFindsItInPlace)
@@ -361,9 +363,12 @@ TEST_F(ShellPages, PlayIsOfferedForAnExistingWaveFileOnly)
         { missing, FALSE },
         { std::string(folder) + "notes.txt", FALSE },
         { ".wav", FALSE },
+        { "a", FALSE },
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.canPlay, CPlaySoundCfg::CanPlay(c.text.c_str())) << c.text;
+    // An empty or one-letter text is simply not playable.
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
 
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PlaySound")));
     bool before = true, typed = false, cleared = true;

@@ -1,6 +1,12 @@
-// The disc folder: its copies, the AutoRun file, media imports and paths.
+// The disc folder: its copies, the AutoRun file, media imports (also as the
+// actions' saves make them) and paths.
 #include "authoring/FileExistsInProject.h"
 #include "authoring/ProjectFolder.h"
+
+#include "actions/RegisterActiveXAction.h"
+#include "actions/ShellActions.h"
+#include "authoring/EditorServicesImpl.h"
+#include "model/store/DataFile.h"
 #include "resources/LumbrookConfigIds.h"
 #include "tests/authoring/SheetSteps.h"
 #include "tests/support/TestSupport.h"
@@ -311,4 +317,58 @@ TEST(FileExistsInProject, OnlyOkAnswersTheQuestion)
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(2, dialog.m_choice);
     EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
+}
+
+TEST(ProjectFolder, AnActionsFileRenamedAtItsImportIsNotAskedAboutAgain)
+{
+    MessageRecorder boxes;
+    Installation install;
+    ScratchDir project, media;
+    ASSERT_TRUE(PrepareProjectFolder(project.Path().c_str(), NULL, TRUE));
+    SetDocumentFolder(project.File("tarvex.pqz").c_str());
+    InstallEditorServices();
+    FileClashAsker previous = SetFileClashAsker(ScriptedAsker);
+    std::string data = project.File("tarvex.dat\\");
+    CreateDirectoryA(media.File("controls").c_str(), NULL);
+    CreateDirectoryA((data + "controls").c_str(), NULL);
+
+    CPlaySoundAction sound("Element_1_Script_1_ScriptItem_1");
+    CRegisterActiveXAction control("Element_1_Script_1_ScriptItem_2");
+    struct Case
+    {
+        const char* name;
+        CScriptItem* action;
+        CStr* file;
+        const char* key;
+        const char* fileName;
+    } cases[] = {
+        { "Play Sound", &sound, &sound.m_record.path, "path", "chime.wav" },
+        { "Register ActiveX", &control, &control.m_record.filename, "Filename", "grid.ocx" },
+    };
+    for (const Case& c : cases)
+    {
+        // Another file of that name is in the project already: the author
+        // has the new one copied under another name.
+        std::string name = std::string("controls\\") + c.fileName;
+        std::string renamed = std::string("controls\\new ") + c.fileName;
+        WriteWholeFile(media.File(name), "source");
+        WriteWholeFile(data + name, "other");
+        *c.file = media.File(name).c_str();
+        g_answers = { { 0, renamed.c_str(), TRUE } };
+        g_asked = 0;
+        for (int save = 1; save <= 2; ++save)
+        {
+            CDataFile file;
+            ASSERT_TRUE(c.action->Save(&file)) << c.name;
+            CStr stored;
+            file.GetString(c.action->m_strSectionName, c.key, stored);
+            EXPECT_EQ(".\\tarvex.dat\\" + renamed, std::string(stored)) << c.name << ", save " << save;
+        }
+        EXPECT_EQ(1, g_asked) << c.name;
+        EXPECT_EQ("source", ReadWholeFile(data + renamed)) << c.name;
+    }
+    SetFileClashAsker(previous);
+    RemoveEditorServices();
+    SetCurrentDirectoryA(TestProgramFolder().c_str());
+    EXPECT_TRUE(boxes.Messages().empty());
 }

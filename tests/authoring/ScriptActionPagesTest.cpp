@@ -598,11 +598,12 @@ TEST_F(ActionPagesTest, IfStatementStoresItsTestAndRefusesAnIncompleteOne)
     }
 }
 
-TEST_F(ActionPagesTest, IfStatementEditedIntoAnIncompleteTestKeepsItsPath)
+TEST_F(ActionPagesTest, IfStatementWithItsPathClearedAndNoVariableTakesTheEmptyPath)
 {
     CIfWhileAction* action = Add<CIfWhileAction>();
     action->m_record.path = "C:\\keep.txt";
-    Keys stored = Stored(action);
+    action->m_record.op = 2;
+    action->m_record.constValue = "3";
     std::string shownPath;
     EXPECT_FALSE(Drive({ [&] {
                             shownPath = Text(IDC_IF_EXISTS_PATH);
@@ -611,9 +612,18 @@ TEST_F(ActionPagesTest, IfStatementEditedIntoAnIncompleteTestKeepsItsPath)
                         } },
                        [&] { return action->EditProperties(FALSE); }));
     EXPECT_EQ("C:\\keep.txt", shownPath);
-    EXPECT_EQ(stored, Stored(action));
+    // The sheet's path is taken; the incomplete comparison is not. The
+    // editor records the change, so it can be undone.
+    EXPECT_TRUE(action->m_bEditConfirmed);
+    EXPECT_STREQ("", action->m_record.path);
+    EXPECT_STREQ("", action->m_record.leftName);
+    EXPECT_EQ(2, action->m_record.op);
+    EXPECT_STREQ("3", action->m_record.constValue);
+    Keys stored = Stored(action);
     EXPECT_FALSE(Drive({ [&] { Cancel(); } }, [&] { return action->EditProperties(FALSE); }));
+    EXPECT_FALSE(action->m_bEditConfirmed);
     EXPECT_EQ(stored, Stored(action));
+    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
