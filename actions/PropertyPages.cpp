@@ -473,6 +473,10 @@ BOOL CGetPropertyAction::EditProperties(BOOL)
     cfg.m_scope = m_record.scope;
     if (RunActionSheet(*this, { &cfg }) == IDCANCEL)
         return FALSE;
+    // Another object with no property chosen names no property at all: kept,
+    // it would store a pair that does not exist, so the stored pair stays.
+    if (cfg.m_strProperty.IsEmpty())
+        return FALSE;
     m_strControlId = cfg.m_strTarget;
     m_record.property = cfg.m_strProperty;
     m_record.variableName = cfg.m_strVariableName;
