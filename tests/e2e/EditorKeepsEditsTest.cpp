@@ -215,7 +215,7 @@ TEST_F(EditorKeepsEdits, OnlyTwinIdsAreRenamed)
         page += "[Element_" + std::to_string(i + 1) + "]\ntype = Text\ntext = x\nid = " + ids[i] + "\n" +
                 (i == 2 ? "numScripts = 1\n" : "");
     page += "[Element_3_Script_1]\nname = OnMouseDown\nnumScriptItems = 1\n"
-            "[Element_3_Script_1_ScriptItem_1]\nname = SetProperty\ncontrolId = Button\nmulti = false\n"
+            "[Element_3_Script_1_ScriptItem_1]\nname = SetProperty\ncontrolId = Button\n"
             "property = text\nvariableName = \nvalueType = 8\nvalue = pressed\n";
     const std::string path = WriteProject({ { "tarvex.pgd", page } });
     ASSERT_TRUE(Open(path));
@@ -261,7 +261,7 @@ TEST_F(EditorKeepsEdits, ARenameWithoutUndoKeepsTheRenameAndTheEditsBeforeIt)
         "[Main]\nid = Home\nwidth = 320\nheight = 240\nnumElements = 2\n"
         "[Element_1]\ntype = Text\ntext = Caller\nid = Caller\nxpos = 30\nwidth = 40\nheight = 20\nnumScripts = 1\n"
         "[Element_1_Script_1]\nname = OnMouseDown\nnumScriptItems = 1\n"
-        "[Element_1_Script_1_ScriptItem_1]\nname = SetProperty\ncontrolId = Label\nmulti = false\n"
+        "[Element_1_Script_1_ScriptItem_1]\nname = SetProperty\ncontrolId = Label\n"
         "property = text\nvariableName = \nvalueType = 8\nvalue = pressed\n"
         "[Element_2]\ntype = Text\ntext = Label\nid = Label\nypos = 50\nwidth = 40\nheight = 20\n" } });
     ASSERT_TRUE(Open(path));
