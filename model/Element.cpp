@@ -325,27 +325,23 @@ CBrowser* CElement::GetPage() const
     return NULL;
 }
 
-CIdManager* CElement::FindIdManager() const
-{
-    CBrowser* page = GetPage();
-    return page != NULL ? page->GetIdManager() : GetActiveIdManager();
-}
-
 void CElement::RegisterId(const char* wanted)
 {
-    CIdManager* ids = FindIdManager();
-    if (ids)
-        m_strId = ids->Register(wanted, this);
-    else
-        m_strId = wanted;
+    TakeRegisteredId(wanted, FALSE);
 }
 
 void CElement::RegisterStoredId(const char* stored)
 {
-    CIdManager* ids = FindIdManager();
-    if (ids)
-        m_strId = ids->RegisterStored(stored, this);
+    TakeRegisteredId(stored, TRUE);
+}
+
+void CElement::TakeRegisteredId(const char* wanted, BOOL stored)
+{
+    CBrowser* page = GetPage();
+    CIdManager* ids = page != NULL ? page->GetIdManager() : GetActiveIdManager();
+    if (ids == NULL)
+        m_strId = wanted;
     else
-        m_strId = stored;
+        m_strId = stored ? ids->RegisterStored(wanted, this) : ids->Register(wanted, this);
 }
 

@@ -13,7 +13,6 @@
 
 class CBrowser;
 class CDataFile;
-class CIdManager;
 
 class CElement
 {
@@ -104,7 +103,7 @@ public:
 
 private:
     static int TakeSerial();
-    CIdManager* FindIdManager() const;
+    void TakeRegisteredId(const char* wanted, BOOL stored);
     CElement& operator=(const CElement&);
 };
 

@@ -13,6 +13,7 @@
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/DataFileText.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -174,16 +175,9 @@ protected:
         CDataFileManager archive;
         for (const auto& page : pages)
         {
-            CDataFile* file = archive.AddFile(page.first.c_str());
-            size_t start = 0;
-            while (start < page.second.size())
-            {
-                size_t end = page.second.find('\n', start);
-                if (end == std::string::npos)
-                    end = page.second.size();
-                file->AppendLine(CStr(page.second.substr(start, end - start).c_str()));
-                start = end + 1;
-            }
+            CDataFile* file = archive.AddFile("");
+            *file = FileFromText(page.second);
+            file->m_name = page.first.c_str();
         }
         ASSERT_TRUE(archive.WriteArchive(archivePath.c_str()));
     }

@@ -9,6 +9,7 @@
 #include "model/Browser.h"
 #include "model/store/DataFileManager.h"
 #include "tests/model/TestControlFixture.h"
+#include "tests/support/DataFileText.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -37,17 +38,6 @@ const char* const kPages[3][2] = {
       "[Main]\nwidth = 320\ntitle = Three\nnumElements = 1\nid = Three\nheight = 240\nxres = 640\nyres = 480\n"
       "[Element_1]\ntype = Text\ntext = End\nid = End\n" },
 };
-
-void AppendText(CDataFile& file, const std::string& text)
-{
-    size_t start = 0;
-    while (start < text.size())
-    {
-        size_t end = text.find('\n', start);
-        file.AppendLine(CStr(text.substr(start, end - start).c_str()));
-        start = end + 1;
-    }
-}
 
 bool IsScreenLine(const std::string& line)
 {
@@ -94,7 +84,11 @@ protected:
         {
             CDataFileManager archive;
             for (size_t i = 0; i < pages.size(); ++i)
-                AppendText(*archive.AddFile(i == 0 ? "tarvex.pgd" : kPages[pages[i]][0]), kPages[pages[i]][1]);
+            {
+                CDataFile* file = archive.AddFile("");
+                *file = FileFromText(kPages[pages[i]][1]);
+                file->m_name = i == 0 ? "tarvex.pgd" : kPages[pages[i]][0];
+            }
             EXPECT_TRUE(archive.WriteArchive(path.c_str()));
         }
         CLumbrookConfigDoc document;

@@ -9,6 +9,7 @@
 #include "tests/e2e/PlayerProcess.h"
 #include "tests/model/TestControlFixture.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/DataFileText.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,6 @@
 
 namespace {
 
-const int kFileSave = 57603;
 const int kAlignLeftScreen = 32797;
 const int kAlignRightScreen = 32796;
 const int kObjectProperties = 32781;
@@ -31,15 +31,8 @@ typedef std::vector<std::pair<std::string, std::string> > Pages;   // (data-file
 
 CDataFile FileOf(const std::string& name, const std::string& text)
 {
-    CDataFile file;
+    CDataFile file = FileFromText(text);
     file.m_name = name.c_str();
-    size_t start = 0;
-    while (start < text.size())
-    {
-        size_t end = text.find('\n', start);
-        file.AppendLine(CStr(text.substr(start, end - start).c_str()));
-        start = end + 1;
-    }
     return file;
 }
 
@@ -97,7 +90,6 @@ protected:
             *archive.AddFile(page.first.c_str()) = FileOf(page.first, page.second);
         std::string path = scratch.File("tarvex.pqz");
         EXPECT_TRUE(archive.WriteArchive(path.c_str()));
-        original = ReadWholeFile(path);
         return path;
     }
 
@@ -114,28 +106,14 @@ protected:
         SendMessageA(editor.Tree(), TVM_SELECTITEM, TVGN_CARET, (LPARAM)item);
     }
 
-    // A posted command that marks the project modified has been carried out
-    // once the toolbar's Save button is enabled.
-    bool SaveEnabled() const
-    {
-        for (const RemoteToolbarButton& button : ReadToolbarButtons(editor.Toolbar()))
-            if (button.command == kFileSave)
-                return button.IsEnabled();
-        return false;
-    }
-
-    // Saves and waits until the archive has been written whole.
+    // Saves and reads the archive as saved.
     bool SaveAndRead(CDataFileManager& saved)
     {
-        editor.PostCommand(kFileSave);
-        const std::string path = scratch.File("tarvex.pqz");
-        MessageRecorder quiet;   // a half-written archive is read again, not reported
-        return WaitUntil([&] {
-            if (ReadWholeFile(path) == original || !editor.Answers() || SaveEnabled())
-                return false;
-            saved.Clear();
-            return saved.ReadArchive(path.c_str()) == TRUE;
-        });
+        if (!editor.SaveAndWait())
+            return false;
+        MessageRecorder quiet;
+        saved.Clear();
+        return saved.ReadArchive(scratch.File("tarvex.pqz").c_str()) == TRUE;
     }
 
     // Opens the selected text's sheet on the page at index.
@@ -150,7 +128,6 @@ protected:
 
     ScratchDir scratch;
     EditorProcess editor;
-    std::string original;
 };
 
 CStr ValueOf(CDataFileManager& archive, int file, const char* section, const char* key)
@@ -226,7 +203,7 @@ TEST_F(EditorKeepsEdits, OnlyTwinIdsAreRenamed)
 
     SelectItem(Child(editor.Tree(), Root(editor.Tree(), 0), 2));
     editor.PostCommand(kAlignLeftScreen);
-    ASSERT_TRUE(WaitUntil([&] { return SaveEnabled(); }));
+    ASSERT_TRUE(WaitUntil([&] { return editor.SaveEnabled(); }));
     CDataFileManager saved;
     ASSERT_TRUE(SaveAndRead(saved));
     EXPECT_STREQ("Twin", ValueOf(saved, 0, "Element_1", "id"));
@@ -269,7 +246,7 @@ TEST_F(EditorKeepsEdits, ARenameWithoutUndoKeepsTheRenameAndTheEditsBeforeIt)
     // The topmost element first: Label, then Caller.
     SelectItem(Child(tree, Root(tree, 0), 1));
     editor.PostCommand(kAlignRightScreen);
-    ASSERT_TRUE(WaitUntil([&] { return SaveEnabled(); }));
+    ASSERT_TRUE(WaitUntil([&] { return editor.SaveEnabled(); }));
     SelectItem(Child(tree, Root(tree, 0), 0));
 
     HWND sheet = OpenTextSheetAt(kTextNamePage);
@@ -301,7 +278,7 @@ TEST_F(EditorKeepsEdits, AnElementMovedToZeroIsAtZeroWhenTheProjectOpensAgain)
     ASSERT_TRUE(Open(path));
     SelectItem(Child(editor.Tree(), Root(editor.Tree(), 0), 0));
     editor.PostCommand(kAlignLeftScreen);
-    ASSERT_TRUE(WaitUntil([&] { return SaveEnabled(); }));
+    ASSERT_TRUE(WaitUntil([&] { return editor.SaveEnabled(); }));
     CDataFileManager saved;
     ASSERT_TRUE(SaveAndRead(saved));
     EXPECT_STREQ("<none>", ValueOf(saved, 0, "Element_1", "xpos"));
