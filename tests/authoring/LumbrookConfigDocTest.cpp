@@ -690,6 +690,9 @@ TEST_F(DocumentTest, ADamagedArchiveOpensThePagesReadBeforeTheDamage)
           "The project file is damaged: only its first 1 pages could be read." },
         { "a name that cannot be read after one page", "QNDL" + first + "PGD\xff\xff\xff\xff\x7f", 1,
           "The project file is damaged: only its first 1 pages could be read." },
+        // The page cut off keeps the lines read before the end.
+        { "the stream ending inside the second page", "QNDL" + first + second.substr(0, second.size() / 2), 2,
+          "The project file is damaged: only its first 2 pages could be read." },
         { "an unknown tag first", "QNDL" + std::string("ZZZ") + first, 0,
           "The project file is damaged and cannot be opened." },
     };
