@@ -1,6 +1,8 @@
 #include "model/IdManager.h"
 #include "model/ScriptableObject.h"
 
+#include "tests/support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -62,6 +64,7 @@ TEST(IdManager, RegisterStoredKeepsAnIdNoOtherObjectBearsExactly)
         { "letter case differs", { "text" }, "Text", "Text", 1 },
         { "empty", { "Text" }, "", "", 0 },
     };
+    MessageRecorder messages;
     for (const StoredCase& c : cases) {
         CIdManager ids;
         CElement other;
@@ -80,6 +83,7 @@ TEST(IdManager, RegisterStoredKeepsAnIdNoOtherObjectBearsExactly)
     ids.RegisterStored("Home", &page);
     EXPECT_STREQ("Home", ids.RegisterStored("Home", &page).c_str());
     EXPECT_EQ(1, ids.GetCount());
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST(IdManager, SameNameForThreeObjectsCountsOnAndEmptyNameRecordsNothing)
