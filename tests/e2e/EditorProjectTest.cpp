@@ -43,8 +43,6 @@ const std::string kPage =
 
 int XposOf(const std::string& archive)
 {
-    // Read while the editor may be writing it: no box about a missing or
-    // half-written file.
     MessageRecorder quiet;
     CDataFileManager manager;
     if (!manager.ReadArchive(archive.c_str()) || manager.GetFileCount() == 0)
@@ -66,16 +64,13 @@ bool WaitForFile(const std::string& path)
     return true;
 }
 
-bool WaitForXpos(const std::string& archive, int x)
+// Saves with the editor's command and reads the element's position from
+// the saved archive.
+int SavedXpos(const EditorProcess& editor, const std::string& archive)
 {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < kProgramWaitMs)
-    {
-        if (XposOf(archive) == x)
-            return true;
-        Sleep(50);
-    }
-    return false;
+    FileStamp before = StampOf(archive);
+    editor.PostCommand(kFileSave);
+    return WaitForArchiveSaved(archive, before) ? XposOf(archive) : -1;
 }
 
 } // namespace
@@ -116,11 +111,9 @@ TEST(EditorProject, AProjectWrittenElsewhereIsAlignedUndoneAndSaved)
 
     std::string saved = scratch.File("tarvex.pqz");
     editor.PostCommand(kAlignRightScreen);
-    editor.PostCommand(kFileSave);
-    EXPECT_TRUE(WaitForXpos(saved, 200)) << XposOf(saved);
+    EXPECT_EQ(200, SavedXpos(editor, saved));
     editor.PostCommand(kEditUndo);
-    editor.PostCommand(kFileSave);
-    EXPECT_TRUE(WaitForXpos(saved, 30)) << XposOf(saved);
+    EXPECT_EQ(30, SavedXpos(editor, saved));
 
     // The key the editor does not write is still there.
     MessageRecorder quiet;

@@ -35,6 +35,9 @@ private:
     bool m_hugeCounts;
 };
 
-// Plays cases 0 to count-1, workers players at a time, each worker in a
-// folder of its own under folder; the outcomes in case order.
-std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned count, unsigned workers);
+// Plays cases first to first+count-1, workers players at a time, each
+// worker in a folder of its own under folder; the outcomes in case order.
+// A case is the same archive wherever it is played, so one that failed is
+// replayed alone (PlayerFuzzBench 1 <case>).
+std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned first, unsigned count,
+                                       unsigned workers);
