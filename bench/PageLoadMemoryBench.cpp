@@ -163,6 +163,11 @@ int main(int argc, char** argv)
         printf("the player did not start (error %lu)\n", (unsigned long)player.StartError());
         return 1;
     }
+    if (player.WaitForWindow(false) == NULL)
+    {
+        printf("the player showed no window\n");
+        return 1;
+    }
     // Ten loads a second at the very least.
     DWORD loopWaitMs = kPlayerWaitMs + (DWORD)lastLoad * 100;
     std::string first = WaitForSaved(marks, "first", std::to_string(kFirstRest), loopWaitMs);
