@@ -35,7 +35,9 @@ SIZE_T PrivateBytes(DWORD processId)
         GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&counters, sizeof(counters));
         CloseHandle(process);
     }
-    return counters.PrivateUsage;
+    // Windows gives the commit charge in both; this Wine fills only the
+    // older field.
+    return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 void WritePicture(const std::string& path, int width, int height, DWORD colour, DWORD key)

@@ -21,7 +21,13 @@ int main(int argc, char** argv)
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "tarvex_fuzz_bench\\";
     CreateDirectoryA(folder.c_str(), NULL);
-    std::vector<FuzzOutcome> outcomes = PlayFuzzCases(folder, true, first, cases, 4);
+    // Each abnormal case is told as it ends, with the command that replays it.
+    std::vector<FuzzOutcome> outcomes =
+        PlayFuzzCases(folder, true, first, cases, 4, [](unsigned number, const FuzzOutcome& outcome) {
+            printf("case %u ended abnormally (exit 0x%lx): %s; replay: PlayerFuzzBench 1 %u\n", number,
+                   (unsigned long)outcome.exitCode, outcome.what.c_str(), number);
+            fflush(stdout);
+        });
     unsigned abnormal = 0;
     FuzzOutcome slowest;
     unsigned slowestCase = 0;
@@ -29,11 +35,7 @@ int main(int argc, char** argv)
     {
         const FuzzOutcome& outcome = outcomes[i];
         if (outcome.abnormal)
-        {
             ++abnormal;
-            printf("case %u ended abnormally (exit 0x%lx): %s; replay: PlayerFuzzBench 1 %u\n", first + i,
-                   (unsigned long)outcome.exitCode, outcome.what.c_str(), first + i);
-        }
         if (outcome.milliseconds > slowest.milliseconds)
         {
             slowest = outcome;

@@ -7,6 +7,7 @@
 #include <zlib.h>
 
 #include <atomic>
+#include <mutex>
 #include <random>
 #include <thread>
 #include <string>
@@ -336,8 +337,9 @@ FuzzOutcome ProjectFuzzer::Play(unsigned caseNumber) const
 }
 
 std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned first, unsigned count,
-                                       unsigned workers)
+                                       unsigned workers, const std::function<void(unsigned, const FuzzOutcome&)>& onAbnormal)
 {
+    std::mutex reporting;
     std::vector<FuzzOutcome> outcomes(count);
     std::atomic<unsigned> next(0);
     std::vector<std::thread> threads;
@@ -345,10 +347,17 @@ std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCount
     {
         std::string own = folder + "worker" + std::to_string(w) + "\\";
         CreateDirectoryA(own.c_str(), NULL);
-        threads.emplace_back([own, hugeCounts, first, count, &next, &outcomes]() {
+        threads.emplace_back([own, hugeCounts, first, count, &next, &outcomes, &reporting, &onAbnormal]() {
             ProjectFuzzer fuzzer(own, hugeCounts);
             for (unsigned i = next++; i < count; i = next++)
+            {
                 outcomes[i] = fuzzer.Play(first + i);
+                if (outcomes[i].abnormal && onAbnormal)
+                {
+                    std::lock_guard<std::mutex> lock(reporting);
+                    onAbnormal(first + i, outcomes[i]);
+                }
+            }
             DeleteFileA((own + "tarvex.pqz").c_str());
             RemoveDirectoryA(own.c_str());
         });

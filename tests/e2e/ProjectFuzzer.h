@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,8 @@ private:
 // worker in a folder of its own under folder; the outcomes in case order.
 // A case is the same archive wherever it is played, so one that failed is
 // replayed alone (PlayerFuzzBench 1 <case>).
+// onAbnormal, when given, hears each abnormal case as it ends (one call at
+// a time), so that a long run tells its failures before it is over.
 std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned first, unsigned count,
-                                       unsigned workers);
+                                       unsigned workers,
+                                       const std::function<void(unsigned, const FuzzOutcome&)>& onAbnormal = nullptr);
