@@ -34,6 +34,22 @@ private:
     CDataFileManager m_manager;
 };
 
+// What a file's directory entry says, read without opening the file.
+struct FileStamp
+{
+    bool exists = false;
+    ULONGLONG size = 0;
+    FILETIME written = {};
+};
+FileStamp StampOf(const std::string& path);
+// Waits until a program has saved the archive at path anew since before
+// was taken (its stamp changed, it is not empty, the copy written beside it
+// is gone and the archive opens); then it may be read. A program saves by writing
+// "<archive>.tmp" and renaming it over the archive, and Wine refuses that
+// rename while any process holds the archive open: a test that polled the
+// archive by reading it would make the save it waits for fail.
+bool WaitForArchiveSaved(const std::string& path, const FileStamp& before, DWORD timeoutMs = kPlayerWaitMs);
+
 // The value a script's Save To File wrote under key into the data file at
 // path; "<none>" while there is none.
 std::string ReadSavedValue(const std::string& path, const char* key);

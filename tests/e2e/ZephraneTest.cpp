@@ -97,7 +97,7 @@ public:
     void WaitForInfoChange(const std::string& before) const
     {
         const DWORD start = GetTickCount();
-        while (DialogItemText(Page(), 1000) == before && GetTickCount() - start < 5000)
+        while (DialogItemText(Page(), 1000) == before && GetTickCount() - start < kProgramWaitMs)
             Sleep(50);
     }
 
