@@ -31,6 +31,14 @@ case "$LB_ARCH" in
 esac
 
 # The scripts say wine, wineboot and wineserver; these run the loader of
-# LB_ARCH whatever Debian's wrapper would pick.
-wine() { "$LB_WINE" "$@"; }
-wineboot() { "$LB_WINE" wineboot "$@"; }
+# LB_ARCH whatever Debian's wrapper would pick, with the address space laid
+# out without randomness (the setting goes down to every program Wine starts).
+# Debian's 64-bit Wine maps Windows' shared user data page at 0x7ffe0000
+# without reserving it first, and Linux starts a program's heap anywhere in
+# the gigabyte above the loader (0x7d000000): about 3 starts in 10,000 found
+# the heap there and ended before the program's first instruction ("failed
+# to map the shared user data: c0000018"; CreateProcess answered
+# ERROR_INTERNAL_ERROR). Unrandomized, the heap starts right after the loader.
+lb_wine_loader() { setarch "$(uname -m)" -R "$LB_WINE" "$@"; }
+wine() { lb_wine_loader "$@"; }
+wineboot() { lb_wine_loader wineboot "$@"; }
