@@ -39,6 +39,6 @@ esac
 # the heap there and ended before the program's first instruction ("failed
 # to map the shared user data: c0000018"; CreateProcess answered
 # ERROR_INTERNAL_ERROR). Unrandomized, the heap starts right after the loader.
-lb_wine_loader() { setarch "$(uname -m)" -R "$LB_WINE" "$@"; }
-wine() { lb_wine_loader "$@"; }
-wineboot() { lb_wine_loader wineboot "$@"; }
+LB_WINE_COMMAND=(setarch "$(uname -m)" -R "$LB_WINE")
+wine() { "${LB_WINE_COMMAND[@]}" "$@"; }
+wineboot() { "${LB_WINE_COMMAND[@]}" wineboot "$@"; }
