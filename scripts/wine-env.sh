@@ -17,6 +17,16 @@ export LANG=en_US.UTF-8 LC_ALL=C.UTF-8
 
 _wine_env_xvfb_pid=""
 
+# A program that waits on its input until wine_env_stop, started before the
+# first Wine program of the run: while it lives, Wine's desktop has a user
+# and stays. Without it the desktop closes a second after its last program,
+# and the next program brings it up again, handing it its own error output:
+# a test's output then stays open, and CTest waits on it, until the desktop
+# next closes (minutes in a parallel run, after the test itself had ended).
+wine_env_hold_desktop() {
+  coproc _WINE_ENV_HOLDER { wine cmd /q >/dev/null 2>&1; }
+}
+
 wine_env_make_prefix() {
   [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.lumbrook-ready-3-$LB_ARCH" ] && return 0
   rm -rf "$WINEPREFIX"
@@ -71,6 +81,7 @@ wine_env_start() {
   if [ "${LB_USER_DISPLAY:-0}" = 1 ] && wine_env_display_reachable; then
     export WINE_ENV_XVFB=0
     wineserver -p >/dev/null 2>&1 &
+    wine_env_hold_desktop
     wine cmd /c exit >/dev/null 2>&1 || true
     return 0
   fi
@@ -86,11 +97,16 @@ wine_env_start() {
   export DISPLAY=":$(head -n1 "$fd_file")"
   rm -f "$fd_file"
   wineserver -p >/dev/null 2>&1 &
+  wine_env_hold_desktop
   # Warm the server and the prefix's services before the first test.
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {
+  # The holder's input closed, it ends (wineserver -k would end it anyway).
+  if [ -n "${_WINE_ENV_HOLDER[1]:-}" ]; then
+    eval "exec ${_WINE_ENV_HOLDER[1]}>&-"
+  fi
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
   if [ -n "$_wine_env_xvfb_pid" ]; then
