@@ -37,15 +37,12 @@ void PressControl(bool down)
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
     SendInput(1, &input, sizeof(input));
     // The key state follows once the input is processed.
-    MSG msg;
-    for (int i = 0; i < 20; ++i)
-    {
+    WaitUntil([down] {
+        MSG msg;
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
-        if (((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) == down)
-            break;
-        Sleep(10);
-    }
+        return ((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) == down;
+    });
 }
 
 void Pump()

@@ -307,9 +307,12 @@ TEST(PlayerScripts, MouseEventsGoToTheTopmostElement)
     CDataFile* page = archive.AddPage("tarvex.pgd", "Script mouse");
     ObjectScripts(page, "Main").Add("OnLoad").CreateVariable("trace", VT_BSTR, "");
     // Element 2 lies over element 1 from (40, 25) to (70, 50). Both keep
-    // clear of the page's centre, where the screen's pointer is.
+    // clear of the page's centre, where the screen's pointer is; element 3
+    // lies there and tells when the pointer's own move has reached the page.
     AddTextElement(page, 1, "one", 10, 10, 60, 40);
     AddTextElement(page, 2, "two", 40, 25, 60, 40);
+    AddTextElement(page, 3, "rest", 104, 66, 100, 60);
+    ObjectScripts(page, "Element_3").Add("OnMouseIn").SaveToFile(out.c_str(), "pointer", "", "arrived");
     for (int number = 1; number <= 2; ++number)
     {
         std::string owner = "Element_" + std::to_string(number);
@@ -329,9 +332,13 @@ TEST(PlayerScripts, MouseEventsGoToTheTopmostElement)
     PlayerProcess player;
     ASSERT_TRUE(Play(player, archive, scratch.File("mouse.pqz")));
     ASSERT_TRUE(player.WaitForTitle("Script mouse"));
-    // Wine moves the mouse once to the screen's pointer when the window
-    // shows; that move meets no element and must come before ours.
-    Sleep(1000);
+    // Wine moves the mouse to the screen's pointer when the window shows,
+    // as input, which a window takes after the messages posted to it: ours
+    // wait until that move has been handled, or it would come between them.
+    // The pointer is moved where it rests as well, so that a move comes.
+    SendPointerInput(kRestingPointer.x, kRestingPointer.y);
+    ASSERT_EQ("arrived", WaitForSaved(out, "pointer", "arrived"));
+    ASSERT_TRUE(player.Answers());
     EXPECT_EQ("<none>", ReadSavedValue(out, "trace"));
     struct Step
     {

@@ -27,11 +27,16 @@ struct Received
     LPARAM lparam;
 };
 std::vector<Received> g_received;
+// Posted after the action's messages: once it is handled, so are they.
+const UINT kMarker = RegisterWindowMessageA("TarvexPostMessageTestMarker");
+bool g_markerHandled = false;
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
     if (message == kMessage)
         g_received.push_back(Received{ window, message, wparam, lparam });
+    if (message == kMarker)
+        g_markerHandled = true;
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
@@ -45,17 +50,15 @@ HWND MakeWindow(const char* className)
     return CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, GetModuleHandleA(NULL), NULL);
 }
 
-// Pumps until both windows could have had the message.
-void Pump()
+// Pumps until both windows have had what was posted to them: both are this
+// thread's, so their messages come before a marker posted after them.
+void Pump(HWND window)
 {
-    DWORD start = GetTickCount();
+    g_markerHandled = false;
+    PostMessageA(window, kMarker, 0, 0);
     MSG msg;
-    while (GetTickCount() - start < 300)
-    {
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(10);
-    }
+    while (!g_markerHandled && GetMessageA(&msg, NULL, 0, 0) > 0)
+        DispatchMessageA(&msg);
 }
 
 int RunPostMessage(const char* windowClass, int wparam, long lparam)
@@ -92,7 +95,7 @@ TEST(PostMessageAction, ReachesTheClassOrEveryTopLevelWindow)
         g_received.clear();
         ++number;
         EXPECT_EQ(ResultGoOn, RunPostMessage(c.windowClass, number, -number)) << c.windowClass;
-        Pump();
+        Pump(first);
         std::vector<HWND> reached;
         for (const Received& r : g_received)
         {

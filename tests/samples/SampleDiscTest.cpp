@@ -72,11 +72,17 @@ TEST(SampleDisc, PlaysItsPagesButtonsAndCounter)
     ASSERT_TRUE(player.Start(DiscPlayer()));
     ASSERT_NE(nullptr, player.WaitForWindow());
     ASSERT_TRUE(player.WaitForTitle("Tarvex sample"));
-    // Wine's own first move to the screen's pointer comes before ours.
-    Sleep(1000);
-
-    ASSERT_TRUE(player.PostMouse(WM_MOUSEMOVE, kNextButton.x, kNextButton.y));
-    EXPECT_GT(WaitForHint(player, true), 20) << "OnMouseIn shows the hint";
+    // Wine moves the mouse to the screen's pointer when the window shows, as
+    // input, which the window takes after the messages posted to it; until
+    // that move has come, it may take the pointer off the button again.
+    // So the move to the button is posted until the hint shows.
+    int hint = 0;
+    WaitUntil([&] {
+        player.PostMouse(WM_MOUSEMOVE, kNextButton.x, kNextButton.y);
+        hint = CountColour(player.CaptureClient(), kHintArea, kHintColour);
+        return hint > 20;
+    }, kPlayerWaitMs);
+    EXPECT_GT(hint, 20) << "OnMouseIn shows the hint";
     ASSERT_TRUE(player.PostMouse(WM_MOUSEMOVE, 300, 300));
     EXPECT_LE(WaitForHint(player, false), 20) << "OnMouseOut clears it";
 
