@@ -732,16 +732,24 @@ void CMainWnd::SetPageIcon(const CDataFile& page)
     CStr iconName;
     page.GetString("Main", "icon", iconName);
     CStr path = ResolvePath(iconName);
+    // The file the page takes its icon from; empty for the program's own.
+    CStr source = !iconName.IsEmpty() && FileExists(path) ? path : CStr();
+    // The same icon once more is not set again: Wine keeps memory of its
+    // own for every icon a window is given, about 0.1 KB a page in a loop
+    // of pages that change to one another.
+    if (m_icon && source == m_iconSource)
+        return;
     if (m_icon)
     {
         DestroyIcon(m_icon);
         m_icon = NULL;
     }
     HINSTANCE instance = _Module.GetModuleInstance();
-    if (!iconName.IsEmpty() && FileExists(path))
-        m_icon = (HICON)LoadImageA(instance, path, IMAGE_ICON, 0, 0, LR_LOADFROMFILE);
+    if (!source.IsEmpty())
+        m_icon = (HICON)LoadImageA(instance, source, IMAGE_ICON, 0, 0, LR_LOADFROMFILE);
     if (!m_icon)
         m_icon = (HICON)LoadImageA(instance, MAKEINTRESOURCEA(104), IMAGE_ICON, 0, 0, 0);
+    m_iconSource = source;
     SetIcon(m_icon, TRUE);
     SetIcon(m_icon, FALSE);
 }

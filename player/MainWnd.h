@@ -165,6 +165,7 @@ private:
     CStr m_plainName;
     CStr m_widthName;
     HICON m_icon;
+    CStr m_iconSource;   // the file m_icon came from, empty for the program's own
     HCURSOR m_handCursor;
     BOOL m_appBar;
     int m_windowType;
