@@ -267,7 +267,9 @@ TEST_F(ActionPagesTest, PickerOkAddsTheSelectedActionThroughItsSheet)
                              (WPARAM)SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)"Modify Variable"), 0);
                 PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0);
             },
-            [&] { Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter"); Choose(IDC_MODIFYVAR_CONST_OP, "Times"); },
+            // The action's own sheet comes up in its modal loop, later than one tick.
+            OnPage(IDC_MODIFYVAR_CONST_TARGET,
+                   [&] { Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter"); Choose(IDC_MODIFYVAR_CONST_OP, "Times"); }),
             [&] { Type(IDC_MODIFYVAR_CONST_VALUE, "3"); Ok(); },
         },
         [&] { return sheet.DoModal(); });
