@@ -11,6 +11,7 @@
 #include "model/TextElement.h"
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -296,13 +297,12 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheOldArchiveAndTheDocumentModified)
     std::string old = ReadWholeFile(archivePath);
     Element(0)->m_xpos = 99;
     document.RecordChange();
-    MessageRecorder messages;
+    ExpectBox("The project could not be saved as " + archivePath + ".");
     HANDLE lock = CreateFileA(archivePath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_FALSE(document.OnSaveDocument(archivePath.c_str()));
     CloseHandle(lock);
     EXPECT_TRUE(document.IsModified());
-    EXPECT_FALSE(messages.Messages().empty());
     EXPECT_EQ(old, ReadWholeFile(archivePath));
 }
 
@@ -420,16 +420,17 @@ TEST_F(DocumentTest, HostileArchivesGiveAnEmptyDocument)
 {
     WriteProject(2, 2);
     std::string good = ReadWholeFile(archivePath);
-    struct Case { const char* what; std::string bytes; };
+    struct Case { const char* what; std::string bytes; const char* box; };
+    const char* const damaged = "The project file is damaged and cannot be opened.";
     const Case cases[] = {
-        { "empty", "" },
-        { "not gzip", "QNDL plain text" },
-        { "cut in half", good.substr(0, good.size() / 2) },
-        { "garbage", std::string(5000, '\xff') },
+        { "empty", "", "The file you are trying to open does not exist!" },
+        { "not gzip", "QNDL plain text", damaged },
+        { "cut in half", good.substr(0, good.size() / 2), damaged },
+        { "garbage", std::string(5000, '\xff'), "You are trying to open a non-QNDL file!" },
     };
-    MessageRecorder messages;
     for (const Case& c : cases)
     {
+        ExpectBox(c.box);
         WriteWholeFile(archivePath, c.bytes);
         EXPECT_FALSE(document.OnOpenDocument(archivePath.c_str())) << c.what;
         EXPECT_TRUE(document.GetPages().empty()) << c.what;

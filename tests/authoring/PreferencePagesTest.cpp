@@ -6,6 +6,8 @@
 #include "authoring/PreferencePages.h"
 #include "authoring/Undo.h"
 #include "resources/editor/PreferencesIds.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+using namespace sheetdriver;
 
 namespace {
 
@@ -67,51 +71,28 @@ TEST(DirDialog, OpensAtTheStartFolderAndCancelsWithoutAPath)
     }
 }
 
-std::vector<std::function<void()>> g_steps;
-size_t g_step = 0;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (g_step < g_steps.size())
-        g_steps[g_step++]();
-}
-
 TEST(UndoPage, RefusesMoreThan99AndZeroSwitchesUndoOff)
 {
-    MessageRecorder boxes;
     CLumbrookConfigDoc document;
     CUndo& undo = document.GetUndo();
     undo.SetLevels(10);
     CUndoPP page;
     page.m_pUndo = &undo;
     std::string shown;
-    HWND sheetWindow = NULL;
-    g_steps = {
-        [&] {
-            sheetWindow = ::GetParent(page.m_hWnd);
-            char text[16] = "";
-            ::GetDlgItemTextA(page.m_hWnd, IDC_PREF_UNDO_LEVELS, text, sizeof(text));
-            shown = text;
-            ::SetDlgItemTextA(page.m_hWnd, IDC_PREF_UNDO_LEVELS, "100");
-            ::SendMessageA(sheetWindow, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        },
-        [&] {
-            // Still open: the value was refused.
-            EXPECT_TRUE(::IsWindow(sheetWindow));
-            EXPECT_EQ(10, undo.GetLevels());
-            ::SetDlgItemTextA(page.m_hWnd, IDC_PREF_UNDO_LEVELS, "0");
-            ::SendMessageA(sheetWindow, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        },
-    };
-    g_step = 0;
-    UINT_PTR timer = SetTimer(NULL, 0, 50, RunStep);
+    ExpectBox("Please enter an integer between 0 and 99.");
     CPropertySheet sheet("Preferences");
     sheet.AddPage(&page);
-    INT_PTR result = sheet.DoModal();
-    KillTimer(NULL, timer);
+    INT_PTR result = RunSheet(sheet, {
+        [&] { shown = Text(IDC_PREF_UNDO_LEVELS); },
+        Type(IDC_PREF_UNDO_LEVELS, "100"),
+        [] { Ok(); },
+        // Still open: the value was refused.
+        [&] { EXPECT_EQ(10, undo.GetLevels()); },
+        Type(IDC_PREF_UNDO_LEVELS, "0"),
+        [] { Ok(); },
+    });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("10", shown);
-    EXPECT_FALSE(boxes.Messages().empty());
     EXPECT_EQ(0, undo.GetLevels());
 }
 

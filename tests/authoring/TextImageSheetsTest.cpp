@@ -10,15 +10,18 @@
 #include "model/TextElement.h"
 #include "model/common/VariantHelpers.h"
 #include "resources/editor/TextImagePagesIds.h"
-#include "tests/authoring/StepsUntilDone.h"
 #include "tests/e2e/PictureFiles.h"
 #include "tests/model/ModelTestObjects.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+
+using namespace sheetdriver;
 
 namespace {
 
@@ -100,40 +103,6 @@ struct PageFixture
     std::string Path(const char* name) { return folder.File(name); }
 };
 
-HWND ActiveSheet()
-{
-    HWND active = GetActiveWindow();
-    return active;
-}
-
-HWND PageOf(HWND sheet)
-{
-    return (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
-}
-
-SheetStep OnPage(int index, std::function<void(HWND)> action)
-{
-    return [index, action] {
-        HWND sheet = ActiveSheet();
-        if (sheet == NULL || PageOf(sheet) == NULL)
-            return false;
-        PropSheet_SetCurSel(sheet, NULL, index);
-        action(PageOf(sheet));
-        return true;
-    };
-}
-
-SheetStep PressActive(int button)
-{
-    return [button] {
-        HWND sheet = ActiveSheet();
-        if (sheet == NULL)
-            return false;
-        SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
-        return true;
-    };
-}
-
 } // namespace
 
 TEST(TextSheet, OkWritesTheChangedKeysAndCancelWritesNothing)
@@ -147,11 +116,16 @@ TEST(TextSheet, OkWritesTheChangedKeysAndCancelWritesNothing)
         CTextElement* text = fixture.AddText("Caption");
         SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
         BOOL result = TRUE;
-        RunSheetSteps([&] { return (INT_PTR)(result = text->EditProperties(FALSE)); }, {
-            OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Goodbye"); }),
-            OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "40"); }),
-            OnPage(2, [](HWND page) { ClickButton(page, IDC_ALIGN_CENTER); }),
-            PressActive(row.ok ? PSBTN_OK : PSBTN_CANCEL),
+        result = Drive([&] { return text->EditProperties(FALSE); }, {
+            [] { ShowTab(0); },
+            Type(IDC_TEXT_EDIT, "Goodbye"),
+            [] { ShowTab(1); },
+            Type(IDC_BAR_TRANSPARENCY, "40"),
+            [&] {
+                ShowTab(2);
+                Click(IDC_ALIGN_CENTER);
+                Press(row.ok ? PSBTN_OK : PSBTN_CANCEL);
+            },
         });
         SavedPage after = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
         EXPECT_EQ(row.ok ? TRUE : FALSE, result);
@@ -175,7 +149,7 @@ TEST(TextSheet, ReopeningAndOkKeepsTheStoredTransparencyAndTheName)
     fixture.AddText("Text10", "Element_2");
     SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
     for (int round = 0; round < 3; ++round) {
-        RunSheetSteps([&] { return (INT_PTR)text->EditProperties(FALSE); }, { PressActive(PSBTN_OK) });
+        Drive([&] { return text->EditProperties(FALSE); }, { [] { Ok(); } });
     }
     SavedPage after = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
     EXPECT_EQ(std::set<std::string>(), ChangedKeys(before, after));
@@ -184,24 +158,24 @@ TEST(TextSheet, ReopeningAndOkKeepsTheStoredTransparencyAndTheName)
 
 TEST(TextSheet, AnOutOfRangeTransparencyIsReportedAndKeepsTheSheet)
 {
-    MessageRecorder recorder;
     PageFixture fixture;
     CTextElement* text = fixture.AddText("Caption");
     SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
-    size_t messagesAfterOk = 0;
-    BOOL result = TRUE;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->EditProperties(FALSE)); }, {
-        OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "150"); }),
-        PressActive(PSBTN_OK),
+    const std::string range = "Please enter an integer between 0 and 100.";
+    ExpectBox(range);
+    std::vector<std::string> boxesAfterOk;
+    BOOL result = Drive([&] { return text->EditProperties(FALSE); }, {
+        [] { ShowTab(1); },
+        Type(IDC_BAR_TRANSPARENCY, "150"),
+        [] { Ok(); },
         [&] {
-            messagesAfterOk = recorder.Messages().size();
-            return true;
+            boxesAfterOk = ShownBoxTexts();
+            Cancel();
         },
-        PressActive(PSBTN_CANCEL),
     });
     EXPECT_FALSE(result);
-    EXPECT_EQ(1u, messagesAfterOk);
-    EXPECT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ(std::vector<std::string>{ range }, boxesAfterOk);
+    EXPECT_EQ(std::vector<std::string>{ range }, ShownBoxTexts());
     EXPECT_EQ(std::set<std::string>(), ChangedKeys(before, SaveAndRead(fixture.page, fixture.Path("after.pgd"))));
 }
 
@@ -210,11 +184,11 @@ TEST(TextSheet, TheInsertWizardTakesTheTextAndTheColourBar)
     PageFixture fixture;
     CTextElement* text = fixture.AddText("Caption");
     BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->EditProperties(TRUE)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Welcome aboard"); }),
-        PressActive(PSBTN_NEXT),
-        OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "25"); }),
-        PressActive(PSBTN_FINISH),
+    result = Drive([&] { return text->EditProperties(TRUE); }, {
+        Type(IDC_TEXT_EDIT, "Welcome aboard"),
+        [] { Press(PSBTN_NEXT); },
+        Type(IDC_BAR_TRANSPARENCY, "25"),
+        [] { Press(PSBTN_FINISH); },
     });
     EXPECT_TRUE(result);
     EXPECT_EQ("Welcome aboard", std::string(text->m_strText));
@@ -232,10 +206,11 @@ TEST(TextChoice, OnlyChangedValuesBecomeAssignmentsAndTheElementStays)
     size.lVal = 20;
     list.push_back(CPropertyRecord("fontSize", "", size, VT_I4, TRUE));
     BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Changed"); }),
-        OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "50"); }),
-        PressActive(PSBTN_OK),
+    result = Drive([&] { return text->ChooseProperties(list); }, {
+        Type(IDC_TEXT_EDIT, "Changed"),
+        [] { ShowTab(1); },
+        Type(IDC_BAR_TRANSPARENCY, "50"),
+        [] { Ok(); },
     });
     ASSERT_TRUE(result);
     std::map<std::string, std::pair<VARTYPE, std::string>> assigned;
@@ -253,9 +228,9 @@ TEST(TextChoice, OnlyChangedValuesBecomeAssignmentsAndTheElementStays)
     EXPECT_FALSE(PropertyListIsChanged(text->m_properties, "fontName"));
 
     CPropertyRecordList untouched = list;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Again"); }),
-        PressActive(PSBTN_CANCEL),
+    result = Drive([&] { return text->ChooseProperties(list); }, {
+        Type(IDC_TEXT_EDIT, "Again"),
+        [] { Cancel(); },
     });
     EXPECT_FALSE(result);
     ASSERT_EQ(untouched.size(), list.size());
@@ -299,11 +274,14 @@ TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
         ASSERT_NE(nullptr, image->m_hMask);
         SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
         BOOL result = TRUE;
-        RunSheetSteps([&] { return (INT_PTR)(result = image->EditProperties(FALSE)); }, {
-            OnPage(0, [](HWND page) { TypeInto(page, IDC_IMAGE_PATH, "b.bmp"); }),
-            OnPage(1, [](HWND page) { TypeInto(page, IDC_EFFECT_OVER, "over.bmp"); }),
-            OnPage(0, [](HWND) {}),
-            PressActive(row.ok ? PSBTN_OK : PSBTN_CANCEL),
+        result = Drive([&] { return image->EditProperties(FALSE); }, {
+            Type(IDC_IMAGE_PATH, "b.bmp"),
+            [] { ShowTab(1); },
+            Type(IDC_EFFECT_OVER, "over.bmp"),
+            [&] {
+                ShowTab(0);
+                Press(row.ok ? PSBTN_OK : PSBTN_CANCEL);
+            },
         });
         SavedPage after = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
         if (!row.ok) {
@@ -334,12 +312,10 @@ TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)
     CImageElement* image = AddImage(fixture, "a.bmp");
     CPropertyRecordList list;
     BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = image->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) {
-            ClickButton(page, IDC_IMAGE_SYSTEM_BUTTON);
-            TypeInto(page, IDC_IMAGE_CAPTION, "Go on");
-        }),
-        PressActive(PSBTN_OK),
+    result = Drive([&] { return image->ChooseProperties(list); }, {
+        [] { Click(IDC_IMAGE_SYSTEM_BUTTON); },
+        Type(IDC_IMAGE_CAPTION, "Go on"),
+        [] { Ok(); },
     });
     ASSERT_TRUE(result);
     std::map<std::string, std::string> assigned;
@@ -350,9 +326,9 @@ TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)
     EXPECT_EQ("a.bmp", std::string(image->m_strSrc));
 
     list.clear();
-    RunSheetSteps([&] { return (INT_PTR)(result = image->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_IMAGE_PATH, ""); }),
-        PressActive(PSBTN_OK),
+    result = Drive([&] { return image->ChooseProperties(list); }, {
+        Type(IDC_IMAGE_PATH, ""),
+        [] { Ok(); },
     });
     EXPECT_FALSE(result);
     EXPECT_TRUE(list.empty());

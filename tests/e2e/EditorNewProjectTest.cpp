@@ -87,7 +87,7 @@ struct Wizard
 std::vector<std::string> PageRecords(const std::string& archive)
 {
     std::vector<std::string> names;
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager manager;
     if (!manager.ReadArchive(archive.c_str()))
         return names;
@@ -210,18 +210,21 @@ TEST(EditorNewProject, TheNamePageRefusesNamesThatAreNoFolderOfTheProjectsFolder
     struct Case
     {
         const char* name;
-        const char* reason;   // a part of the reported message
+        std::string reason;   // the reported message
     };
+    const std::string characters = "A project name cannot hold any of the characters \\ / : * ? \" < > | "
+                                   "or control characters.";
+    const std::string dot = "A project name cannot begin with a dot.";
     const Case cases[] = {
-        { "", "at least one" },
-        { "..\\E2E Outside", "characters" },
-        { "E2E a:b", "characters" },
-        { "E2E what?", "characters" },
-        { "E2E <x>", "characters" },
-        { ".E2E hidden", "begin with a dot" },
-        { "..", "begin with a dot" },
-        { "E2E trailing.", "end with a dot" },
-        { "NUL", "device" },
+        { "", "Please enter at least one\ncharacter for the project name!" },
+        { "..\\E2E Outside", characters },
+        { "E2E a:b", characters },
+        { "E2E what?", characters },
+        { "E2E <x>", characters },
+        { ".E2E hidden", dot },
+        { "..", dot },
+        { "E2E trailing.", "A project name cannot end with a dot or a space." },
+        { "NUL", "\"NUL\" is a name Windows keeps for a device.\nPlease choose another project name." },
     };
     Wizard wizard;
     ASSERT_TRUE(wizard.Open());
@@ -236,6 +239,7 @@ TEST(EditorNewProject, TheNamePageRefusesNamesThatAreNoFolderOfTheProjectsFolder
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
+        ExpectBox(c.reason);
         wizard.FinishWith(c.name);
         ASSERT_TRUE(WaitUntil([&] { return logText().find(c.reason, seen) != std::string::npos; }))
             << logText().substr(seen);
@@ -281,7 +285,7 @@ TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
     ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 2));
     EXPECT_EQ((std::vector<std::string>{ "tarvex.pgd", "page_2.pgd" }), PageRecords(project.File("tarvex.pqz")));
     {
-        MessageRecorder quiet;
+        QuietReading quiet;
         CDataFileManager manager;
         ASSERT_TRUE(manager.ReadArchive(project.File("tarvex.pqz").c_str()));
         CStr title;
@@ -320,7 +324,7 @@ TEST(EditorNewProject, TheCreationWizardGivesTheFirstPageATemplatesBackground)
 
     // The page names the template; its background was copied into the
     // data folder and is stored there.
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager manager;
     ASSERT_TRUE(manager.ReadArchive(archive.c_str()));
     CStr templateFile, watermark, title;
@@ -374,7 +378,7 @@ TEST(EditorNewProject, ObjectsAddedFromTheWizardsFinishPageLandOnTheFirstPage)
 
     // The first page holds the button, showing the template's picture for
     // its kind, with a script for each mouse event.
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager manager;
     ASSERT_TRUE(manager.ReadArchive(archive.c_str()));
     CDataFile* page = manager.GetFile(0);

@@ -1,6 +1,10 @@
 #include "tests/e2e/WindowDriver.h"
 
+#include <ctype.h>
+#include <stdlib.h>
+
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -336,6 +340,7 @@ ProgramProcess::ProgramProcess(const char* mainClass, const char* messageLogVari
 ProgramProcess::~ProgramProcess()
 {
     Terminate();
+    CollectBoxes();
     if (!m_messageLog.empty())
         DeleteFileA(m_messageLog.c_str());
 }
@@ -347,7 +352,10 @@ bool ProgramProcess::Start(const std::string& exePath, const std::string& argume
     m_sawVisible = false;
     if (m_messageLog.empty())
         m_messageLog = UniqueTempFile("lumbrook_messages");
+    // The boxes of an earlier run count before its log goes.
+    CollectBoxes();
     DeleteFileA(m_messageLog.c_str());
+    m_logCounted = 0;
 
     std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
     std::string commandLine = "\"" + exePath + "\"";
@@ -558,6 +566,53 @@ bool ProgramProcess::WaitForIdle(DWORD timeoutMs) const
 bool ProgramProcess::Close()
 {
     return Post(WM_CLOSE) && WaitForExit();
+}
+
+std::vector<ShownBox> ReadLoggedBoxes(const std::string& path, size_t& offset)
+{
+    std::vector<ShownBox> boxes;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return boxes;
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t start = offset;
+    while (start < all.size())
+    {
+        // The record ends at the first TAB, digits, CR LF after its caption.
+        size_t tab = all.find('\t', start);
+        if (tab == std::string::npos)
+            break;
+        size_t end = std::string::npos;
+        for (size_t at = all.find('\t', tab + 1); at != std::string::npos; at = all.find('\t', at + 1))
+        {
+            size_t digit = at + 1;
+            while (digit < all.size() && isdigit((unsigned char)all[digit]))
+                ++digit;
+            if (digit > at + 1 && all.compare(digit, 2, "\r\n") == 0)
+            {
+                ShownBox box;
+                box.caption = all.substr(start, tab - start);
+                box.text = all.substr(tab + 1, at - tab - 1);
+                box.flags = (UINT)strtoul(all.substr(at + 1, digit - at - 1).c_str(), NULL, 10);
+                boxes.push_back(box);
+                end = digit + 2;
+                break;
+            }
+        }
+        if (end == std::string::npos)
+            break;
+        start = end;
+    }
+    offset = start;
+    return boxes;
+}
+
+void ProgramProcess::CollectBoxes()
+{
+    if (m_messageLog.empty())
+        return;
+    for (const ShownBox& box : ReadLoggedBoxes(m_messageLog, m_logCounted))
+        NoteLoggedBox(box);
 }
 
 std::vector<std::string> ProgramProcess::Messages() const

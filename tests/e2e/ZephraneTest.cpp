@@ -293,6 +293,7 @@ TEST_F(ZephraneTest, MemberPagesAndReportOfTheTestControl)
     ASSERT_TRUE(zephrane.ShowPage(0));
     const std::string report = LumbrookBinFolder() + "LumbrookTestControl.txt";
     DeleteFileA(report.c_str());
+    ExpectBox("Saved as LumbrookTestControl.txt");
     PressDialogButton(zephrane.Page(), 1007);
     ASSERT_TRUE(zephrane.WaitForMessage("Done Saving\tSaved as LumbrookTestControl.txt"));
     const std::string expected = ExpectedTestControlReport(TestControlPath());
@@ -321,6 +322,9 @@ TEST_F(ZephraneTest, UnregistersAThrowawayRegistrationAndDropsItsEntry)
     zephrane.Find(kThrowawayClass);
     ASSERT_EQ(std::string(kCaption) + " about \"Zephrane throwaway\"", zephrane.Title());
 
+    ExpectBox("Once unregistered, the control will no longer be usable\non your system or visible to this program "
+              "until it is\nre-registered.  Really unregister this control?");
+    ExpectBox("Unregistration succeeded");
     PressDialogButton(zephrane.Page(), 1004);
     ASSERT_TRUE(zephrane.WaitForMessage("Congratulations\tUnregistration succeeded"));
     zephrane.Answers();

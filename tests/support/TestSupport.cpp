@@ -1,38 +1,8 @@
 #include "tests/support/TestSupport.h"
-#include "model/common/MessageReporter.h"
 
 #include <shellapi.h>
 #include <fstream>
 #include <sstream>
-
-static std::vector<RecordedMessage> g_messages;
-
-static int WINAPI RecordMessage(HWND owner, const char* text, const char* caption, UINT flags)
-{
-    g_messages.push_back({text ? text : "", caption ? caption : "", flags, owner != NULL});
-    return IDOK;
-}
-
-MessageRecorder::MessageRecorder()
-{
-    g_messages.clear();
-    SetMessageReporter(RecordMessage);
-}
-
-MessageRecorder::~MessageRecorder()
-{
-    SetMessageReporter(NULL);
-}
-
-const std::vector<RecordedMessage>& MessageRecorder::Messages() const
-{
-    return g_messages;
-}
-
-void MessageRecorder::Clear()
-{
-    g_messages.clear();
-}
 
 std::string TestProgramFolder()
 {

@@ -1,28 +1,10 @@
-// Shared helpers of the unit tests: a recorder that stands in for message
-// boxes, and a scratch folder that is removed again.
+// Shared helpers of the unit tests: a scratch folder that is removed again,
+// files read and written whole. Message boxes: tests/support/BoxRule.h.
 #pragma once
 
 #include <windows.h>
 #include <string>
 #include <vector>
-
-struct RecordedMessage
-{
-    std::string text;
-    std::string caption;
-    UINT flags;
-    bool hasOwner;
-};
-
-// While it lives, every ReportMessage call is recorded instead of shown.
-class MessageRecorder
-{
-public:
-    MessageRecorder();
-    ~MessageRecorder();
-    const std::vector<RecordedMessage>& Messages() const;
-    void Clear();
-};
 
 // A fresh folder under the temporary folder, deleted with its contents.
 class ScratchDir
