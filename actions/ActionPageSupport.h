@@ -67,14 +67,6 @@ BOOL ConvertValueTextOrReport(HWND owner, const char* text, VARTYPE vt, VARIANT&
 // VARTYPE name.
 CStr GetValueTypeText(VARTYPE vt);
 
-// The folder a file picker opens in when its field is empty; the editor
-// installs where that is.
-typedef CStr (*ContentFolderFn)();
-void SetContentFolderProvider(ContentFolderFn provider);
-// Sets up the picker to open at path: the content folder when it is
-// empty, made absolute against the document folder when relative.
-void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderStorage);
-
 // The edit sheet of an action, over the active window (a picker sheet
 // opens action sheets): titled with its name ("Properties for") and without
 // Apply unless asked otherwise; opens on startPage. IDOK, or IDCANCEL when
@@ -112,7 +104,8 @@ BOOL EditThroughPage(Action& action, Page& page, BOOL bNew, BOOL plain = FALSE)
 struct CActionBrowseRequest
 {
     BOOL folder;        // a folder picker, else an Open file dialog
-    CStr title;         // the folder picker's text
+    CStr title;         // the folder picker's prompt
+    CStr windowTitle;   // the folder picker's window caption
     CStr filter;        // "Name (*.ext)|*.ext||"
     CStr defaultExt;
     CStr initialFolder; // where the dialog starts
@@ -122,6 +115,9 @@ struct CActionBrowseRequest
 typedef BOOL (*ActionBrowseFn)(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
 // Installs a picker (NULL: the system's dialogs) and returns the previous.
 ActionBrowseFn SetActionBrowser(ActionBrowseFn browser);
+// The program's folder picker for folder requests; without one a folder
+// request chooses nothing.
+ActionBrowseFn SetActionFolderPicker(ActionBrowseFn picker);
 BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
 // Browse for the page's field: the request made from the field's text, the
 // chosen path put into the field.

@@ -341,6 +341,9 @@ void CGetPropertyCfg::ApplyPropertyRule()
 {
     LRESULT data = 0;
     const char* typeName = "";
+    // With none selected the property is empty: the old name kept for
+    // another object would store a pair that does not exist as complete.
+    m_strProperty.Empty();
     if (GetComboSelectedData(Item(IDC_PROP_PROPERTY), data) && (size_t)data < m_list.size())
     {
         m_strProperty = m_list[(size_t)data].m_strName;

@@ -60,6 +60,7 @@ CActionBrowseRequest COpenFolderCfg::MakeBrowseRequest(const CStr& text) const
     CActionBrowseRequest request;
     request.folder = TRUE;
     request.title = "Select a Folder";
+    request.windowTitle = "Browse";
     SetBrowseStart(request, text);
     return request;
 }
@@ -78,10 +79,11 @@ CPlaySoundCfg::CPlaySoundCfg()
 
 BOOL CPlaySoundCfg::CanPlay(const char* text)
 {
-    CStr path(text ? text : "");
-    if (path.FindNoCase(".wav", 1) < 1)
+    // ".wav" after the first character; searching from there in a text of
+    // one character or none would raise CStr's box as the page opens.
+    if (!ContainsNoCaseFrom(text, ".wav", 1))
         return FALSE;
-    return FileExists(MakeMediaPathAbsolute(path));
+    return FileExists(MakeMediaPathAbsolute(text));
 }
 
 BOOL CPlaySoundCfg::OnInitDialog()

@@ -148,6 +148,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     LRESULT OnHint(WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
     void OnSelChanged(NMHDR* header, LRESULT* result);
     void OnDblClk(NMHDR* header, LRESULT* result);
     void OnRClick(NMHDR* header, LRESULT* result);

@@ -11,6 +11,7 @@
 #include "tests/actions/ActionTestSupport.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/support/BoxRule.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -227,9 +228,11 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
     const std::string favorites = GetFavoritesFolder().c_str();
     const std::string docs = std::string(m_services.MakeAbsolutePath("docs\\index.htm").c_str());
     const std::string docsFolder = docs.substr(0, docs.find_last_of('\\') + 1);
+    const std::string shows = std::string(m_services.MakeAbsolutePath("Shows").c_str());
     const std::vector<BrowseCase> cases = {
         { "OpenFolder", IDC_FOLDER_PATH, "", true, "", "", "C:\\Content\\", "" },
         { "OpenFolder", IDC_FOLDER_PATH, "D:\\Shows", true, "", "", "D:\\Shows", "" },
+        { "OpenFolder", IDC_FOLDER_PATH, "Shows", true, "", "", shows, "" },
         { "PlaySound", IDC_SOUND_PATH, "", false, "Sound Files (*.wav)|*.wav||", "wav", "C:\\Content\\", "" },
         { "PlaySound", IDC_SOUND_PATH, "D:\\Media\\a.wav", false, "Sound Files (*.wav)|*.wav||", "wav", "D:\\Media\\", "a.wav" },
         { "LaunchHtml", IDC_HTML_PATH, "", false,
@@ -260,7 +263,10 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
         const CActionBrowseRequest& r = g_requests[0];
         EXPECT_EQ(c.folder, r.folder != FALSE);
         if (c.folder)
+        {
             EXPECT_STREQ("Select a Folder", r.title);
+            EXPECT_STREQ("Browse", r.windowTitle);
+        }
         else
         {
             EXPECT_STREQ(c.filter, r.filter);
@@ -330,6 +336,57 @@ TEST_F(ShellPages, PlayIsOfferedForAnExistingWaveFileOnly)
     EXPECT_TRUE(typed);
     EXPECT_FALSE(cleared);
     DeleteFileA(wave.c_str());
+}
+
+TEST_F(ShellPages, PlayTestsTextsOfAnyLengthWithoutABox)
+{
+    ScratchDir document;
+    FakeEditorServices services(document.Path());
+    const struct
+    {
+        const char* text;
+        bool present;
+        BOOL canPlay;
+    } cases[] = {
+        { "", false, FALSE },
+        { "a", false, FALSE },
+        { ".wav", false, FALSE },
+        { "a.wav", true, TRUE },
+        { "a.wav", false, FALSE },
+    };
+    for (const auto& c : cases)
+    {
+        if (c.present)
+            WriteWholeFile(document.File(c.text), "RIFF");
+        else
+            DeleteFileA(document.File("a.wav").c_str());
+        EXPECT_EQ(c.canPlay, CPlaySoundCfg::CanPlay(c.text)) << c.text << (c.present ? " present" : " missing");
+    }
+}
+
+TEST_F(ShellPages, ANewPlaySoundPageTypedKeyByKeyShowsNoBox)
+{
+    ScratchDir document;
+    FakeEditorServices services(document.Path());
+    WriteWholeFile(document.File("ab.wav"), "RIFF");
+    std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PlaySound")));
+    std::vector<bool> playable;
+    std::string shown;
+    EXPECT_TRUE(EditWith(*action, TRUE, {
+        [&] { playable.push_back(Enabled(IDC_SOUND_PLAY)); },
+        Keys(IDC_SOUND_PATH, "ab.wav"),
+        [&] {
+            playable.push_back(Enabled(IDC_SOUND_PLAY));
+            shown = Text(IDC_SOUND_PATH);
+        },
+        Type(IDC_SOUND_PATH, "a"),
+        [&] { playable.push_back(Enabled(IDC_SOUND_PLAY)); },
+        Type(IDC_SOUND_PATH, "ab.wav"),
+        [] { Ok(); },
+    }));
+    EXPECT_EQ(std::vector<bool>({ false, true, false }), playable);
+    EXPECT_EQ("ab.wav", shown);
+    EXPECT_STREQ("ab.wav", static_cast<CPlaySoundAction*>(action.get())->m_record.path);
 }
 
 TEST_F(ShellPages, InternalCommandSelectsItsCommandByWholeNameAndADoubleClickConfirms)

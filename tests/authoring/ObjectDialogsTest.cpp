@@ -77,22 +77,14 @@ TEST(ObjectAddDlg, InsertsTheChosenKindsAndSitsAtTheBottomOfTheRectangle)
     EXPECT_NEAR(400, (placed.left + placed.right) / 2, 1);
 }
 
-TEST(ObjectAddDlg, OKWithNothingChosenStaysOpen)
+TEST(ObjectAddDlg, OKWithNothingChosenPostsNothingAndEnds)
 {
     CommandSink sink;
     CObjectAddDlg dialog;
     dialog.m_hCommandTarget = sink.m_hWnd;
-    bool stillOpen = false;
-    INT_PTR result = Drive([&] { return dialog.DoModal(); }, {
-        [] { Ok(); },
-        [&] {
-            stillOpen = IsWindow(dialog.m_hWnd) != FALSE;
-            Cancel();
-        },
-    });
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, { [] { Ok(); } });
     Pump();
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(sink.commands.empty());
 }
 

@@ -5,6 +5,7 @@
 #include "resources/editor/ObjectPagesIds.h"
 #include "tests/support/BoxRule.h"
 #include "tests/support/SheetDriver.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -256,6 +257,36 @@ TEST(ObjectSizePP, TheAspectRuleFollowsTheWidth)
         EXPECT_EQ(atoi(c.typed), page.m_width) << c.typed;
         EXPECT_EQ(c.expectedHeight, page.m_height) << c.typed;
     }
+}
+
+TEST(ObjectSizePP, WidthTypedKeyByKeyKeepsTheAspectWithoutABox)
+{
+    CObjectSizePP page;
+    page.m_width = 100;
+    page.m_height = 40;
+    page.m_bKeepAspect = 1;
+    std::string typedWidth, typedHeight, clearedWidth, clearedHeight;
+    INT_PTR result = RunOne(page, {
+        Type(IDC_SIZE_WIDTH, "150"),
+        [&] {
+            typedWidth = Text(IDC_SIZE_WIDTH);
+            typedHeight = Text(IDC_SIZE_HEIGHT);
+        },
+        Type(IDC_SIZE_WIDTH, ""),
+        [&] {
+            clearedWidth = Text(IDC_SIZE_WIDTH);
+            clearedHeight = Text(IDC_SIZE_HEIGHT);
+        },
+        Keys(IDC_SIZE_WIDTH, "150"),
+        [] { Ok(); },
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("150", typedWidth);
+    EXPECT_EQ("60", typedHeight);
+    EXPECT_EQ("", clearedWidth);
+    EXPECT_EQ("60", clearedHeight);
+    EXPECT_EQ(150, page.m_width);
+    EXPECT_EQ(60, page.m_height);
 }
 
 TEST(ObjectSizePP, AnAppBarPageTakesTheScreensEdge)

@@ -160,6 +160,34 @@ TEST_F(ObjectTreePPTest, FollowsTheDocumentsPostedHints)
     EXPECT_EQ("Button1(OnMouseOut*(ShellExecute,ShellExecute))", seen[2]);
 }
 
+TEST_F(ObjectTreePPTest, AClosedSheetLeavesNoReceiverOfHints)
+{
+    std::vector<std::vector<HWND>> whileOpen;
+    for (int round = 0; round < 3; ++round)
+    {
+        CObjectTreePP page;
+        page.m_pObject = text;
+        page.m_pDocument = &document;
+        CPropertySheet sheet("Button1");
+        sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+        sheet.AddPage(&page);
+        HWND shown = NULL;
+        EXPECT_EQ(IDOK, RunSheet(sheet, {
+            [&] {
+                shown = page.m_hWnd;
+                whileOpen.push_back(document.GetHintReceivers());
+                Ok();
+            },
+        }));
+        EXPECT_EQ(std::vector<HWND>({ shown }), whileOpen.back()) << "round " << round;
+        EXPECT_EQ(std::vector<HWND>(), document.GetHintReceivers()) << "round " << round;
+    }
+    // An edit after the sheets are gone is posted to no window.
+    document.PostHintToReceivers(HintChanged, text);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, NULL, WM_USER + 120, WM_USER + 120, PM_NOREMOVE));
+}
+
 TEST_F(ObjectTreePPTest, NewOnAnEventOpensItsSheet)
 {
     static CScript* edited = NULL;

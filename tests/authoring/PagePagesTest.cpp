@@ -234,6 +234,47 @@ TEST_F(PagePagesTest, TheAutoRunIconChoices)
     }
 }
 
+TEST_F(PagePagesTest, TheIconTestAnswersShortTextsWithoutABox)
+{
+    const struct
+    {
+        const char* path;
+        int kind;
+    } cases[] = {
+        { "", CProjectInfPP::IconFileNone },
+        { "a", CProjectInfPP::IconFileNone },
+        { "ab", CProjectInfPP::IconFileNone },
+        { "a.ico", CProjectInfPP::IconFileNone },
+        { "ab.ico", CProjectInfPP::IconFileIco },
+        { "ab.EXE", CProjectInfPP::IconFileLibrary },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.kind, CProjectInfPP::IconFileKind(c.path)) << c.path;
+}
+
+TEST_F(PagePagesTest, TheAutoRunIconTypedKeyByKeyFromEmptyShowsNoBox)
+{
+    pagefiles::WriteIcon(scratch.File("ab.ico"));
+    ResetDiscInf();
+    GetDiscInfSettings().m_strIconFile = "";
+    CProjectInfPP page;
+    std::vector<bool> previews;
+    std::string shown;
+    Steps steps;
+    for (const char* key : { "a", "b", ".", "i", "c", "o" })
+    {
+        steps.push_back(Keys(IDC_INF_ICON_FILE, key));
+        steps.push_back([&] { previews.push_back(page.GetShownIcon() != NULL); });
+    }
+    steps.push_back([&] {
+        shown = Text(IDC_INF_ICON_FILE);
+        Cancel();
+    });
+    RunOne(page, steps);
+    EXPECT_EQ(std::vector<bool>({ false, false, false, false, false, true }), previews);
+    EXPECT_EQ("ab.ico", shown);
+}
+
 TEST_F(PagePagesTest, TheAutoRunPageWritesTheSettingsAndImportsAnIcon)
 {
     ScratchDir bin;

@@ -1,6 +1,7 @@
 // The folder picker and the two preference pages in real windows: the
 // browser opened at the start folder and cancelled, and the undo page's
 // range.
+#include "actions/ActionPageSupport.h"
 #include "authoring/DirDialog.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/PreferencePages.h"
@@ -69,6 +70,47 @@ TEST(DirDialog, OpensAtTheStartFolderAndCancelsWithoutAPath)
         std::string wanted = CDirDialog::TrimStartFolder(folder).c_str();
         EXPECT_EQ(0, lstrcmpiA(wanted.c_str(), picker.seen.c_str())) << folder << " showed " << picker.seen;
     }
+}
+
+// The visible text of a child of the window, at any depth.
+bool ShowsText(HWND window, const char* text)
+{
+    struct Search
+    {
+        const char* text;
+        bool found;
+    } search = { text, false };
+    EnumChildWindows(window, [](HWND child, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        if (IsWindowVisible(child) && Text(child) == s->text)
+            s->found = true;
+        return TRUE;
+    }, (LPARAM)&search);
+    return search.found;
+}
+
+TEST(DirDialog, TheActionPagesFolderRequestsOpenThisPicker)
+{
+    CActionBrowseRequest request;
+    request.folder = TRUE;
+    request.title = "Select a Folder";
+    request.windowTitle = "Browse";
+    request.initialFolder = "C:\\windows\\";
+    std::string caption;
+    bool promptShown = false;
+    CStr chosen;
+    BOOL result = Drive([&] { return BrowseForActionFolder(NULL, request, chosen); }, {
+        [&] {
+            caption = WindowTitle(Modal());
+            promptShown = ShowsText(Modal(), "Select a Folder");
+            // OK on the start folder.
+            Ok();
+        },
+    });
+    EXPECT_TRUE(result);
+    EXPECT_EQ(0, lstrcmpiA("C:\\windows", chosen)) << chosen.c_str();
+    EXPECT_EQ("Browse", caption);
+    EXPECT_TRUE(promptShown);
 }
 
 TEST(UndoPage, RefusesMoreThan99AndZeroSwitchesUndoOff)

@@ -1,9 +1,13 @@
 // The disc folder: its copies, the AutoRun file, media imports and paths.
+#include "authoring/FileExistsInProject.h"
 #include "authoring/ProjectFolder.h"
-
+#include "resources/LumbrookConfigIds.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+using namespace sheetdriver;
 
 #include <set>
 
@@ -219,7 +223,9 @@ TEST(ProjectFolder, ImportsAndTheClashChoices)
         { "rename", "other", { { 0, "buttons\\b.gif", TRUE } }, ".\\tarvex.dat\\buttons\\b.gif", "source", 1 },
         { "copy over", "other", { { 1, NULL, TRUE } }, ".\\tarvex.dat\\buttons\\a.gif", "source", 1 },
         { "use existing", "other", { { 2, NULL, TRUE } }, ".\\tarvex.dat\\buttons\\a.gif", "other", 1 },
-        { "closed", "other", { { 0, "x.gif", FALSE } }, ".\\tarvex.dat\\buttons\\a.gif", "other", 1 },
+        // Closed without an answer: asked again until OK.
+        { "closed", "other", { { 0, "x.gif", FALSE }, { 2, NULL, TRUE } }, ".\\tarvex.dat\\buttons\\a.gif",
+          "other", 2 },
         { "names refused", "other",
           { { 0, "..\\x.gif", TRUE }, { 0, "C:\\x.gif", TRUE }, { 0, "\\x.gif", TRUE }, { 0, "c.gif", TRUE } },
           ".\\tarvex.dat\\c.gif", "source", 4 },
@@ -281,4 +287,34 @@ TEST(ProjectFolder, ProjectRelativeNames)
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.name, MakeProjectRelativePath(c.path)) << c.path;
+}
+
+TEST(FileExistsInProject, OnlyOkAnswersTheQuestion)
+{
+    CFileExistsInProject dialog;
+    dialog.m_strSourcePath = "C:\\media\\a.gif";
+    dialog.m_strNewName = "a.gif";
+    dialog.m_choice = 0;
+    std::vector<bool> open;
+    auto stillOpen = [&] { open.push_back(IsWindow(dialog.m_hWnd) && IsWindowVisible(dialog.m_hWnd)); };
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, {
+        [] { PressKey(VK_ESCAPE); },
+        [&] {
+            stillOpen();
+            PostMessageA(dialog.m_hWnd, WM_CLOSE, 0, 0);
+        },
+        // The close box and Alt+F4 both come as the close command.
+        [&] {
+            stillOpen();
+            PostMessageA(dialog.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        },
+        [&] {
+            stillOpen();
+            Click(IDC_CHOICE_USE_EXISTING);
+            Ok();
+        },
+    });
+    EXPECT_EQ(std::vector<bool>({ true, true, true }), open);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(2, dialog.m_choice);
 }

@@ -12,12 +12,14 @@
 #include "model/Browser.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
+#include "model/ImageElement.h"
 #include "model/TextElement.h"
 #include "model/common/MessageReporter.h"
 #include "model/common/VariantHelpers.h"
 #include "model/store/DataFile.h"
 #include "resources/editor/ActionPagesAIds.h"
 #include "tests/e2e/DialogDriver.h"
+#include "tests/model/FakeEditorServices.h"
 #include "tests/support/BoxRule.h"
 #include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
@@ -601,7 +603,7 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
         CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
     CIfWhileAction* action = Add<CIfWhileAction>();
     action->m_record.path = start.c_str();
-    std::string offered, shown;
+    std::string offered, offeredFile, shown;
     HWND sheet = NULL;
     EXPECT_TRUE(Drive([&] { return action->EditProperties(FALSE); }, {
         [&] {
@@ -610,9 +612,11 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
         },
         // The file dialog, once it is up.
         When([&] { return Modal() != sheet && Modal() != NULL; }, [&] {
-            char folder[MAX_PATH] = "";
+            char folder[MAX_PATH] = "", file[MAX_PATH] = "";
             SendMessageA(Modal(), CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)folder);
+            SendMessageA(Modal(), CDM_GETSPEC, MAX_PATH, (LPARAM)file);
             offered = std::string(folder) + "\\";
+            offeredFile = file;
             AnswerFileDialog(Modal(), chosen.c_str());
         }),
         When([&] { return Modal() == sheet; }, [&] {
@@ -621,8 +625,68 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
         }),
     }));
     EXPECT_EQ(Lower(scratch.Path()), Lower(offered));
+    EXPECT_EQ("start.txt", offeredFile);
     EXPECT_EQ(chosen, shown);
     EXPECT_EQ((Keys{ { "path", chosen } }), Stored(action));
+}
+
+namespace {
+
+std::vector<CActionBrowseRequest> g_browseRequests;
+BOOL RecordBrowse(HWND, const CActionBrowseRequest& request, CStr& chosen)
+{
+    g_browseRequests.push_back(request);
+    chosen = "C:\\Chosen\\picked.txt";
+    return TRUE;
+}
+
+// Relative paths are the document folder's; the content folder is the
+// author's.
+class BrowseServices : public FakeEditorServices
+{
+public:
+    BrowseServices() : FakeEditorServices("C:\\Project\\") {}
+    CStr GetDefaultContentFolder() override { return CStr("C:\\Content\\"); }
+};
+
+} // namespace
+
+TEST_F(ActionPagesTest, IfExistsBrowseOffersTheStoredFileThroughTheBrowseRequest)
+{
+    BrowseServices services;
+    const struct
+    {
+        const char* stored;
+        const char* folder;
+        const char* file;
+    } cases[] = {
+        { "", "C:\\Content\\", "" },
+        { "D:\\Shows\\intro.avi", "D:\\Shows\\", "intro.avi" },
+        { "media\\intro.avi", "C:\\Project\\media\\", "intro.avi" },
+    };
+    ActionBrowseFn previous = SetActionBrowser(RecordBrowse);
+    for (const auto& c : cases)
+    {
+        g_browseRequests.clear();
+        CIfWhileAction* action = Add<CIfWhileAction>();
+        action->m_record.path = c.stored;
+        std::string after;
+        Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                  ShowTab(1);
+                  Click(IDC_IF_EXISTS_BROWSE);
+                  after = Text(IDC_IF_EXISTS_PATH);
+                  Ok();
+              } });
+        ASSERT_EQ(1u, g_browseRequests.size()) << c.stored;
+        const CActionBrowseRequest& request = g_browseRequests[0];
+        EXPECT_FALSE(request.folder) << c.stored;
+        EXPECT_STREQ("All Files (*.*)|*.*||", request.filter) << c.stored;
+        EXPECT_STREQ(".*", request.defaultExt) << c.stored;
+        EXPECT_STREQ(c.folder, request.initialFolder) << c.stored;
+        EXPECT_STREQ(c.file, request.initialFile) << c.stored;
+        EXPECT_EQ("C:\\Chosen\\picked.txt", after) << c.stored;
+    }
+    SetActionBrowser(previous);
 }
 
 TEST_F(ActionPagesTest, IfStatementSelectsStoredNamesExactly)
@@ -932,6 +996,39 @@ TEST_F(ActionPagesTest, GetPropertyCompletenessAndExactNames)
     EXPECT_EQ("", variable);
     EXPECT_EQ("fontSize", property);
     EXPECT_EQ(stored, Stored(action));
+}
+
+TEST_F(ActionPagesTest, GetPropertyOfAnotherObjectNeedsAPropertyOfThatObject)
+{
+    CImageElement* picture = new CImageElement();
+    picture->SetType("Image");
+    picture->SetId("Picture");
+    page.AddChild(picture);
+    CGetPropertyAction* action = Add<CGetPropertyAction>();
+    action->m_strControlId = "Title";
+    action->m_record.property = "text";
+    action->m_record.variableName = "Name";
+    action->m_record.scope = 1;
+    const Keys stored = Stored(action);
+    std::string property = "?";
+    // An image has no "text": with no property chosen the edit is not
+    // complete, and the stored pair stays.
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                           Choose(IDC_PROP_OBJECT, "Picture");
+                           property = Chosen(IDC_PROP_PROPERTY);
+                           Ok();
+                       } }));
+    EXPECT_EQ("", property);
+    EXPECT_EQ(stored, Stored(action));
+
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                          Choose(IDC_PROP_OBJECT, "Picture");
+                          Choose(IDC_PROP_PROPERTY, "src");
+                          Ok();
+                      } }));
+    Keys expected = { { "controlid", "Picture" }, { "property", "src" }, { "variablename", "Name" },
+                      { "scope", "1" } };
+    EXPECT_EQ(expected, Stored(action));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // elements of a page; what OK and Cancel leave is read back from the page's
 // saved data file, section by section.
 #include "actions/ActionTypes.h"
+#include "authoring/Factories.h"
 #include "authoring/ProjectFolder.h"
 #include "authoring/TextImageSheets.h"
 #include "model/Browser.h"
@@ -303,6 +304,39 @@ TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
         CScript* restore = image->FindScriptForEvent("OnMouseOut");
         ASSERT_NE(nullptr, restore);
     }
+}
+
+TEST(ImageSheet, TheInsertWizardMakesASystemButtonWithoutAPicture)
+{
+    PageFixture fixture;
+    CImageElement* image = CreateImageElement(&fixture.page);
+    fixture.page.AddChild(image);
+    bool nextBefore = true, nextAfterTick = false, nextAfterCaption = false, finishAtEnd = false;
+    BOOL result = Drive([&] { return image->EditProperties(TRUE); }, {
+        [&] {
+            nextBefore = ButtonEnabled(PSBTN_NEXT);
+            Click(IDC_IMAGE_SYSTEM_BUTTON);
+            nextAfterTick = ButtonEnabled(PSBTN_NEXT);
+        },
+        Type(IDC_IMAGE_CAPTION, "Go"),
+        [&] {
+            nextAfterCaption = ButtonEnabled(PSBTN_NEXT);
+            Press(PSBTN_NEXT);
+        },
+        OnPage(IDC_EFFECT_OVER, [&] {
+            finishAtEnd = ButtonEnabled(PSBTN_FINISH);
+            Press(PSBTN_FINISH);
+        }),
+    });
+    EXPECT_FALSE(nextBefore);
+    EXPECT_TRUE(nextAfterTick);
+    EXPECT_TRUE(nextAfterCaption);
+    EXPECT_TRUE(finishAtEnd);
+    EXPECT_TRUE(result);
+    SavedPage saved = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
+    KeyMap& keys = saved[image->GetSectionName().c_str()];
+    EXPECT_EQ(std::to_string(CImageElement::TypeSystemButton), keys["buttonType"]);
+    EXPECT_EQ("Go", keys["text"]);
 }
 
 TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)

@@ -44,19 +44,6 @@ std::string ReadSavedValue(const std::string& path, const char* key)
     return std::string(value);
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;)
-    {
-        if (condition())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-}
-
 std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected, DWORD timeoutMs)
 {
     std::string value;

@@ -5,6 +5,7 @@
 
 #include "model/store/DataFileManager.h"
 #include "tests/e2e/WindowDriver.h"
+#include "tests/support/TestSupport.h"
 
 #include <windows.h>
 #include <functional>
@@ -39,9 +40,6 @@ std::string ReadSavedValue(const std::string& path, const char* key);
 // Polls until the key holds expected or timeoutMs pass; the last value read.
 std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected,
                          DWORD timeoutMs = kPlayerWaitMs);
-// Polls condition until it holds or timeoutMs pass: what a test waits for,
-// never a fixed sleep. TRUE when it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPlayerWaitMs);
 
 // The player's main window is of class "QNDL_MAINWND"; its boxes go to the
 // file named by TARVEX_MESSAGE_LOG.

@@ -21,6 +21,19 @@ namespace
 const char kCaption[] = "Zephrane - Hardcore Info";
 const char kOwnClass[] = "{5A9E6C1E-0000-4000-8000-000000000001}";
 const char kThrowawayClass[] = "{5A9E6C10-7D21-4B3F-A8C4-0F1E2D3C4B51}";   // zphthrowgone.dll's
+const char kUnregisterQuestion[] = "Once unregistered, the control will no longer be usable\non your system or "
+                                   "visible to this program until it is\nre-registered.  Really unregister this "
+                                   "control?";
+const char kSleepingClass[] = "{5A9E6C10-7D21-4B3F-A8C4-0F1E2D3C4B54}";    // zphsleepexe.exe's
+
+// The sleeping server holds this event while it sleeps.
+bool ServerSleeps()
+{
+    HANDLE running = OpenEventA(SYNCHRONIZE, FALSE, "ZephraneSleepingServer.Running");
+    if (running)
+        CloseHandle(running);
+    return running != NULL;
+}
 
 std::string ZephraneExePath()
 {
@@ -193,6 +206,7 @@ protected:
         for (unsigned n = 2; n <= 4; n++)
             seeded::RemoveClass(seeded::ClassId(14, n));
         seeded::RemoveClass(kThrowawayClass);
+        seeded::RemoveClass(kSleepingClass);
         TestControlTest::TearDown();
     }
 };
@@ -322,8 +336,7 @@ TEST_F(ZephraneTest, UnregistersAThrowawayRegistrationAndDropsItsEntry)
     zephrane.Find(kThrowawayClass);
     ASSERT_EQ(std::string(kCaption) + " about \"Zephrane throwaway\"", zephrane.Title());
 
-    ExpectBox("Once unregistered, the control will no longer be usable\non your system or visible to this program "
-              "until it is\nre-registered.  Really unregister this control?");
+    ExpectBox(kUnregisterQuestion);
     ExpectBox("Unregistration succeeded");
     PressDialogButton(zephrane.Page(), 1004);
     ASSERT_TRUE(zephrane.WaitForMessage("Congratulations\tUnregistration succeeded"));
@@ -332,6 +345,37 @@ TEST_F(ZephraneTest, UnregistersAThrowawayRegistrationAndDropsItsEntry)
     const std::vector<std::string> items = zephrane.ListItems();
     EXPECT_EQ(count - 1, (int)items.size());
     EXPECT_TRUE(std::find(items.begin(), items.end(), "Zephrane throwaway") == items.end());
+    EXPECT_TRUE(zephrane.Close());
+}
+
+TEST_F(ZephraneTest, UnregisteringAProgramServerAnswersWhileTheServerStillRuns)
+{
+    HANDLE end = CreateEventA(NULL, TRUE, FALSE, "ZephraneSleepingServer.End");
+    ASSERT_NE(nullptr, end);
+    const std::string server = TestProgramFolder() + "zphsleepexe.exe";
+    ASSERT_TRUE(seeded::AddClass(kSleepingClass, "Zephrane sleeping server",
+                                 { "Control", "ProgID=Zephrane.Sleeping", "InprocServer32=" + server }));
+    ZephraneProcess zephrane;
+    zephrane.SetMessageAnswers("ARE YOU SURE?=YES\n");
+    ASSERT_TRUE(zephrane.StartAndShow());
+    ASSERT_GT(zephrane.WaitForList(), 0);
+    zephrane.Find(kSleepingClass);
+    ASSERT_EQ(std::string(kCaption) + " about \"Zephrane sleeping server\"", zephrane.Title());
+
+    // The question and the success, no other box.
+    ExpectBox(kUnregisterQuestion);
+    ExpectBox("Unregistration succeeded");
+    PressDialogButton(zephrane.Page(), 1004);
+    ASSERT_TRUE(zephrane.WaitForMessage("Congratulations\tUnregistration succeeded"));
+    // The server sleeps 30 s: the sheet answered without waiting for it (a
+    // sheet that waited would answer once the server is gone).
+    EXPECT_TRUE(WaitUntil(ServerSleeps));
+    EXPECT_TRUE(zephrane.Answers());
+    const std::vector<std::string> items = zephrane.ListItems();
+    EXPECT_TRUE(std::find(items.begin(), items.end(), "Zephrane sleeping server") == items.end());
+    SetEvent(end);
+    EXPECT_TRUE(WaitUntil([] { return !ServerSleeps(); }));
+    CloseHandle(end);
     EXPECT_TRUE(zephrane.Close());
 }
 

@@ -462,6 +462,21 @@ void Press(int psbtn)
     PostMessageA(sheet, PSM_PRESSBUTTON, (WPARAM)psbtn, 0);
 }
 
+void PressKey(UINT vk)
+{
+    HWND open = Modal();
+    if (open == NULL)
+        return;
+    HWND target = GetFocus();
+    if (target == NULL || (target != open && !IsChild(open, target)))
+        target = GetNextDlgTabItem(open, NULL, FALSE);
+    if (target == NULL)
+        target = open;
+    UINT scan = MapVirtualKeyA(vk, 0);
+    PostMessageA(target, WM_KEYDOWN, vk, 1 | (scan << 16));
+    PostMessageA(target, WM_KEYUP, vk, 1 | (scan << 16) | (3u << 30));
+}
+
 void Ok()
 {
     HWND open = Modal();

@@ -143,6 +143,10 @@ std::vector<std::string> TabTitles();
 // A sheet button (PSBTN_*), posted to the sheet the person works in; a
 // hidden or disabled one fails the case.
 void Press(int psbtn);
+// A key a person presses (WM_KEYDOWN, WM_KEYUP, posted) into the window
+// the person works in: to its focused control, or its first one when the
+// focus is elsewhere (another program may hold it).
+void PressKey(UINT vk);
 // OK and Cancel of a sheet or a plain dialog, posted.
 void Ok();
 void Cancel();

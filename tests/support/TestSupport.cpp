@@ -4,6 +4,19 @@
 #include <fstream>
 #include <sstream>
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;)
+    {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(20);
+    }
+}
+
 std::string TestProgramFolder()
 {
     char path[MAX_PATH] = "";

@@ -3,8 +3,13 @@
 #pragma once
 
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
+
+// Polls condition until it holds or timeoutMs pass: what a test waits for,
+// never a fixed sleep. TRUE when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
 // A fresh folder under the temporary folder, deleted with its contents.
 class ScratchDir
