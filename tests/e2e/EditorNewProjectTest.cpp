@@ -70,7 +70,7 @@ struct Wizard
     // The name typed and the creation wizard cleared, then Finish.
     void FinishWith(const std::string& name)
     {
-        SetDialogItemText(page, kNameEdit, name.c_str());
+        EXPECT_TRUE(TypeKeysInto(page, kNameEdit, name));
         SendMessageA(GetDlgItem(page, kRunWizard), BM_SETCHECK, BST_UNCHECKED, 0);
         PressDialogButton(page, kRunWizard);
         PressSheetButton(sheet, PSBTN_FINISH);
@@ -104,40 +104,6 @@ bool HoldsPages(const std::string& archive, size_t count)
     return WaitUntil([&] { return PageRecords(archive).size() == count; });
 }
 
-struct SheetSearch
-{
-    DWORD processId;
-    int controlId;
-    HWND found;
-};
-
-BOOL CALLBACK FindSheetOf(HWND window, LPARAM lParam)
-{
-    SheetSearch* search = (SheetSearch*)lParam;
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window) || WindowClassOf(window) != "#32770")
-        return TRUE;
-    HWND page = SheetCurrentPage(window);
-    if (page != NULL && GetDlgItem(page, search->controlId) != NULL)
-    {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The process's property sheet whose current page holds the control.
-HWND WaitForSheetShowing(DWORD processId, int controlId)
-{
-    SheetSearch search = { processId, controlId, NULL };
-    WaitUntil([&] {
-        EnumWindows(FindSheetOf, (LPARAM)&search);
-        return search.found != NULL;
-    });
-    return search.found;
-}
-
 const int kTemplateList = 1035;
 const int kAddObjectsNow = 1005;
 
@@ -145,9 +111,9 @@ const int kAddObjectsNow = 1005;
 // chosen, Next to the finish page; the page sheet, NULL when it did not come.
 HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templateName)
 {
-    SetDialogItemText(wizard.page, kNameEdit, name.c_str());
+    EXPECT_TRUE(TypeKeysInto(wizard.page, kNameEdit, name));
     PressSheetButton(wizard.sheet, PSBTN_NEXT);
-    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList);
+    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList, kProgramWaitMs);
     if (sheet == NULL)
         return NULL;
     HWND page = SheetCurrentPage(sheet);
@@ -157,7 +123,7 @@ HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templa
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(kTemplateList, LBN_SELCHANGE), (LPARAM)list);
     for (int step = 0; step < 3; ++step)
         PressSheetButton(sheet, PSBTN_NEXT);
-    return WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow) == sheet ? sheet : NULL;
+    return WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow, kProgramWaitMs) == sheet ? sheet : NULL;
 }
 
 // Finish on the page sheet: the project of one page is saved and the

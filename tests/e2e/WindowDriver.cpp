@@ -325,6 +325,63 @@ bool RegistryKeyExists(HKEY root, const char* key)
     return true;
 }
 
+namespace {
+
+bool SendToEdit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* answer = NULL)
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(edit, message, wParam, lParam, SMTO_NORMAL, kProgramWaitMs,
+                               answer ? answer : &ignored) != 0;
+}
+
+// Waits until the program has handled what it posted itself while the last
+// key was handled: a marker posted behind it, the edit's modified flag
+// (which typing sets anyway), comes through in queue order.
+bool WaitForPostedBehind(HWND edit)
+{
+    if (!SendToEdit(edit, EM_SETMODIFY, FALSE, 0) || !PostMessageA(edit, EM_SETMODIFY, TRUE, 0))
+        return false;
+    DWORD start = GetTickCount();
+    for (;;)
+    {
+        DWORD_PTR modified = 0;
+        if (!SendToEdit(edit, EM_GETMODIFY, 0, 0, &modified))
+            return false;
+        if (modified)
+            return true;
+        if (GetTickCount() - start > kProgramWaitMs)
+            return false;
+        Sleep(kPollMs);
+    }
+}
+
+} // namespace
+
+bool TypeKeysInto(HWND edit, const std::string& text, bool clear)
+{
+    if (WindowClassOf(edit) == "ComboBox")
+        edit = FindWindowExA(edit, NULL, "Edit", NULL);
+    if (edit == NULL || !IsWindow(edit))
+        return false;
+    if (clear && (!SendToEdit(edit, EM_SETSEL, 0, -1) || !SendToEdit(edit, WM_CHAR, VK_BACK, 1) ||
+                  !WaitForPostedBehind(edit)))
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        char key = text[i] == '\n' ? '\r' : text[i];
+        if (!SendToEdit(edit, WM_CHAR, (WPARAM)(unsigned char)key, 1) || !WaitForPostedBehind(edit))
+            return false;
+    }
+    return true;
+}
+
+bool TypeKeysInto(HWND dialog, int id, const std::string& text, bool clear)
+{
+    return TypeKeysInto(GetDlgItem(dialog, id), text, clear);
+}
+
 bool DeleteRegistryTree(HKEY root, const char* key)
 {
     RegDeleteTreeA(root, key);

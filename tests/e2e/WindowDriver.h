@@ -79,6 +79,13 @@ HWND FindChildOfClass(HWND parent, const char* className, int index = 0);
 std::string WindowClassOf(HWND window);
 std::string WindowTextOf(HWND window);
 
+// Types into another program's edit (or a combo box's edit) as a person
+// does: with clear, select all and Backspace first; then one WM_CHAR a
+// character ("\r\n" is one Enter), each handled with what it posted
+// before the next goes. False when the edit is gone or does not answer.
+bool TypeKeysInto(HWND edit, const std::string& text, bool clear = true);
+bool TypeKeysInto(HWND dialog, int id, const std::string& text, bool clear = true);
+
 // Registry reading for the tests (the program and this test share one
 // bitness, so one view of the registry).
 bool ReadRegistryString(HKEY root, const char* key, const char* value, std::string& text);

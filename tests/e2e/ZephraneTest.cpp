@@ -66,32 +66,14 @@ public:
         return 0;
     }
 
-    std::vector<std::string> ListItems() const
-    {
-        std::vector<std::string> items;
-        HWND list = Item(1003);
-        const int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
-        // Room beyond the item's length: the reply of another process is
-        // copied in as it comes.
-        std::vector<wchar_t> text(8192, L'\0');
-        for (int i = 0; i < count; i++)
-        {
-            std::fill(text.begin(), text.end(), L'\0');
-            SendMessageW(list, LB_GETTEXT, i, (LPARAM)text.data());
-            text.back() = L'\0';
-            char name[8192] = "";
-            WideCharToMultiByte(CP_ACP, 0, text.data(), -1, name, sizeof name, NULL, NULL);
-            items.push_back(name);
-        }
-        return items;
-    }
+    std::vector<std::string> ListItems() const { return ListBoxLines(Item(1003)); }
 
     // Types text into the search field, presses Find and waits until the
     // information text has changed from what it was.
     void Find(const char* text)
     {
         const std::string before = DialogItemText(Page(), 1000);
-        SetDialogItemText(Page(), 1001, text);
+        EXPECT_TRUE(TypeKeysInto(Page(), 1001, text));
         PressDialogButton(Page(), 1005);
         Answers();
         WaitForInfoChange(before);
