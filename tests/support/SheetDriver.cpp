@@ -422,6 +422,20 @@ void ShowTab(int index)
     SendMessageA(sheet, PSM_SETCURSEL, (WPARAM)index, 0);
 }
 
+Step ShowTabTitled(std::string title)
+{
+    return [title] {
+        std::vector<std::string> titles = TabTitles();
+        auto found = std::find(titles.begin(), titles.end(), title);
+        if (found == titles.end())
+        {
+            ADD_FAILURE() << "the sheet has no tab \"" << title << "\"";
+            return;
+        }
+        ShowTab((int)(found - titles.begin()));
+    };
+}
+
 int TabCount()
 {
     HWND tab = (HWND)SendMessageA(Modal(), PSM_GETTABCONTROL, 0, 0);

@@ -138,6 +138,8 @@ void DoubleClick(HWND dialog, int id, int index);
 // A click on the tab of the sheet's page index (0 the first), and the
 // sheet's tabs as it shows them.
 void ShowTab(int index);
+// A step: a click on the tab of that title.
+Step ShowTabTitled(std::string title);
 int TabCount();
 std::vector<std::string> TabTitles();
 // A sheet button (PSBTN_*), posted to the sheet the person works in; a

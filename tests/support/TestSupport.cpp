@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <shellapi.h>
+#include <string.h>
 #include <fstream>
 #include <sstream>
 
@@ -30,14 +31,30 @@ ScratchDir::ScratchDir()
     static LONG counter;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    char name[MAX_PATH + 64];
-    wsprintfA(name, "%slbtest_%lu_%ld\\", temp, GetCurrentProcessId(), InterlockedIncrement(&counter));
-    m_path = name;
-    CreateDirectoryA(m_path.c_str(), NULL);
+    // Process ids come back in later runs, and a folder an earlier run could
+    // not remove would hand this one its files: the folder is always new.
+    for (int tries = 0; tries < 10000; ++tries)
+    {
+        char name[MAX_PATH + 64];
+        wsprintfA(name, "%slbtest_%lu_%ld\\", temp, GetCurrentProcessId(), InterlockedIncrement(&counter));
+        m_path = name;
+        if (CreateDirectoryA(m_path.c_str(), NULL) || GetLastError() != ERROR_ALREADY_EXISTS)
+            return;
+    }
 }
 
 ScratchDir::~ScratchDir()
 {
+    // A folder that is the current one cannot go.
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    std::string inside = std::string(current) + "\\";
+    if (_strnicmp(inside.c_str(), m_path.c_str(), m_path.size()) == 0)
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        SetCurrentDirectoryA(temp);
+    }
     std::string from = m_path.substr(0, m_path.size() - 1);
     from.push_back('\0');
     SHFILEOPSTRUCTA op = {};
