@@ -191,6 +191,27 @@ protected:
         seeded::RemoveClass(kSleepingClass);
         TestControlTest::TearDown();
     }
+
+    // A throwaway registration of server, selected by Find in a started
+    // Zephrane whose unregister question is answered Yes: the list's
+    // length, 0 when it did not get that far.
+    int StartOnThrowaway(ZephraneProcess& zephrane, const char* classId, const char* name, const char* progId,
+                         const std::string& server)
+    {
+        if (!seeded::AddClass(classId, name,
+                              { "Control", std::string("ProgID=") + progId, "InprocServer32=" + server }))
+            return 0;
+        zephrane.SetMessageAnswers("ARE YOU SURE?=YES\n");
+        if (!zephrane.StartAndShow())
+            return 0;
+        const int count = zephrane.WaitForList();
+        if (count <= 0)
+            return 0;
+        zephrane.Find(classId);
+        const std::string title = std::string(kCaption) + " about \"" + name + "\"";
+        EXPECT_EQ(title, zephrane.Title());
+        return zephrane.Title() == title ? count : 0;
+    }
 };
 }
 
@@ -307,16 +328,10 @@ TEST_F(ZephraneTest, MemberPagesAndReportOfTheTestControl)
 
 TEST_F(ZephraneTest, UnregistersAThrowawayRegistrationAndDropsItsEntry)
 {
-    const std::string server = TestProgramFolder() + "zphthrowgone.dll";
-    ASSERT_TRUE(seeded::AddClass(kThrowawayClass, "Zephrane throwaway",
-                                 { "Control", "ProgID=Zephrane.Throwaway", "InprocServer32=" + server }));
     ZephraneProcess zephrane;
-    zephrane.SetMessageAnswers("ARE YOU SURE?=YES\n");
-    ASSERT_TRUE(zephrane.StartAndShow());
-    const int count = zephrane.WaitForList();
+    const int count = StartOnThrowaway(zephrane, kThrowawayClass, "Zephrane throwaway", "Zephrane.Throwaway",
+                                       TestProgramFolder() + "zphthrowgone.dll");
     ASSERT_GT(count, 0);
-    zephrane.Find(kThrowawayClass);
-    ASSERT_EQ(std::string(kCaption) + " about \"Zephrane throwaway\"", zephrane.Title());
 
     ExpectBox(kUnregisterQuestion);
     ExpectBox("Unregistration succeeded");
@@ -334,15 +349,10 @@ TEST_F(ZephraneTest, UnregisteringAProgramServerAnswersWhileTheServerStillRuns)
 {
     HANDLE end = CreateEventA(NULL, TRUE, FALSE, "ZephraneSleepingServer.End");
     ASSERT_NE(nullptr, end);
-    const std::string server = TestProgramFolder() + "zphsleepexe.exe";
-    ASSERT_TRUE(seeded::AddClass(kSleepingClass, "Zephrane sleeping server",
-                                 { "Control", "ProgID=Zephrane.Sleeping", "InprocServer32=" + server }));
     ZephraneProcess zephrane;
-    zephrane.SetMessageAnswers("ARE YOU SURE?=YES\n");
-    ASSERT_TRUE(zephrane.StartAndShow());
-    ASSERT_GT(zephrane.WaitForList(), 0);
-    zephrane.Find(kSleepingClass);
-    ASSERT_EQ(std::string(kCaption) + " about \"Zephrane sleeping server\"", zephrane.Title());
+    ASSERT_GT(StartOnThrowaway(zephrane, kSleepingClass, "Zephrane sleeping server", "Zephrane.Sleeping",
+                               TestProgramFolder() + "zphsleepexe.exe"),
+              0);
 
     // The question and the success, no other box.
     ExpectBox(kUnregisterQuestion);
