@@ -8,6 +8,7 @@
 #include "authoring/ProjectWizFinishPP.h"
 #include "resources/editor/ObjectPagesIds.h"
 #include "resources/editor/PagePagesIds.h"
+#include "tests/authoring/Installation.h"
 #include "tests/authoring/PageFiles.h"
 #include "tests/support/SheetDriver.h"
 
@@ -277,12 +278,7 @@ TEST_F(PagePagesTest, TheAutoRunIconTypedKeyByKeyFromEmptyShowsNoBox)
 
 TEST_F(PagePagesTest, TheAutoRunPageWritesTheSettingsAndImportsAnIcon)
 {
-    ScratchDir bin;
-    WriteWholeFile(bin.File("tarvex.dat"), "player");
-    WriteWholeFile(bin.File("tarvex.ico"), "icon");
-    for (const char* name : { "giflib32.dll", "ijl10.dll", "msvcrt.dll" })
-        WriteWholeFile(bin.File(name), name);
-    SetRuntimeSourceFolder(bin.Path().c_str());
+    Installation install;
     ScratchDir project;
     ASSERT_TRUE(PrepareProjectFolder(project.Path().c_str(), NULL, TRUE));
     pagefiles::WriteIcon(scratch.File("disc.ico"));
@@ -301,7 +297,6 @@ TEST_F(PagePagesTest, TheAutoRunPageWritesTheSettingsAndImportsAnIcon)
         Type(IDC_INF_COMMAND3, "setup.exe"),
         [] { Ok(); },
     });
-    SetRuntimeSourceFolder("");
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("A label much longer than", longLabel);
     const CDiscInfSettings& after = GetDiscInfSettings();

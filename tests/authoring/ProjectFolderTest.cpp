@@ -2,6 +2,7 @@
 #include "authoring/FileExistsInProject.h"
 #include "authoring/ProjectFolder.h"
 #include "resources/LumbrookConfigIds.h"
+#include "tests/authoring/Installation.h"
 #include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
@@ -29,19 +30,6 @@ bool Exists(const std::string& path)
 }
 
 // A program folder with the runtime, its icon and libraries.
-struct Installation
-{
-    ScratchDir bin;
-    Installation()
-    {
-        WriteWholeFile(bin.File("tarvex.dat"), "new player");
-        WriteWholeFile(bin.File("tarvex.ico"), "icon");
-        for (const char* name : { "giflib32.dll", "ijl10.dll", "msvcrt.dll" })
-            WriteWholeFile(bin.File(name), std::string("new ") + name);
-        SetRuntimeSourceFolder(bin.Path().c_str());
-    }
-    ~Installation() { SetRuntimeSourceFolder(""); }
-};
 
 struct Answer
 {

@@ -11,6 +11,7 @@
 #include "model/TextElement.h"
 #include "model/common/VariantHelpers.h"
 #include "resources/editor/TextImagePagesIds.h"
+#include "tests/authoring/ElementPage.h"
 #include "tests/e2e/PictureFiles.h"
 #include "tests/model/ModelTestObjects.h"
 #include "tests/support/BoxRule.h"
@@ -68,41 +69,6 @@ std::set<std::string> ChangedKeys(const SavedPage& before, const SavedPage& afte
     return changed;
 }
 
-// A page of 640 x 480 with the services of an editor around it.
-struct PageFixture
-{
-    ScratchDir folder;
-    FakeEditorServices services;
-    CBrowser page;
-    PageFixture() : services(folder.Path())
-    {
-        page.m_containerWidth = 640;
-        page.m_containerHeight = 480;
-        services.currentPage = &page;
-        SetDocumentFolder(folder.File("tarvex.pqz").c_str());
-        BuildActionTypeTable();
-        InstallTextImageSheets();
-    }
-    ~PageFixture()
-    {
-        page.Unload();
-        SetDocumentFolder("");
-    }
-    CTextElement* AddText(const char* id, const char* section = "Element_1")
-    {
-        CTextElement* text = new CTextElement(section, &page);
-        text->RegisterId(id);
-        text->m_xpos = 20;
-        text->m_ypos = 30;
-        text->m_width = 300;
-        text->m_height = 40;
-        text->m_strText = "Hello";
-        text->m_bgTransparency = 0.7123;
-        page.AddChild(text);
-        return text;
-    }
-    std::string Path(const char* name) { return folder.File(name); }
-};
 
 } // namespace
 
@@ -239,30 +205,6 @@ TEST(TextChoice, OnlyChangedValuesBecomeAssignmentsAndTheElementStays)
         EXPECT_EQ(VariantToText(untouched[i].m_value), VariantToText(list[i].m_value));
 }
 
-namespace {
-
-void WritePicture(const std::string& path, int width, int height)
-{
-    PictureRows rows = { width, height, std::vector<DWORD>((size_t)width * height, 0x2080C0) };
-    rows.pixels[0] = 0xFF0000;
-    WriteWholeFile(path, BitmapFileBytes(rows));
-}
-
-CImageElement* AddImage(PageFixture& fixture, const char* src)
-{
-    CImageElement* image = new CImageElement("Element_1", &fixture.page);
-    image->RegisterId("Picture");
-    image->m_strSrc = src;
-    image->m_buttonType = CImageElement::TypeButton;
-    image->m_transX = 0;
-    image->m_transY = 0;
-    image->LoadImage(FALSE);
-    fixture.page.AddChild(image);
-    return image;
-}
-
-} // namespace
-
 TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
 {
     const struct { bool ok; } rows[] = { { true }, { false } };
@@ -271,7 +213,7 @@ TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
         WritePicture(fixture.Path("a.bmp"), 40, 30);
         WritePicture(fixture.Path("b.bmp"), 60, 20);
         WritePicture(fixture.Path("over.bmp"), 60, 20);
-        CImageElement* image = AddImage(fixture, "a.bmp");
+        CImageElement* image = fixture.AddImage("a.bmp");
         ASSERT_NE(nullptr, image->m_hMask);
         SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
         BOOL result = TRUE;
@@ -343,7 +285,7 @@ TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)
 {
     PageFixture fixture;
     WritePicture(fixture.Path("a.bmp"), 40, 30);
-    CImageElement* image = AddImage(fixture, "a.bmp");
+    CImageElement* image = fixture.AddImage("a.bmp");
     CPropertyRecordList list;
     BOOL result = FALSE;
     result = Drive([&] { return image->ChooseProperties(list); }, {

@@ -28,8 +28,9 @@
 #include "resources/editor/ProjectWizardIds.h"
 #include "resources/editor/TextImagePagesIds.h"
 #include "tests/actions/ActionTestSupport.h"
+#include "tests/authoring/ElementPage.h"
+#include "tests/authoring/Installation.h"
 #include "tests/authoring/PageFiles.h"
-#include "tests/e2e/PictureFiles.h"
 #include "tests/support/FieldRows.h"
 #include "tests/support/TestSupport.h"
 
@@ -45,11 +46,12 @@ const char kNumber[] = "12";
 const char kText[] = "Ab1";
 const char kPath[] = "C:\\x\\y.wav";
 
-std::string Joined(const KeyList& keys)
+// A data file's lines as its file holds them.
+std::string FileText(const CDataFile& file)
 {
     std::string text;
-    for (const auto& key : keys)
-        text += key.first + " = " + key.second + "\r\n";
+    for (int i = 0; i < file.GetLineCount(); ++i)
+        text += std::string(file.GetLine(i).c_str()) + "\r\n";
     return text;
 }
 
@@ -105,10 +107,7 @@ public:
     {
         CDataFile file;
         m_action->Save(&file);
-        std::string text;
-        for (int i = 0; i < file.GetLineCount(); ++i)
-            text += std::string(file.GetLine(i).c_str()) + "\r\n";
-        return text;
+        return FileText(file);
     }
     std::string Stored() override
     {
@@ -261,38 +260,19 @@ std::vector<Row> ActionRows()
 class PageElementSubject : public Subject
 {
 public:
-    explicit PageElementSubject(std::function<std::string(CElement&)> stored) : m_services(m_folder.Path()),
-                                                                               m_stored(std::move(stored))
-    {
-        m_page.m_containerWidth = 640;
-        m_page.m_containerHeight = 480;
-        m_services.currentPage = &m_page;
-        SetDocumentFolder(m_folder.File("tarvex.pqz").c_str());
-        BuildActionTypeTable();
-        InstallTextImageSheets();
-    }
-    ~PageElementSubject() override
-    {
-        m_page.Unload();
-        SetDocumentFolder("");
-    }
+    explicit PageElementSubject(std::function<std::string(CElement&)> stored) : m_stored(std::move(stored)) {}
 
     void Open(Steps steps) override { Drive([&] { return m_element->EditProperties(FALSE); }, std::move(steps)); }
     std::string Saved() override
     {
         CDataFile file;
-        m_page.Save(&file);
-        std::string text;
-        for (int i = 0; i < file.GetLineCount(); ++i)
-            text += std::string(file.GetLine(i).c_str()) + "\r\n";
-        return text;
+        m_fixture.page.Save(&file);
+        return FileText(file);
     }
     std::string Stored() override { return m_stored(*m_element); }
 
 protected:
-    ScratchDir m_folder;
-    FakeEditorServices m_services;
-    CBrowser m_page;
+    PageFixture m_fixture;
     CElement* m_element = nullptr;
     std::function<std::string(CElement&)> m_stored;
 };
@@ -302,39 +282,18 @@ class TextSubject : public PageElementSubject
 public:
     explicit TextSubject(std::function<std::string(CElement&)> stored) : PageElementSubject(std::move(stored))
     {
-        CTextElement* text = new CTextElement("Element_1", &m_page);
-        text->RegisterId("Caption");
-        text->m_xpos = 20;
-        text->m_ypos = 30;
-        text->m_width = 300;
-        text->m_height = 40;
-        text->m_strText = "Hello";
-        // A bar that shows: its transparency can be typed.
-        text->m_bgTransparency = 0.5;
-        m_page.AddChild(text);
-        m_element = text;
+        m_element = m_fixture.AddText("Caption");
     }
 };
 
-// A button of the picture a.bmp (40 x 30) with its transparent pixel at (0, 0).
+// A button of the picture a.bmp (40 x 30).
 class ImageSubject : public PageElementSubject
 {
 public:
     explicit ImageSubject(std::function<std::string(CElement&)> stored) : PageElementSubject(std::move(stored))
     {
-        PictureRows rows = { 40, 30, std::vector<DWORD>((size_t)40 * 30, 0x2080C0) };
-        WriteWholeFile(m_folder.File("a.bmp"), BitmapFileBytes(rows));
-        CImageElement* image = new CImageElement("Element_1", &m_page);
-        image->RegisterId("Picture");
-        image->m_strSrc = "a.bmp";
-        image->m_buttonType = CImageElement::TypeButton;
-        image->m_transX = 0;
-        image->m_transY = 0;
-        image->m_xpos = 20;
-        image->m_ypos = 30;
-        image->LoadImage(FALSE);
-        m_page.AddChild(image);
-        m_element = image;
+        WritePicture(m_fixture.Path("a.bmp"), 40, 30);
+        m_element = m_fixture.AddImage("a.bmp");
     }
 };
 
@@ -417,19 +376,6 @@ std::vector<Row> ElementRows()
 
 // ---- The page's sheet, with the AutoRun page, in a prepared disc folder.
 
-struct Installation
-{
-    ScratchDir bin;
-    Installation()
-    {
-        WriteWholeFile(bin.File("tarvex.dat"), "player");
-        WriteWholeFile(bin.File("tarvex.ico"), "icon");
-        for (const char* name : { "giflib32.dll", "ijl10.dll", "msvcrt.dll" })
-            WriteWholeFile(bin.File(name), name);
-        SetRuntimeSourceFolder(bin.Path().c_str());
-    }
-    ~Installation() { SetRuntimeSourceFolder(""); }
-};
 
 // An icon file for the disc, outside the project folder.
 std::string DiscIconFile()
@@ -471,9 +417,7 @@ public:
         m_page.SetDataFile(&file);
         m_page.Save(NULL);
         m_page.SetDataFile(NULL);
-        std::string text;
-        for (int i = 0; i < file.GetLineCount(); ++i)
-            text += std::string(file.GetLine(i).c_str()) + "\r\n";
+        std::string text = FileText(file);
         const CDiscInfSettings& inf = GetDiscInfSettings();
         text += std::string(inf.m_strOpen.c_str()) + "|" + inf.m_strIconFile.c_str() + "|" +
                 std::to_string(inf.m_iconIndex);

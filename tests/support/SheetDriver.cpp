@@ -348,28 +348,29 @@ bool ButtonEnabled(int psbtn)
     return CanUse(ControlOf(Modal(), ButtonOf(psbtn)));
 }
 
+// The button a person can click; NULL, and the case fails, for one that is
+// hidden, disabled or missing.
+static HWND ClickableButton(HWND dialog, int id)
+{
+    HWND button = ControlOf(dialog, id);
+    if (CanUse(button))
+        return button;
+    ADD_FAILURE() << "control " << id << " cannot be clicked: " << (button ? "hidden or disabled" : "missing");
+    return NULL;
+}
+
 void Click(int id) { Click(Page(), id); }
 void Click(HWND dialog, int id)
 {
-    HWND button = ControlOf(dialog, id);
-    if (!CanUse(button))
-    {
-        ADD_FAILURE() << "control " << id << " cannot be clicked: " << (button ? "hidden or disabled" : "missing");
-        return;
-    }
-    SendMessageA(button, BM_CLICK, 0, 0);
+    if (HWND button = ClickableButton(dialog, id))
+        SendMessageA(button, BM_CLICK, 0, 0);
 }
 
 void PostClick(int id) { PostClick(Page(), id); }
 void PostClick(HWND dialog, int id)
 {
-    HWND button = ControlOf(dialog, id);
-    if (!CanUse(button))
-    {
-        ADD_FAILURE() << "control " << id << " cannot be clicked: " << (button ? "hidden or disabled" : "missing");
-        return;
-    }
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
+    if (HWND button = ClickableButton(dialog, id))
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)button);
 }
 
 void Choose(int id, const char* text) { Choose(Page(), id, text); }
