@@ -20,6 +20,7 @@
 #include "resources/editor/ActionPagesAIds.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/model/FakeEditorServices.h"
+#include "tests/model/ModelTestObjects.h"
 #include "tests/support/BoxRule.h"
 #include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
@@ -75,15 +76,6 @@ Keys Stored(CScriptItem* item, const char* section = NULL)
     return keys;
 }
 
-VARIANT Long(long value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
-    return v;
-}
-
 VARIANT TextValue(const char* text)
 {
     VARIANT v;
@@ -112,11 +104,11 @@ protected:
         script = CreateScript();
         script->m_strName = "OnMouseDown";
         title->AddChild(script);
-        VARIANT counter = Long(5);
+        VARIANT counter = LongVariant(5);
         page.AddVariable(0, "Counter", counter, "");
         VARIANT name = TextValue("Ann");
         page.AddVariable(1, "Name", name, "Title");
-        VARIANT foreign = Long(1);
+        VARIANT foreign = LongVariant(1);
         page.AddVariable(1, "OtherOwn", foreign, "Other");
     }
     void TearDown() override
@@ -434,7 +426,7 @@ TEST_F(ActionPagesTest, ExistingVariableChangesOnlyItsValueAndCancelKeepsIt)
     CSetVariableAction* action = Add<CSetVariableAction>();
     action->m_record.varName = "Counter";
     action->m_record.scope = 0;
-    action->m_record.value = Long(5);
+    action->m_record.value = LongVariant(5);
     Keys stored = Stored(action);
     bool nameEnabled = true;
     std::string shownName;
@@ -875,7 +867,7 @@ TEST_F(ActionPagesTest, ClearingANumericPropertyAndAnsweringYesDropsIt)
     CSetPropertyAction* action = Add<CSetPropertyAction>();
     action->m_record.advanced = TRUE;
     action->m_strControlId = "Title";
-    VARIANT size = Long(12);
+    VARIANT size = LongVariant(12);
     action->AddAssignment("fontSize", "", size, VT_I4, TRUE);
     VARIANT words = TextValue("Hi");
     action->AddAssignment("text", "", words, VT_BSTR, TRUE);
@@ -980,7 +972,7 @@ TEST_F(ActionPagesTest, GetPropertyCompletenessAndExactNames)
     EXPECT_TRUE(action->m_record.variableName.IsEmpty());
 
     // A stored variable name is selected exactly; a stale one selects nothing.
-    VARIANT counter = Long(5);
+    VARIANT counter = LongVariant(5);
     page.AddVariable(0, "Counter", counter, "");
     action->m_strControlId = "Title";
     action->m_record.property = "fontSize";

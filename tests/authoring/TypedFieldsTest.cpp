@@ -31,6 +31,7 @@
 #include "tests/authoring/ElementPage.h"
 #include "tests/authoring/Installation.h"
 #include "tests/authoring/PageFiles.h"
+#include "tests/model/ModelTestObjects.h"
 #include "tests/support/FieldRows.h"
 #include "tests/support/TestSupport.h"
 
@@ -53,15 +54,6 @@ std::string FileText(const CDataFile& file)
     for (int i = 0; i < file.GetLineCount(); ++i)
         text += std::string(file.GetLine(i).c_str()) + "\r\n";
     return text;
-}
-
-VARIANT Number(long value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
-    return v;
 }
 
 // ---- Actions: an existing action on the page "page_2", whose text element
@@ -93,8 +85,8 @@ public:
         CScript* script = CreateScript();
         script->m_strName = "OnMouseDown";
         title->AddChild(script);
-        m_page.AddVariable(0, "Counter", Number(5), "");
-        m_page.AddVariable(1, "Name", Number(1), "Title");
+        m_page.AddVariable(0, "Counter", LongVariant(5), "");
+        m_page.AddVariable(1, "Name", LongVariant(1), "Title");
         m_action = CreateScriptItem(typeName);
         script->AppendItem(m_action);
         m_action->SetSectionName(kSection);
