@@ -26,7 +26,6 @@ struct RuleState
     // Boxes that came between cases (a suite's set-up, a static object).
     std::vector<ShownBox> outside;
     bool inCase = false;
-    std::function<void(const ShownBox&)> look;
     std::vector<BoxSource*> sources;
 };
 
@@ -89,14 +88,6 @@ int WINAPI RecordBox(HWND owner, const char* text, const char* caption, UINT fla
     box.caption = caption ? caption : "";
     box.flags = flags;
     box.hasOwner = owner != NULL;
-    std::function<void(const ShownBox&)> look;
-    {
-        RuleState& state = State();
-        std::lock_guard<std::mutex> hold(state.lock);
-        look = state.look;
-    }
-    if (look)
-        look(box);
     int answer = Count(box);
     return answer != 0 ? answer : CautiousAnswer(flags);
 }
@@ -141,7 +132,6 @@ class BoxRuleListener : public ::testing::EmptyTestEventListener
         state.expected.clear();
         state.shown.clear();
         state.unexpected.clear();
-        state.look = nullptr;
         state.inCase = true;
         SetMessageReporter(RecordBox);
     }
@@ -156,7 +146,6 @@ class BoxRuleListener : public ::testing::EmptyTestEventListener
             std::lock_guard<std::mutex> hold(state.lock);
             unexpected.swap(state.unexpected);
             expected.swap(state.expected);
-            state.look = nullptr;
             state.inCase = false;
         }
         for (const ShownBox& box : unexpected)
@@ -228,13 +217,6 @@ std::vector<std::string> BoxWatch::Texts() const
     for (const ShownBox& box : Boxes())
         texts.push_back(box.text);
     return texts;
-}
-
-void WhileBoxShows(std::function<void(const ShownBox&)> look)
-{
-    RuleState& state = State();
-    std::lock_guard<std::mutex> hold(state.lock);
-    state.look = std::move(look);
 }
 
 QuietReading::QuietReading()

@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,10 +53,6 @@ public:
     QuietReading();
     ~QuietReading();
 };
-
-// Runs while a box of this process shows, before it is answered: for a case
-// that looks at the program's state at that moment. NULL removes it.
-void WhileBoxShows(std::function<void(const ShownBox&)> look);
 
 // A place boxes were logged in (a program's message log): read at the end
 // of every case, and by its owner before it goes.

@@ -252,23 +252,6 @@ HWND Page()
     return (HWND)SendMessageA(open, PSM_GETCURRENTPAGEHWND, 0, 0);
 }
 
-HWND DialogTitled(const char* title)
-{
-    struct Search
-    {
-        const char* title;
-        HWND found;
-    } search = { title, NULL };
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM lParam) -> BOOL {
-        Search* s = reinterpret_cast<Search*>(lParam);
-        if (!IsWindowVisible(window) || !IsDialogWindow(window) || WindowTitle(window) != s->title)
-            return TRUE;
-        s->found = window;
-        return FALSE;
-    }, (LPARAM)&search);
-    return search.found;
-}
-
 std::string WindowTitle(HWND window)
 {
     return window != NULL ? Text(window) : std::string();

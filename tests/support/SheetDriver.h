@@ -44,11 +44,11 @@ private:
 };
 typedef std::vector<Step> Steps;
 
-// Drive: runs body, which opens a modal window of this thread and returns when it
-// is closed, while the steps run. The case fails when the body returned with
-// steps left, when a step waited for a minute without what it needs, or
+// Runs body, which opens a modal window of this thread and returns when it
+// is closed, while the steps run. The case fails when the body returned
+// with steps left, when a step waited a minute without what it needs, or
 // when a window stayed open a minute after the last step (it is then
-// cancelled, so that no test waits for ever).
+// cancelled, so that no test waits for ever). Drive answers what body does.
 void RunSteps(const std::function<void()>& body, Steps steps);
 
 template <class Body>
@@ -91,8 +91,6 @@ HWND Modal();
 // Its current page when it is a property sheet, else the dialog itself.
 HWND Page();
 bool IsSheet(HWND window);
-// The visible dialog of this thread titled exactly title; NULL when none.
-HWND DialogTitled(const char* title);
 
 // ---- Reading what a control shows (id on Page(), or on window) ----
 
