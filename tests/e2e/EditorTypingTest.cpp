@@ -90,8 +90,8 @@ protected:
     // holds the control.
     HWND PropertiesPage(int depth, HWND& sheet, std::initializer_list<int> controlIds)
     {
-        // Chosen after another item: the item a project opens with is
-        // selected in the tree but not yet chosen.
+        // The tree tells of a choice when its selection changes: the item
+        // is chosen after another one.
         Choose(Item(depth == 0 ? 1 : 0));
         Choose(Item(depth));
         EXPECT_TRUE(editor.PostCommand(ID_OBJECT_PROPERTIES));
