@@ -156,7 +156,7 @@ bool CloseDialogs(const EditorProcess& editor, std::mt19937& random, SoakResult&
 // Reads the saved archive back and loads every page of it.
 bool CheckSavedArchive(const std::string& path, SoakResult& result)
 {
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager archive;
     if (!archive.ReadArchive(path.c_str()))
         return false;
@@ -215,6 +215,8 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
     WriteProject(path);
     std::mt19937 random(seed);
     EditorProcess editor;
+    // Delete asks each time; no other box belongs to these commands.
+    AllowBox(kDeleteQuestion, IDYES);
     editor.SetMessageAnswers(std::string(kDeleteQuestion) + "=YES\n");
     if (!editor.StartAndShow("\"" + path + "\"") || !editor.WaitForTitle("tarvex.pqz - Quindle"))
     {
@@ -304,6 +306,8 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
         }
         ++result.steps;
     }
+    // Closing asks to save what the last steps changed, when they did.
+    AllowBox("Save changes to tarvex.pqz?");
     if (!editor.Close())
         return fail(steps, "close", "the editor did not close");
     if (editor.ExitCode() != 0)
