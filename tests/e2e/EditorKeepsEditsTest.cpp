@@ -96,7 +96,7 @@ protected:
     // Saves and reads the archive as saved.
     bool SaveAndRead(CDataFileManager& saved)
     {
-        if (!editor.SaveAndWait())
+        if (!editor.SaveAndWait(scratch.File("tarvex.pqz")))
             return false;
         saved.Clear();
         return saved.ReadArchive(scratch.File("tarvex.pqz").c_str()) == TRUE;

@@ -93,10 +93,10 @@ TEST(EditorProject, AProjectWrittenElsewhereIsAlignedUndoneAndSaved)
 
     std::string saved = scratch.File("tarvex.pqz");
     editor.PostCommand(kAlignRightScreen);
-    ASSERT_TRUE(editor.SaveAndWait());
+    ASSERT_TRUE(editor.SaveAndWait(saved));
     EXPECT_EQ(200, XposOf(saved));
     editor.PostCommand(kEditUndo);
-    ASSERT_TRUE(editor.SaveAndWait());
+    ASSERT_TRUE(editor.SaveAndWait(saved));
     EXPECT_EQ(30, XposOf(saved));
 
     // The key the editor does not write is still there.

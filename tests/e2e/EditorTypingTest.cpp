@@ -105,22 +105,18 @@ protected:
         ASSERT_TRUE(WaitUntilGone(sheet, kProgramWaitMs));
     }
 
-    // The saved archive's keys of section, once a save has written key.
-    std::string SavedKey(const std::string& section, const char* key)
+    // Saves through the Save command and reads the archive once the
+    // editor has saved it.
+    bool SaveAndRead(CDataFileManager& saved)
     {
-        std::string value;
-        WaitUntil([&] {
-            QuietReading quiet;
-            CDataFileManager saved;
-            if (!saved.ReadArchive(archive.c_str()) || saved.GetFileCount() == 0)
-                return false;
-            CStr text;
-            if (!saved.GetFile(0)->GetString(section.c_str(), key, text))
-                return false;
-            value = text.c_str();
-            return true;
-        });
-        return value;
+        return editor.SaveAndWait(archive) && saved.ReadArchive(archive.c_str()) && saved.GetFileCount() > 0;
+    }
+
+    static std::string KeyOf(CDataFileManager& saved, const std::string& section, const char* key)
+    {
+        CStr value("<none>");
+        saved.GetFile(0)->GetString(section.c_str(), key, value);
+        return value.c_str();
     }
 
     ScratchDir scratch;
@@ -168,10 +164,11 @@ TEST_F(EditorTyping, APlaySoundMadeThroughThePickerIsSavedWithItsImportedPath)
     // The picker says "Done" now.
     CancelSheet(picker);
 
-    ASSERT_TRUE(editor.PostCommand(ID_FILE_SAVE));
+    CDataFileManager saved;
+    ASSERT_TRUE(SaveAndRead(saved));
     const std::string item = "Element_1_Script_1_ScriptItem_1";
-    EXPECT_EQ(".\\tarvex.dat\\" + stored, SavedKey(item, "path"));
-    EXPECT_EQ("PlaySound", SavedKey(item, "name"));
+    EXPECT_EQ(".\\tarvex.dat\\" + stored, KeyOf(saved, item, "path"));
+    EXPECT_EQ("PlaySound", KeyOf(saved, item, "name"));
     EXPECT_EQ("RIFF", ReadWholeFile(scratch.File("tarvex.dat\\" + stored)));
     EXPECT_TRUE(editor.Close());
 }
@@ -233,9 +230,10 @@ TEST_F(EditorTyping, TheImageWizardMakesASystemButtonWithTheTypedCaption)
     ASSERT_TRUE(PressSheetButton(sheet, PSBTN_FINISH));
     ASSERT_TRUE(WaitUntilGone(sheet, kProgramWaitMs));
 
-    ASSERT_TRUE(editor.PostCommand(ID_FILE_SAVE));
-    EXPECT_EQ(std::to_string(CImageElement::TypeSystemButton), SavedKey("Element_2", "buttonType"));
-    EXPECT_EQ("Go", SavedKey("Element_2", "text"));
+    CDataFileManager saved;
+    ASSERT_TRUE(SaveAndRead(saved));
+    EXPECT_EQ(std::to_string(CImageElement::TypeSystemButton), KeyOf(saved, "Element_2", "buttonType"));
+    EXPECT_EQ("Go", KeyOf(saved, "Element_2", "text"));
     EXPECT_TRUE(editor.Messages().empty());
     EXPECT_TRUE(editor.Close());
 }

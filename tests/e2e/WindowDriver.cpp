@@ -700,11 +700,14 @@ std::vector<ShownBox> ReadLoggedBoxes(const std::string& path, size_t& offset)
     return boxes;
 }
 
+std::vector<ShownBox> ProgramProcess::LoggedBoxes(size_t& offset) const
+{
+    return m_messageLog.empty() ? std::vector<ShownBox>() : ReadLoggedBoxes(m_messageLog, offset);
+}
+
 void ProgramProcess::CollectBoxes()
 {
-    if (m_messageLog.empty())
-        return;
-    for (const ShownBox& box : ReadLoggedBoxes(m_messageLog, m_logCounted))
+    for (const ShownBox& box : LoggedBoxes(m_logCounted))
         NoteLoggedBox(box);
 }
 

@@ -165,6 +165,10 @@ public:
     // Every box the program reported, one "caption<TAB>text<TAB>flags" a line.
     std::vector<std::string> Messages() const;
 
+    // The boxes logged from byte offset on (ReadLoggedBoxes), for a reader
+    // of its own such as a soak that tells each step's boxes.
+    std::vector<ShownBox> LoggedBoxes(size_t& offset) const;
+
     // The box rule's reading of the log: boxes not yet counted.
     void CollectBoxes() override;
 
