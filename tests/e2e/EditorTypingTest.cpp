@@ -1,7 +1,8 @@
 // The editor's pages typed into as a person types, key by key, on the
 // running editor: a Play Sound action made through the item picker and
 // saved, the AutoRun icon field, the size page's width with the aspect
-// ratio kept, and the image wizard's system button. No box shows unless a
+// ratio kept, the image wizard's system button, and the page's own sheet
+// from the tree item chosen since opening. No box shows unless a
 // case names it (the box rule reads the editor's message log).
 #include "model/ImageElement.h"
 #include "model/store/DataFileManager.h"
@@ -70,12 +71,11 @@ protected:
         return item;
     }
 
-    // Chooses the item in the object tree, as a click on it does, and waits
-    // until the editor has taken the choice.
+    // Clicks the item in the object tree and waits until the editor has
+    // taken the click.
     void Choose(HTREEITEM item)
     {
-        ASSERT_TRUE(item != NULL);
-        SendMessageA(editor.Tree(), TVM_SELECTITEM, TVGN_CARET, (LPARAM)item);
+        ASSERT_TRUE(ClickTreeItem(editor.Tree(), item));
         ASSERT_TRUE(editor.Answers() && editor.Answers());
     }
 
@@ -87,12 +87,9 @@ protected:
     }
 
     // The Properties sheet of the tree item at depth, on the page that
-    // holds the control.
+    // holds the controls.
     HWND PropertiesPage(int depth, HWND& sheet, std::initializer_list<int> controlIds)
     {
-        // The tree tells of a choice when its selection changes: the item
-        // is chosen after another one.
-        Choose(Item(depth == 0 ? 1 : 0));
         Choose(Item(depth));
         EXPECT_TRUE(editor.PostCommand(ID_OBJECT_PROPERTIES));
         sheet = WaitForProcessDialog(editor.ProcessId(), NULL, kProgramWaitMs);
@@ -235,5 +232,24 @@ TEST_F(EditorTyping, TheImageWizardMakesASystemButtonWithTheTypedCaption)
     EXPECT_EQ(std::to_string(CImageElement::TypeSystemButton), KeyOf(saved, "Element_2", "buttonType"));
     EXPECT_EQ("Go", KeyOf(saved, "Element_2", "text"));
     EXPECT_TRUE(editor.Messages().empty());
+    EXPECT_TRUE(editor.Close());
+}
+
+// Opened, the project shows its page chosen in the tree; a click on that
+// item and Properties open the page's sheet, as for any other item.
+TEST_F(EditorTyping, PropertiesOfThePageShownSinceOpeningOpensItsSheet)
+{
+    std::vector<RemoteTreeItem> roots = ReadTreeItems(editor.Tree());
+    ASSERT_EQ(1u, roots.size());
+    ASSERT_TRUE(roots[0].selected);
+    Choose(Item(0));
+    ASSERT_TRUE(editor.PostCommand(ID_OBJECT_PROPERTIES));
+    HWND sheet = WaitForProcessDialog(editor.ProcessId(), NULL, kProgramWaitMs);
+    ASSERT_TRUE(sheet != NULL) << "Properties opened nothing";
+    EXPECT_NE(std::string::npos, WindowTextOf(sheet).find("Page Properties")) << WindowTextOf(sheet);
+    HWND namePage = ShowSheetPageWith(sheet, { IDC_OBJ_NAME });
+    ASSERT_TRUE(namePage != NULL);
+    EXPECT_EQ("Typing", DialogItemText(namePage, IDC_OBJ_NAME));
+    CancelSheet(sheet);
     EXPECT_TRUE(editor.Close());
 }

@@ -314,6 +314,19 @@ RECT ReadTreeItemRect(HWND tree, HTREEITEM item)
     return rect;
 }
 
+bool ClickTreeItem(HWND tree, HTREEITEM item)
+{
+    DWORD_PTR ignored = 0;
+    if (item == NULL ||
+        !SendMessageTimeoutA(tree, TVM_ENSUREVISIBLE, 0, (LPARAM)item, SMTO_NORMAL, kProgramWaitMs, &ignored))
+        return false;
+    RECT rect = ReadTreeItemRect(tree, item);
+    if (IsRectEmpty(&rect))
+        return false;
+    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(tree, WM_LBUTTONUP, 0, at);
+}
+
 HWND FindChildOfClass(HWND parent, const char* className, int index)
 {
     ChildSearch search = { className, index, NULL };

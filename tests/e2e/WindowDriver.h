@@ -72,6 +72,12 @@ std::vector<std::string> ReadStatusPanes(HWND statusBar);
 // empty when the item is not shown.
 RECT ReadTreeItemRect(HWND tree, HTREEITEM item);
 
+// A person's click on a tree item's label: the item is scrolled into view
+// (its parents unfolded), then the press and the release are posted, so
+// that what is posted after them comes after the click. False when the
+// item cannot be shown.
+bool ClickTreeItem(HWND tree, HTREEITEM item);
+
 // The first child window of parent (at any depth) of the class, NULL when
 // there is none; index picks a later one in the order EnumChildWindows
 // gives.
