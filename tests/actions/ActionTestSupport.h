@@ -48,18 +48,24 @@ inline BOOL EditWith(CScriptItem& action, BOOL bNew, sheetdriver::Steps steps, S
     return sheetdriver::Drive([&] { return action.EditProperties(bNew); }, std::move(steps));
 }
 
+// The section's key lines in file order.
+inline KeyList StoredKeys(const CDataFile& file, const char* section)
+{
+    SectionKeyList keys;
+    ReadSectionKeys(file, section, keys);
+    KeyList result;
+    for (const auto& key : keys)
+        result.push_back(std::make_pair(std::string(key.first), std::string(key.second)));
+    return result;
+}
+
 // The action's own keys and the base keys, in file order.
 inline KeyList SavedKeys(CScriptItem& action)
 {
     CDataFile file;
     action.SetSectionName(kSection);
     EXPECT_TRUE(action.Save(&file));
-    SectionKeyList keys;
-    ReadSectionKeys(file, kSection, keys);
-    KeyList result;
-    for (const auto& key : keys)
-        result.push_back(std::make_pair(std::string(key.first), std::string(key.second)));
-    return result;
+    return StoredKeys(file, kSection);
 }
 
 // Own keys in writing order, as the file shows them after the base keys.
