@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CActionTreeView, CTreeView)
     ON_WM_CREATE()
     ON_WM_CONTEXTMENU()
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
     ON_NOTIFY_REFLECT(TVN_SELCHANGEDA, OnSelChanged)
@@ -251,9 +252,26 @@ void CActionTreeView::OnSelChanged(NMHDR* header, LRESULT* result)
     *result = 0;
     if (m_bChangingSelf)
         return;
+    ChooseItem(reinterpret_cast<const NMTREEVIEWA*>(header)->itemNew.hItem);
+}
+
+void CActionTreeView::OnLButtonDown(UINT keys, CPoint point)
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    UINT flags = 0;
+    HTREEITEM pressed = tree.HitTest(point, &flags);
+    BOOL wasSelected = pressed != NULL && (flags & TVHT_ONITEM) != 0 && pressed == tree.GetSelectedItem();
+    CTreeView::OnLButtonDown(keys, point);
+    // A click on the selected item sends no TVN_SELCHANGED: the page item selected by
+    // Rebuild would stay unchosen in the document, and Properties would open nothing.
+    if (wasSelected && !m_bDragging && tree.GetSelectedItem() == pressed)
+        ChooseItem(pressed);
+}
+
+void CActionTreeView::ChooseItem(HTREEITEM item)
+{
     CLumbrookConfigDoc* document = GetDocument();
-    const NMTREEVIEWA* change = reinterpret_cast<const NMTREEVIEWA*>(header);
-    CElement* object = ObjectOf(change->itemNew.hItem);
+    CElement* object = ObjectOf(item);
     if (document == NULL || object == NULL || object == document->GetCurrentObject())
         return;
     CBrowser* page = dynamic_cast<CBrowser*>(object);

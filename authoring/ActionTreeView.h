@@ -39,6 +39,7 @@ protected:
     int OnCreate(LPCREATESTRUCT cs);
     void OnContextMenu(CWnd* wnd, CPoint point);
     void OnMouseMove(UINT keys, CPoint point);
+    void OnLButtonDown(UINT keys, CPoint point);
     void OnLButtonUp(UINT keys, CPoint point);
     void OnRClick(NMHDR* header, LRESULT* result);
     void OnSelChanged(NMHDR* header, LRESULT* result);
@@ -49,6 +50,9 @@ protected:
 
 private:
     CElement* ObjectOf(HTREEITEM item) const;
+    // The author chose the item: its object is selected in the document
+    // (a page change once the tree's notification has returned).
+    void ChooseItem(HTREEITEM item);
     void InsertChildrenOf(CElement* object, HTREEITEM item);
     void EndDragging();
 

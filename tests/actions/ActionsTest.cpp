@@ -9,6 +9,7 @@
 #include "actions/VariableActions.h"
 #include "actions/WindowScriptActions.h"
 
+#include "tests/actions/ActionTestSupport.h"
 #include "tests/model/FakeEditorServices.h"
 
 #include "model/Browser.h"
@@ -30,33 +31,16 @@
 
 namespace {
 
-typedef std::vector<std::pair<std::string, std::string> > KeyList;
-
-const char kSection[] = "Element_1_Script_1_ScriptItem_1";
-const char kTempFolder[] = "C:\\Temp\\Lumbrook\\";
-
-// The section's key lines in file order.
-KeyList StoredKeys(const CDataFile& file, const char* section)
-{
-    SectionKeyList keys;
-    ReadSectionKeys(file, section, keys);
-    KeyList result;
-    for (const auto& key : keys)
-        result.push_back(std::make_pair(std::string(key.first), std::string(key.second)));
-    return result;
-}
+using actiontests::InFileOrder;
+using actiontests::KeyList;
+using actiontests::SavedKeys;
+using actiontests::StoredKeys;
+using actiontests::kSection;
+using actiontests::kTempFolder;
 
 std::map<std::string, std::string> KeyMap(const KeyList& keys)
 {
     return std::map<std::string, std::string>(keys.begin(), keys.end());
-}
-
-// Keys as written, then the base keys; the file shows them the other way round.
-KeyList InFileOrder(KeyList written, const char* typeName)
-{
-    written.push_back(std::make_pair("type", "ScriptItem"));
-    written.push_back(std::make_pair("name", typeName));
-    return KeyList(written.rbegin(), written.rend());
 }
 
 std::string FileNamePart(const std::string& path)
@@ -293,14 +277,6 @@ std::vector<TypeCase> TypeCases()
     };
 }
 
-KeyList SaveToSection(CScriptItem* item)
-{
-    CDataFile file;
-    item->SetSectionName(kSection);
-    EXPECT_TRUE(item->Save(&file));
-    return StoredKeys(file, kSection);
-}
-
 TEST_F(Actions, EveryTypeIsMadeStoredLoadedAndCopied)
 {
     ASSERT_EQ(20, GetActionTypeCount());
@@ -338,14 +314,14 @@ TEST_F(Actions, EveryTypeIsMadeStoredLoadedAndCopied)
         EXPECT_TRUE(c.isClass(loaded.get()));
         loaded->SetSectionName(kSection);
         EXPECT_TRUE(loaded->Load(&file, TRUE));
-        EXPECT_EQ(KeyMap(expected), KeyMap(SaveToSection(loaded.get())));
+        EXPECT_EQ(KeyMap(expected), KeyMap(SavedKeys(*loaded.get())));
 
         std::unique_ptr<CElement> copy(made->Clone());
         CScriptItem* copied = dynamic_cast<CScriptItem*>(copy.get());
         ASSERT_NE(nullptr, copied);
         EXPECT_TRUE(c.isClass(copied));
         EXPECT_NE(made->GetSerial(), copied->GetSerial());
-        EXPECT_EQ(KeyMap(expected), KeyMap(SaveToSection(copied)));
+        EXPECT_EQ(KeyMap(expected), KeyMap(SavedKeys(*copied)));
     }
 }
 
@@ -668,7 +644,7 @@ TEST_F(Actions, IfWhileStoresAPathOrAComparison)
             EXPECT_TRUE(loaded.m_record.leftName.IsEmpty());
             EXPECT_TRUE(loaded.m_record.constValue.IsEmpty());
         }
-        EXPECT_EQ(KeyMap(StoredKeys(file, kSection)), KeyMap(SaveToSection(&loaded)));
+        EXPECT_EQ(KeyMap(StoredKeys(file, kSection)), KeyMap(SavedKeys(loaded)));
     }
 }
 

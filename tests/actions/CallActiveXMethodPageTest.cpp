@@ -10,7 +10,7 @@
 #include "model/Script.h"
 #include "model/TextElement.h"
 #include "resources/editor/ActiveXPagesIds.h"
-#include "tests/actions/ActiveXSheetSteps.h"
+#include "tests/actions/ActionTestSupport.h"
 #include "tests/model/TestControlFixture.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@
 #include <string>
 #include <vector>
 
-using namespace sheetsteps;
+using namespace actiontests;
+using namespace sheetdriver;
 
 namespace {
 
@@ -105,21 +106,9 @@ struct MethodPage
     }
 };
 
-int PageCount(HWND sheet)
+void SelectMethod(const char* name)
 {
-    HWND tab = (HWND)SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0);
-    return (int)SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0);
-}
-
-HWND ShowPage(HWND sheet, int index)
-{
-    SendMessageA(sheet, PSM_SETCURSEL, (WPARAM)index, 0);
-    return CurrentPage(sheet);
-}
-
-void SelectMethod(HWND p, const char* name)
-{
-    SelectListLine(p, IDC_AXMETHOD_METHODS, IndexOfText(ListTexts(Item(p, IDC_AXMETHOD_METHODS), false), name));
+    Choose(IDC_AXMETHOD_METHODS, name);
 }
 
 } // namespace
@@ -131,41 +120,38 @@ TEST(CallActiveXMethodPages, NewActionFilledAndConfirmedIsStored)
     Lines objects, methods, variables;
     std::string caption, summary, title1, type1, optional1, title2, returnType, varType;
     int pagesAfterAdd = 0;
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                caption = Text(sheet);
-                HWND p = CurrentPage(sheet);
-                objects = ListTexts(Item(p, IDC_AXMETHOD_OBJECTS), true);
-                EXPECT_EQ(0, Selected(Item(p, IDC_AXMETHOD_OBJECTS), true));
-                methods = ListTexts(Item(p, IDC_AXMETHOD_METHODS), false);
-                EXPECT_EQ(1, PageCount(sheet));
-                SelectMethod(p, "Add");
-                summary = Text(Item(p, IDC_AXMETHOD_SUMMARY));
-                pagesAfterAdd = PageCount(sheet);
-            },
-            [&] {
-                HWND sheet = FindOwnWindow();
-                HWND p = ShowPage(sheet, 1);
-                title1 = Text(Item(p, IDC_AXPARAM_TITLE));
-                type1 = Text(Item(p, IDC_AXPARAM_TYPE));
-                optional1 = Text(Item(p, IDC_AXPARAM_OPTIONAL));
-                variables = ListTexts(Item(p, IDC_AXPARAM_VARIABLES), true);
-                SelectComboItem(p, IDC_AXPARAM_VARIABLES, IndexOfText(variables, "total"));
-                varType = Text(Item(p, IDC_AXPARAM_VARTYPE));
-                p = ShowPage(sheet, 2);
-                title2 = Text(Item(p, IDC_AXPARAM_TITLE));
-                SetText(p, IDC_AXPARAM_CONSTANT, "5");
-                EXPECT_FALSE(IsWindowEnabled(Item(p, IDC_AXPARAM_VARIABLES)));
-                p = ShowPage(sheet, 3);
-                returnType = Text(Item(p, IDC_AXPARAM_TYPE));
-                SelectComboItem(p, IDC_AXPARAM_VARIABLES,
-                                IndexOfText(ListTexts(Item(p, IDC_AXPARAM_VARIABLES), true), "total"));
-                Press(sheet, PSBTN_OK);
-            },
-        },
-        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); },
+                      {
+                          [&] {
+                              caption = WindowTitle(Modal());
+                              objects = Items(IDC_AXMETHOD_OBJECTS);
+                              EXPECT_EQ(0, ChosenIndex(GetDlgItem(Page(), IDC_AXMETHOD_OBJECTS)));
+                              methods = Items(IDC_AXMETHOD_METHODS);
+                              EXPECT_EQ(1, TabCount());
+                              SelectMethod("Add");
+                              summary = Text(IDC_AXMETHOD_SUMMARY);
+                              pagesAfterAdd = TabCount();
+                          },
+                          [&] {
+                              ShowTab(1);
+                              title1 = Text(IDC_AXPARAM_TITLE);
+                              type1 = Text(IDC_AXPARAM_TYPE);
+                              optional1 = Text(IDC_AXPARAM_OPTIONAL);
+                              variables = Items(IDC_AXPARAM_VARIABLES);
+                              Choose(IDC_AXPARAM_VARIABLES, "total");
+                              varType = Text(IDC_AXPARAM_VARTYPE);
+                              ShowTab(2);
+                              title2 = Text(IDC_AXPARAM_TITLE);
+                          },
+                          Type(IDC_AXPARAM_CONSTANT, "5"),
+                          [&] {
+                              EXPECT_FALSE(Enabled(IDC_AXPARAM_VARIABLES));
+                              ShowTab(3);
+                              returnType = Text(IDC_AXPARAM_TYPE);
+                              Choose(IDC_AXPARAM_VARIABLES, "total");
+                              Ok();
+                          },
+                      });
     EXPECT_TRUE(result);
     EXPECT_EQ("Properties for CallActiveXMethod", caption);
     EXPECT_EQ((Lines{ "grid1", "grid10" }), objects);
@@ -200,7 +186,7 @@ TEST(CallActiveXMethodPages, ChoosingAnotherMethodReplacesTheArgumentPages)
 {
     MethodPage m;
     CCallActiveXMethodAction* action = m.NewAction();
-    struct Step
+    struct MethodCase
     {
         const char* method;
         int pages;
@@ -215,27 +201,30 @@ TEST(CallActiveXMethodPages, ChoosingAnotherMethodReplacesTheArgumentPages)
     std::vector<int> pages;
     Lines summaries;
     std::string optional, oddType;
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                for (const Step& s : steps)
-                {
-                    HWND p = CurrentPage(sheet);
-                    SelectMethod(p, s.method);
-                    pages.push_back(PageCount(sheet));
-                    summaries.push_back(Text(Item(p, IDC_AXMETHOD_SUMMARY)));
-                    if (std::string(s.method) == "Concat")
-                        optional = Text(Item(ShowPage(sheet, 2), IDC_AXPARAM_OPTIONAL));
-                    if (std::string(s.method) == "Odd")
-                        oddType = Text(Item(ShowPage(sheet, 1), IDC_AXPARAM_TYPE));
-                    ShowPage(sheet, 0);
-                }
-                SelectMethod(CurrentPage(sheet), "Ping");
-                Press(sheet, PSBTN_OK);
-            },
-        },
-        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); },
+                      {
+                          [&] {
+                              for (const MethodCase& s : steps)
+                              {
+                                  SelectMethod(s.method);
+                                  pages.push_back(TabCount());
+                                  summaries.push_back(Text(IDC_AXMETHOD_SUMMARY));
+                                  if (std::string(s.method) == "Concat")
+                                  {
+                                      ShowTab(2);
+                                      optional = Text(IDC_AXPARAM_OPTIONAL);
+                                  }
+                                  if (std::string(s.method) == "Odd")
+                                  {
+                                      ShowTab(1);
+                                      oddType = Text(IDC_AXPARAM_TYPE);
+                                  }
+                                  ShowTab(0);
+                              }
+                              SelectMethod("Ping");
+                              Ok();
+                          },
+                      });
     EXPECT_TRUE(result);
     for (size_t i = 0; i < sizeof steps / sizeof steps[0]; i++)
     {
@@ -254,15 +243,13 @@ TEST(CallActiveXMethodPages, CancelledNewActionGivesFalse)
 {
     MethodPage m;
     CCallActiveXMethodAction* action = m.NewAction();
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                SelectMethod(CurrentPage(sheet), "Add");
-                Press(sheet, PSBTN_CANCEL);
-            },
-        },
-        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); },
+                      {
+                          [&] {
+                              SelectMethod("Add");
+                              Cancel();
+                          },
+                      });
     EXPECT_FALSE(result);
     EXPECT_TRUE(action->m_record.method.IsEmpty());
     EXPECT_TRUE(action->m_strControlId.IsEmpty());
@@ -291,28 +278,25 @@ TEST(CallActiveXMethodPages, ExistingActionShowsItsFieldsAndCancelKeepsItsStored
     Lines before = StoredLines(*action);
     std::string object, method, variable, constant, returnVariable;
     bool comboEnabled = true;
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                HWND p = CurrentPage(sheet);
-                object = SelectedText(Item(p, IDC_AXMETHOD_OBJECTS), true);
-                method = SelectedText(Item(p, IDC_AXMETHOD_METHODS), false);
-            },
-            [&] {
-                HWND sheet = FindOwnWindow();
-                HWND p = ShowPage(sheet, 1);
-                variable = SelectedText(Item(p, IDC_AXPARAM_VARIABLES), true);
-                p = ShowPage(sheet, 2);
-                constant = Text(Item(p, IDC_AXPARAM_CONSTANT));
-                comboEnabled = IsWindowEnabled(Item(p, IDC_AXPARAM_VARIABLES)) != FALSE;
-                p = ShowPage(sheet, 3);
-                returnVariable = SelectedText(Item(p, IDC_AXPARAM_VARIABLES), true);
-                SetText(ShowPage(sheet, 2), IDC_AXPARAM_CONSTANT, "99");
-                Press(sheet, PSBTN_CANCEL);
-            },
-        },
-        [&] { return action->EditProperties(FALSE); });
+    BOOL result = Drive([&] { return action->EditProperties(FALSE); },
+                      {
+                          [&] {
+                              object = Chosen(IDC_AXMETHOD_OBJECTS);
+                              method = Chosen(IDC_AXMETHOD_METHODS);
+                          },
+                          [&] {
+                              ShowTab(1);
+                              variable = Chosen(IDC_AXPARAM_VARIABLES);
+                              ShowTab(2);
+                              constant = Text(IDC_AXPARAM_CONSTANT);
+                              comboEnabled = Enabled(IDC_AXPARAM_VARIABLES);
+                              ShowTab(3);
+                              returnVariable = Chosen(IDC_AXPARAM_VARIABLES);
+                              ShowTab(2);
+                          },
+                          Type(IDC_AXPARAM_CONSTANT, "99"),
+                          [] { Cancel(); },
+                      });
     EXPECT_FALSE(result);
     EXPECT_EQ("grid10", object);
     EXPECT_EQ("Add", method);
@@ -347,18 +331,15 @@ TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsWhatThePageG
         CCallActiveXMethodAction* action = BoundAction(m, c.controlId, c.method);
         Lines before = StoredLines(*action);
         int objectSelected = -2, methodSelected = -2;
-        BOOL result = RunBodyWithSteps(
-            {
-                [&] {
-                    HWND sheet = FindOwnWindow();
-                    HWND p = CurrentPage(sheet);
-                    objectSelected = Selected(Item(p, IDC_AXMETHOD_OBJECTS), true);
-                    methodSelected = Selected(Item(p, IDC_AXMETHOD_METHODS), false);
-                    EXPECT_EQ(1, PageCount(sheet)) << c.label;
-                    Press(sheet, PSBTN_OK);
-                },
-            },
-            [&] { return action->EditProperties(FALSE); });
+        BOOL result = Drive([&] { return action->EditProperties(FALSE); },
+                          {
+                              [&] {
+                                  objectSelected = ChosenIndex(GetDlgItem(Page(), IDC_AXMETHOD_OBJECTS));
+                                  methodSelected = ChosenIndex(GetDlgItem(Page(), IDC_AXMETHOD_METHODS));
+                                  EXPECT_EQ(1, TabCount()) << c.label;
+                                  Ok();
+                              },
+                          });
         EXPECT_EQ(c.result, result) << c.label;
         EXPECT_EQ(c.objectSelected, objectSelected) << c.label;
         EXPECT_EQ(-1, methodSelected) << c.label;
@@ -375,15 +356,13 @@ TEST(CallActiveXMethodPages, APageWithoutControlsGivesADisabledComboAndFalse)
     MethodPage m(false);
     CCallActiveXMethodAction* action = m.NewAction();
     bool enabled = true;
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                enabled = IsWindowEnabled(Item(CurrentPage(sheet), IDC_AXMETHOD_OBJECTS)) != FALSE;
-                Press(sheet, PSBTN_OK);
-            },
-        },
-        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); },
+                      {
+                          [&] {
+                              enabled = Enabled(IDC_AXMETHOD_OBJECTS);
+                              Ok();
+                          },
+                      });
     EXPECT_FALSE(result);
     EXPECT_FALSE(enabled);
     EXPECT_TRUE(action->m_strControlId.IsEmpty());
@@ -434,30 +413,28 @@ TEST_F(CallActiveXMethodTestControl, PagesListWhatTheTypeInformationHolds)
     CCallActiveXMethodAction* action = m.NewAction();
     Lines methods, titles, types;
     std::string optional, returnType;
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                HWND p = CurrentPage(sheet);
-                methods = ListTexts(Item(p, IDC_AXMETHOD_METHODS), false);
-                SelectMethod(p, "Concat");
-            },
-            [&] {
-                HWND sheet = FindOwnWindow();
-                for (int i = 1; i <= 2; i++)
-                {
-                    HWND p = ShowPage(sheet, i);
-                    titles.push_back(Text(Item(p, IDC_AXPARAM_TITLE)));
-                    types.push_back(Text(Item(p, IDC_AXPARAM_TYPE)));
-                    if (i == 2)
-                        optional = Text(Item(p, IDC_AXPARAM_OPTIONAL));
-                }
-                returnType = Text(Item(ShowPage(sheet, 3), IDC_AXPARAM_TYPE));
-                SetText(ShowPage(sheet, 1), IDC_AXPARAM_CONSTANT, "left");
-                Press(sheet, PSBTN_OK);
-            },
-        },
-        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); },
+                      {
+                          [&] {
+                              methods = Items(IDC_AXMETHOD_METHODS);
+                              SelectMethod("Concat");
+                          },
+                          [&] {
+                              for (int i = 1; i <= 2; i++)
+                              {
+                                  ShowTab(i);
+                                  titles.push_back(Text(IDC_AXPARAM_TITLE));
+                                  types.push_back(Text(IDC_AXPARAM_TYPE));
+                                  if (i == 2)
+                                      optional = Text(IDC_AXPARAM_OPTIONAL);
+                              }
+                              ShowTab(3);
+                              returnType = Text(IDC_AXPARAM_TYPE);
+                              ShowTab(1);
+                          },
+                          Type(IDC_AXPARAM_CONSTANT, "left"),
+                          [] { Ok(); },
+                      });
     EXPECT_TRUE(result);
     EXPECT_EQ((Lines{ "Add", "Concat", "Fire", "Ping", "oleDrag" }), methods);
     EXPECT_EQ((Lines{ "Parameter 1: first", "Parameter 2: second" }), titles);

@@ -4,14 +4,14 @@
 #include "actions/ControlPicker.h"
 
 #include "resources/editor/ActiveXPagesIds.h"
-#include "tests/actions/ActiveXSheetSteps.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/model/TestControlFixture.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
 
@@ -88,24 +88,23 @@ TEST(ActiveXPicker, FindAndShowAsATable)
         ActiveX_PP page(&catalog);
         std::string info;
         int selected = -2;
-        INT_PTR result = RunBodyWithSteps(
-            {
-                [&] {
-                    HWND p = page.m_hWnd;
-                    SelectListLine(p, IDC_AXPICK_LIST, c.selectedBefore);
-                    SetText(p, IDC_AXPICK_SEARCH, c.search);
-                    Click(p, IDC_AXPICK_FIND);
-                    selected = Selected(Item(p, IDC_AXPICK_LIST), false);
-                    info = Text(Item(p, IDC_AXPICK_INFO));
-                    Press(GetParent(p), PSBTN_CANCEL);
-                },
-            },
+        INT_PTR result = Drive(
             [&] {
                 CPropertySheet sheet("");
                 sheet.SetWizardMode();
                 sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
                 sheet.AddPage(&page);
                 return sheet.DoModal();
+            },
+            {
+                [&] { ChooseIndex(IDC_AXPICK_LIST, c.selectedBefore); },
+                Type(IDC_AXPICK_SEARCH, c.search),
+                [&] {
+                    Click(IDC_AXPICK_FIND);
+                    selected = ChosenIndex(GetDlgItem(Page(), IDC_AXPICK_LIST));
+                    info = Text(IDC_AXPICK_INFO);
+                    Cancel();
+                },
             });
         EXPECT_EQ(IDCANCEL, result) << c.label;
         EXPECT_EQ(c.selectedAfter, selected) << c.label;
@@ -119,21 +118,17 @@ TEST(ActiveXPicker, NothingSelectedShowsAndFinishesWithNothing)
     CControlCatalog catalog = SmallCatalog();
     bool finishEnabled = true;
     std::string info = "unchanged";
-    int index = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                HWND p = CurrentPage(sheet);
-                SelectListLine(p, IDC_AXPICK_LIST, 1);
-                SelectListLine(p, IDC_AXPICK_LIST, -1);
-                info = Text(Item(p, IDC_AXPICK_INFO));
-                finishEnabled = IsWindowEnabled(GetDlgItem(sheet, ID_WIZFINISH)) != FALSE;
-                Press(sheet, PSBTN_FINISH);
-            },
-            // In case the disabled Finish is not pressed at all.
-            [&] { Press(FindOwnWindow(), PSBTN_CANCEL); },
-        },
-        [&] { return PickRegisteredControl(NULL, &catalog); }, true);
+    int index = Drive([&] { return PickRegisteredControl(NULL, &catalog); },
+                    {
+                        [&] {
+                            ChooseIndex(IDC_AXPICK_LIST, 1);
+                            ChooseIndex(IDC_AXPICK_LIST, -1);
+                            info = Text(IDC_AXPICK_INFO);
+                            // Finish cannot be pressed: the person can only cancel.
+                            finishEnabled = ButtonEnabled(PSBTN_FINISH);
+                            Cancel();
+                        },
+                    });
     EXPECT_EQ(-1, index);
     EXPECT_FALSE(finishEnabled);
     // The previous line's text stays: nothing was read for no line.
@@ -150,21 +145,16 @@ TEST_F(ActiveXPickerRegistry, ListsTheRegisteredControlsAndAPresetClassIdSelects
     std::vector<std::string> lines;
     std::string info;
     bool finishEnabled = false;
-    int index = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                HWND p = CurrentPage(sheet);
-                HWND list = Item(p, IDC_AXPICK_LIST);
-                lines = ListTexts(list, false);
-                int line = Selected(list, false);
-                EXPECT_EQ(line, IndexOfText(ListTexts(list, false), "Lumbrook Test Control"));
-                info = Text(Item(p, IDC_AXPICK_INFO));
-                finishEnabled = IsWindowEnabled(GetDlgItem(sheet, ID_WIZFINISH)) != FALSE;
-                Press(sheet, PSBTN_FINISH);
-            },
-        },
-        [&] { return PickRegisteredControl(kTestControlClsid, &catalog); });
+    int index = Drive([&] { return PickRegisteredControl(kTestControlClsid, &catalog); },
+                    {
+                        [&] {
+                            lines = Items(IDC_AXPICK_LIST);
+                            EXPECT_EQ(Chosen(IDC_AXPICK_LIST), "Lumbrook Test Control");
+                            info = Text(IDC_AXPICK_INFO);
+                            finishEnabled = ButtonEnabled(PSBTN_FINISH);
+                            Press(PSBTN_FINISH);
+                        },
+                    });
     ASSERT_EQ((size_t)catalog.GetCount(), lines.size());
     for (size_t i = 0; i < lines.size(); i++)
         EXPECT_EQ(std::string(catalog.GetEntry((int)i)->GetDisplayName()), lines[i]);
@@ -183,10 +173,10 @@ TEST_F(ActiveXPickerRegistry, ListsTheRegisteredControlsAndAPresetClassIdSelects
 TEST_F(ActiveXPickerRegistry, ASecondPickerReusesTheCatalogue)
 {
     CControlCatalog catalog;
-    auto cancel = [] { Press(FindOwnWindow(), PSBTN_CANCEL); };
-    EXPECT_EQ(-1, RunBodyWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
+    auto cancel = [] { Cancel(); };
+    EXPECT_EQ(-1, Drive([&] { return PickRegisteredControl(NULL, &catalog); }, { cancel }));
     int count = catalog.GetCount();
     ASSERT_GT(count, 0);
-    EXPECT_EQ(-1, RunBodyWithSteps({ cancel }, [&] { return PickRegisteredControl(NULL, &catalog); }));
+    EXPECT_EQ(-1, Drive([&] { return PickRegisteredControl(NULL, &catalog); }, { cancel }));
     EXPECT_EQ(count, catalog.GetCount());
 }

@@ -7,15 +7,17 @@
 #include "actions/DataFileActions.h"
 #include "actions/DataFilePages.h"
 #include "resources/editor/ActionPagesBIds.h"
-#include "tests/actions/ActionSheetDriver.h"
+#include "tests/actions/ActionTestSupport.h"
+#include "tests/support/BoxRule.h"
 
 #include <gtest/gtest.h>
 
+using namespace actiontests;
 using namespace sheetdriver;
 
 namespace {
 
-VARIANT Text(const wchar_t* text)
+VARIANT TextValue(const wchar_t* text)
 {
     VARIANT v;
     VariantInit(&v);
@@ -30,19 +32,15 @@ protected:
     void SetUp() override
     {
         BuildActionTypeTable();
-        Boxes().clear();
-        m_previousReporter = SetMessageReporter(RecordBox);
         // Button1's own local variables, another object's, and the globals.
         Declare(1, "score", "Button1");
         Declare(1, "other", "Button2");
         Declare(0, "scoreboard", "");
         Declare(0, "total", "");
     }
-    void TearDown() override { SetMessageReporter(m_previousReporter); }
-
     void Declare(int scope, const char* name, const char* owner)
     {
-        VARIANT v = Text(L"x");
+        VARIANT v = TextValue(L"x");
         m_holder.page.AddVariable(scope, name, v, owner);
         VariantClear(&v);
     }
@@ -51,14 +49,19 @@ protected:
 
     PageServices m_services;
     ScriptHolder m_holder;
-    MessageReporterFn m_previousReporter = nullptr;
 };
+
+// The field a person types into first on each of these pages.
+int FirstField(const std::string& typeName)
+{
+    return typeName == "SaveToFile" || typeName == "ReadFromFile" ? IDC_DATAFILE_KEY : IDC_COOKIE_URL;
+}
 
 struct FillCase
 {
     const char* name;
     const char* typeName;
-    std::function<void(HWND page)> fill;
+    Steps fill;
     KeyList written;
 };
 
@@ -66,54 +69,38 @@ TEST_F(DataCookiePages, ANewActionFilledAndConfirmedStoresItsForm)
 {
     const std::vector<FillCase> cases = {
         { "save a variable into the page's file", "SaveToFile",
-          [](HWND p) {
-              SetText(p, IDC_DATAFILE_KEY, "best");
-              Choose(p, IDC_DATAFILE_VARIABLE, "score");
-          },
+          { Type(IDC_DATAFILE_KEY, "best"), [] { Choose(IDC_DATAFILE_VARIABLE, "score"); } },
           { { "path", "page_2" }, { "useTemDir", "true" }, { "key", "best" }, { "variable", "score" }, { "value", "" } } },
         { "save a constant elsewhere", "SaveToFile",
-          [](HWND p) {
-              SetText(p, IDC_DATAFILE_PATH, "D:\\data\\state.zjf");
-              SetText(p, IDC_DATAFILE_KEY, "level");
-              SetText(p, IDC_DATAFILE_CONSTANT, "3");
-          },
+          { Type(IDC_DATAFILE_PATH, "D:\\data\\state.zjf"), Type(IDC_DATAFILE_KEY, "level"),
+            Type(IDC_DATAFILE_CONSTANT, "3") },
           { { "useTemDir", "false" }, { "path", "D:\\data\\state.zjf" }, { "key", "level" }, { "variable", "" },
             { "value", "3" } } },
         { "read into a global", "ReadFromFile",
-          [](HWND p) {
-              SetText(p, IDC_DATAFILE_PATH, (std::string(kTempFolder) + "counter.zjf").c_str());
-              SetText(p, IDC_DATAFILE_KEY, "n");
-              Choose(p, IDC_DATAFILE_VARIABLE, "total");
-          },
+          { Type(IDC_DATAFILE_PATH, std::string(kTempFolder) + "counter.zjf"), Type(IDC_DATAFILE_KEY, "n"),
+            [] { Choose(IDC_DATAFILE_VARIABLE, "total"); } },
           { { "path", "counter" }, { "useTemDir", "true" }, { "key", "n" }, { "variable", "total" } } },
         { "read a typed cookie", "GetCookie",
-          [](HWND p) {
-              SetText(p, IDC_COOKIE_URL, "http://example.com/");
-              SetText(p, IDC_COOKIE_NAME, "visits");
-              Choose(p, IDC_COOKIE_DATA_VARIABLE, "score");
-          },
+          { Type(IDC_COOKIE_URL, "http://example.com/"), Type(IDC_COOKIE_NAME, "visits"),
+            [] { Choose(IDC_COOKIE_DATA_VARIABLE, "score"); } },
           { { "URL", "http://example.com/" }, { "CookieName", "visits" }, { "DataVar", "score" } } },
         { "read a cookie named by a variable", "GetCookie",
-          [](HWND p) {
-              SetText(p, IDC_COOKIE_URL, "http://example.com/");
-              Choose(p, IDC_COOKIE_NAME_VARIABLE, "scoreboard");
-              Choose(p, IDC_COOKIE_DATA_VARIABLE, "total");
-          },
+          { Type(IDC_COOKIE_URL, "http://example.com/"),
+            [] {
+                Choose(IDC_COOKIE_NAME_VARIABLE, "scoreboard");
+                Choose(IDC_COOKIE_DATA_VARIABLE, "total");
+            } },
           { { "URL", "http://example.com/" }, { "CookieVar", "scoreboard" }, { "DataVar", "total" } } },
         { "write a typed cookie", "SetCookie",
-          [](HWND p) {
-              SetText(p, IDC_COOKIE_URL, "http://example.com/");
-              SetText(p, IDC_COOKIE_DAYS, "30");
-              SetText(p, IDC_COOKIE_NAME, "visits");
-              Choose(p, IDC_COOKIE_DATA_VARIABLE, "total");
-          },
+          { Type(IDC_COOKIE_URL, "http://example.com/"), Type(IDC_COOKIE_DAYS, "30"), Type(IDC_COOKIE_NAME, "visits"),
+            [] { Choose(IDC_COOKIE_DATA_VARIABLE, "total"); } },
           { { "URL", "http://example.com/" }, { "days", "30" }, { "Cookie", "visits" }, { "dataVar", "total" } } },
         { "write a cookie named by a variable, days kept", "SetCookie",
-          [](HWND p) {
-              SetText(p, IDC_COOKIE_URL, "http://example.com/");
-              Choose(p, IDC_COOKIE_NAME_VARIABLE, "score");
-              Choose(p, IDC_COOKIE_DATA_VARIABLE, "total");
-          },
+          { Type(IDC_COOKIE_URL, "http://example.com/"),
+            [] {
+                Choose(IDC_COOKIE_NAME_VARIABLE, "score");
+                Choose(IDC_COOKIE_DATA_VARIABLE, "total");
+            } },
           { { "URL", "http://example.com/" }, { "days", "1" }, { "CookieVar", "score" }, { "dataVar", "total" } } },
     };
     for (const FillCase& c : cases)
@@ -121,9 +108,7 @@ TEST_F(DataCookiePages, ANewActionFilledAndConfirmedStoresItsForm)
         SCOPED_TRACE(c.name);
         std::unique_ptr<CScriptItem> action(Make(c.typeName));
         SheetSeen seen;
-        EXPECT_TRUE(EditWith(*action, TRUE, {
-            [&](HWND sheet, HWND page) { c.fill(page); Press(sheet, PSBTN_OK); return true; },
-        }, &seen));
+        EXPECT_TRUE(EditWith(*action, TRUE, Then(c.fill, { [] { Ok(); } }), &seen));
         EXPECT_EQ(InFileOrder(c.written, c.typeName), SavedKeys(*action));
         EXPECT_NE(std::string::npos, seen.title.find(c.typeName)) << seen.title;
         EXPECT_FALSE(seen.applyShown);
@@ -148,11 +133,10 @@ TEST_F(DataCookiePages, ThePagesOfferTheObjectsOwnAndTheGlobalVariables)
         std::unique_ptr<CScriptItem> action(Make(c.typeName));
         std::vector<std::vector<std::string> > lists;
         EditWith(*action, TRUE, {
-            [&](HWND sheet, HWND page) {
+            [&] {
                 for (int id : c.combos)
-                    lists.push_back(ComboItems(page, id));
-                Press(sheet, PSBTN_CANCEL);
-                return true;
+                    lists.push_back(Items(id));
+                Cancel();
             },
         });
         for (const auto& list : lists)
@@ -179,18 +163,16 @@ TEST_F(DataCookiePages, StoredVariablesAreSelectedByTheirWholeName)
         r.dataVar = c.stored;
         std::string dataChoice, nameChoice, dataVarChoice;
         EditWith(*data, FALSE, {
-            [&](HWND sheet, HWND page) {
-                dataChoice = Chosen(page, IDC_DATAFILE_VARIABLE);
-                Press(sheet, PSBTN_CANCEL);
-                return true;
+            [&] {
+                dataChoice = Chosen(IDC_DATAFILE_VARIABLE);
+                Cancel();
             },
         });
         EditWith(*cookie, FALSE, {
-            [&](HWND sheet, HWND page) {
-                nameChoice = Chosen(page, IDC_COOKIE_NAME_VARIABLE);
-                dataVarChoice = Chosen(page, IDC_COOKIE_DATA_VARIABLE);
-                Press(sheet, PSBTN_CANCEL);
-                return true;
+            [&] {
+                nameChoice = Chosen(IDC_COOKIE_NAME_VARIABLE);
+                dataVarChoice = Chosen(IDC_COOKIE_DATA_VARIABLE);
+                Cancel();
             },
         });
         EXPECT_EQ(c.selected, dataChoice);
@@ -206,14 +188,7 @@ TEST_F(DataCookiePages, CancelOnANewActionGivesFalse)
         SCOPED_TRACE(typeName);
         std::unique_ptr<CScriptItem> action(Make(typeName));
         KeyList before = SavedKeys(*action);
-        EXPECT_FALSE(EditWith(*action, TRUE, {
-            [](HWND sheet, HWND page) {
-                SetText(page, IDC_DATAFILE_KEY, "typed");
-                SetText(page, IDC_COOKIE_URL, "http://typed/");
-                Press(sheet, PSBTN_CANCEL);
-                return true;
-            },
-        }));
+        EXPECT_FALSE(EditWith(*action, TRUE, { Type(FirstField(typeName), "typed"), [] { Cancel(); } }));
         EXPECT_EQ(before, SavedKeys(*action));
     }
 }
@@ -259,16 +234,9 @@ TEST_F(DataCookiePages, AnExistingActionKeepsItsStoredFormWhenCancelledOrConfirm
         LoadFrom(*action, c.stored);
         // Opened and saved without its page.
         EXPECT_EQ(Sorted(c.stored), Sorted(SavedKeys(*action)));
-        EXPECT_FALSE(EditWith(*action, FALSE, {
-            [](HWND sheet, HWND page) {
-                SetText(page, IDC_DATAFILE_KEY, "changed");
-                SetText(page, IDC_COOKIE_URL, "http://changed/");
-                Press(sheet, PSBTN_CANCEL);
-                return true;
-            },
-        }));
+        EXPECT_FALSE(EditWith(*action, FALSE, { Type(FirstField(c.typeName), "changed"), [] { Cancel(); } }));
         EXPECT_EQ(Sorted(c.stored), Sorted(SavedKeys(*action)));
-        EXPECT_TRUE(EditWith(*action, FALSE, { Confirm() }));
+        EXPECT_TRUE(EditWith(*action, FALSE, { [] { Ok(); } }));
         EXPECT_EQ(Sorted(c.stored), Sorted(SavedKeys(*action)));
         // A copy keeps it too.
         std::unique_ptr<CScriptItem> copy(static_cast<CScriptItem*>(action->Clone()));
@@ -280,37 +248,30 @@ struct RuleCase
 {
     const char* name;
     const char* typeName;
-    std::function<void(HWND page)> fill;
+    Steps fill;
     BOOL expected;
 };
 
 TEST_F(DataCookiePages, TheCompletenessRulesDecide)
 {
-    auto save = [](const char* key, const char* variable, const char* constant) {
-        return [=](HWND p) {
-            SetText(p, IDC_DATAFILE_KEY, key);
+    auto choose = [](int id, const char* variable) -> Step {
+        return [=] {
             if (*variable)
-                Choose(p, IDC_DATAFILE_VARIABLE, variable);
-            if (*constant)
-                SetText(p, IDC_DATAFILE_CONSTANT, constant);
+                Choose(id, variable);
         };
     };
-    auto read = [](const char* key, const char* variable) {
-        return [=](HWND p) {
-            SetText(p, IDC_DATAFILE_KEY, key);
-            if (*variable)
-                Choose(p, IDC_DATAFILE_VARIABLE, variable);
-        };
+    auto save = [&](const char* key, const char* variable, const char* constant) -> Steps {
+        Steps steps = { Type(IDC_DATAFILE_KEY, key), choose(IDC_DATAFILE_VARIABLE, variable) };
+        if (*constant)
+            steps.push_back(Type(IDC_DATAFILE_CONSTANT, constant));
+        return steps;
     };
-    auto cookie = [](const char* url, const char* name, const char* nameVar, const char* dataVar) {
-        return [=](HWND p) {
-            SetText(p, IDC_COOKIE_URL, url);
-            SetText(p, IDC_COOKIE_NAME, name);
-            if (*nameVar)
-                Choose(p, IDC_COOKIE_NAME_VARIABLE, nameVar);
-            if (*dataVar)
-                Choose(p, IDC_COOKIE_DATA_VARIABLE, dataVar);
-        };
+    auto read = [&](const char* key, const char* variable) -> Steps {
+        return { Type(IDC_DATAFILE_KEY, key), choose(IDC_DATAFILE_VARIABLE, variable) };
+    };
+    auto cookie = [&](const char* url, const char* name, const char* nameVar, const char* dataVar) -> Steps {
+        return { Type(IDC_COOKIE_URL, url), Type(IDC_COOKIE_NAME, name), choose(IDC_COOKIE_NAME_VARIABLE, nameVar),
+                 choose(IDC_COOKIE_DATA_VARIABLE, dataVar) };
     };
     const std::vector<RuleCase> cases = {
         { "save: key and constant", "SaveToFile", save("k", "", "1"), TRUE },
@@ -334,9 +295,7 @@ TEST_F(DataCookiePages, TheCompletenessRulesDecide)
     {
         SCOPED_TRACE(c.name);
         std::unique_ptr<CScriptItem> action(Make(c.typeName));
-        EXPECT_EQ(c.expected, EditWith(*action, TRUE, {
-            [&](HWND sheet, HWND page) { c.fill(page); Press(sheet, PSBTN_OK); return true; },
-        }));
+        EXPECT_EQ(c.expected, EditWith(*action, TRUE, Then(c.fill, { [] { Ok(); } })));
     }
 }
 
@@ -347,14 +306,7 @@ TEST_F(DataCookiePages, AnExistingActionMadeIncompleteKeepsWhatItsSheetCopiedBac
         SCOPED_TRACE(c.typeName);
         std::unique_ptr<CScriptItem> action(Make(c.typeName));
         LoadFrom(*action, c.stored);
-        EXPECT_FALSE(EditWith(*action, FALSE, {
-            [](HWND sheet, HWND page) {
-                SetText(page, IDC_DATAFILE_KEY, "");
-                SetText(page, IDC_COOKIE_URL, "");
-                Press(sheet, PSBTN_OK);
-                return true;
-            },
-        }));
+        EXPECT_FALSE(EditWith(*action, FALSE, { Type(FirstField(c.typeName), ""), [] { Ok(); } }));
         // The cleared field stays cleared: the editor records the change.
         KeyList expected = c.stored;
         for (auto& key : expected)
@@ -365,7 +317,6 @@ TEST_F(DataCookiePages, AnExistingActionMadeIncompleteKeepsWhatItsSheetCopiedBac
         EXPECT_EQ(Sorted(expected), Sorted(SavedKeys(*action)));
         EXPECT_TRUE(action->m_bEditConfirmed);
     }
-    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(DataCookiePages, AConstantOrANameTakesThePlaceOfTheVariable)
@@ -377,13 +328,12 @@ TEST_F(DataCookiePages, AConstantOrANameTakesThePlaceOfTheVariable)
     r.value = "5";
     std::string shown, afterTyping;
     EditWith(*save, FALSE, {
-        [&](HWND sheet, HWND page) {
-            // A stored action with both shows both.
-            shown = Chosen(page, IDC_DATAFILE_VARIABLE) + "|" + GetText(page, IDC_DATAFILE_CONSTANT);
-            SetText(page, IDC_DATAFILE_CONSTANT, "6");
-            afterTyping = Chosen(page, IDC_DATAFILE_VARIABLE);
-            Press(sheet, PSBTN_CANCEL);
-            return true;
+        // A stored action with both shows both.
+        [&] { shown = Chosen(IDC_DATAFILE_VARIABLE) + "|" + Text(IDC_DATAFILE_CONSTANT); },
+        Type(IDC_DATAFILE_CONSTANT, "6"),
+        [&] {
+            afterTyping = Chosen(IDC_DATAFILE_VARIABLE);
+            Cancel();
         },
     });
     EXPECT_EQ("score|5", shown);
@@ -392,14 +342,15 @@ TEST_F(DataCookiePages, AConstantOrANameTakesThePlaceOfTheVariable)
     std::unique_ptr<CScriptItem> cookie(Make("SetCookie"));
     std::string nameAfterChoice, choiceAfterTyping;
     EditWith(*cookie, TRUE, {
-        [&](HWND sheet, HWND page) {
-            SetText(page, IDC_COOKIE_NAME, "typed");
-            Choose(page, IDC_COOKIE_NAME_VARIABLE, "total");
-            nameAfterChoice = GetText(page, IDC_COOKIE_NAME);
-            SetText(page, IDC_COOKIE_NAME, "again");
-            choiceAfterTyping = Chosen(page, IDC_COOKIE_NAME_VARIABLE);
-            Press(sheet, PSBTN_CANCEL);
-            return true;
+        Type(IDC_COOKIE_NAME, "typed"),
+        [&] {
+            Choose(IDC_COOKIE_NAME_VARIABLE, "total");
+            nameAfterChoice = Text(IDC_COOKIE_NAME);
+        },
+        Type(IDC_COOKIE_NAME, "again"),
+        [&] {
+            choiceAfterTyping = Chosen(IDC_COOKIE_NAME_VARIABLE);
+            Cancel();
         },
     });
     EXPECT_EQ("", nameAfterChoice);
@@ -409,22 +360,16 @@ TEST_F(DataCookiePages, AConstantOrANameTakesThePlaceOfTheVariable)
 TEST_F(DataCookiePages, CookieDaysOutsideAYearAreRefused)
 {
     std::unique_ptr<CScriptItem> action(Make("SetCookie"));
+    ExpectBox("Please enter an integer between 0 and 365.");
     EXPECT_TRUE(EditWith(*action, TRUE, {
-        [](HWND sheet, HWND page) {
-            SetText(page, IDC_COOKIE_URL, "http://a/");
-            SetText(page, IDC_COOKIE_NAME, "n");
-            Choose(page, IDC_COOKIE_DATA_VARIABLE, "score");
-            SetText(page, IDC_COOKIE_DAYS, "366");
-            Press(sheet, PSBTN_OK);
-            return true;
-        },
-        [](HWND sheet, HWND page) {
-            SetText(page, IDC_COOKIE_DAYS, "365");
-            Press(sheet, PSBTN_OK);
-            return true;
-        },
+        Type(IDC_COOKIE_URL, "http://a/"),
+        Type(IDC_COOKIE_NAME, "n"),
+        [] { Choose(IDC_COOKIE_DATA_VARIABLE, "score"); },
+        Type(IDC_COOKIE_DAYS, "366"),
+        [] { Ok(); },
+        Type(IDC_COOKIE_DAYS, "365"),
+        [] { Ok(); },
     }));
-    EXPECT_EQ(1u, Boxes().size());
     EXPECT_EQ(365, static_cast<CSetCookie*>(action.get())->m_record.days);
 }
 

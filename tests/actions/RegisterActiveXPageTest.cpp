@@ -7,7 +7,7 @@
 
 #include "actions/ControlPicker.h"
 #include "resources/editor/ActiveXPagesIds.h"
-#include "tests/actions/ActiveXSheetSteps.h"
+#include "tests/actions/ActionTestSupport.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/model/TestControlFixture.h"
 
@@ -18,13 +18,18 @@
 #include <string>
 #include <vector>
 
-using namespace sheetsteps;
+using namespace actiontests;
+using namespace sheetdriver;
 
 namespace {
 
-const char kSection[] = "Element_1_Script_1_ScriptItem_1";
-
 typedef std::vector<std::string> Lines;
+
+// Ready when the page shows exactly this text in the control, letter case aside.
+std::function<bool()> PageShows(int id, std::string text)
+{
+    return [id, text] { return _stricmp(Text(id).c_str(), text.c_str()) == 0; };
+}
 
 } // namespace
 
@@ -32,25 +37,23 @@ TEST(RegisterActiveXPage, NewActionFilledAndConfirmedIsStored)
 {
     CRegisterActiveXAction action(kSection);
     std::string caption, copyLabel;
-    BOOL result = RunBodyWithSteps(
-        {
-            [&] {
-                HWND sheet = FindOwnWindow();
-                caption = Text(sheet);
-                HWND p = CurrentPage(sheet);
-                EXPECT_EQ((UINT)BST_CHECKED, IsDlgButtonChecked(p, IDC_AXREG_REGISTER));
-                EXPECT_EQ((UINT)BST_CHECKED, IsDlgButtonChecked(p, IDC_AXREG_COPY));
-                EXPECT_FALSE(IsWindow(GetDlgItem(sheet, 0x3021)) && IsWindowVisible(GetDlgItem(sheet, 0x3021)));
-                SetText(p, IDC_AXREG_FILE, "C:\\controls\\grid.ocx");
-                CheckRadioButton(p, IDC_AXREG_REGISTER, IDC_AXREG_UNREGISTER, IDC_AXREG_UNREGISTER);
-                Click(p, IDC_AXREG_UNREGISTER);
-                copyLabel = Text(Item(p, IDC_AXREG_COPY));
-                EXPECT_FALSE(IsWindowEnabled(Item(p, IDC_AXREG_SELECT)));
-                CheckDlgButton(p, IDC_AXREG_COPY, BST_UNCHECKED);
-                Press(sheet, PSBTN_OK);
-            },
-        },
-        [&] { return action.EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action.EditProperties(TRUE); },
+                      {
+                          [&] {
+                              caption = WindowTitle(Modal());
+                              EXPECT_TRUE(Checked(IDC_AXREG_REGISTER));
+                              EXPECT_TRUE(Checked(IDC_AXREG_COPY));
+                              EXPECT_FALSE(Visible(Modal(), 0x3021));
+                          },
+                          Type(IDC_AXREG_FILE, "C:\\controls\\grid.ocx"),
+                          [&] {
+                              Click(IDC_AXREG_UNREGISTER);
+                              copyLabel = Text(IDC_AXREG_COPY);
+                              EXPECT_FALSE(Enabled(IDC_AXREG_SELECT));
+                              Click(IDC_AXREG_COPY);
+                              Ok();
+                          },
+                      });
     EXPECT_TRUE(result);
     EXPECT_EQ("Properties for RegisterActiveX", caption);
     EXPECT_EQ("This is a file in the system folder", copyLabel);
@@ -76,15 +79,8 @@ TEST(RegisterActiveXPage, CancelOrNoFileGivesFalse)
     for (const Case& c : cases)
     {
         CRegisterActiveXAction action(kSection);
-        BOOL result = RunBodyWithSteps(
-            {
-                [&] {
-                    HWND sheet = FindOwnWindow();
-                    SetText(CurrentPage(sheet), IDC_AXREG_FILE, c.file);
-                    Press(sheet, c.button);
-                },
-            },
-            [&] { return action.EditProperties(TRUE); });
+        BOOL result = Drive([&] { return action.EditProperties(TRUE); },
+                          { Type(IDC_AXREG_FILE, c.file), [&] { Press(c.button); } });
         EXPECT_FALSE(result) << c.label;
     }
 }
@@ -109,21 +105,20 @@ TEST(RegisterActiveXPage, ExistingActionKeepsItsStoredFormWhenCancelledAndWhatIt
         action.m_record.unregister = TRUE;
         action.m_record.copyToSystem = FALSE;
         Lines before = StoredLines(action);
-        BOOL result = RunBodyWithSteps(
-            {
-                [&] {
-                    HWND sheet = FindOwnWindow();
-                    HWND p = CurrentPage(sheet);
-                    // The Register labels whatever the stored choice.
-                    EXPECT_EQ((UINT)BST_CHECKED, IsDlgButtonChecked(p, IDC_AXREG_UNREGISTER)) << c.label;
-                    EXPECT_EQ("Copy Control to users System folder", Text(Item(p, IDC_AXREG_COPY))) << c.label;
-                    EXPECT_TRUE(IsWindowEnabled(Item(p, IDC_AXREG_SELECT))) << c.label;
-                    SetText(p, IDC_AXREG_FILE, c.file);
-                    CheckRadioButton(p, IDC_AXREG_REGISTER, IDC_AXREG_UNREGISTER, IDC_AXREG_REGISTER);
-                    Press(sheet, c.button);
-                },
-            },
-            [&] { return action.EditProperties(FALSE); });
+        BOOL result = Drive([&] { return action.EditProperties(FALSE); },
+                          {
+                              [&] {
+                                  // The Register labels whatever the stored choice.
+                                  EXPECT_TRUE(Checked(IDC_AXREG_UNREGISTER)) << c.label;
+                                  EXPECT_EQ("Copy Control to users System folder", Text(IDC_AXREG_COPY)) << c.label;
+                                  EXPECT_TRUE(Enabled(IDC_AXREG_SELECT)) << c.label;
+                              },
+                              Type(IDC_AXREG_FILE, c.file),
+                              [&] {
+                                  Click(IDC_AXREG_REGISTER);
+                                  Press(c.button);
+                              },
+                          });
         EXPECT_FALSE(result) << c.label;
         if (!c.changed)
         {
@@ -196,17 +191,16 @@ TEST_F(RegisterActiveXSelect, SelectControlTakesTheClassIdAndServerOfThePick)
     CRegisterActiveXAction action(kSection);
     action.m_record.clsid = kTestControlClsid;
     std::string pickerLine;
-    BOOL result = RunBodyWithSteps(
-        {
-            WhenReady(PageHas(IDC_AXREG_SELECT), [](HWND sheet) { PostClick(CurrentPage(sheet), IDC_AXREG_SELECT); }),
-            WhenReady(PageHas(IDC_AXPICK_LIST),
-                    [&](HWND picker) {
-                        pickerLine = SelectedText(Item(CurrentPage(picker), IDC_AXPICK_LIST), false);
-                        Press(picker, PSBTN_FINISH);
-                    }),
-            WhenReady(PageShows(IDC_AXREG_FILE, TestControlPath()), [](HWND sheet) { Press(sheet, PSBTN_OK); }),
-        },
-        [&] { return action.EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action.EditProperties(TRUE); },
+                      {
+                          OnPage(IDC_AXREG_SELECT, [] { PostClick(IDC_AXREG_SELECT); }),
+                          OnPage(IDC_AXPICK_LIST,
+                                 [&] {
+                                     pickerLine = Chosen(IDC_AXPICK_LIST);
+                                     Press(PSBTN_FINISH);
+                                 }),
+                          When(PageShows(IDC_AXREG_FILE, TestControlPath()), [] { Ok(); }),
+                      });
     EXPECT_TRUE(result);
     EXPECT_EQ("Lumbrook Test Control", pickerLine);
     EXPECT_STRCASEEQ(kTestControlClsid, action.m_record.clsid);
@@ -236,18 +230,18 @@ TEST(RegisterActiveXPage, BrowseStartsInTheSystemFolderOrAtTheFileAndTakesThePic
         CRegisterActiveXAction action(kSection);
         action.m_record.filename = c.file.c_str();
         std::string start;
-        BOOL result = RunBodyWithSteps(
-            {
-                WhenReady(PageHas(IDC_AXREG_BROWSE), [](HWND sheet) { PostClick(CurrentPage(sheet), IDC_AXREG_BROWSE); }),
-                WhenReady(DialogHas(cmb13), [&](HWND dialog) {
-                    char path[MAX_PATH] = "";
-                    SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)path);
-                    start = path;
-                    EXPECT_TRUE(AnswerFileDialog(dialog, picked.c_str())) << c.label;
-                }),
-                WhenReady(PageShows(IDC_AXREG_FILE, picked), [](HWND sheet) { Press(sheet, PSBTN_OK); }),
-            },
-            [&] { return action.EditProperties(TRUE); });
+        BOOL result = Drive([&] { return action.EditProperties(TRUE); },
+                          {
+                              OnPage(IDC_AXREG_BROWSE, [] { PostClick(IDC_AXREG_BROWSE); }),
+                              OnPage(cmb13, [&] {
+                                  HWND dialog = Modal();
+                                  char path[MAX_PATH] = "";
+                                  SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)path);
+                                  start = path;
+                                  EXPECT_TRUE(AnswerFileDialog(dialog, picked.c_str())) << c.label;
+                              }),
+                              When(PageShows(IDC_AXREG_FILE, picked), [] { Ok(); }),
+                          });
         EXPECT_TRUE(result) << c.label;
         EXPECT_STRCASEEQ(c.startFolder.c_str(), start.c_str()) << c.label;
         EXPECT_STRCASEEQ(picked.c_str(), action.m_record.filename) << c.label;

@@ -8,14 +8,16 @@
 #include "actions/WindowScriptActions.h"
 #include "actions/WindowScriptPages.h"
 #include "resources/editor/ActionPagesBIds.h"
-#include "tests/actions/ActionSheetDriver.h"
+#include "tests/actions/ActionTestSupport.h"
 #include "tests/e2e/DialogDriver.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+using namespace actiontests;
 using namespace sheetdriver;
 
 namespace {
@@ -28,23 +30,16 @@ CScriptItem* Make(const char* typeName)
 class ShellPages : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        BuildActionTypeTable();
-        Boxes().clear();
-        m_previousReporter = SetMessageReporter(RecordBox);
-    }
-    void TearDown() override { SetMessageReporter(m_previousReporter); }
+    void SetUp() override { BuildActionTypeTable(); }
 
     PageServices m_services;
     ScriptHolder m_holder;
-    MessageReporterFn m_previousReporter = nullptr;
 };
 
 struct FillCase
 {
     const char* typeName;
-    std::function<void(HWND page)> fill;
+    Steps fill;
     KeyList written;      // own keys in writing order
     bool titled;          // "Properties for" the type name, no Apply
 };
@@ -52,33 +47,21 @@ struct FillCase
 TEST_F(ShellPages, ANewActionFilledAndConfirmedStoresItsForm)
 {
     const std::vector<FillCase> cases = {
-        { "OpenFolder", [](HWND p) { SetText(p, IDC_FOLDER_PATH, "C:\\Docs"); }, { { "path", "C:\\Docs" } }, true },
-        { "PlaySound", [](HWND p) { SetText(p, IDC_SOUND_PATH, "C:\\Media\\chime.wav"); },
+        { "OpenFolder", { Type(IDC_FOLDER_PATH, "C:\\Docs") }, { { "path", "C:\\Docs" } }, true },
+        { "PlaySound", { Type(IDC_SOUND_PATH, "C:\\Media\\chime.wav") },
           { { "path", ".\\tarvex.dat\\chime.wav" } }, true },
-        { "LaunchHtml", [](HWND) {}, { { "path", "http://" } }, true },
-        { "LaunchHtml", [](HWND p) { SetText(p, IDC_HTML_PATH, "docs\\index.htm"); },
+        { "LaunchHtml", {}, { { "path", "http://" } }, true },
+        { "LaunchHtml", { Type(IDC_HTML_PATH, "docs\\index.htm") },
           { { "path", "docs\\index.htm" } }, true },
-        { "RunProgram",
-          [](HWND p) {
-              SetText(p, IDC_PROGRAM_PATH, "setup.exe");
-              SetText(p, IDC_PROGRAM_ARGUMENTS, "/quiet /log");
-          },
+        { "RunProgram", { Type(IDC_PROGRAM_PATH, "setup.exe"), Type(IDC_PROGRAM_ARGUMENTS, "/quiet /log") },
           { { "path", "setup.exe" }, { "parameters", "/quiet /log" } }, true },
-        { "ShellExecute", [](HWND p) { SetText(p, IDC_DOCUMENT_PATH, "readme.txt"); },
+        { "ShellExecute", { Type(IDC_DOCUMENT_PATH, "readme.txt") },
           { { "path", "readme.txt" } }, true },
-        { "InternalCommand",
-          [](HWND p) {
-              SendDlgItemMessageA(p, IDC_COMMAND_LIST, LB_SETCURSEL, 0, 0);
-              SetText(p, IDC_COMMAND_PARAMETERS, "page_2");
-          },
+        { "InternalCommand", { [] { ChooseIndex(IDC_COMMAND_LIST, 0); }, Type(IDC_COMMAND_PARAMETERS, "page_2") },
           { { "command", "ChangePage" }, { "parameters", "page_2" } }, false },
         { "PostMessage",
-          [](HWND p) {
-              SetText(p, IDC_POST_CLASS, "Notepad");
-              SetText(p, IDC_POST_MESSAGE, "273");
-              SetText(p, IDC_POST_WPARAM, "1");
-              SetText(p, IDC_POST_LPARAM, "-5");
-          },
+          { Type(IDC_POST_CLASS, "Notepad"), Type(IDC_POST_MESSAGE, "273"), Type(IDC_POST_WPARAM, "1"),
+            Type(IDC_POST_LPARAM, "-5") },
           { { "WindowClass", "Notepad" }, { "Message", "273" }, { "Wparam", "1" }, { "Lparam", "-5" } }, true },
     };
     for (const FillCase& c : cases)
@@ -87,9 +70,7 @@ TEST_F(ShellPages, ANewActionFilledAndConfirmedStoresItsForm)
         std::unique_ptr<CScriptItem> action(m_holder.Hold(Make(c.typeName)));
         ASSERT_NE(nullptr, action.get());
         SheetSeen seen;
-        BOOL result = EditWith(*action, TRUE, {
-            [&](HWND sheet, HWND page) { c.fill(page); Press(sheet, PSBTN_OK); return true; },
-        }, &seen);
+        BOOL result = EditWith(*action, TRUE, Then(c.fill, { [] { Ok(); } }), &seen);
         EXPECT_TRUE(result);
         EXPECT_EQ(InFileOrder(c.written, c.typeName), SavedKeys(*action));
         if (c.titled)
@@ -107,19 +88,17 @@ TEST_F(ShellPages, ANewActionFilledAndConfirmedStoresItsForm)
 
 TEST_F(ShellPages, CancelOnANewActionGivesFalseAndChangesNothing)
 {
-    for (const char* typeName : { "OpenFolder", "PlaySound", "LaunchHtml", "RunProgram", "ShellExecute",
-                                  "InternalCommand", "PostMessage" })
+    const struct { const char* typeName; int field; } cases[] = {
+        { "OpenFolder", IDC_FOLDER_PATH }, { "PlaySound", IDC_SOUND_PATH }, { "LaunchHtml", IDC_HTML_PATH },
+        { "RunProgram", IDC_PROGRAM_PATH }, { "ShellExecute", IDC_DOCUMENT_PATH },
+        { "InternalCommand", IDC_COMMAND_PARAMETERS }, { "PostMessage", IDC_POST_CLASS },
+    };
+    for (const auto& c : cases)
     {
-        SCOPED_TRACE(typeName);
-        std::unique_ptr<CScriptItem> action(m_holder.Hold(Make(typeName)));
+        SCOPED_TRACE(c.typeName);
+        std::unique_ptr<CScriptItem> action(m_holder.Hold(Make(c.typeName)));
         KeyList before = SavedKeys(*action);
-        EXPECT_FALSE(EditWith(*action, TRUE, {
-            [](HWND sheet, HWND page) {
-                SetText(page, IDC_FOLDER_PATH, "C:\\typed");   // 1017 on the path pages
-                Press(sheet, PSBTN_CANCEL);
-                return true;
-            },
-        }));
+        EXPECT_FALSE(EditWith(*action, TRUE, { Type(c.field, "C:\\typed"), [] { Cancel(); } }));
         EXPECT_EQ(before, SavedKeys(*action));
     }
 }
@@ -152,13 +131,7 @@ TEST_F(ShellPages, AnExistingActionEditedAndCancelledKeepsItsStoredForm)
         SCOPED_TRACE(c.typeName);
         std::unique_ptr<CScriptItem> action(m_holder.Hold(Make(c.typeName)));
         LoadFrom(*action, c.stored);
-        EXPECT_FALSE(EditWith(*action, FALSE, {
-            [&](HWND sheet, HWND page) {
-                SetText(page, c.field, "0");
-                Press(sheet, PSBTN_CANCEL);
-                return true;
-            },
-        }));
+        EXPECT_FALSE(EditWith(*action, FALSE, { Type(c.field, "0"), [] { Cancel(); } }));
         EXPECT_EQ(c.stored, SavedKeys(*action));
     }
 }
@@ -168,7 +141,7 @@ struct RuleCase
     const char* name;
     const char* typeName;
     BOOL bNew;
-    std::function<void(HWND page)> fill;
+    Steps fill;
     BOOL expected;
     const char* keyAfter;     // the key to look at afterwards
     const char* valueAfter;
@@ -177,23 +150,20 @@ struct RuleCase
 TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsWhatItCopiedBack)
 {
     const std::vector<RuleCase> cases = {
-        { "Play Sound without a path", "PlaySound", TRUE, [](HWND p) { SetText(p, IDC_SOUND_PATH, ""); }, FALSE, "path", "" },
-        { "Play Sound with a path", "PlaySound", TRUE, [](HWND p) { SetText(p, IDC_SOUND_PATH, "a.wav"); }, TRUE,
+        { "Play Sound without a path", "PlaySound", TRUE, { Type(IDC_SOUND_PATH, "") }, FALSE, "path", "" },
+        { "Play Sound with a path", "PlaySound", TRUE, { Type(IDC_SOUND_PATH, "a.wav") }, TRUE,
           "path", ".\\tarvex.dat\\a.wav" },
-        { "Play Sound cleared", "PlaySound", FALSE, [](HWND p) { SetText(p, IDC_SOUND_PATH, ""); }, FALSE,
+        { "Play Sound cleared", "PlaySound", FALSE, { Type(IDC_SOUND_PATH, "") }, FALSE,
           "path", "" },
-        { "Post Message 0", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "0"); }, FALSE,
+        { "Post Message 0", "PostMessage", TRUE, { Type(IDC_POST_MESSAGE, "0") }, FALSE, "Message", "0" },
+        { "Post Message negative", "PostMessage", TRUE, { Type(IDC_POST_MESSAGE, "-3") }, FALSE, "Message", "-3" },
+        { "Post Message 5", "PostMessage", TRUE, { Type(IDC_POST_MESSAGE, "5") }, TRUE, "Message", "5" },
+        { "Post Message cleared to 0", "PostMessage", FALSE, { Type(IDC_POST_MESSAGE, "0") }, FALSE,
           "Message", "0" },
-        { "Post Message negative", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "-3"); }, FALSE,
-          "Message", "-3" },
-        { "Post Message 5", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "5"); }, TRUE,
-          "Message", "5" },
-        { "Post Message cleared to 0", "PostMessage", FALSE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "0"); }, FALSE,
-          "Message", "0" },
-        { "Open Folder empty", "OpenFolder", TRUE, [](HWND) {}, TRUE, "path", "" },
-        { "Run Program empty", "RunProgram", TRUE, [](HWND) {}, TRUE, "path", "" },
-        { "Shell Execute empty", "ShellExecute", TRUE, [](HWND) {}, TRUE, "path", "" },
-        { "Internal Command without a command", "InternalCommand", TRUE, [](HWND) {}, TRUE, "command", "" },
+        { "Open Folder empty", "OpenFolder", TRUE, {}, TRUE, "path", "" },
+        { "Run Program empty", "RunProgram", TRUE, {}, TRUE, "path", "" },
+        { "Shell Execute empty", "ShellExecute", TRUE, {}, TRUE, "path", "" },
+        { "Internal Command without a command", "InternalCommand", TRUE, {}, TRUE, "command", "" },
     };
     for (const RuleCase& c : cases)
     {
@@ -204,9 +174,7 @@ TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsWhatItCopiedBack
         if (!c.bNew && std::string(c.typeName) == "PostMessage")
             LoadFrom(*action, InFileOrder({ { "WindowClass", "" }, { "Message", "16" }, { "Wparam", "0" },
                                             { "Lparam", "0" } }, c.typeName));
-        BOOL result = EditWith(*action, c.bNew, {
-            [&](HWND sheet, HWND page) { c.fill(page); Press(sheet, PSBTN_OK); return true; },
-        });
+        BOOL result = EditWith(*action, c.bNew, Then(c.fill, { [] { Ok(); } }));
         EXPECT_EQ(c.expected, result);
         bool found = false;
         for (const auto& key : SavedKeys(*action))
@@ -220,15 +188,12 @@ TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsWhatItCopiedBack
         EXPECT_TRUE(found);
         EXPECT_TRUE(action->m_bEditConfirmed);
     }
-    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(ShellPages, PlaySoundKeepsTheImportedNameSoALaterSaveFindsItInPlace)
 {
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PlaySound")));
-    ASSERT_TRUE(EditWith(*action, TRUE, {
-        [](HWND sheet, HWND page) { SetText(page, IDC_SOUND_PATH, "C:\\Media\\chime.wav"); Press(sheet, PSBTN_OK); return true; },
-    }));
+    ASSERT_TRUE(EditWith(*action, TRUE, { Type(IDC_SOUND_PATH, "C:\\Media\\chime.wav"), [] { Ok(); } }));
     SavedKeys(*action);
     SavedKeys(*action);
     ASSERT_EQ(2u, m_services.imports.size());
@@ -288,14 +253,12 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
         std::unique_ptr<CScriptItem> action(m_holder.Hold(Make(c.typeName)));
         std::string after;
         EXPECT_TRUE(EditWith(*action, TRUE, {
-            [&](HWND, HWND page) {
-                SetText(page, c.pathId, c.text);
-                SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FOLDER_BROWSE, BN_CLICKED),
-                             (LPARAM)GetDlgItem(page, IDC_FOLDER_BROWSE));
-                after = GetText(page, c.pathId);
-                return true;
+            Type(c.pathId, c.text),
+            [&] {
+                Click(IDC_FOLDER_BROWSE);
+                after = Text(c.pathId);
             },
-            Confirm(),
+            [] { Ok(); },
         }));
         ASSERT_EQ(1u, g_requests.size());
         const CActionBrowseRequest& r = g_requests[0];
@@ -327,19 +290,10 @@ TEST_F(ShellPages, TheSystemsFileDialogAnswersBrowse)
     std::ofstream(second.c_str()) << "b";
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("ShellExecute")));
     static_cast<CShellExecuteAction*>(action.get())->m_record.path = first.c_str();
-    HWND dialog = NULL;
     EXPECT_TRUE(EditWith(*action, FALSE, {
-        [](HWND, HWND page) { return PressDialogButton(page, IDC_DOCUMENT_BROWSE); },
-        [&](HWND, HWND) {
-            dialog = FindProcessDialog(GetCurrentProcessId(), "Open");
-            return dialog != NULL && AnswerFileDialog(dialog, second.c_str());
-        },
-        [&](HWND sheet, HWND) {
-            if (IsWindow(dialog))
-                return false;
-            Press(sheet, PSBTN_OK);
-            return true;
-        },
+        [] { PostClick(IDC_DOCUMENT_BROWSE); },
+        OnDialog("Open", [&] { AnswerFileDialog(Modal(), second.c_str()); }),
+        When([] { return IsSheet(Modal()); }, [] { Ok(); }),
     }));
     EXPECT_STRCASEEQ(second.c_str(), static_cast<CShellExecuteAction*>(action.get())->m_record.path);
     DeleteFileA(first.c_str());
@@ -367,21 +321,19 @@ TEST_F(ShellPages, PlayIsOfferedForAnExistingWaveFileOnly)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.canPlay, CPlaySoundCfg::CanPlay(c.text.c_str())) << c.text;
-    // An empty or one-letter text is simply not playable.
-    EXPECT_EQ(std::vector<std::string>(), Boxes());
+    // An empty or one-letter text is simply not playable, and says nothing.
+    EXPECT_EQ(std::vector<std::string>(), ShownBoxTexts());
 
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PlaySound")));
     bool before = true, typed = false, cleared = true;
     EditWith(*action, TRUE, {
-        [&](HWND sheet, HWND page) {
-            HWND play = GetDlgItem(page, IDC_SOUND_PLAY);
-            before = IsWindowEnabled(play) != FALSE;
-            SetText(page, IDC_SOUND_PATH, wave.c_str());
-            typed = IsWindowEnabled(play) != FALSE;
-            SetText(page, IDC_SOUND_PATH, missing.c_str());
-            cleared = IsWindowEnabled(play) != FALSE;
-            Press(sheet, PSBTN_CANCEL);
-            return true;
+        [&] { before = Enabled(IDC_SOUND_PLAY); },
+        Type(IDC_SOUND_PATH, wave),
+        [&] { typed = Enabled(IDC_SOUND_PLAY); },
+        Type(IDC_SOUND_PATH, missing),
+        [&] {
+            cleared = Enabled(IDC_SOUND_PLAY);
+            Cancel();
         },
     });
     EXPECT_FALSE(before);
@@ -414,7 +366,6 @@ TEST_F(ShellPages, PlayTestsTextsOfAnyLengthWithoutABox)
             DeleteFileA(document.File("a.wav").c_str());
         EXPECT_EQ(c.canPlay, CPlaySoundCfg::CanPlay(c.text)) << c.text << (c.present ? " present" : " missing");
     }
-    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(ShellPages, ANewPlaySoundPageTypedKeyByKeyShowsNoBox)
@@ -426,26 +377,20 @@ TEST_F(ShellPages, ANewPlaySoundPageTypedKeyByKeyShowsNoBox)
     std::vector<bool> playable;
     std::string shown;
     EXPECT_TRUE(EditWith(*action, TRUE, {
-        [&](HWND sheet, HWND page) {
-            HWND path = GetDlgItem(page, IDC_SOUND_PATH);
-            HWND play = GetDlgItem(page, IDC_SOUND_PLAY);
-            playable.push_back(IsWindowEnabled(play) != FALSE);
-            TypeKeys(path, "ab.wav");
-            playable.push_back(IsWindowEnabled(play) != FALSE);
-            shown = GetText(page, IDC_SOUND_PATH);
-            ClearByKeys(path);
-            TypeKeys(path, "a");
-            playable.push_back(IsWindowEnabled(play) != FALSE);
-            ClearByKeys(path);
-            TypeKeys(path, "ab.wav");
-            Press(sheet, PSBTN_OK);
-            return true;
+        [&] { playable.push_back(Enabled(IDC_SOUND_PLAY)); },
+        Keys(IDC_SOUND_PATH, "ab.wav"),
+        [&] {
+            playable.push_back(Enabled(IDC_SOUND_PLAY));
+            shown = Text(IDC_SOUND_PATH);
         },
+        Type(IDC_SOUND_PATH, "a"),
+        [&] { playable.push_back(Enabled(IDC_SOUND_PLAY)); },
+        Type(IDC_SOUND_PATH, "ab.wav"),
+        [] { Ok(); },
     }));
     EXPECT_EQ(std::vector<bool>({ false, true, false }), playable);
     EXPECT_EQ("ab.wav", shown);
     EXPECT_STREQ("ab.wav", static_cast<CPlaySoundAction*>(action.get())->m_record.path);
-    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(ShellPages, InternalCommandSelectsItsCommandByWholeNameAndADoubleClickConfirms)
@@ -463,17 +408,10 @@ TEST_F(ShellPages, InternalCommandSelectsItsCommandByWholeNameAndADoubleClickCon
         int selected = -2;
         std::vector<std::string> items;
         EditWith(*action, FALSE, {
-            [&](HWND sheet, HWND page) {
-                HWND list = GetDlgItem(page, IDC_COMMAND_LIST);
-                selected = (int)SendMessageA(list, LB_GETCURSEL, 0, 0);
-                for (int i = 0; i < (int)SendMessageA(list, LB_GETCOUNT, 0, 0); ++i)
-                {
-                    char text[64] = "";
-                    SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-                    items.push_back(text);
-                }
-                Press(sheet, PSBTN_CANCEL);
-                return true;
+            [&] {
+                selected = ChosenIndex(GetDlgItem(Page(), IDC_COMMAND_LIST));
+                items = Items(IDC_COMMAND_LIST);
+                Cancel();
             },
         });
         EXPECT_EQ(c.selected, selected);
@@ -481,35 +419,22 @@ TEST_F(ShellPages, InternalCommandSelectsItsCommandByWholeNameAndADoubleClickCon
     }
 
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("InternalCommand")));
-    EXPECT_TRUE(EditWith(*action, TRUE, {
-        [](HWND, HWND page) {
-            HWND list = GetDlgItem(page, IDC_COMMAND_LIST);
-            SendMessageA(list, LB_SETCURSEL, 3, 0);
-            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COMMAND_LIST, LBN_DBLCLK), (LPARAM)list);
-            return true;
-        },
-    }));
+    EXPECT_TRUE(EditWith(*action, TRUE, { [] { DoubleClick(IDC_COMMAND_LIST, 3); } }));
     EXPECT_STREQ("Minimize", static_cast<CInternalCommandAction*>(action.get())->m_record.command);
 }
 
 TEST_F(ShellPages, PostMessageRefusesTextThatIsNoNumber)
 {
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PostMessage")));
+    ExpectBox("Please enter an integer.");
     EXPECT_TRUE(EditWith(*action, TRUE, {
-        [](HWND sheet, HWND page) {
-            SetText(page, IDC_POST_MESSAGE, "abc");
-            Press(sheet, PSBTN_OK);
-            return true;
-        },
-        [](HWND sheet, HWND page) {
-            // Still open: the number was refused.
-            SetText(page, IDC_POST_MESSAGE, "1024");
-            SetText(page, IDC_POST_LPARAM, "-7");
-            Press(sheet, PSBTN_OK);
-            return true;
-        },
+        Type(IDC_POST_MESSAGE, "abc"),
+        [] { Ok(); },
+        // Still open: the number was refused.
+        Type(IDC_POST_MESSAGE, "1024"),
+        Type(IDC_POST_LPARAM, "-7"),
+        [] { Ok(); },
     }));
-    EXPECT_EQ(1u, Boxes().size());
     EXPECT_EQ(1024, static_cast<CPostMessageAction*>(action.get())->m_record.message);
     EXPECT_EQ(-7, static_cast<CPostMessageAction*>(action.get())->m_record.lparam);
 }

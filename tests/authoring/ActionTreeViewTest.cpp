@@ -127,7 +127,6 @@ TEST_F(ActionTreeViewTest, WithoutAPageTheTreeIsEmpty)
 
 TEST_F(ActionTreeViewTest, AnActionOfAnUnknownTypeIsLabelledByItsStoredName)
 {
-    MessageRecorder boxes;
     // Stored by a newer editor: a type this one keeps without knowing it.
     CDataFile* file = document.GetPages()[1]->GetDataFile();
     file->SetInt("Element_1", "numScripts", 1);
@@ -146,5 +145,4 @@ TEST_F(ActionTreeViewTest, AnActionOfAnUnknownTypeIsLabelledByItsStoredName)
     ASSERT_EQ(1u, text->GetScripts().size());
     document.UpdateAllViews(NULL, HintChanged, text->GetScripts()[0]);
     EXPECT_EQ("First,Second(SecondText(OnMouseDown*(FlyIn)))", Tree());
-    EXPECT_TRUE(boxes.Messages().empty());
 }

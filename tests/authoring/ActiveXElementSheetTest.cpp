@@ -13,13 +13,13 @@
 #include "tests/model/FakeEditorServices.h"
 #include "model/PropertySheetHooks.h"
 #include "resources/editor/ActiveXPagesIds.h"
-#include "tests/actions/ActiveXSheetSteps.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/model/TestControlFixture.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
 
@@ -43,14 +43,15 @@ protected:
 };
 
 // Finds the test control in the picker and ends it with button.
-std::function<void()> PickTestControl(int button)
+Steps PickTestControl(int button)
 {
-    return WhenReady(PageHas(IDC_AXPICK_LIST), [button](HWND sheet) {
-        HWND p = CurrentPage(sheet);
-        SetText(p, IDC_AXPICK_SEARCH, "Lumbrook Test Control");
-        Click(p, IDC_AXPICK_FIND);
-        Press(sheet, button);
-    });
+    return {
+        Type(IDC_AXPICK_SEARCH, "Lumbrook Test Control"),
+        [button] {
+            Click(IDC_AXPICK_FIND);
+            Press(button);
+        },
+    };
 }
 
 } // namespace
@@ -58,7 +59,7 @@ std::function<void()> PickTestControl(int button)
 TEST_F(ActiveXElementSheet, ANewElementTakesThePickedControl)
 {
     CActiveXElement element;
-    BOOL result = RunBodyWithSteps({ PickTestControl(PSBTN_FINISH) }, [&] { return element.EditProperties(TRUE); });
+    BOOL result = Drive([&] { return element.EditProperties(TRUE); }, PickTestControl(PSBTN_FINISH));
     EXPECT_TRUE(result);
     EXPECT_STRCASEEQ(kTestControlClsid, element.m_strCLSID);
     EXPECT_STREQ(kTestControlProgId, element.m_strProgID);
@@ -72,7 +73,7 @@ TEST_F(ActiveXElementSheet, ANewElementTakesThePickedControl)
 TEST_F(ActiveXElementSheet, CancelLeavesANewElementAsItWas)
 {
     CActiveXElement element;
-    BOOL result = RunBodyWithSteps({ PickTestControl(PSBTN_CANCEL) }, [&] { return element.EditProperties(TRUE); });
+    BOOL result = Drive([&] { return element.EditProperties(TRUE); }, PickTestControl(PSBTN_CANCEL));
     EXPECT_FALSE(result);
     EXPECT_TRUE(element.m_strCLSID.IsEmpty());
     EXPECT_TRUE(element.m_strProgID.IsEmpty());
@@ -153,25 +154,24 @@ TEST(PlacedActiveXElementSheet, OkTakesThePagesAndCancelKeepsTheElement)
         PlacedActiveXElement placed;
         CActiveXElement* control = placed.control;
         std::string caption, name, width;
-        BOOL result = RunBodyWithSteps(
-            {
-                [&] {
-                    HWND sheet = FindOwnWindow();
-                    caption = Text(sheet);
-                    HWND p = CurrentPage(sheet);
-                    name = Text(Item(p, IDC_OBJ_NAME));
-                    SetText(p, IDC_OBJ_NAME, "Chart");
-                    p = (SendMessageA(sheet, PSM_SETCURSEL, 1, 0), CurrentPage(sheet));
-                    width = Text(Item(p, IDC_SIZE_WIDTH));
-                    // Back to the control's own extent.
-                    Click(p, IDC_SIZE_RESTORE);
-                    p = (SendMessageA(sheet, PSM_SETCURSEL, 2, 0), CurrentPage(sheet));
-                    SetText(p, IDC_POS_X, "30");
-                    SetText(p, IDC_POS_Y, "40");
-                    Press(sheet, c.button);
-                },
-            },
-            [&] { return EditActiveXObjectProperties(control, &placed.document); });
+        BOOL result = Drive([&] { return EditActiveXObjectProperties(control, &placed.document); },
+                          {
+                              [&] {
+                                  caption = WindowTitle(Modal());
+                                  name = Text(IDC_OBJ_NAME);
+                              },
+                              Type(IDC_OBJ_NAME, "Chart"),
+                              [&] {
+                                  ShowTab(1);
+                                  width = Text(IDC_SIZE_WIDTH);
+                                  // Back to the control's own extent.
+                                  Click(IDC_SIZE_RESTORE);
+                                  ShowTab(2);
+                              },
+                              Type(IDC_POS_X, "30"),
+                              Type(IDC_POS_Y, "40"),
+                              [&] { Press(c.button); },
+                          });
         EXPECT_EQ(c.result, result) << c.label;
         EXPECT_EQ("Properties for ActiveX", caption) << c.label;
         EXPECT_EQ("Grid", name) << c.label;

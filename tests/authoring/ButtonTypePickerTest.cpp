@@ -3,34 +3,22 @@
 #include "authoring/Factories.h"
 #include "authoring/ButtonTypePicker.h"
 #include "resources/LumbrookConfigIds.h"
+#include "tests/support/SheetDriver.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
+
+using namespace sheetdriver;
 
 namespace {
 
-std::vector<std::function<void()>> g_steps;
-size_t g_step = 0;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
+INT_PTR RunPicker(CWizButtonTypePickerCfg& page, Steps steps)
 {
-    if (g_step < g_steps.size())
-        g_steps[g_step++]();
-}
-
-INT_PTR RunSheet(CWizButtonTypePickerCfg& page, std::vector<std::function<void()>> steps)
-{
-    g_steps = steps;
-    g_step = 0;
-    UINT_PTR timer = SetTimer(NULL, 0, 20, RunStep);
     CPropertySheet sheet("Insert Button");
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     sheet.AddPage(&page);
-    INT_PTR result = sheet.DoModal();
-    KillTimer(NULL, timer);
-    return result;
+    return RunSheet(sheet, std::move(steps));
 }
 
 HWND List(CWizButtonTypePickerCfg& page)
@@ -45,20 +33,15 @@ TEST(WizButtonTypePicker, ListsTheKindsAndGivesNoneWithoutASelection)
     CWizButtonTypePickerCfg page;
     page.m_kind = 42;
     std::vector<std::string> texts;
-    INT_PTR result = RunSheet(page, {
+    INT_PTR result = RunPicker(page, {
         [&] {
             HWND list = List(page);
-            int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
-            for (int i = 0; i < count; ++i)
-            {
-                char text[128] = "";
-                SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
-                texts.push_back(text);
+            texts = Items(list);
+            for (int i = 0; i < (int)texts.size(); ++i)
                 EXPECT_EQ(CWizButtonTypePickerCfg::GetKindAt(i), (int)SendMessageA(list, LB_GETITEMDATA, i, 0));
-            }
             // No kind 42: nothing selected.
-            EXPECT_EQ(LB_ERR, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
-            SendMessageA(::GetParent(page.m_hWnd), PSM_PRESSBUTTON, PSBTN_OK, 0);
+            EXPECT_EQ(LB_ERR, ChosenIndex(list));
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -72,12 +55,10 @@ TEST(WizButtonTypePicker, ShowsTheKindAndADoubleClickConfirms)
 {
     CWizButtonTypePickerCfg page;
     page.m_kind = ButtonBrowseCD;
-    INT_PTR result = RunSheet(page, {
+    INT_PTR result = RunPicker(page, {
         [&] {
-            HWND list = List(page);
-            EXPECT_EQ(1, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
-            SendMessageA(list, LB_SETCURSEL, 6, 0);
-            SendMessageA(page.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BUTTON_KINDS, LBN_DBLCLK), (LPARAM)list);
+            EXPECT_EQ(1, ChosenIndex(List(page)));
+            DoubleClick(IDC_BUTTON_KINDS, 6);
         },
     });
     EXPECT_EQ(IDOK, result);

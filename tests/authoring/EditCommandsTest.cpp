@@ -14,12 +14,12 @@
 #include "model/ScriptItem.h"
 #include "model/ScriptableObject.h"
 #include "model/TextElement.h"
-#include "model/common/MessageReporter.h"
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
 #include "resources/editor/ActionPagesBIds.h"
 #include "resources/editor/ObjectPagesIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -51,17 +51,6 @@ public:
     }
     std::vector<Hint> hints;
 };
-
-// The answer the next boxes get, and what they were.
-int g_answer = IDYES;
-std::vector<std::string> g_boxes;
-std::vector<HWND> g_owners;
-int WINAPI AnswerBox(HWND owner, const char* text, const char*, UINT)
-{
-    g_boxes.push_back(text);
-    g_owners.push_back(owner);
-    return g_answer;
-}
 
 // Sheets stand in for the property sheets: they answer as told.
 BOOL g_sheetAnswer = TRUE;
@@ -145,10 +134,6 @@ protected:
         SetRuntimeSourceFolder(bin.Path().c_str());
         document.m_bAutoDelete = FALSE;
         document.AddView(&views);
-        previousReporter = SetMessageReporter(AnswerBox);
-        g_answer = IDYES;
-        g_boxes.clear();
-        g_owners.clear();
         g_sheetAnswer = TRUE;
         g_onSheet = nullptr;
         SetEditTextHook(EditText);
@@ -162,7 +147,6 @@ protected:
         SetEditTextHook(NULL);
         SetEditPageHook(NULL);
         SetEditImageHook(NULL);
-        SetMessageReporter(previousReporter);
         SetRuntimeSourceFolder("");
         SetCurrentDirectoryA(TestProgramFolder().c_str());
         SetEditorServices(NULL);
@@ -227,7 +211,6 @@ protected:
     HintRecorder views;
     CLumbrookConfigDoc document;
     DocumentServices services{ document };
-    MessageReporterFn previousReporter = NULL;
 };
 
 } // namespace
@@ -382,12 +365,11 @@ TEST_F(EditCommandsTest, CutCopyAndDelete)
 
     // Delete asks, in a box the frame would own; No keeps the object.
     document.Select(Child(1));
-    g_answer = IDNO;
+    ExpectBox("Are you sure that you want to delete this?", IDNO);
     Run(ID_OBJECT_DELETE);
-    ASSERT_EQ(1u, g_boxes.size());
-    EXPECT_EQ("Are you sure that you want to delete this?", g_boxes[0]);
+    EXPECT_EQ(std::vector<std::string>{ "Are you sure that you want to delete this?" }, ShownBoxTexts());
     EXPECT_EQ(2u, Page()->m_children.size());
-    g_answer = IDYES;
+    ExpectBox("Are you sure that you want to delete this?", IDYES);
     Run(ID_OBJECT_DELETE);
     EXPECT_EQ(std::vector<std::string>({ "Other" }), Ids());
     EXPECT_TRUE(document.IsModified());
@@ -484,19 +466,16 @@ TEST_F(EditCommandsTest, ObjectAddDialogInsertsFromThePageCornerAndTakesASnapsho
     size_t before = Page()->m_children.size();
     int snapshots = document.GetUndo().GetCount();
     std::vector<std::string> lines;
-    auto choose = [](HWND dialog, int line, WPARAM how) {
-        HWND list = GetDlgItem(dialog, IDC_OBJECT_TYPES);
-        SendMessageA(list, LB_SETCURSEL, line, 0);
-        SendMessageA(dialog, WM_COMMAND, how, (LPARAM)(how == IDOK ? NULL : list));
-    };
-    sheetsteps::RunWithSteps([&] { return (INT_PTR)Run(ID_NEW_OBJECT); }, {
-        [&] {
-            HWND dialog = sheetsteps::FindOwnWindow("Insert New Objects");
-            lines = sheetsteps::ListLines(GetDlgItem(dialog, IDC_OBJECT_TYPES));
+    sheetdriver::Drive([&] { Run(ID_NEW_OBJECT); }, {
+        sheetdriver::OnDialog("Insert New Objects", [&] {
+            lines = sheetdriver::Items(IDC_OBJECT_TYPES);
             // A double-click inserts and keeps the dialog; OK inserts and closes.
-            choose(dialog, 2, MAKEWPARAM(IDC_OBJECT_TYPES, LBN_DBLCLK));
+            sheetdriver::DoubleClick(IDC_OBJECT_TYPES, 2);
+        }),
+        [] {
+            sheetdriver::ChooseIndex(IDC_OBJECT_TYPES, 1);
+            sheetdriver::Ok();
         },
-        [&] { choose(sheetsteps::FindOwnWindow("Insert New Objects"), 1, IDOK); },
     });
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
@@ -530,18 +509,14 @@ TEST_F(EditCommandsTest, NewEventAddsAScriptToTheScriptableObjectOrTheScriptsOwn
         int snapshots = document.GetUndo().GetCount();
         std::string noun, chosen;
         std::vector<std::string> lines;
-        sheetsteps::RunWithSteps([&] { return (INT_PTR)Run(ID_NEW_EVENT); }, {
-            [&] {
-                HWND dialog = sheetsteps::FindOwnWindow("Add Events");
-                HWND list = GetDlgItem(dialog, IDC_EVENT_LIST);
-                char text[256] = "";
-                GetDlgItemTextA(dialog, IDC_NOUN_TEXT, text, sizeof text);
-                noun = text;
-                lines = sheetsteps::ListLines(list);
+        sheetdriver::Drive([&] { Run(ID_NEW_EVENT); }, {
+            sheetdriver::OnDialog("Add Events", [&] {
+                noun = sheetdriver::Text(IDC_NOUN_TEXT);
+                lines = sheetdriver::Items(IDC_EVENT_LIST);
                 chosen = lines.empty() ? "" : lines[0];
-                SendMessageA(list, LB_SETCURSEL, 0, 0);
-                SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-            },
+                sheetdriver::ChooseIndex(IDC_EVENT_LIST, 0);
+                sheetdriver::Ok();
+            }),
         });
         EXPECT_EQ("Below is a list of available events for this Text.", noun);
         // The event that has a script is not offered again.
@@ -705,10 +680,11 @@ TEST_F(EditCommandsTest, TestAndPreviewStartThePlayerWithOneArgumentAndADeclined
         document.Select(document.GetPages()[c.page]);
         Page()->m_strTitle = "edited";
         document.RecordChange();
-        g_boxes.clear();
-        g_answer = c.answer;
+        BoxWatch boxes;
+        const std::string prompt = "Save changes to " + std::string(document.GetTitle()) + "?";
+        ExpectBox(prompt, c.answer);
         Run(c.command);
-        EXPECT_EQ(1u, g_boxes.size());
+        EXPECT_EQ(std::vector<std::string>{ prompt }, boxes.Texts());
         // Declined or cancelled, the edits are still to be saved.
         EXPECT_TRUE(document.IsModified());
         if (!c.started)
@@ -747,19 +723,11 @@ TEST_F(EditCommandsTest, AnExistingActionConfirmedIncompleteKeepsItsEditAsAChang
         document.Select(sound);
         int snapshots = document.GetUndo().GetCount();
         views.hints.clear();
-        g_boxes.clear();
-        sheetsteps::RunWithSteps([&] { return (INT_PTR)Run(ID_OBJECT_PROPERTIES); }, {
-            [&] {
-                HWND sheet = sheetsteps::FindOwnWindow();
-                HWND path = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_SOUND_PATH);
-                // Cleared as the author clears it: all of it selected, then Backspace.
-                SendMessageA(path, EM_SETSEL, 0, -1);
-                SendMessageA(path, WM_CHAR, VK_BACK, 0);
-                SendMessageA(sheet, PSM_PRESSBUTTON, c.button, 0);
-            },
+        // Cleared as the author clears it: all of it selected, then Backspace.
+        sheetdriver::Drive([&] { Run(ID_OBJECT_PROPERTIES); }, {
+            sheetdriver::Type(IDC_SOUND_PATH, ""),
+            [&] { sheetdriver::Press(c.button); },
         });
-        EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
-        EXPECT_EQ(std::vector<std::string>(), g_boxes);
         EXPECT_STREQ(c.pathAfter, sound->m_record.path);
         EXPECT_EQ(c.recorded, document.IsModified() != FALSE);
         EXPECT_EQ(snapshots + (c.recorded ? 1 : 0), document.GetUndo().GetCount());
@@ -770,7 +738,6 @@ TEST_F(EditCommandsTest, AnExistingActionConfirmedIncompleteKeepsItsEditAsAChang
         // The step undoes like any other.
         Run(ID_EDIT_UNDO);
         EXPECT_EQ(".\\tarvex.dat\\old.wav", Stored("Element_1_Script_1_ScriptItem_1", "path"));
-        EXPECT_TRUE(g_boxes.empty());
     }
 }
 
@@ -787,7 +754,6 @@ TEST_F(EditCommandsTest, AnActionOfAnUnknownTypeHasNoSheetAndIsCopiedAndDeletedA
 
     // Properties: no sheet, no box, no change.
     Run(ID_OBJECT_PROPERTIES);
-    EXPECT_TRUE(g_boxes.empty());
     EXPECT_TRUE(views.hints.empty());
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(snapshots, document.GetUndo().GetCount());
@@ -807,9 +773,8 @@ TEST_F(EditCommandsTest, AnActionOfAnUnknownTypeHasNoSheetAndIsCopiedAndDeletedA
 
     // Deleted after the question the command asks.
     document.Select(FirstScript()->m_items[2]);
+    ExpectBox("Are you sure that you want to delete this?", IDYES);
     Run(ID_OBJECT_DELETE);
-    ASSERT_EQ(1u, g_boxes.size());
-    EXPECT_EQ("Are you sure that you want to delete this?", g_boxes[0]);
     EXPECT_EQ(2u, FirstScript()->m_items.size());
     ASSERT_TRUE(document.CommitCurrentPage());
     EXPECT_EQ("2", Stored("Element_1_Script_1", "numScriptItems"));

@@ -5,13 +5,15 @@
 #include "model/Browser.h"
 #include "model/ImageElement.h"
 #include "resources/editor/TextImagePagesIds.h"
-#include "tests/authoring/StepsUntilDone.h"
-#include "tests/e2e/DialogDriver.h"
 #include "tests/e2e/PictureFiles.h"
 #include "tests/model/FakeEditorServices.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+using namespace sheetdriver;
 
 namespace {
 
@@ -23,9 +25,9 @@ void WritePicture(const std::string& path, int width, int height, DWORD colour =
     WriteWholeFile(path, BitmapFileBytes(rows));
 }
 
-INT_PTR RunPages(std::vector<CPropertyPage*> pages, std::vector<SheetStep> steps, bool* completed = nullptr)
+INT_PTR RunPages(std::vector<CPropertyPage*> pages, Steps steps)
 {
-    return RunSheetSteps(
+    return Drive(
         [&] {
             CPropertySheet sheet("Image");
             sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
@@ -33,15 +35,7 @@ INT_PTR RunPages(std::vector<CPropertyPage*> pages, std::vector<SheetStep> steps
                 sheet.AddPage(page);
             return sheet.DoModal();
         },
-        steps, completed);
-}
-
-SheetStep Press(CPropertyPage& page, int button)
-{
-    return [&page, button] {
-        PressSheet(page.m_hWnd, button);
-        return true;
-    };
+        std::move(steps));
 }
 
 bool IsGone(HGDIOBJ object)
@@ -85,18 +79,21 @@ TEST(ImagePage, OnlyAGifPathOffersTheAnimatedBox)
     bool jpgChecked = true;
     bool leadingDotEnabled = true;
     RunPages({ &image }, {
+        Type(IDC_IMAGE_PATH, "pictures\\Spin.GIF"),
         [&] {
-            TypeInto(image.m_hWnd, IDC_IMAGE_PATH, "pictures\\Spin.GIF");
-            gifEnabled = IsWindowEnabled(GetDlgItem(image.m_hWnd, IDC_IMAGE_ANIMATED)) != FALSE;
-            CheckDlgButton(image.m_hWnd, IDC_IMAGE_ANIMATED, BST_CHECKED);
-            TypeInto(image.m_hWnd, IDC_IMAGE_PATH, "pictures\\photo.jpg");
-            jpgEnabled = IsWindowEnabled(GetDlgItem(image.m_hWnd, IDC_IMAGE_ANIMATED)) != FALSE;
-            jpgChecked = IsDlgButtonChecked(image.m_hWnd, IDC_IMAGE_ANIMATED) == BST_CHECKED;
-            TypeInto(image.m_hWnd, IDC_IMAGE_PATH, ".gif");
-            leadingDotEnabled = IsWindowEnabled(GetDlgItem(image.m_hWnd, IDC_IMAGE_ANIMATED)) != FALSE;
-            return true;
+            gifEnabled = Enabled(IDC_IMAGE_ANIMATED);
+            Click(IDC_IMAGE_ANIMATED);
         },
-        Press(image, PSBTN_OK),
+        Type(IDC_IMAGE_PATH, "pictures\\photo.jpg"),
+        [&] {
+            jpgEnabled = Enabled(IDC_IMAGE_ANIMATED);
+            jpgChecked = Checked(IDC_IMAGE_ANIMATED);
+        },
+        Type(IDC_IMAGE_PATH, ".gif"),
+        [&] {
+            leadingDotEnabled = Enabled(IDC_IMAGE_ANIMATED);
+            Ok();
+        },
     });
     EXPECT_TRUE(gifEnabled);
     EXPECT_FALSE(jpgEnabled);
@@ -120,13 +117,12 @@ TEST(ImagePage, ARelativePathIsPreviewedFromTheDocumentFolderNotTheCurrentOne)
     int width = 0;
     int height = 0;
     RunPages({ &image }, {
+        Type(IDC_IMAGE_PATH, "media\\pic.bmp"),
         [&] {
-            TypeInto(image.m_hWnd, IDC_IMAGE_PATH, "media\\pic.bmp");
             width = image.m_pictureSize.bmWidth;
             height = image.m_pictureSize.bmHeight;
-            return true;
+            Cancel();
         },
-        Press(image, PSBTN_CANCEL),
     });
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(40, width);
@@ -152,19 +148,20 @@ TEST(ImagePage, ThePreviewFreesEachPictureAndKeepsOneBackground)
     bool firstGoneAtSecond = false;
     bool backgroundKept = false;
     RunPages({ &image }, {
+        Type(IDC_IMAGE_PATH, "a.bmp"),
         [&] {
-            TypeInto(image.m_hWnd, IDC_IMAGE_PATH, "a.bmp");
             first = image.m_hPicture;
             background = image.m_hBackground;
-            TypeInto(image.m_hWnd, IDC_IMAGE_PATH, "b.bmp");
+        },
+        Type(IDC_IMAGE_PATH, "b.bmp"),
+        [&] {
             second = image.m_hPicture;
             firstGoneAtSecond = IsGone(first);
             InvalidateRect(image.m_hWnd, NULL, TRUE);
             UpdateWindow(image.m_hWnd);
             backgroundKept = image.m_hBackground == background;
-            return true;
+            Cancel();
         },
-        Press(image, PSBTN_CANCEL),
     });
     ASSERT_NE(nullptr, first);
     ASSERT_NE(nullptr, second);
@@ -196,12 +193,9 @@ TEST(ImagePage, ANewPictureResetsTheSizePageAndTheSamePathLeavesIt)
         image.m_pRestoreWidth = &restoreWidth;
         image.m_pRestoreHeight = &restoreHeight;
         RunPages({ &image, &next }, {
-            [&] {
-                TypeInto(image.m_hWnd, IDC_IMAGE_PATH, row.typed);
-                PropSheet_SetCurSel(SheetOfPage(image.m_hWnd), NULL, 1);
-                return true;
-            },
-            Press(image, PSBTN_CANCEL),
+            Type(IDC_IMAGE_PATH, row.typed),
+            [] { ShowTab(1); },
+            [] { Cancel(); },
         });
         EXPECT_EQ(row.width, width) << row.typed;
         EXPECT_EQ(row.height, height) << row.typed;
@@ -260,11 +254,10 @@ TEST(PixelPicker, AClickChoosesThePixelUnderItAndNeverOnePastTheEdge)
             for (const POINT& offset : offsets) {
                 ClickAt(picker, area.left + offset.x, area.top + offset.y);
                 picks.push_back({ (int)offset.x, (int)offset.y, picker.m_pickX, picker.m_pickY,
-                                  DialogItemText(picker.m_hWnd, IDC_PICK_X) });
+                                  Text(IDC_PICK_X) });
             }
-            return true;
+            Ok();
         },
-        Press(picker, PSBTN_OK),
     });
     ASSERT_GT(zoom, 1.0);
     for (const Pick& pick : picks) {
@@ -281,37 +274,44 @@ TEST(PixelPicker, AClickChoosesThePixelUnderItAndNeverOnePastTheEdge)
 
 TEST(PixelPicker, TypedValuesOutsideThePictureAreCheckedAndKeptInside)
 {
-    MessageRecorder recorder;
     PickerFixture fixture(3, 4);
     CPixelPickerPP& picker = fixture.picker;
-    const struct { int id; const char* typed; int x, y; size_t messages; } rows[] = {
-        { IDC_PICK_X, "9999", 39, 4, 1 },
-        { IDC_PICK_X, "12", 12, 4, 0 },
-        { IDC_PICK_Y, "-5", 12, 0, 1 },
-        { IDC_PICK_Y, "20", 12, 19, 0 },
+    const std::string range = "Please enter an integer between 0 and 2000.";
+    // The data is exchanged at every key: a lone "-" is no number yet, so a
+    // negative value comes pasted.
+    const struct { int id; const char* typed; bool pasted; int x, y; std::vector<std::string> boxes; } rows[] = {
+        { IDC_PICK_X, "9999", false, 39, 4, { range } },
+        { IDC_PICK_X, "12", false, 12, 4, {} },
+        { IDC_PICK_Y, "-5", true, 12, 0, { range } },
+        { IDC_PICK_Y, "20", false, 12, 19, {} },
     };
+    for (const auto& row : rows)
+    {
+        for (const std::string& box : row.boxes)
+            ExpectBox(box);
+    }
     std::vector<std::pair<int, int>> picked;
-    std::vector<size_t> messages;
+    std::vector<std::vector<std::string>> boxes;
     std::string shownAtOpening;
-    RunPages({ &picker }, {
-        [&] {
-            shownAtOpening = DialogItemText(picker.m_hWnd, IDC_PICK_X) + "," + DialogItemText(picker.m_hWnd, IDC_PICK_Y);
-            for (const auto& row : rows) {
-                recorder.Clear();
-                TypeInto(picker.m_hWnd, row.id, row.typed);
-                picked.push_back({ picker.m_pickX, picker.m_pickY });
-                messages.push_back(recorder.Messages().size());
-            }
-            return true;
-        },
-        Press(picker, PSBTN_CANCEL),
-    });
+    std::unique_ptr<BoxWatch> watch;
+    Steps steps = { [&] { shownAtOpening = Text(IDC_PICK_X) + "," + Text(IDC_PICK_Y); } };
+    for (const auto& row : rows)
+    {
+        steps.push_back([&] { watch.reset(new BoxWatch); });
+        steps.push_back(row.pasted ? Paste(row.id, row.typed) : Type(row.id, row.typed));
+        steps.push_back([&] {
+            picked.push_back({ picker.m_pickX, picker.m_pickY });
+            boxes.push_back(watch->Texts());
+        });
+    }
+    steps.push_back([] { Cancel(); });
+    RunPages({ &picker }, steps);
     EXPECT_EQ("3,4", shownAtOpening);
     ASSERT_EQ(4u, picked.size());
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(rows[i].x, picked[i].first) << rows[i].typed;
         EXPECT_EQ(rows[i].y, picked[i].second) << rows[i].typed;
-        EXPECT_EQ(rows[i].messages, messages[i]) << rows[i].typed;
+        EXPECT_EQ(rows[i].boxes, boxes[i]) << rows[i].typed;
     }
 }
 
@@ -320,11 +320,10 @@ TEST(PixelPicker, ClearingUseTransparencyStoresNoColourAndNoPictureCancels)
     PickerFixture fixture(3, 4);
     CPixelPickerPP& picker = fixture.picker;
     INT_PTR result = RunPages({ &picker }, {
-        [&] {
-            ClickButton(picker.m_hWnd, IDC_PICK_USE);
-            return true;
+        [] {
+            Click(IDC_PICK_USE);
+            Ok();
         },
-        Press(picker, PSBTN_OK),
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(-1, picker.m_pickX);
@@ -332,13 +331,6 @@ TEST(PixelPicker, ClearingUseTransparencyStoresNoColourAndNoPictureCancels)
 
     CImagePP image;
     CPixelPickerPP empty;
-    bool completed = false;
-    result = RunPages({ &image, &empty }, {
-        [&] {
-            PropSheet_SetCurSel(SheetOfPage(image.m_hWnd), NULL, 1);
-            return true;
-        },
-    }, &completed);
-    EXPECT_TRUE(completed);
+    result = RunPages({ &image, &empty }, { [] { ShowTab(1); } });
     EXPECT_EQ(IDCANCEL, result);
 }

@@ -13,6 +13,7 @@
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/DataFileText.h"
 #include "tests/support/TestSupport.h"
 
@@ -363,13 +364,12 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheOldArchiveAndTheDocumentModified)
     std::string old = ReadWholeFile(archivePath);
     Element(0)->m_xpos = 99;
     document.RecordChange();
-    MessageRecorder messages;
+    ExpectBox("The project could not be saved as " + archivePath + ".");
     HANDLE lock = CreateFileA(archivePath.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_FALSE(document.OnSaveDocument(archivePath.c_str()));
     CloseHandle(lock);
     EXPECT_TRUE(document.IsModified());
-    EXPECT_FALSE(messages.Messages().empty());
     EXPECT_EQ(old, ReadWholeFile(archivePath));
 }
 
@@ -487,16 +487,17 @@ TEST_F(DocumentTest, HostileArchivesGiveAnEmptyDocument)
 {
     WriteProject(2, 2);
     std::string good = ReadWholeFile(archivePath);
-    struct Case { const char* what; std::string bytes; };
+    struct Case { const char* what; std::string bytes; const char* box; };
+    const char* const damaged = "The project file is damaged and cannot be opened.";
     const Case cases[] = {
-        { "empty", "" },
-        { "not gzip", "QNDL plain text" },
-        { "cut in its header", good.substr(0, 12) },
-        { "garbage", std::string(5000, '\xff') },
+        { "empty", "", "The file you are trying to open does not exist!" },
+        { "not gzip", "QNDL plain text", damaged },
+        { "cut in its header", good.substr(0, 12), damaged },
+        { "garbage", std::string(5000, '\xff'), "You are trying to open a non-QNDL file!" },
     };
-    MessageRecorder messages;
     for (const Case& c : cases)
     {
+        ExpectBox(c.box);
         WriteWholeFile(archivePath, c.bytes);
         EXPECT_FALSE(document.OnOpenDocument(archivePath.c_str())) << c.what;
         EXPECT_TRUE(document.GetPages().empty()) << c.what;
@@ -538,7 +539,6 @@ TEST_F(DocumentTest, IdsAreMadeUniqueAndTargetsMarkedWhenAPageBecomesCurrent)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.second);
-        MessageRecorder messages;
         WriteArchiveOf({ { "tarvex.pgd", PageOfTwoTexts(c.first, c.second, c.second) },
                          { "page_2.pgd", "[Main]\nid = Other\nnumElements = 0\n" } });
         auto expectIdsAndMarks = [&](const char* when) {
@@ -560,7 +560,6 @@ TEST_F(DocumentTest, IdsAreMadeUniqueAndTargetsMarkedWhenAPageBecomesCurrent)
         expectIdsAndMarks("undone");
         ASSERT_TRUE(document.OnSaveDocument(archivePath.c_str()));
         expectIdsAndMarks("saved");
-        EXPECT_TRUE(messages.Messages().empty());
         document.DeleteContents();
     }
 }
@@ -569,7 +568,6 @@ TEST_F(DocumentTest, IdsAreMadeUniqueAndTargetsMarkedWhenAPageBecomesCurrent)
 // hint per page, one hint 4 at the end, the undo steps as they were.
 TEST_F(DocumentTest, SaveLeavesTheUndoStepsAndSendsOneHint)
 {
-    MessageRecorder messages;
     WriteProject(3, 2);
     ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
     document.Select(document.GetPages()[2]);
@@ -587,14 +585,12 @@ TEST_F(DocumentTest, SaveLeavesTheUndoStepsAndSendsOneHint)
     EXPECT_EQ(document.GetPages()[2], document.GetCurrentPage());
     EXPECT_EQ(55, Element(0)->m_xpos);
     EXPECT_FALSE(document.IsModified());
-    EXPECT_TRUE(messages.Messages().empty());
 }
 
 // A key the object's Load reads is never kept: moved to 0, the element
 // stores no position, and no stale stored one comes back.
 TEST_F(DocumentTest, AnElementMovedToZeroStaysThereAcrossSaveAndOpen)
 {
-    MessageRecorder messages;
     WriteArchiveOf({ { "tarvex.pgd", "[Main]\nid = Home\nnumElements = 1\n"
                                      "[Element_1]\ntype = Text\nid = Note\nxpos = -5\nypos = -7\ncursor = hand\n" } });
     ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
@@ -613,7 +609,6 @@ TEST_F(DocumentTest, AnElementMovedToZeroStaysThereAcrossSaveAndOpen)
     EXPECT_FALSE(stored->GetString("Element_1", "ypos", value));
     EXPECT_TRUE(stored->GetString("Element_1", "cursor", value));
     EXPECT_STREQ("hand", value);
-    EXPECT_TRUE(messages.Messages().empty());
 }
 
 // Properties with a changed id reloads the page from its data file, which
@@ -623,7 +618,6 @@ TEST_F(DocumentTest, ARenameKeepsEveryEditWhateverTheUndoLevels)
     for (int levels : { 0, 10 })
     {
         SCOPED_TRACE(levels);
-        MessageRecorder messages;
         WriteArchiveOf({ { "tarvex.pgd", PageOfTwoTexts("Caller", "Label", "Label") } });
         ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
         document.GetUndo().SetLevels(levels);
@@ -641,7 +635,6 @@ TEST_F(DocumentTest, ARenameKeepsEveryEditWhateverTheUndoLevels)
         CScript* script = dynamic_cast<CScriptableObject*>(Element(0))->m_scripts[0];
         EXPECT_STREQ("Caption", script->GetItem(0)->m_strControlId);
         EXPECT_TRUE(FontSizeMarked(1));
-        EXPECT_TRUE(messages.Messages().empty());
         document.DeleteContents();
     }
     document.GetUndo().SetLevels(10);
@@ -658,14 +651,16 @@ TEST_F(DocumentTest, AFailedAutoRunWriteAfterTheArchiveIsReportedAsSuch)
     std::string inf = project.File("autorun.inf");
     DeleteFileA(inf.c_str());
     ASSERT_TRUE(CreateDirectoryA(inf.c_str(), NULL));
-    MessageRecorder messages;
+    const std::string box = "The project was saved, but its AutoRun file " + inf + " could not be written.";
+    ExpectBox(box);
+    BoxWatch watch;
     EXPECT_TRUE(document.OnSaveDocument(archivePath.c_str()));
     RemoveDirectoryA(inf.c_str());
     EXPECT_FALSE(document.IsModified());
-    ASSERT_EQ(1u, messages.Messages().size());
-    EXPECT_EQ("The project was saved, but its AutoRun file " + inf + " could not be written.",
-              messages.Messages()[0].text);
-    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), messages.Messages()[0].flags);
+    const std::vector<ShownBox> boxes = watch.Boxes();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ(box, boxes[0].text);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), boxes[0].flags);
     CDataFileManager saved;
     ASSERT_TRUE(saved.ReadArchive(archivePath.c_str()));
     int x = 0;
@@ -700,12 +695,14 @@ TEST_F(DocumentTest, ADamagedArchiveOpensThePagesReadBeforeTheDamage)
     {
         SCOPED_TRACE(c.what);
         WriteCompressed(archivePath, c.bytes);
-        MessageRecorder messages;
+        ExpectBox(c.message);
+        BoxWatch watch;
         EXPECT_EQ(c.pages > 0, !!document.OnOpenDocument(archivePath.c_str()));
         ASSERT_EQ(c.pages, document.GetPages().size());
-        ASSERT_EQ(1u, messages.Messages().size());
-        EXPECT_EQ(c.message, messages.Messages()[0].text);
-        EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), messages.Messages()[0].flags);
+        const std::vector<ShownBox> boxes = watch.Boxes();
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_EQ(c.message, boxes[0].text);
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), boxes[0].flags);
         if (c.pages > 0)
         {
             EXPECT_EQ(document.GetPages()[0], document.GetCurrentPage());

@@ -7,12 +7,12 @@
 #include "model/Script.h"
 #include "model/TextElement.h"
 #include "resources/editor/ObjectPagesIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/model/FakeEditorServices.h"
 
 #include <gtest/gtest.h>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
 
@@ -53,19 +53,19 @@ TEST(ObjectAddDlg, InsertsTheChosenKindsAndSitsAtTheBottomOfTheRectangle)
     std::vector<std::string> lines;
     std::string cancelText;
     RECT placed = {};
-    INT_PTR result = RunWithSteps([&] { return dialog.DoModal(); }, {
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, {
         [&] {
-            HWND list = GetDlgItem(dialog.m_hWnd, IDC_OBJECT_TYPES);
-            lines = ListLines(list);
+            lines = Items(IDC_OBJECT_TYPES);
             GetWindowRect(dialog.m_hWnd, &placed);
             // Nothing chosen: a double-click inserts nothing.
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_OBJECT_TYPES, LBN_DBLCLK), (LPARAM)list);
-            SendMessageA(list, LB_SETCURSEL, 2, 0);
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_OBJECT_TYPES, LBN_DBLCLK), (LPARAM)list);
-            EXPECT_EQ(LB_ERR, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
-            cancelText = Text(dialog, IDCANCEL);
-            SendMessageA(list, LB_SETCURSEL, 3, 0);
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);
+            DoubleClick(IDC_OBJECT_TYPES, -1);
+        },
+        [] { DoubleClick(IDC_OBJECT_TYPES, 2); },
+        [&] {
+            EXPECT_EQ(LB_ERR, ChosenIndex(GetDlgItem(Page(), IDC_OBJECT_TYPES)));
+            cancelText = Text(IDCANCEL);
+            ChooseIndex(IDC_OBJECT_TYPES, 3);
+            Ok();
         },
     });
     Pump();
@@ -82,13 +82,10 @@ TEST(ObjectAddDlg, OKWithNothingChosenPostsNothingAndEnds)
     CommandSink sink;
     CObjectAddDlg dialog;
     dialog.m_hCommandTarget = sink.m_hWnd;
-    INT_PTR result = RunWithSteps([&] { return dialog.DoModal(); }, {
-        [&] { SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0); },
-    });
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, { [] { Ok(); } });
     Pump();
     EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(sink.commands.empty());
-    EXPECT_TRUE(Messages().empty());
 }
 
 class EventAddDlgTest : public ::testing::Test
@@ -121,17 +118,17 @@ TEST_F(EventAddDlgTest, AddsAScriptForEachChosenEvent)
     dialog.m_strNoun = "text";
     std::vector<std::string> before, after;
     std::string nounText, cancelText;
-    INT_PTR result = RunWithSteps([&] { return dialog.DoModal(); }, {
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, {
         [&] {
-            HWND list = GetDlgItem(dialog.m_hWnd, IDC_EVENT_LIST);
-            before = ListLines(list);
-            nounText = Text(dialog, IDC_NOUN_TEXT);
-            SendMessageA(list, LB_SETCURSEL, 1, 0);
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_EVENT_LIST, LBN_DBLCLK), (LPARAM)list);
-            after = ListLines(list);
-            cancelText = Text(dialog, IDCANCEL);
-            SendMessageA(list, LB_SETCURSEL, 0, 0);
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);
+            before = Items(IDC_EVENT_LIST);
+            nounText = Text(IDC_NOUN_TEXT);
+            DoubleClick(IDC_EVENT_LIST, 1);
+        },
+        [&] {
+            after = Items(IDC_EVENT_LIST);
+            cancelText = Text(IDCANCEL);
+            ChooseIndex(IDC_EVENT_LIST, 0);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -158,12 +155,11 @@ TEST_F(EventAddDlgTest, AnObjectWithEveryEventScriptedAddsNothing)
     dialog.m_pDocument = &document;
     dialog.m_pObject = text;
     std::vector<std::string> lines;
-    INT_PTR result = RunWithSteps([&] { return dialog.DoModal(); }, {
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, {
         [&] {
-            HWND list = GetDlgItem(dialog.m_hWnd, IDC_EVENT_LIST);
-            lines = ListLines(list);
-            SendMessageA(list, LB_SETCURSEL, 0, 0);
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);
+            lines = Items(IDC_EVENT_LIST);
+            ChooseIndex(IDC_EVENT_LIST, 0);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -175,5 +171,5 @@ TEST_F(EventAddDlgTest, AnObjectWithEveryEventScriptedAddsNothing)
 TEST(EventAddDlg, WithoutAnObjectItEndsWithCancel)
 {
     CEventAddDlg dialog;
-    EXPECT_EQ(IDCANCEL, RunWithSteps([&] { return dialog.DoModal(); }, {}));
+    EXPECT_EQ(IDCANCEL, Drive([&] { return dialog.DoModal(); }, {}));
 }

@@ -3,12 +3,13 @@
 // back after OK, and the framework's range messages for bad input.
 #include "authoring/ObjectPages.h"
 #include "resources/editor/ObjectPagesIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 TEST(ObjectNamePP, ShowsTheNounAndThePageFileAndGivesTheName)
 {
@@ -41,13 +42,15 @@ TEST(ObjectNamePP, ShowsTheNounAndThePageFileAndGivesTheName)
         bool fileShown = false;
         INT_PTR result = RunOne(page, {
             [&] {
-                nounText = Text(page, IDC_NOUN_TEXT);
-                dragText = Text(page, IDC_OBJ_MOUSE_DRAG);
-                fileShown = Visible(page, IDC_OBJ_PAGE_FILE) && Visible(page, IDC_OBJ_PAGE_FILE_LABEL);
-                EXPECT_EQ("Old", Text(page, IDC_OBJ_NAME)) << c.name;
-                SetText(page, IDC_OBJ_NAME, "NewName");
-                Click(page, IDC_OBJ_MOUSE_DRAG);
-                Press(page, c.wizard ? PSBTN_FINISH : PSBTN_OK);
+                nounText = Text(IDC_NOUN_TEXT);
+                dragText = Text(IDC_OBJ_MOUSE_DRAG);
+                fileShown = Visible(IDC_OBJ_PAGE_FILE) && Visible(IDC_OBJ_PAGE_FILE_LABEL);
+                EXPECT_EQ("Old", Text(IDC_OBJ_NAME)) << c.name;
+            },
+            Type(IDC_OBJ_NAME, "NewName"),
+            [&] {
+                Click(IDC_OBJ_MOUSE_DRAG);
+                Ok();
             },
         });
         EXPECT_NE(IDCANCEL, result) << c.name;
@@ -65,22 +68,27 @@ TEST(ObjectNamePP, ShowsTheNounAndThePageFileAndGivesTheName)
 TEST(ObjectNamePP, ANameOfMoreThan25CharactersIsRefused)
 {
     CObjectNamePP page;
+    ExpectBox("Enter no more than 25 characters.");
+    std::string typed;
     INT_PTR result = RunOne(page, {
+        // Typing stops at 25 characters.
+        Type(IDC_OBJ_NAME, "abcdefghijklmnopqrstuvwxyz"),
         [&] {
-            // Typing stops at 25; text set from outside is checked on leaving.
-            EXPECT_EQ(25, (int)SendDlgItemMessageA(page.m_hWnd, IDC_OBJ_NAME, EM_GETLIMITTEXT, 0, 0));
-            SetText(page, IDC_OBJ_NAME, "abcdefghijklmnopqrstuvwxyz");
-            Press(page, PSBTN_OK);
+            typed = Text(IDC_OBJ_NAME);
+            EXPECT_EQ(25, (int)SendDlgItemMessageA(Page(), IDC_OBJ_NAME, EM_GETLIMITTEXT, 0, 0));
         },
-        [&] {
-            EXPECT_EQ(1u, Messages().size());
-            SetText(page, IDC_OBJ_NAME, "abcdefghijklmnopqrstuvwxy");
-            Press(page, PSBTN_OK);
+        // A longer text put there from outside the page is checked on leaving.
+        [] {
+            SetDlgItemTextA(Page(), IDC_OBJ_NAME, "abcdefghijklmnopqrstuvwxyz");
+            Ok();
         },
+        [&] { EXPECT_EQ(1u, ShownBoxes().size()); },
+        Type(IDC_OBJ_NAME, "abcdefghijklmnopqrstuvwxy"),
+        [] { Ok(); },
     });
     EXPECT_EQ(IDOK, result);
-    ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("Enter no more than 25 characters.", Messages()[0]);
+    EXPECT_EQ("abcdefghijklmnopqrstuvwxy", typed);
+    EXPECT_EQ(std::vector<std::string>{ "Enter no more than 25 characters." }, ShownBoxTexts());
     EXPECT_STREQ("abcdefghijklmnopqrstuvwxy", page.m_strName);
 }
 
@@ -115,16 +123,16 @@ TEST(ObjectPositionPP, ModesShowAsChecksAndChecksGiveModes)
         page.m_y = 20;
         INT_PTR result = RunOne(page, {
             [&] {
-                EXPECT_EQ(c.relative, Checked(page, IDC_POS_RELATIVE)) << c.mode;
-                EXPECT_EQ(c.higher, Checked(page, IDC_POS_HIGHER)) << c.mode;
-                EXPECT_EQ(c.lower, Checked(page, IDC_POS_LOWER)) << c.mode;
-                EXPECT_EQ(c.relative, Enabled(page, IDC_POS_HIGHER)) << c.mode;
-                EXPECT_EQ("10", Text(page, IDC_POS_X));
+                EXPECT_EQ(c.relative, Checked(IDC_POS_RELATIVE)) << c.mode;
+                EXPECT_EQ(c.higher, Checked(IDC_POS_HIGHER)) << c.mode;
+                EXPECT_EQ(c.lower, Checked(IDC_POS_LOWER)) << c.mode;
+                EXPECT_EQ(c.relative, Enabled(IDC_POS_HIGHER)) << c.mode;
+                EXPECT_EQ("10", Text(IDC_POS_X));
                 if (c.click1)
-                    Click(page, c.click1);
+                    Click(c.click1);
                 if (c.click2)
-                    Click(page, c.click2);
-                Press(page, PSBTN_OK);
+                    Click(c.click2);
+                Ok();
             },
         });
         EXPECT_EQ(IDOK, result);
@@ -148,22 +156,19 @@ TEST(ObjectPositionPP, PositionsOutsideTheRangeKeepThePage)
     for (const Case& c : cases)
     {
         CObjectPositionPP page;
+        ExpectBox(c.message);
+        BoxWatch boxes;
         INT_PTR result = RunOne(page, {
-            [&] {
-                SetText(page, IDC_POS_X, c.x);
-                SetText(page, IDC_POS_Y, c.y);
-                Press(page, PSBTN_OK);
-            },
-            [&] {
-                // Still open: put right and confirm.
-                SetText(page, IDC_POS_X, "2000");
-                SetText(page, IDC_POS_Y, "0");
-                Press(page, PSBTN_OK);
-            },
+            Type(IDC_POS_X, c.x),
+            Type(IDC_POS_Y, c.y),
+            [] { Ok(); },
+            // Still open: put right and confirm.
+            Type(IDC_POS_X, "2000"),
+            Type(IDC_POS_Y, "0"),
+            [] { Ok(); },
         });
         EXPECT_EQ(IDOK, result) << c.x;
-        ASSERT_EQ(1u, Messages().size()) << c.x;
-        EXPECT_EQ(c.message, Messages()[0]) << c.x;
+        EXPECT_EQ(std::vector<std::string>{ c.message }, boxes.Texts()) << c.x;
         EXPECT_EQ(2000, page.m_x);
         EXPECT_EQ(0, page.m_y);
     }
@@ -198,13 +203,13 @@ TEST(ObjectSizePP, ModesShowAsChecksAndChecksGiveModes)
         page.m_height = 40;
         INT_PTR result = RunOne(page, {
             [&] {
-                EXPECT_EQ(c.mode != 0, Checked(page, IDC_SIZE_RELATIVE)) << c.mode;
-                EXPECT_EQ(c.keepRatio, Checked(page, IDC_SIZE_KEEP_RATIO)) << c.mode;
-                EXPECT_EQ(c.grow, Checked(page, IDC_SIZE_GROW)) << c.mode;
-                EXPECT_EQ(c.shrink, Checked(page, IDC_SIZE_SHRINK)) << c.mode;
+                EXPECT_EQ(c.mode != 0, Checked(IDC_SIZE_RELATIVE)) << c.mode;
+                EXPECT_EQ(c.keepRatio, Checked(IDC_SIZE_KEEP_RATIO)) << c.mode;
+                EXPECT_EQ(c.grow, Checked(IDC_SIZE_GROW)) << c.mode;
+                EXPECT_EQ(c.shrink, Checked(IDC_SIZE_SHRINK)) << c.mode;
                 if (c.click)
-                    Click(page, c.click);
-                Press(page, PSBTN_OK);
+                    Click(c.click);
+                Ok();
             },
         });
         EXPECT_EQ(IDOK, result);
@@ -232,18 +237,23 @@ TEST(ObjectSizePP, TheAspectRuleFollowsTheWidth)
         page.m_width = c.width;
         page.m_height = c.height;
         bool heightEnabled = true;
+        std::string widthShown;
         INT_PTR result = RunOne(page, {
             [&] {
-                EXPECT_TRUE(Visible(page, IDC_SIZE_ASPECT));
-                EXPECT_FALSE(Visible(page, IDC_SIZE_APPBAR));
-                Click(page, IDC_SIZE_ASPECT);
-                SetText(page, IDC_SIZE_WIDTH, c.typed);
-                heightEnabled = Enabled(page, IDC_SIZE_HEIGHT);
-                Press(page, PSBTN_OK);
+                EXPECT_TRUE(Visible(IDC_SIZE_ASPECT));
+                EXPECT_FALSE(Visible(IDC_SIZE_APPBAR));
+                Click(IDC_SIZE_ASPECT);
+            },
+            Type(IDC_SIZE_WIDTH, c.typed),
+            [&] {
+                heightEnabled = Enabled(IDC_SIZE_HEIGHT);
+                widthShown = Text(IDC_SIZE_WIDTH);
+                Ok();
             },
         });
         EXPECT_EQ(IDOK, result);
         EXPECT_FALSE(heightEnabled);
+        EXPECT_EQ(c.typed, widthShown);
         EXPECT_EQ(atoi(c.typed), page.m_width) << c.typed;
         EXPECT_EQ(c.expectedHeight, page.m_height) << c.typed;
     }
@@ -257,18 +267,18 @@ TEST(ObjectSizePP, WidthTypedKeyByKeyKeepsTheAspectWithoutABox)
     page.m_bKeepAspect = 1;
     std::string typedWidth, typedHeight, clearedWidth, clearedHeight;
     INT_PTR result = RunOne(page, {
+        Type(IDC_SIZE_WIDTH, "150"),
         [&] {
-            HWND width = GetDlgItem(page.m_hWnd, IDC_SIZE_WIDTH);
-            ClearByKeys(width);
-            TypeKeys(width, "150");
-            typedWidth = Text(page, IDC_SIZE_WIDTH);
-            typedHeight = Text(page, IDC_SIZE_HEIGHT);
-            ClearByKeys(width);
-            clearedWidth = Text(page, IDC_SIZE_WIDTH);
-            clearedHeight = Text(page, IDC_SIZE_HEIGHT);
-            TypeKeys(width, "150");
-            Press(page, PSBTN_OK);
+            typedWidth = Text(IDC_SIZE_WIDTH);
+            typedHeight = Text(IDC_SIZE_HEIGHT);
         },
+        Type(IDC_SIZE_WIDTH, ""),
+        [&] {
+            clearedWidth = Text(IDC_SIZE_WIDTH);
+            clearedHeight = Text(IDC_SIZE_HEIGHT);
+        },
+        Keys(IDC_SIZE_WIDTH, "150"),
+        [] { Ok(); },
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("150", typedWidth);
@@ -277,7 +287,6 @@ TEST(ObjectSizePP, WidthTypedKeyByKeyKeepsTheAspectWithoutABox)
     EXPECT_EQ("60", clearedHeight);
     EXPECT_EQ(150, page.m_width);
     EXPECT_EQ(60, page.m_height);
-    EXPECT_EQ(std::vector<std::string>(), Messages());
 }
 
 TEST(ObjectSizePP, AnAppBarPageTakesTheScreensEdge)
@@ -293,15 +302,15 @@ TEST(ObjectSizePP, AnAppBarPageTakesTheScreensEdge)
     bool aspectShown = true;
     INT_PTR result = RunOne(page, {
         [&] {
-            aspectShown = Visible(page, IDC_SIZE_ASPECT);
-            EXPECT_TRUE(Visible(page, IDC_SIZE_APPBAR));
-            EXPECT_FALSE(Enabled(page, IDC_SIZE_EDGE_LEFT));
-            Click(page, IDC_SIZE_APPBAR);
-            EXPECT_TRUE(Enabled(page, IDC_SIZE_EDGE_LEFT));
-            afterLeft = Text(page, IDC_SIZE_WIDTH) + "x" + Text(page, IDC_SIZE_HEIGHT);
-            Click(page, IDC_SIZE_EDGE_TOP);
-            afterTop = Text(page, IDC_SIZE_WIDTH) + "x" + Text(page, IDC_SIZE_HEIGHT);
-            Press(page, PSBTN_OK);
+            aspectShown = Visible(IDC_SIZE_ASPECT);
+            EXPECT_TRUE(Visible(IDC_SIZE_APPBAR));
+            EXPECT_FALSE(Enabled(IDC_SIZE_EDGE_LEFT));
+            Click(IDC_SIZE_APPBAR);
+            EXPECT_TRUE(Enabled(IDC_SIZE_EDGE_LEFT));
+            afterLeft = Text(IDC_SIZE_WIDTH) + "x" + Text(IDC_SIZE_HEIGHT);
+            Click(IDC_SIZE_EDGE_TOP);
+            afterTop = Text(IDC_SIZE_WIDTH) + "x" + Text(IDC_SIZE_HEIGHT);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -322,20 +331,17 @@ TEST(ObjectSizePP, RestoreAndRanges)
     page.m_restoreHeight = 48;
     page.m_width = 10;
     page.m_height = 10;
+    ExpectBox("Please enter an integer between 0 and 2000.");
     INT_PTR result = RunOne(page, {
-        [&] {
-            EXPECT_TRUE(Visible(page, IDC_SIZE_RESTORE));
-            SetText(page, IDC_SIZE_HEIGHT, "2001");
-            Press(page, PSBTN_OK);
-        },
-        [&] {
-            Click(page, IDC_SIZE_RESTORE);
-            Press(page, PSBTN_OK);
+        [] { EXPECT_TRUE(Visible(IDC_SIZE_RESTORE)); },
+        Type(IDC_SIZE_HEIGHT, "2001"),
+        [] { Ok(); },
+        [] {
+            Click(IDC_SIZE_RESTORE);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
-    ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("Please enter an integer between 0 and 2000.", Messages()[0]);
     EXPECT_EQ(64, page.m_width);
     EXPECT_EQ(48, page.m_height);
 }
@@ -346,14 +352,11 @@ TEST(ObjectSizePP, CancelWithBadInputShowsNoMessage)
     page.m_width = 10;
     page.m_height = 10;
     INT_PTR result = RunOne(page, {
-        [&] {
-            SetText(page, IDC_SIZE_WIDTH, "99999");
-            SetText(page, IDC_SIZE_HEIGHT, "");
-            Press(page, PSBTN_CANCEL);
-        },
+        Type(IDC_SIZE_WIDTH, "99999"),
+        Type(IDC_SIZE_HEIGHT, ""),
+        [] { Cancel(); },
     });
     EXPECT_EQ(IDCANCEL, result);
-    EXPECT_TRUE(Messages().empty());
 }
 
 TEST(ObjectPages, WizardButtonsFollowThePlace)
@@ -368,30 +371,32 @@ TEST(ObjectPages, WizardButtonsFollowThePlace)
     sheet.AddPage(&first);
     sheet.AddPage(&middle);
     sheet.AddPage(&last);
-    auto buttons = [&](CWnd& page) {
-        HWND s = SheetOf(page);
+    auto buttons = [] {
         std::string text;
-        if (IsWindowEnabled(GetDlgItem(s, ID_WIZBACK)))
+        if (Enabled(Modal(), ID_WIZBACK))
             text += "Back";
-        if (IsWindowVisible(GetDlgItem(s, ID_WIZNEXT)) && IsWindowEnabled(GetDlgItem(s, ID_WIZNEXT)))
+        if (ButtonEnabled(PSBTN_NEXT))
             text += "Next";
-        if (IsWindowVisible(GetDlgItem(s, ID_WIZFINISH)) && IsWindowEnabled(GetDlgItem(s, ID_WIZFINISH)))
+        if (ButtonEnabled(PSBTN_FINISH))
             text += "Finish";
         return text;
     };
     std::vector<std::string> seen;
     INT_PTR result = RunSheet(sheet, {
-        [&] { seen.push_back(buttons(first)); Press(first, PSBTN_NEXT); },
         [&] {
-            seen.push_back(buttons(middle));
-            // The wizard hides the resolution choices.
-            EXPECT_FALSE(Visible(middle, IDC_POS_RELATIVE));
-            Press(middle, PSBTN_NEXT);
+            seen.push_back(buttons());
+            Press(PSBTN_NEXT);
         },
         [&] {
-            seen.push_back(buttons(last));
-            EXPECT_FALSE(Visible(last, IDC_SIZE_RELATIVE));
-            Press(last, PSBTN_FINISH);
+            seen.push_back(buttons());
+            // The wizard hides the resolution choices.
+            EXPECT_FALSE(Visible(middle.m_hWnd, IDC_POS_RELATIVE));
+            Press(PSBTN_NEXT);
+        },
+        [&] {
+            seen.push_back(buttons());
+            EXPECT_FALSE(Visible(last.m_hWnd, IDC_SIZE_RELATIVE));
+            Press(PSBTN_FINISH);
         },
     });
     EXPECT_EQ(ID_WIZFINISH, result);

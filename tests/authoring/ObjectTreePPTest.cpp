@@ -8,13 +8,13 @@
 #include "model/Script.h"
 #include "model/TextElement.h"
 #include "resources/editor/ObjectPagesIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/model/FakeEditorServices.h"
 #include "tests/model/ModelTestObjects.h"
 
 #include <gtest/gtest.h>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
 
@@ -82,7 +82,7 @@ protected:
         treePage.m_pDocument = &document;
     }
     std::string Tree() { return Describe(treePage.GetTree(), TreeView_GetRoot(treePage.GetTree())); }
-    INT_PTR Run(std::vector<std::function<void()>> steps)
+    INT_PTR Run(Steps steps)
     {
         CPropertySheet sheet("Button1");
         sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
@@ -109,13 +109,12 @@ TEST_F(ObjectTreePPTest, ShowsTheEventsAndSetsTheButtonsForTheSelection)
     };
     std::vector<Seen> seen;
     auto look = [&] {
-        seen.push_back({ Tree(), Text(treePage, IDC_TREE_NEW), Enabled(treePage, IDC_TREE_DELETE),
-                         Enabled(treePage, IDC_TREE_PROPERTIES) });
+        seen.push_back({ Tree(), Text(IDC_TREE_NEW), Enabled(IDC_TREE_DELETE), Enabled(IDC_TREE_PROPERTIES) });
     };
     INT_PTR result = Run({
         [&] { look(); Select(down); },
         [&] { look(); Select(down->m_items[0]); },
-        [&] { look(); Press(treePage, PSBTN_OK); },
+        [&] { look(); Ok(); },
     });
     EXPECT_EQ(IDOK, result);
     ASSERT_EQ(3u, seen.size());
@@ -159,7 +158,7 @@ TEST_F(ObjectTreePPTest, FollowsTheDocumentsPostedHints)
         },
         [&] {
             seen.push_back(Tree());
-            Press(treePage, PSBTN_OK);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -186,12 +185,11 @@ TEST_F(ObjectTreePPTest, AClosedSheetLeavesNoReceiverOfHints)
             [&] {
                 shown = page.m_hWnd;
                 whileOpen.push_back(document.GetHintReceivers());
-                Press(page, PSBTN_OK);
+                Ok();
             },
         }));
         EXPECT_EQ(std::vector<HWND>({ shown }), whileOpen.back()) << "round " << round;
         EXPECT_EQ(std::vector<HWND>(), document.GetHintReceivers()) << "round " << round;
-        EXPECT_TRUE(Messages().empty()) << "round " << round;
     }
     // An edit after the sheets are gone is posted to no window.
     document.PostHintToReceivers(HintChanged, text);
@@ -210,8 +208,8 @@ TEST_F(ObjectTreePPTest, NewOnAnEventOpensItsSheet)
     std::string after;
     INT_PTR result = Run({
         [&] { Select(down->m_items[1]); },
-        [&] { Click(treePage, IDC_TREE_NEW); },
-        [&] { after = Tree(); Press(treePage, PSBTN_OK); },
+        [&] { Click(IDC_TREE_NEW); },
+        [&] { after = Tree(); Ok(); },
     });
     SetEditScriptHook(previous);
     EXPECT_EQ(IDOK, result);
@@ -297,7 +295,7 @@ TEST_F(ObjectTreePPTest, ADropMovesAndRecordsAndAReleaseOverNoItemMovesNothing)
             [&] {
                 after = Describe(tree, TreeView_GetRoot(tree));
                 modified = document.IsModified() != FALSE;
-                Press(events, PSBTN_OK);
+                Ok();
             },
         });
         EXPECT_EQ(IDOK, result);
@@ -306,7 +304,6 @@ TEST_F(ObjectTreePPTest, ADropMovesAndRecordsAndAReleaseOverNoItemMovesNothing)
         EXPECT_EQ(c.after, after);
         EXPECT_EQ(c.modified, modified);
         EXPECT_EQ(snapshots + (c.modified ? 1 : 0), document.GetUndo().GetCount());
-        EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
     }
     SetCursorPos(512, 384);
 }

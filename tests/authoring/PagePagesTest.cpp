@@ -8,14 +8,15 @@
 #include "authoring/ProjectWizFinishPP.h"
 #include "resources/editor/ObjectPagesIds.h"
 #include "resources/editor/PagePagesIds.h"
+#include "tests/authoring/Installation.h"
 #include "tests/authoring/PageFiles.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/support/SheetDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
 
@@ -85,18 +86,20 @@ TEST_F(PagePagesTest, TheIconPageShowsTheStoredIconAndReloadsAfterBrowsing)
     std::string nounText;
     INT_PTR result = RunOne(page, {
         [&] {
-            nounText = Text(page, IDC_ICON_NOUN_TEXT);
+            nounText = Text(IDC_ICON_NOUN_TEXT);
             storedShown = SendDlgItemMessageA(page.m_hWnd, IDC_ICON_PREVIEW, STM_GETICON, 0, 0) != 0;
-            // Browsing cancelled: the typed path's icon is shown.
-            SetText(page, IDC_ICON_FILE, scratch.File("typed.ico").c_str());
-            Click(page, IDC_ICON_BROWSE);
+        },
+        // Browsing cancelled: the typed path's icon is shown.
+        Type(IDC_ICON_FILE, scratch.File("typed.ico")),
+        [&] {
+            Click(IDC_ICON_BROWSE);
             typedShown = SendDlgItemMessageA(page.m_hWnd, IDC_ICON_PREVIEW, STM_GETICON, 0, 0) != 0;
             // Chosen: a file that is no icon shows none.
             g_chooser.answer = TRUE;
             g_chooser.chosen = scratch.File("missing.ico");
-            Click(page, IDC_ICON_BROWSE);
+            Click(IDC_ICON_BROWSE);
             noneShown = SendDlgItemMessageA(page.m_hWnd, IDC_ICON_PREVIEW, STM_GETICON, 0, 0) != 0;
-            Press(page, PSBTN_OK);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -118,10 +121,10 @@ TEST_F(PagePagesTest, TheBackgroundPageBrowsesImages)
     g_chooser.chosen = "C:\\pictures\\wall.gif";
     INT_PTR result = RunOne(page, {
         [&] {
-            EXPECT_FALSE(Checked(page, IDC_BACKGROUND_TILED));
-            Click(page, IDC_BACKGROUND_BROWSE);
-            Click(page, IDC_BACKGROUND_TILED);
-            Press(page, PSBTN_OK);
+            EXPECT_FALSE(Checked(IDC_BACKGROUND_TILED));
+            Click(IDC_BACKGROUND_BROWSE);
+            Click(IDC_BACKGROUND_TILED);
+            Ok();
         },
     });
     EXPECT_EQ(IDOK, result);
@@ -148,12 +151,12 @@ TEST_F(PagePagesTest, OnlyFramelessPagesChooseATransparencyColour)
         [&] {
             for (int style : styles)
             {
-                Click(page, style);
-                enabled.push_back(Enabled(page, IDC_BORDER_TOLERANCE) && Enabled(page, IDC_BORDER_COLOR) &&
-                                  Enabled(page, IDC_BORDER_SPIN));
+                Click(style);
+                enabled.push_back(Enabled(IDC_BORDER_TOLERANCE) && Enabled(IDC_BORDER_COLOR) &&
+                                  Enabled(IDC_BORDER_SPIN));
             }
-            Click(page, IDC_BORDER_FRAMELESS);
-            Click(page, IDC_BORDER_COLOR);
+            Click(IDC_BORDER_FRAMELESS);
+            Click(IDC_BORDER_COLOR);
             UpdateWindow(page.m_hWnd);
         },
         [&] {
@@ -163,7 +166,7 @@ TEST_F(PagePagesTest, OnlyFramelessPagesChooseATransparencyColour)
             HDC dc = GetDC(page.m_hWnd);
             swatch = GetPixel(dc, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
             ReleaseDC(page.m_hWnd, dc);
-            Press(page, PSBTN_OK);
+            Ok();
         },
     });
     SetPageColorChooser(previousColour);
@@ -214,11 +217,11 @@ TEST_F(PagePagesTest, TheAutoRunIconChoices)
             [&] {
                 preview = page.GetShownIcon() != NULL;
                 HWND combo = GetDlgItem(page.m_hWnd, IDC_INF_ICON_INDEX);
-                choices = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
-                selected = (int)SendMessageA(combo, CB_GETCURSEL, 0, 0);
-                comboOn = IsWindowEnabled(combo) != FALSE;
-                noteOn = Enabled(page, IDC_INF_NOTE);
-                Press(page, PSBTN_CANCEL);
+                choices = (int)Items(combo).size();
+                selected = ChosenIndex(combo);
+                comboOn = Enabled(IDC_INF_ICON_INDEX);
+                noteOn = Enabled(IDC_INF_NOTE);
+                Cancel();
             },
         });
         EXPECT_EQ(IDCANCEL, result);
@@ -234,7 +237,6 @@ TEST_F(PagePagesTest, TheAutoRunIconChoices)
 
 TEST_F(PagePagesTest, TheIconTestAnswersShortTextsWithoutABox)
 {
-    MessageRecorder boxes;
     const struct
     {
         const char* path;
@@ -249,7 +251,6 @@ TEST_F(PagePagesTest, TheIconTestAnswersShortTextsWithoutABox)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.kind, CProjectInfPP::IconFileKind(c.path)) << c.path;
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST_F(PagePagesTest, TheAutoRunIconTypedKeyByKeyFromEmptyShowsNoBox)
@@ -260,55 +261,44 @@ TEST_F(PagePagesTest, TheAutoRunIconTypedKeyByKeyFromEmptyShowsNoBox)
     CProjectInfPP page;
     std::vector<bool> previews;
     std::string shown;
-    RunOne(page, {
-        [&] {
-            HWND field = GetDlgItem(page.m_hWnd, IDC_INF_ICON_FILE);
-            for (const char* key : { "a", "b", ".", "i", "c", "o" })
-            {
-                TypeKeys(field, key);
-                previews.push_back(page.GetShownIcon() != NULL);
-            }
-            shown = Text(page, IDC_INF_ICON_FILE);
-            Press(page, PSBTN_CANCEL);
-        },
+    Steps steps;
+    for (const char* key : { "a", "b", ".", "i", "c", "o" })
+    {
+        steps.push_back(Keys(IDC_INF_ICON_FILE, key));
+        steps.push_back([&] { previews.push_back(page.GetShownIcon() != NULL); });
+    }
+    steps.push_back([&] {
+        shown = Text(IDC_INF_ICON_FILE);
+        Cancel();
     });
+    RunOne(page, steps);
     EXPECT_EQ(std::vector<bool>({ false, false, false, false, false, true }), previews);
     EXPECT_EQ("ab.ico", shown);
-    EXPECT_EQ(std::vector<std::string>(), Messages());
 }
 
 TEST_F(PagePagesTest, TheAutoRunPageWritesTheSettingsAndImportsAnIcon)
 {
-    ScratchDir bin;
-    WriteWholeFile(bin.File("tarvex.dat"), "player");
-    WriteWholeFile(bin.File("tarvex.ico"), "icon");
-    for (const char* name : { "giflib32.dll", "ijl10.dll", "msvcrt.dll" })
-        WriteWholeFile(bin.File(name), name);
-    SetRuntimeSourceFolder(bin.Path().c_str());
+    Installation install;
     ScratchDir project;
     ASSERT_TRUE(PrepareProjectFolder(project.Path().c_str(), NULL, TRUE));
     pagefiles::WriteIcon(scratch.File("disc.ico"));
     ResetDiscInf();
     CDiscInfSettings before = GetDiscInfSettings();
     CProjectInfPP page;
+    std::string longLabel;
     INT_PTR result = RunOne(page, {
-        [&] {
-            SetText(page, IDC_INF_LABEL1, "Read Me");
-            SetText(page, IDC_INF_COMMAND1, "notepad readme.txt");
-            SetText(page, IDC_INF_LABEL3, "A label much longer than 24");
-            SetText(page, IDC_INF_ICON_FILE, scratch.File("disc.ico").c_str());
-            Press(page, PSBTN_OK);
-        },
-        [&] {
-            SetText(page, IDC_INF_LABEL3, "Setup");
-            SetText(page, IDC_INF_COMMAND3, "setup.exe");
-            Press(page, PSBTN_OK);
-        },
+        Type(IDC_INF_LABEL1, "Read Me"),
+        Type(IDC_INF_COMMAND1, "notepad readme.txt"),
+        // Typing stops at 24 characters.
+        Type(IDC_INF_LABEL3, "A label much longer than 24"),
+        [&] { longLabel = Text(IDC_INF_LABEL3); },
+        Type(IDC_INF_ICON_FILE, scratch.File("disc.ico")),
+        Type(IDC_INF_LABEL3, "Setup"),
+        Type(IDC_INF_COMMAND3, "setup.exe"),
+        [] { Ok(); },
     });
-    SetRuntimeSourceFolder("");
     EXPECT_EQ(IDOK, result);
-    ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("Enter no more than 24 characters.", Messages()[0]);
+    EXPECT_EQ("A label much longer than", longLabel);
     const CDiscInfSettings& after = GetDiscInfSettings();
     EXPECT_STREQ(".\\tarvex.dat\\disc.ico", after.m_strIconFile);
     EXPECT_EQ(-1, after.m_iconIndex);
@@ -327,11 +317,9 @@ TEST_F(PagePagesTest, CancellingTheAutoRunPageWritesNothing)
     const CStr iconBefore = GetDiscInfSettings().m_strIconFile;
     CProjectInfPP page;
     INT_PTR result = RunOne(page, {
-        [&] {
-            SetText(page, IDC_INF_LABEL1, "Changed");
-            SetText(page, IDC_INF_ICON_FILE, "C:\\x.exe");
-            Press(page, PSBTN_CANCEL);
-        },
+        Type(IDC_INF_LABEL1, "Changed"),
+        Type(IDC_INF_ICON_FILE, "C:\\x.exe"),
+        [] { Cancel(); },
     });
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_STREQ("", GetDiscInfSettings().m_strOptionLabel[0]);
@@ -350,26 +338,21 @@ TEST(ProjectWizFinishPP, OffersFinishAloneAndOpensTheInsertDialogBelowTheSheet)
     RECT sheetRect = {}, dialogRect = {};
     std::string dialogTitle;
     INT_PTR result = RunSheet(sheet, {
-        [&] { PropSheet_PressButton(sheet.m_hWnd, PSBTN_NEXT); },
+        [] { Press(PSBTN_NEXT); },
         [&] {
-            backOn = IsWindowEnabled(GetDlgItem(sheet.m_hWnd, ID_WIZBACK)) != FALSE;
-            HWND next = GetDlgItem(sheet.m_hWnd, ID_WIZNEXT);
-            nextShown = IsWindowVisible(next) && IsWindowEnabled(next);
-            finishOn = IsWindowEnabled(GetDlgItem(sheet.m_hWnd, ID_WIZFINISH)) != FALSE;
+            backOn = Enabled(sheet.m_hWnd, ID_WIZBACK);
+            nextShown = ButtonEnabled(PSBTN_NEXT);
+            finishOn = Enabled(sheet.m_hWnd, ID_WIZFINISH);
             GetWindowRect(sheet.m_hWnd, &sheetRect);
-            // The insert dialog is modal: look at it from the next tick.
-            PostMessageA(finish.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_ADD_OBJECTS_NOW, BN_CLICKED),
-                         (LPARAM)GetDlgItem(finish.m_hWnd, IDC_ADD_OBJECTS_NOW));
+            // The insert dialog is modal: it runs after this step.
+            PostClick(IDC_ADD_OBJECTS_NOW);
         },
-        [&] {
-            HWND dialog = FindOwnWindow("Insert New Objects");
-            char title[64] = "";
-            GetWindowTextA(dialog, title, sizeof title);
-            dialogTitle = title;
-            GetWindowRect(dialog, &dialogRect);
-            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        },
-        [&] { PropSheet_PressButton(sheet.m_hWnd, PSBTN_FINISH); },
+        OnDialog("Insert New Objects", [&] {
+            dialogTitle = WindowTitle(Modal());
+            GetWindowRect(Modal(), &dialogRect);
+            Cancel();
+        }),
+        When([&] { return Modal() == sheet.m_hWnd; }, [] { Press(PSBTN_FINISH); }),
     });
     EXPECT_EQ(ID_WIZFINISH, result);
     EXPECT_FALSE(backOn);

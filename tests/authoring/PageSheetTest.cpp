@@ -11,44 +11,24 @@
 #include "resources/editor/ObjectPagesIds.h"
 #include "resources/editor/PagePagesIds.h"
 #include "tests/authoring/PageFiles.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/model/FakeEditorServices.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
 
-HWND Sheet() { return FindOwnWindow(); }
-HWND CurrentPage() { return PropSheet_GetCurrentPageHwnd(Sheet()); }
-void ShowPage(int index) { PropSheet_SetCurSel(Sheet(), NULL, index); }
-void Set(int id, const char* text) { SetDlgItemTextA(CurrentPage(), id, text); }
-std::string Get(int id)
-{
-    char text[512] = "";
-    GetDlgItemTextA(CurrentPage(), id, text, sizeof text);
-    return text;
-}
-void ClickItem(int id) { SendMessageA(GetDlgItem(CurrentPage(), id), BM_CLICK, 0, 0); }
-void PressSheet(int button) { PropSheet_PressButton(Sheet(), button); }
+// The sheet's tab titles joined by commas.
 std::string SheetPageTitles()
 {
     std::string titles;
-    HWND tab = PropSheet_GetTabControl(Sheet());
-    int count = TabCtrl_GetItemCount(tab);
-    for (int i = 0; i < count; ++i)
-    {
-        char text[64] = "";
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tab, TCM_GETITEMA, i, (LPARAM)&item);
-        titles += (titles.empty() ? "" : ",") + std::string(text);
-    }
+    for (const std::string& title : TabTitles())
+        titles += (titles.empty() ? "" : ",") + title;
     return titles;
 }
 
@@ -110,11 +90,9 @@ protected:
         SetTemplatesFolder("");
         page.Unload();
     }
-    BOOL Edit(BOOL bNew, std::vector<std::function<void()>> steps)
+    BOOL Edit(BOOL bNew, Steps steps)
     {
-        BOOL result = FALSE;
-        RunWithSteps([&] { result = page.EditProperties(bNew); return (INT_PTR)result; }, std::move(steps));
-        return result;
+        return Drive([&] { return page.EditProperties(bNew); }, std::move(steps));
     }
     // A template file with its content folder and preview.
     void WriteTemplate(const char* file, const char* name, const char* folder, const char* tile)
@@ -145,31 +123,27 @@ TEST_F(PageSheetTest, TheTabbedSheetShowsThePageAndOKWritesTheChangedKeys)
     BOOL result = Edit(FALSE, {
         [&] {
             titles = SheetPageTitles();
-            fileName = Get(IDC_OBJ_PAGE_FILE);
-            EXPECT_EQ("Home", Get(IDC_OBJ_NAME));
-            Set(IDC_OBJ_NAME, "Welcome");
-            ShowPage(1);
+            fileName = Text(IDC_OBJ_PAGE_FILE);
+            EXPECT_EQ("Home", Text(IDC_OBJ_NAME));
         },
+        Type(IDC_OBJ_NAME, "Welcome"),
         [&] {
-            EXPECT_EQ("400", Get(IDC_SIZE_WIDTH));
-            Set(IDC_SIZE_WIDTH, "640");
-            Set(IDC_SIZE_HEIGHT, "480");
-            ShowPage(2);
+            ShowTab(1);
+            EXPECT_EQ("400", Text(IDC_SIZE_WIDTH));
         },
+        Type(IDC_SIZE_WIDTH, "640"),
+        Type(IDC_SIZE_HEIGHT, "480"),
         [&] {
-            ClickItem(IDC_BORDER_FRAMELESS);
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(CurrentPage(), IDC_BORDER_TOLERANCE)));
-            Set(IDC_BORDER_TOLERANCE, "16");
-            ShowPage(4);
+            ShowTab(2);
+            Click(IDC_BORDER_FRAMELESS);
+            EXPECT_TRUE(Enabled(IDC_BORDER_TOLERANCE));
         },
-        [&] {
-            Set(IDC_BACKGROUND_FILE, ".\\tarvex.dat\\back.bmp");
-            ShowPage(5);
-        },
-        [&] {
-            Set(IDC_ICON_FILE, ".\\tarvex.dat\\page.ico");
-            PressSheet(PSBTN_OK);
-        },
+        Type(IDC_BORDER_TOLERANCE, "16"),
+        [] { ShowTab(4); },
+        Type(IDC_BACKGROUND_FILE, ".\\tarvex.dat\\back.bmp"),
+        [] { ShowTab(5); },
+        Type(IDC_ICON_FILE, ".\\tarvex.dat\\page.ico"),
+        [] { Ok(); },
     });
     EXPECT_TRUE(result);
     EXPECT_EQ("Name,Size,Border,Template,Background,Icon,Autorun.inf", titles);
@@ -185,11 +159,12 @@ TEST_F(PageSheetTest, CancelChangesNothing)
 {
     auto before = SavedKeys(page);
     BOOL result = Edit(FALSE, {
-        [&] { Set(IDC_OBJ_NAME, "Other"); ShowPage(1); },
-        [&] { Set(IDC_SIZE_WIDTH, "99999"); PressSheet(PSBTN_CANCEL); },
+        Type(IDC_OBJ_NAME, "Other"),
+        [] { ShowTab(1); },
+        Type(IDC_SIZE_WIDTH, "99999"),
+        [] { Cancel(); },
     });
     EXPECT_FALSE(result);
-    EXPECT_TRUE(Messages().empty());
     EXPECT_EQ("", Changes(before, SavedKeys(page)));
 }
 
@@ -198,8 +173,13 @@ TEST_F(PageSheetTest, TheAppBarClearsMouseMoveAndAnEmptyTitleIsUntitled)
     services.ids.Register("Untitled", (CElement*)NULL);
     auto before = SavedKeys(page);
     BOOL result = Edit(FALSE, {
-        [&] { Set(IDC_OBJ_NAME, ""); ShowPage(1); },
-        [&] { ClickItem(IDC_SIZE_APPBAR); ClickItem(IDC_SIZE_EDGE_TOP); PressSheet(PSBTN_OK); },
+        Type(IDC_OBJ_NAME, ""),
+        [] {
+            ShowTab(1);
+            Click(IDC_SIZE_APPBAR);
+            Click(IDC_SIZE_EDGE_TOP);
+            Ok();
+        },
     });
     EXPECT_TRUE(result);
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
@@ -211,14 +191,15 @@ TEST_F(PageSheetTest, TheAppBarClearsMouseMoveAndAnEmptyTitleIsUntitled)
 TEST_F(PageSheetTest, ABadToleranceKeepsTheSheetOpen)
 {
     page.m_windowType = 3;
+    ExpectBox("Please enter an integer between 0 and 200.");
     BOOL result = Edit(FALSE, {
-        [&] { ShowPage(2); },
-        [&] { Set(IDC_BORDER_TOLERANCE, "201"); PressSheet(PSBTN_OK); },
-        [&] { Set(IDC_BORDER_TOLERANCE, "200"); PressSheet(PSBTN_OK); },
+        [] { ShowTab(2); },
+        Type(IDC_BORDER_TOLERANCE, "201"),
+        [] { Ok(); },
+        Type(IDC_BORDER_TOLERANCE, "200"),
+        [] { Ok(); },
     });
     EXPECT_TRUE(result);
-    ASSERT_EQ(1u, Messages().size());
-    EXPECT_EQ("Please enter an integer between 0 and 200.", Messages()[0]);
     EXPECT_EQ(200u * 65793u, page.m_tolerance);
 }
 
@@ -231,38 +212,32 @@ TEST_F(PageSheetTest, TheWizardTakesTheTemplatesBackgroundAndGivesItBackForNone)
     int countAfterTemplate = 0, countAfterNone = 0;
     BOOL result = Edit(TRUE, {
         [&] {
-            HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            lines = ListLines(list);
+            lines = Items(IDC_TEMPLATE_LIST);
             // "<None>" is chosen at first.
-            EXPECT_EQ(0, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
-            SendMessageA(list, LB_SETCURSEL, 2, 0);   // Bravo
-            SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_LIST, LBN_SELCHANGE), (LPARAM)list);
-            description = Get(IDC_TEMPLATE_DESCRIPTION);
-            PressSheet(PSBTN_NEXT);
+            EXPECT_EQ(0, ChosenIndex(GetDlgItem(Page(), IDC_TEMPLATE_LIST)));
+            ChooseIndex(IDC_TEMPLATE_LIST, 2);   // Bravo
+            description = Text(IDC_TEMPLATE_DESCRIPTION);
+            Press(PSBTN_NEXT);
         },
         [&] {
-            countAfterTemplate = TabCtrl_GetItemCount(PropSheet_GetTabControl(Sheet()));
-            PressSheet(PSBTN_BACK);
+            countAfterTemplate = TabCount();
+            Press(PSBTN_BACK);
         },
         [&] {
-            HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            SendMessageA(list, LB_SETCURSEL, 0, 0);
-            SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_LIST, LBN_SELCHANGE), (LPARAM)list);
-            PressSheet(PSBTN_NEXT);
+            ChooseIndex(IDC_TEMPLATE_LIST, 0);
+            Press(PSBTN_NEXT);
         },
         [&] {
-            countAfterNone = TabCtrl_GetItemCount(PropSheet_GetTabControl(Sheet()));
-            PressSheet(PSBTN_BACK);
+            countAfterNone = TabCount();
+            Press(PSBTN_BACK);
         },
         [&] {
-            HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            SendMessageA(list, LB_SETCURSEL, 2, 0);
-            SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_LIST, LBN_SELCHANGE), (LPARAM)list);
-            PressSheet(PSBTN_NEXT);
+            ChooseIndex(IDC_TEMPLATE_LIST, 2);
+            Press(PSBTN_NEXT);
         },
-        [&] { PressSheet(PSBTN_NEXT); },       // name
-        [&] { PressSheet(PSBTN_NEXT); },       // size
-        [&] { PressSheet(PSBTN_FINISH); },     // finish
+        [] { Press(PSBTN_NEXT); },       // name
+        [] { Press(PSBTN_NEXT); },       // size
+        [] { Press(PSBTN_FINISH); },     // finish
     });
     EXPECT_TRUE(result);
     EXPECT_EQ(std::vector<std::string>({ "<None>", "Alpha", "Bravo" }), lines);
@@ -285,13 +260,11 @@ TEST_F(PageSheetTest, CancellingTheWizardRestoresTheBackground)
     WriteTemplate("a.pqt", "Alpha", "alpha", "false");
     page.m_strWatermark = "old.bmp";
     BOOL result = Edit(TRUE, {
-        [&] {
-            HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            SendMessageA(list, LB_SETCURSEL, 1, 0);
-            SendMessageA(CurrentPage(), WM_COMMAND, MAKEWPARAM(IDC_TEMPLATE_LIST, LBN_SELCHANGE), (LPARAM)list);
-            PressSheet(PSBTN_NEXT);
+        [] {
+            ChooseIndex(IDC_TEMPLATE_LIST, 1);
+            Press(PSBTN_NEXT);
         },
-        [&] { PressSheet(PSBTN_CANCEL); },
+        [] { Cancel(); },
     });
     EXPECT_FALSE(result);
     EXPECT_STREQ("old.bmp", page.m_strWatermark);
@@ -302,10 +275,9 @@ TEST_F(PageSheetTest, WithoutTemplatesOnlyNoneIsListed)
     std::vector<std::string> lines;
     Edit(TRUE, {
         [&] {
-            HWND list = GetDlgItem(CurrentPage(), IDC_TEMPLATE_LIST);
-            lines = ListLines(list);
-            EXPECT_EQ(0, (int)SendMessageA(list, LB_GETCURSEL, 0, 0));
-            PressSheet(PSBTN_CANCEL);
+            lines = Items(IDC_TEMPLATE_LIST);
+            EXPECT_EQ(0, ChosenIndex(GetDlgItem(Page(), IDC_TEMPLATE_LIST)));
+            Cancel();
         },
     });
     EXPECT_EQ(std::vector<std::string>({ "<None>" }), lines);

@@ -7,6 +7,8 @@
 #include "authoring/PreferencePages.h"
 #include "authoring/Undo.h"
 #include "resources/editor/PreferencesIds.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+using namespace sheetdriver;
 
 namespace {
 
@@ -68,49 +72,21 @@ TEST(DirDialog, OpensAtTheStartFolderAndCancelsWithoutAPath)
     }
 }
 
-// What the action pages' folder picker showed, then OK on its start folder.
-struct ShownPicker
+// The visible text of a child of the window, at any depth.
+bool ShowsText(HWND window, const char* text)
 {
-    std::string caption;
-    bool promptShown = false;
-    int ticks = 0;
-};
-ShownPicker g_shownPicker;
-
-BOOL CALLBACK FindPromptChild(HWND child, LPARAM found)
-{
-    char text[64] = "";
-    GetWindowTextA(child, text, sizeof text);
-    if (IsWindowVisible(child) && strcmp(text, "Select a Folder") == 0)
-        *(bool*)found = true;
-    return TRUE;
-}
-
-void CALLBACK AnswerFolderPicker(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND picker = NULL;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) -> BOOL {
-        char name[16] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (IsWindowVisible(window) && strcmp(name, "#32770") == 0)
-        {
-            *(HWND*)found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }, (LPARAM)&picker);
-    if (picker == NULL)
+    struct Search
     {
-        // A picker that never comes must not hold the test.
-        if (++g_shownPicker.ticks > 500)
-            ADD_FAILURE() << "no folder picker";
-        return;
-    }
-    char caption[64] = "";
-    GetWindowTextA(picker, caption, sizeof caption);
-    g_shownPicker.caption = caption;
-    EnumChildWindows(picker, FindPromptChild, (LPARAM)&g_shownPicker.promptShown);
-    PostMessageA(picker, WM_COMMAND, IDOK, 0);
+        const char* text;
+        bool found;
+    } search = { text, false };
+    EnumChildWindows(window, [](HWND child, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        if (IsWindowVisible(child) && Text(child) == s->text)
+            s->found = true;
+        return TRUE;
+    }, (LPARAM)&search);
+    return search.found;
 }
 
 TEST(DirDialog, TheActionPagesFolderRequestsOpenThisPicker)
@@ -120,64 +96,45 @@ TEST(DirDialog, TheActionPagesFolderRequestsOpenThisPicker)
     request.title = "Select a Folder";
     request.windowTitle = "Browse";
     request.initialFolder = "C:\\windows\\";
-    g_shownPicker = ShownPicker();
-    MessageRecorder boxes;
-    UINT_PTR timer = SetTimer(NULL, 0, 20, AnswerFolderPicker);
+    std::string caption;
+    bool promptShown = false;
     CStr chosen;
-    BOOL result = BrowseForActionFolder(NULL, request, chosen);
-    KillTimer(NULL, timer);
+    BOOL result = Drive([&] { return BrowseForActionFolder(NULL, request, chosen); }, {
+        [&] {
+            caption = WindowTitle(Modal());
+            promptShown = ShowsText(Modal(), "Select a Folder");
+            // OK on the start folder.
+            Ok();
+        },
+    });
     EXPECT_TRUE(result);
     EXPECT_EQ(0, lstrcmpiA("C:\\windows", chosen)) << chosen.c_str();
-    EXPECT_EQ("Browse", g_shownPicker.caption);
-    EXPECT_TRUE(g_shownPicker.promptShown);
-    EXPECT_TRUE(boxes.Messages().empty());
-}
-
-std::vector<std::function<void()>> g_steps;
-size_t g_step = 0;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (g_step < g_steps.size())
-        g_steps[g_step++]();
+    EXPECT_EQ("Browse", caption);
+    EXPECT_TRUE(promptShown);
 }
 
 TEST(UndoPage, RefusesMoreThan99AndZeroSwitchesUndoOff)
 {
-    MessageRecorder boxes;
     CLumbrookConfigDoc document;
     CUndo& undo = document.GetUndo();
     undo.SetLevels(10);
     CUndoPP page;
     page.m_pUndo = &undo;
     std::string shown;
-    HWND sheetWindow = NULL;
-    g_steps = {
-        [&] {
-            sheetWindow = ::GetParent(page.m_hWnd);
-            char text[16] = "";
-            ::GetDlgItemTextA(page.m_hWnd, IDC_PREF_UNDO_LEVELS, text, sizeof(text));
-            shown = text;
-            ::SetDlgItemTextA(page.m_hWnd, IDC_PREF_UNDO_LEVELS, "100");
-            ::SendMessageA(sheetWindow, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        },
-        [&] {
-            // Still open: the value was refused.
-            EXPECT_TRUE(::IsWindow(sheetWindow));
-            EXPECT_EQ(10, undo.GetLevels());
-            ::SetDlgItemTextA(page.m_hWnd, IDC_PREF_UNDO_LEVELS, "0");
-            ::SendMessageA(sheetWindow, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        },
-    };
-    g_step = 0;
-    UINT_PTR timer = SetTimer(NULL, 0, 50, RunStep);
+    ExpectBox("Please enter an integer between 0 and 99.");
     CPropertySheet sheet("Preferences");
     sheet.AddPage(&page);
-    INT_PTR result = sheet.DoModal();
-    KillTimer(NULL, timer);
+    INT_PTR result = RunSheet(sheet, {
+        [&] { shown = Text(IDC_PREF_UNDO_LEVELS); },
+        Type(IDC_PREF_UNDO_LEVELS, "100"),
+        [] { Ok(); },
+        // Still open: the value was refused.
+        [&] { EXPECT_EQ(10, undo.GetLevels()); },
+        Type(IDC_PREF_UNDO_LEVELS, "0"),
+        [] { Ok(); },
+    });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("10", shown);
-    EXPECT_FALSE(boxes.Messages().empty());
     EXPECT_EQ(0, undo.GetLevels());
 }
 

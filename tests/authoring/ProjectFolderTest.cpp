@@ -8,12 +8,15 @@
 #include "authoring/EditorServicesImpl.h"
 #include "model/store/DataFile.h"
 #include "resources/LumbrookConfigIds.h"
-#include "tests/authoring/SheetSteps.h"
+#include "tests/authoring/Installation.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+
+using namespace sheetdriver;
 
 namespace {
 
@@ -31,21 +34,6 @@ bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-// A program folder with the runtime, its icon and libraries.
-struct Installation
-{
-    ScratchDir bin;
-    Installation()
-    {
-        WriteWholeFile(bin.File("tarvex.dat"), "new player");
-        WriteWholeFile(bin.File("tarvex.ico"), "icon");
-        for (const char* name : { "giflib32.dll", "ijl10.dll", "msvcrt.dll" })
-            WriteWholeFile(bin.File(name), std::string("new ") + name);
-        SetRuntimeSourceFolder(bin.Path().c_str());
-    }
-    ~Installation() { SetRuntimeSourceFolder(""); }
-};
 
 struct Answer
 {
@@ -301,27 +289,30 @@ TEST(FileExistsInProject, OnlyOkAnswersTheQuestion)
     dialog.m_choice = 0;
     std::vector<bool> open;
     auto stillOpen = [&] { open.push_back(IsWindow(dialog.m_hWnd) && IsWindowVisible(dialog.m_hWnd)); };
-    INT_PTR result = sheetsteps::RunWithSteps([&] { return dialog.DoModal(); }, {
-        // Esc, as the focused control gets it.
-        [&] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); },
-        [&] { stillOpen(); PostMessageA(dialog.m_hWnd, WM_CLOSE, 0, 0); },
-        // The close box and Alt+F4 both come as the close command.
-        [&] { stillOpen(); PostMessageA(dialog.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    INT_PTR result = Drive([&] { return dialog.DoModal(); }, {
+        [] { PressKey(VK_ESCAPE); },
         [&] {
             stillOpen();
-            SendDlgItemMessageA(dialog.m_hWnd, IDC_CHOICE_USE_EXISTING, BM_CLICK, 0, 0);
-            SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);
+            PostMessageA(dialog.m_hWnd, WM_CLOSE, 0, 0);
+        },
+        // The close box and Alt+F4 both come as the close command.
+        [&] {
+            stillOpen();
+            PostMessageA(dialog.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        },
+        [&] {
+            stillOpen();
+            Click(IDC_CHOICE_USE_EXISTING);
+            Ok();
         },
     });
     EXPECT_EQ(std::vector<bool>({ true, true, true }), open);
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(2, dialog.m_choice);
-    EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
 }
 
 TEST(ProjectFolder, AnActionsFileRenamedAtItsImportIsNotAskedAboutAgain)
 {
-    MessageRecorder boxes;
     Installation install;
     ScratchDir project, media;
     ASSERT_TRUE(PrepareProjectFolder(project.Path().c_str(), NULL, TRUE));
@@ -370,5 +361,4 @@ TEST(ProjectFolder, AnActionsFileRenamedAtItsImportIsNotAskedAboutAgain)
     SetFileClashAsker(previous);
     RemoveEditorServices();
     SetCurrentDirectoryA(TestProgramFolder().c_str());
-    EXPECT_TRUE(boxes.Messages().empty());
 }

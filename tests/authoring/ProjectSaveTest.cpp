@@ -120,7 +120,6 @@ protected:
 
 TEST_F(ProjectSaveTest, SavingFromTheLastPageWritesEveryPageAsLoadingItAloneWould)
 {
-    MessageRecorder messages;
     // What loading and saving each page alone writes.
     std::vector<Lines> alone;
     for (int page = 0; page < 3; ++page)
@@ -149,5 +148,4 @@ TEST_F(ProjectSaveTest, SavingFromTheLastPageWritesEveryPageAsLoadingItAloneWoul
     EXPECT_EQ(Lines({ "xres = 640", "yres = 480" }), screens[0]);
     EXPECT_EQ(Lines({ "xres = 800", "yres = 600" }), screens[1]);
     EXPECT_EQ(here, screens[2]);
-    EXPECT_TRUE(messages.Messages().empty());
 }

@@ -20,7 +20,9 @@
 #include "resources/editor/ActionPagesAIds.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/model/FakeEditorServices.h"
-#include "tests/support/SheetSteps.h"
+#include "tests/model/ModelTestObjects.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -30,20 +32,9 @@
 #include <string>
 #include <vector>
 
-using namespace sheetsteps;
+using namespace sheetdriver;
 
 namespace {
-
-// ---- Message boxes answered by the test ----
-
-std::vector<std::string> g_messages;
-int g_answer = IDYES;
-
-int WINAPI AnswerMessage(HWND, const char* text, const char*, UINT)
-{
-    g_messages.push_back(text ? text : "");
-    return g_answer;
-}
 
 // ---- The stored form ----
 
@@ -85,15 +76,6 @@ Keys Stored(CScriptItem* item, const char* section = NULL)
     return keys;
 }
 
-VARIANT Long(long value)
-{
-    VARIANT v;
-    VariantInit(&v);
-    V_VT(&v) = VT_I4;
-    V_I4(&v) = value;
-    return v;
-}
-
 VARIANT TextValue(const char* text)
 {
     VARIANT v;
@@ -110,9 +92,6 @@ protected:
     void SetUp() override
     {
         BuildActionTypeTable();
-        previousReporter = SetMessageReporter(AnswerMessage);
-        g_messages.clear();
-        g_answer = IDYES;
         page.SetId("Main");
         title = new CTextElement();
         title->SetType("Text");
@@ -125,16 +104,15 @@ protected:
         script = CreateScript();
         script->m_strName = "OnMouseDown";
         title->AddChild(script);
-        VARIANT counter = Long(5);
+        VARIANT counter = LongVariant(5);
         page.AddVariable(0, "Counter", counter, "");
         VARIANT name = TextValue("Ann");
         page.AddVariable(1, "Name", name, "Title");
-        VARIANT foreign = Long(1);
+        VARIANT foreign = LongVariant(1);
         page.AddVariable(1, "OtherOwn", foreign, "Other");
     }
     void TearDown() override
     {
-        SetMessageReporter(previousReporter);
         page.Unload();
     }
 
@@ -150,8 +128,13 @@ protected:
     CTextElement* title = NULL;
     CTextElement* other = NULL;
     CScript* script = NULL;
-    MessageReporterFn previousReporter = NULL;
 };
+
+// The refusal of a value that the chosen type cannot hold.
+std::string Refusal(const char* text, const char* type)
+{
+    return std::string("The value \"") + text + "\" cannot be stored as " + type + ".";
+}
 
 // ---- The picker ----
 
@@ -168,18 +151,10 @@ std::vector<std::string> PickerList(const char* scriptName)
     page.m_strEventName = scriptName;
     sheet.AddPage(&page);
     std::vector<std::string> texts;
-    Drive({ [&] {
-               HWND list = GetDlgItem(Page(), IDC_SCRIPT_ITEM_LIST);
-               int count = (int)SendMessageA(list, LB_GETCOUNT, 0, 0);
-               for (int i = 0; i < count; ++i)
-               {
-                   char text[128] = "";
-                   SendMessageA(list, LB_GETTEXT, (WPARAM)i, (LPARAM)text);
-                   texts.push_back(text);
-               }
-               Cancel();
-           } },
-          [&] { return sheet.DoModal(); });
+    RunSheet(sheet, { [&] {
+                 texts = Items(IDC_SCRIPT_ITEM_LIST);
+                 Cancel();
+             } });
     return texts;
 }
 
@@ -217,28 +192,29 @@ TEST_F(ActionPagesTest, PickerAddsToItsOwnScriptAndSaysDoneAfterwards)
     sheet.AddPage(&picker);
     std::string prompt, before, after, afterCancelled;
     auto pick = [&](const char* text) {
-        HWND list = GetDlgItem(Page(), IDC_SCRIPT_ITEM_LIST);
-        LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
-        SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
-        Command(Page(), IDC_SCRIPT_ITEM_LIST, LBN_DBLCLK);
+        std::vector<std::string> items = Items(IDC_SCRIPT_ITEM_LIST);
+        DoubleClick(IDC_SCRIPT_ITEM_LIST, (int)(std::find(items.begin(), items.end(), text) - items.begin()));
     };
-    auto cancelText = [&] {
-        char text[64] = "";
-        GetDlgItemTextA(Sheet(), IDCANCEL, text, sizeof(text));
-        return std::string(text);
-    };
-    INT_PTR result = Drive(
-        {
-            [&] { prompt = Text(IDC_SCRIPT_ITEM_PROMPT); before = cancelText(); },
-            // An If Statement whose sheet is cancelled leaves nothing behind.
-            [&] { pick("If Statement"); },
-            [&] { Cancel(); },
-            [&] { afterCancelled = cancelText(); EXPECT_EQ(0, script->GetItemCount()); },
-            // Else needs no sheet and stays.
-            [&] { pick("Else Statement"); },
-            [&] { after = cancelText(); Cancel(); },
+    auto cancelText = [&] { return Text(Modal(), IDCANCEL); };
+    INT_PTR result = RunSheet(sheet, {
+        [&] {
+            prompt = Text(IDC_SCRIPT_ITEM_PROMPT);
+            before = cancelText();
         },
-        [&] { return sheet.DoModal(); });
+        // An If Statement whose sheet is cancelled leaves nothing behind.
+        [&] { pick("If Statement"); },
+        OnPage(IDC_IF_VARIABLE1, [] { Cancel(); }),
+        OnPage(IDC_SCRIPT_ITEM_LIST, [&] {
+            afterCancelled = cancelText();
+            EXPECT_EQ(0, script->GetItemCount());
+        }),
+        // Else needs no sheet and stays.
+        [&] { pick("Else Statement"); },
+        [&] {
+            after = cancelText();
+            Cancel();
+        },
+    });
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ("Select a script item to add to the OnMouseDown event.", prompt);
     EXPECT_EQ("Cancel", before);
@@ -259,20 +235,18 @@ TEST_F(ActionPagesTest, PickerOkAddsTheSelectedActionThroughItsSheet)
     picker.m_pScript = script;
     CPropertySheet sheet("");
     sheet.AddPage(&picker);
-    INT_PTR result = Drive(
-        {
-            [&] {
-                HWND list = GetDlgItem(Page(), IDC_SCRIPT_ITEM_LIST);
-                SendMessageA(list, LB_SETCURSEL,
-                             (WPARAM)SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)"Modify Variable"), 0);
-                PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0);
-            },
-            // The action's own sheet comes up in its modal loop, later than one tick.
-            OnPage(IDC_MODIFYVAR_CONST_TARGET,
-                   [&] { Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter"); Choose(IDC_MODIFYVAR_CONST_OP, "Times"); }),
-            [&] { Type(IDC_MODIFYVAR_CONST_VALUE, "3"); Ok(); },
+    INT_PTR result = RunSheet(sheet, {
+        [] {
+            Choose(IDC_SCRIPT_ITEM_LIST, "Modify Variable");
+            Ok();
         },
-        [&] { return sheet.DoModal(); });
+        OnPage(IDC_MODIFYVAR_CONST_TARGET, [] {
+            Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter");
+            Choose(IDC_MODIFYVAR_CONST_OP, "Times");
+        }),
+        Type(IDC_MODIFYVAR_CONST_VALUE, "3"),
+        [] { Ok(); },
+    });
     EXPECT_EQ(IDOK, result);
     ASSERT_EQ(1, script->GetItemCount());
     Keys expected = { { "mainop", "Times" }, { "targetvar", "Counter" }, { "srcvar", "" },
@@ -296,15 +270,11 @@ TEST_F(ActionPagesTest, ActionSheetsAreTitledWithTheActionAndHaveNoApply)
     CModifyVariableAction* action = Add<CModifyVariableAction>();
     std::string title;
     bool applyShown = true;
-    Drive({ [&] {
-               char text[128] = "";
-               GetWindowTextA(Sheet(), text, sizeof(text));
-               title = text;
-               HWND apply = GetDlgItem(Sheet(), 0x3021);
-               applyShown = apply != NULL && IsWindowVisible(apply);
-               Cancel();
-           } },
-          [&] { return action->EditProperties(TRUE); });
+    Drive([&] { return action->EditProperties(TRUE); }, { [&] {
+              title = WindowTitle(Modal());
+              applyShown = Visible(Modal(), 0x3021);
+              Cancel();
+          } });
     EXPECT_NE(std::string::npos, title.find("Modify Variable")) << title;
     EXPECT_FALSE(applyShown);
 }
@@ -315,18 +285,14 @@ TEST_F(ActionPagesTest, CreateVariableStoresWhatThePageSays)
 {
     CSetVariableAction* action = Add<CSetVariableAction>();
     std::vector<std::string> localNames;
-    BOOL result = Drive(
-        {
-            [&] { Choose(IDC_CREATEVAR_SCOPE, "Local"); },
-            [&] {
-                localNames = Items(IDC_CREATEVAR_NAME);
-                Type(IDC_CREATEVAR_NAME, "Score");
-                Choose(IDC_CREATEVAR_TYPE, "Integer (4 bytes)");
-                Type(IDC_CREATEVAR_VALUE, "0x10");
-                Ok();
-            },
-        },
-        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); }, {
+        [&] { Choose(IDC_CREATEVAR_SCOPE, "Local"); },
+        [&] { localNames = Items(IDC_CREATEVAR_NAME); },
+        Type(IDC_CREATEVAR_NAME, "Score"),
+        [] { Choose(IDC_CREATEVAR_TYPE, "Integer (4 bytes)"); },
+        Type(IDC_CREATEVAR_VALUE, "0x10"),
+        [] { Ok(); },
+    });
     EXPECT_TRUE(result);
     EXPECT_EQ(std::vector<std::string>{ "Name" }, localNames);
     Keys expected = { { "varname", "Score" }, { "owner", "Title" }, { "scope", "1" },
@@ -359,24 +325,31 @@ TEST_F(ActionPagesTest, CreateVariableConvertsWithoutClampingOrRefuses)
     for (const auto& c : cases)
     {
         script->DeleteAllItems();
-        g_messages.clear();
         CSetVariableAction* action = Add<CSetVariableAction>();
         bool stayedOpen = false;
-        std::vector<Step> steps = {
-            [&] {
-                Choose(IDC_CREATEVAR_SCOPE, "Global");
-                Type(IDC_CREATEVAR_NAME, "Big");
-                Choose(IDC_CREATEVAR_TYPE, c.type);
-                Type(IDC_CREATEVAR_VALUE, c.text);
-                Ok();
-            },
+        std::vector<std::string> refused;
+        if (!c.kept)
+        {
+            refused.push_back(Refusal(c.text, c.type));
+            ExpectBox(refused.back());
+        }
+        BoxWatch boxes;
+        Steps steps = {
+            [] { Choose(IDC_CREATEVAR_SCOPE, "Global"); },
+            Type(IDC_CREATEVAR_NAME, "Big"),
+            [&] { Choose(IDC_CREATEVAR_TYPE, c.type); },
+            Type(IDC_CREATEVAR_VALUE, c.text),
+            [] { Ok(); },
         };
         if (!c.kept)
-            steps.push_back([&] { stayedOpen = Sheet() != NULL; Cancel(); });
-        BOOL result = Drive(steps, [&] { return action->EditProperties(TRUE); });
+            steps.push_back([&] {
+                stayedOpen = Modal() != NULL;
+                Cancel();
+            });
+        BOOL result = Drive([&] { return action->EditProperties(TRUE); }, steps);
         EXPECT_EQ(c.kept, result != FALSE) << c.type << " " << c.text;
         EXPECT_EQ(!c.kept, stayedOpen) << c.type << " " << c.text;
-        EXPECT_EQ(c.kept ? 0u : 1u, g_messages.size()) << c.type << " " << c.text;
+        EXPECT_EQ(refused, boxes.Texts()) << c.type << " " << c.text;
         if (c.kept)
         {
             Keys keys = Stored(action);
@@ -388,32 +361,36 @@ TEST_F(ActionPagesTest, CreateVariableConvertsWithoutClampingOrRefuses)
 
 TEST_F(ActionPagesTest, CreateVariableKeepsTheSheetOpenWithoutANameOrAType)
 {
-    const struct { const char* name; const char* type; size_t messages; } cases[] = {
-        { "", "Integer (4 bytes)", 0 },
-        { "Untyped", NULL, 1 },
+    const struct { const char* name; const char* type; std::vector<std::string> boxes; } cases[] = {
+        { "", "Integer (4 bytes)", {} },
+        { "Untyped", NULL, { "Please choose the variable's type." } },
     };
     for (const auto& c : cases)
     {
         script->DeleteAllItems();
-        g_messages.clear();
+        for (const std::string& box : c.boxes)
+            ExpectBox(box);
+        BoxWatch boxes;
         CSetVariableAction* action = Add<CSetVariableAction>();
         bool stayedOpen = false;
-        BOOL result = Drive(
-            {
-                [&] {
-                    Type(IDC_CREATEVAR_NAME, c.name);
-                    SendDlgItemMessageA(Page(), IDC_CREATEVAR_TYPE, CB_SETCURSEL, (WPARAM)-1, 0);
-                    if (c.type)
-                        Choose(IDC_CREATEVAR_TYPE, c.type);
-                    Type(IDC_CREATEVAR_VALUE, "1");
-                    Ok();
-                },
-                [&] { stayedOpen = Sheet() != NULL; Cancel(); },
+        BOOL result = Drive([&] { return action->EditProperties(TRUE); }, {
+            Type(IDC_CREATEVAR_NAME, c.name),
+            [&] {
+                // A new action's sheet opens with no type chosen.
+                EXPECT_EQ("", Chosen(IDC_CREATEVAR_TYPE)) << c.name;
+                if (c.type)
+                    Choose(IDC_CREATEVAR_TYPE, c.type);
             },
-            [&] { return action->EditProperties(TRUE); });
+            Type(IDC_CREATEVAR_VALUE, "1"),
+            [] { Ok(); },
+            [&] {
+                stayedOpen = Modal() != NULL;
+                Cancel();
+            },
+        });
         EXPECT_FALSE(result) << c.name;
         EXPECT_TRUE(stayedOpen) << c.name;
-        EXPECT_EQ(c.messages, g_messages.size()) << c.name;
+        EXPECT_EQ(c.boxes, boxes.Texts()) << c.name;
         EXPECT_TRUE(action->m_record.varName.IsEmpty());
     }
 }
@@ -423,21 +400,19 @@ TEST_F(ActionPagesTest, CreateVariableOfAnotherObjectListsThatObjectsVariables)
     CSetVariableAction* action = Add<CSetVariableAction>();
     std::vector<std::string> names;
     bool objectEnabledForGlobal = true;
-    EXPECT_TRUE(Drive(
-        {
-            [&] {
-                Choose(IDC_CREATEVAR_SCOPE, "Global");
-                objectEnabledForGlobal = IsWindowEnabled(GetDlgItem(Page(), IDC_CREATEVAR_OBJECT)) != FALSE;
-                Choose(IDC_CREATEVAR_SCOPE, "Local");
-                Choose(IDC_CREATEVAR_OBJECT, "Other");
-                names = Items(IDC_CREATEVAR_NAME);
-                Type(IDC_CREATEVAR_NAME, "Flag");
-                Choose(IDC_CREATEVAR_TYPE, "Bool (true or false)");
-                Type(IDC_CREATEVAR_VALUE, "1");
-                Ok();
-            },
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(TRUE); }, {
+        [&] {
+            Choose(IDC_CREATEVAR_SCOPE, "Global");
+            objectEnabledForGlobal = Enabled(IDC_CREATEVAR_OBJECT);
+            Choose(IDC_CREATEVAR_SCOPE, "Local");
+            Choose(IDC_CREATEVAR_OBJECT, "Other");
+            names = Items(IDC_CREATEVAR_NAME);
         },
-        [&] { return action->EditProperties(TRUE); }));
+        Type(IDC_CREATEVAR_NAME, "Flag"),
+        [] { Choose(IDC_CREATEVAR_TYPE, "Bool (true or false)"); },
+        Type(IDC_CREATEVAR_VALUE, "1"),
+        [] { Ok(); },
+    }));
     EXPECT_FALSE(objectEnabledForGlobal);
     EXPECT_EQ(std::vector<std::string>{ "OtherOwn" }, names);
     Keys keys = Stored(action);
@@ -451,20 +426,21 @@ TEST_F(ActionPagesTest, ExistingVariableChangesOnlyItsValueAndCancelKeepsIt)
     CSetVariableAction* action = Add<CSetVariableAction>();
     action->m_record.varName = "Counter";
     action->m_record.scope = 0;
-    action->m_record.value = Long(5);
+    action->m_record.value = LongVariant(5);
     Keys stored = Stored(action);
     bool nameEnabled = true;
     std::string shownName;
-    EXPECT_FALSE(Drive({ [&] { Type(IDC_CREATEVAR_VALUE, "9"); Cancel(); } },
-                       [&] { return action->EditProperties(FALSE); }));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); },
+                       { Type(IDC_CREATEVAR_VALUE, "9"), [] { Cancel(); } }));
     EXPECT_EQ(stored, Stored(action));
-    EXPECT_TRUE(Drive({ [&] {
-                           nameEnabled = IsWindowEnabled(GetDlgItem(Page(), IDC_CREATEVAR_NAME)) != FALSE;
-                           shownName = Text(IDC_CREATEVAR_NAME);
-                           Type(IDC_CREATEVAR_VALUE, "9");
-                           Ok();
-                       } },
-                      [&] { return action->EditProperties(FALSE); }));
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(FALSE); }, {
+        [&] {
+            nameEnabled = Enabled(IDC_CREATEVAR_NAME);
+            shownName = Text(IDC_CREATEVAR_NAME);
+        },
+        Type(IDC_CREATEVAR_VALUE, "9"),
+        [] { Ok(); },
+    }));
     EXPECT_FALSE(nameEnabled);
     EXPECT_EQ("Counter", shownName);
     EXPECT_EQ("9", Stored(action)["value"]);
@@ -477,19 +453,19 @@ TEST_F(ActionPagesTest, ModifyVariableStoresThePageConfirmed)
 {
     CModifyVariableAction* byConstant = Add<CModifyVariableAction>();
     std::vector<std::string> variables, operations;
-    EXPECT_TRUE(Drive(
-        {
-            [&] {
-                variables = Items(IDC_MODIFYVAR_CONST_TARGET);
-                operations = Items(IDC_MODIFYVAR_CONST_OP);
-                Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter");
-                Choose(IDC_MODIFYVAR_CONST_OP, "Minus");
-                Type(IDC_MODIFYVAR_CONST_VALUE, "0x20");
-                EXPECT_EQ("VT_I4", Text(IDC_MODIFYVAR_CONST_TYPE));
-                Ok();
-            },
+    EXPECT_TRUE(Drive([&] { return byConstant->EditProperties(TRUE); }, {
+        [&] {
+            variables = Items(IDC_MODIFYVAR_CONST_TARGET);
+            operations = Items(IDC_MODIFYVAR_CONST_OP);
+            Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter");
+            Choose(IDC_MODIFYVAR_CONST_OP, "Minus");
         },
-        [&] { return byConstant->EditProperties(TRUE); }));
+        Type(IDC_MODIFYVAR_CONST_VALUE, "0x20"),
+        [] {
+            EXPECT_EQ("VT_I4", Text(IDC_MODIFYVAR_CONST_TYPE));
+            Ok();
+        },
+    }));
     EXPECT_EQ((std::vector<std::string>{ "Counter", "Name" }), variables);
     EXPECT_EQ((std::vector<std::string>{ "Equals", "Plus", "Minus", "Times", "Divide" }), operations);
     Keys constant = { { "mainop", "Minus" }, { "targetvar", "Counter" }, { "srcvar", "" },
@@ -497,18 +473,16 @@ TEST_F(ActionPagesTest, ModifyVariableStoresThePageConfirmed)
     EXPECT_EQ(constant, Stored(byConstant));
 
     CModifyVariableAction* byVariable = Add<CModifyVariableAction>();
-    EXPECT_TRUE(Drive(
-        {
-            [&] { SendMessageA(Sheet(), PSM_SETCURSEL, 1, 0); },
-            [&] {
-                Choose(IDC_MODIFYVAR_VAR_TARGET, "Counter");
-                Choose(IDC_MODIFYVAR_VAR_SOURCE, "Name");
-                Choose(IDC_MODIFYVAR_VAR_OP, "Plus");
-                EXPECT_EQ("VT_BSTR", Text(IDC_MODIFYVAR_VAR_SOURCE_TYPE));
-                Ok();
-            },
+    EXPECT_TRUE(Drive([&] { return byVariable->EditProperties(TRUE); }, {
+        [] { ShowTab(1); },
+        [] {
+            Choose(IDC_MODIFYVAR_VAR_TARGET, "Counter");
+            Choose(IDC_MODIFYVAR_VAR_SOURCE, "Name");
+            Choose(IDC_MODIFYVAR_VAR_OP, "Plus");
+            EXPECT_EQ("VT_BSTR", Text(IDC_MODIFYVAR_VAR_SOURCE_TYPE));
+            Ok();
         },
-        [&] { return byVariable->EditProperties(TRUE); }));
+    }));
     Keys variable = Stored(byVariable);
     EXPECT_EQ("Plus", variable["mainop"]);
     EXPECT_EQ("Counter", variable["targetvar"]);
@@ -523,19 +497,17 @@ TEST_F(ActionPagesTest, ModifyVariableSelectsStoredNamesExactlyAndRefusesWhatDoe
     action->m_record.mainOp = "Plus";
     Keys stored = Stored(action);
     std::string shown;
-    EXPECT_FALSE(Drive(
-        {
-            [&] {
-                shown = Selected(IDC_MODIFYVAR_CONST_TARGET);
-                Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter");
-                Type(IDC_MODIFYVAR_CONST_VALUE, "5000000000");
-                Ok();
-            },
-            [&] { Cancel(); },
+    ExpectBox(Refusal("5000000000", "Integer (4 bytes)"));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, {
+        [&] {
+            shown = Chosen(IDC_MODIFYVAR_CONST_TARGET);
+            Choose(IDC_MODIFYVAR_CONST_TARGET, "Counter");
         },
-        [&] { return action->EditProperties(FALSE); }));
-    EXPECT_EQ("<none>", shown);
-    EXPECT_EQ(1u, g_messages.size());
+        Type(IDC_MODIFYVAR_CONST_VALUE, "5000000000"),
+        [] { Ok(); },
+        [] { Cancel(); },
+    }));
+    EXPECT_EQ("", shown);
     EXPECT_EQ(stored, Stored(action));
 }
 
@@ -571,26 +543,24 @@ TEST_F(ActionPagesTest, IfStatementStoresItsTestAndRefusesAnIncompleteOne)
     {
         script->DeleteAllItems();
         CIfWhileAction* action = Add<CIfWhileAction>();
-        BOOL result = Drive(
-            {
-                [&] {
-                    if (c.variable1)
-                        Choose(IDC_IF_VARIABLE1, c.variable1);
-                    if (c.op)
-                        Choose(IDC_IF_OPERATOR, c.op);
-                    if (c.variable2)
-                        Choose(IDC_IF_VARIABLE2, c.variable2);
-                    Type(IDC_IF_CONSTANT, c.constant);
-                    if (c.path)
-                        SendMessageA(Sheet(), PSM_SETCURSEL, 1, 0);
-                },
-                [&] {
-                    if (c.path)
-                        Type(IDC_IF_EXISTS_PATH, c.path);
-                    Ok();
-                },
+        Steps steps = {
+            [&] {
+                if (c.variable1)
+                    Choose(IDC_IF_VARIABLE1, c.variable1);
+                if (c.op)
+                    Choose(IDC_IF_OPERATOR, c.op);
+                if (c.variable2)
+                    Choose(IDC_IF_VARIABLE2, c.variable2);
             },
-            [&] { return action->EditProperties(TRUE); });
+            Type(IDC_IF_CONSTANT, c.constant),
+        };
+        if (c.path)
+        {
+            steps.push_back([] { ShowTab(1); });
+            steps.push_back(Type(IDC_IF_EXISTS_PATH, c.path));
+        }
+        steps.push_back([] { Ok(); });
+        BOOL result = Drive([&] { return action->EditProperties(TRUE); }, steps);
         std::string what = std::string(c.variable1 ? c.variable1 : "-") + "/" + (c.path ? c.path : "-");
         EXPECT_EQ(c.result, result) << what;
         if (c.result)
@@ -607,12 +577,11 @@ TEST_F(ActionPagesTest, IfStatementWithItsPathClearedAndNoVariableTakesTheEmptyP
     action->m_record.op = 2;
     action->m_record.constValue = "3";
     std::string shownPath;
-    EXPECT_FALSE(Drive({ [&] {
-                            shownPath = Text(IDC_IF_EXISTS_PATH);
-                            Type(IDC_IF_EXISTS_PATH, "");
-                            Ok();
-                        } },
-                       [&] { return action->EditProperties(FALSE); }));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, {
+        [&] { shownPath = Text(IDC_IF_EXISTS_PATH); },
+        Type(IDC_IF_EXISTS_PATH, ""),
+        [] { Ok(); },
+    }));
     EXPECT_EQ("C:\\keep.txt", shownPath);
     // The sheet's path is taken; the incomplete comparison is not. The
     // editor records the change, so it can be undone.
@@ -622,10 +591,9 @@ TEST_F(ActionPagesTest, IfStatementWithItsPathClearedAndNoVariableTakesTheEmptyP
     EXPECT_EQ(2, action->m_record.op);
     EXPECT_STREQ("3", action->m_record.constValue);
     Keys stored = Stored(action);
-    EXPECT_FALSE(Drive({ [&] { Cancel(); } }, [&] { return action->EditProperties(FALSE); }));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, { [] { Cancel(); } }));
     EXPECT_FALSE(action->m_bEditConfirmed);
     EXPECT_EQ(stored, Stored(action));
-    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
@@ -638,33 +606,25 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
     action->m_record.path = start.c_str();
     std::string offered, offeredFile, shown;
     HWND sheet = NULL;
-    EXPECT_TRUE(Drive(
-        {
-            [&] { sheet = Sheet(); PressDialogButton(Page(), IDC_IF_EXISTS_BROWSE); },
-            [&] {
-                if (Sheet() == sheet || Sheet() == NULL)
-                {
-                    --g_step;   // the file dialog is not there yet
-                    return;
-                }
-                char folder[MAX_PATH] = "", file[MAX_PATH] = "";
-                SendMessageA(Sheet(), CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)folder);
-                SendMessageA(Sheet(), CDM_GETSPEC, MAX_PATH, (LPARAM)file);
-                offered = std::string(folder) + "\\";
-                offeredFile = file;
-                AnswerFileDialog(Sheet(), chosen.c_str());
-            },
-            [&] {
-                if (Sheet() != sheet)
-                {
-                    --g_step;
-                    return;
-                }
-                shown = Text(IDC_IF_EXISTS_PATH);
-                Ok();
-            },
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(FALSE); }, {
+        [&] {
+            sheet = Modal();
+            PostClick(IDC_IF_EXISTS_BROWSE);
         },
-        [&] { return action->EditProperties(FALSE); }));
+        // The file dialog, once it is up.
+        When([&] { return Modal() != sheet && Modal() != NULL; }, [&] {
+            char folder[MAX_PATH] = "", file[MAX_PATH] = "";
+            SendMessageA(Modal(), CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)folder);
+            SendMessageA(Modal(), CDM_GETSPEC, MAX_PATH, (LPARAM)file);
+            offered = std::string(folder) + "\\";
+            offeredFile = file;
+            AnswerFileDialog(Modal(), chosen.c_str());
+        }),
+        When([&] { return Modal() == sheet; }, [&] {
+            shown = Text(IDC_IF_EXISTS_PATH);
+            Ok();
+        }),
+    }));
     EXPECT_EQ(Lower(scratch.Path()), Lower(offered));
     EXPECT_EQ("start.txt", offeredFile);
     EXPECT_EQ(chosen, shown);
@@ -712,14 +672,12 @@ TEST_F(ActionPagesTest, IfExistsBrowseOffersTheStoredFileThroughTheBrowseRequest
         CIfWhileAction* action = Add<CIfWhileAction>();
         action->m_record.path = c.stored;
         std::string after;
-        Drive({ [&] {
-                   SendMessageA(Sheet(), PSM_SETCURSEL, 1, 0);
-                   SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_IF_EXISTS_BROWSE, BN_CLICKED),
-                                (LPARAM)GetDlgItem(Page(), IDC_IF_EXISTS_BROWSE));
-                   after = Text(IDC_IF_EXISTS_PATH);
-                   Ok();
-               } },
-              [&] { return action->EditProperties(FALSE); });
+        Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                  ShowTab(1);
+                  Click(IDC_IF_EXISTS_BROWSE);
+                  after = Text(IDC_IF_EXISTS_PATH);
+                  Ok();
+              } });
         ASSERT_EQ(1u, g_browseRequests.size()) << c.stored;
         const CActionBrowseRequest& request = g_browseRequests[0];
         EXPECT_FALSE(request.folder) << c.stored;
@@ -730,7 +688,6 @@ TEST_F(ActionPagesTest, IfExistsBrowseOffersTheStoredFileThroughTheBrowseRequest
         EXPECT_EQ("C:\\Chosen\\picked.txt", after) << c.stored;
     }
     SetActionBrowser(previous);
-    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 TEST_F(ActionPagesTest, IfStatementSelectsStoredNamesExactly)
@@ -740,15 +697,14 @@ TEST_F(ActionPagesTest, IfStatementSelectsStoredNamesExactly)
     action->m_record.rightName = "Nam";
     action->m_record.op = 2;
     std::string left, right, op;
-    Drive({ [&] {
-               left = Selected(IDC_IF_VARIABLE1);
-               right = Selected(IDC_IF_VARIABLE2);
-               op = Selected(IDC_IF_OPERATOR);
-               Cancel();
-           } },
-          [&] { return action->EditProperties(FALSE); });
-    EXPECT_EQ("<none>", left);
-    EXPECT_EQ("<none>", right);
+    Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+              left = Chosen(IDC_IF_VARIABLE1);
+              right = Chosen(IDC_IF_VARIABLE2);
+              op = Chosen(IDC_IF_OPERATOR);
+              Cancel();
+          } });
+    EXPECT_EQ("", left);
+    EXPECT_EQ("", right);
     EXPECT_EQ("is equal to", op);
 }
 
@@ -774,12 +730,11 @@ TEST_F(ActionPagesTest, NewSetPropertyHandsTheObjectItsOwnChoice)
     g_chosenText = NULL;
     CSetPropertyAction* action = Add<CSetPropertyAction>();
     std::vector<std::string> objects;
-    BOOL result = Drive({ [&] {
-                             objects = Items(IDC_PROP_OBJECT);
-                             Choose(IDC_PROP_OBJECT, "Other");
-                             Ok();
-                         } },
-                        [&] { return action->EditProperties(TRUE); });
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); }, { [&] {
+                            objects = Items(IDC_PROP_OBJECT);
+                            Choose(IDC_PROP_OBJECT, "Other");
+                            Ok();
+                        } });
     SetChooseTextHook(previous);
     EXPECT_TRUE(result);
     EXPECT_EQ((std::vector<std::string>{ "Other", "Title" }), objects);
@@ -792,28 +747,26 @@ TEST_F(ActionPagesTest, NewSetPropertyHandsTheObjectItsOwnChoice)
 TEST_F(ActionPagesTest, AdvancedSetPropertyStoresEachAssignmentSet)
 {
     CSetPropertyAction* action = Add<CSetPropertyAction>();
-    BOOL result = Drive(
-        {
-            [&] {
-                Choose(IDC_PROP_OBJECT, "Title");
-                CheckDlgButton(Page(), IDC_SETPROP_ADVANCED, BST_CHECKED);
-                PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0);
-            },
-            [&] {
-                EXPECT_EQ("Title", Selected(IDC_PROP_OBJECT));
-                Choose(IDC_PROP_PROPERTY, "text");
-                EXPECT_EQ("VT_BSTR", Text(IDC_PROP_PROPERTY_TYPE));
-                Type(IDC_PROP_NEW_VALUE, "Welcome");
-                Press(PSBTN_APPLYNOW);
-            },
-            [&] {
-                Choose(IDC_PROP_PROPERTY, "fontSize");
-                Choose(IDC_PROP_VARIABLE, "Counter");
-                EXPECT_EQ("VT_I4", Text(IDC_PROP_VARIABLE_TYPE));
-                Ok();
-            },
+    BOOL result = Drive([&] { return action->EditProperties(TRUE); }, {
+        [] {
+            Choose(IDC_PROP_OBJECT, "Title");
+            Click(IDC_SETPROP_ADVANCED);
+            Ok();
         },
-        [&] { return action->EditProperties(TRUE); });
+        OnPage(IDC_PROP_NEW_VALUE, [] {
+            EXPECT_EQ("Title", Chosen(IDC_PROP_OBJECT));
+            Choose(IDC_PROP_PROPERTY, "text");
+            EXPECT_EQ("VT_BSTR", Text(IDC_PROP_PROPERTY_TYPE));
+        }),
+        Type(IDC_PROP_NEW_VALUE, "Welcome"),
+        [] { Press(PSBTN_APPLYNOW); },
+        [] {
+            Choose(IDC_PROP_PROPERTY, "fontSize");
+            Choose(IDC_PROP_VARIABLE, "Counter");
+            EXPECT_EQ("VT_I4", Text(IDC_PROP_VARIABLE_TYPE));
+            Ok();
+        },
+    });
     EXPECT_TRUE(result);
     Keys own = Stored(action);
     EXPECT_EQ("Title", own["controlid"]);
@@ -840,22 +793,26 @@ TEST_F(ActionPagesTest, AdvancedSetPropertyConvertsUnsignedValuesWithoutClamping
     for (const auto& c : cases)
     {
         script->DeleteAllItems();
-        g_messages.clear();
         CSetPropertyAction* action = Add<CSetPropertyAction>();
         action->m_record.advanced = TRUE;
         action->m_strControlId = "Title";
-        std::vector<Step> steps = {
-            [&] {
-                Choose(IDC_PROP_PROPERTY, "fontColor");
-                Type(IDC_PROP_NEW_VALUE, c.text);
-                Ok();
-            },
+        std::vector<std::string> refused;
+        if (!c.kept)
+        {
+            refused.push_back(Refusal(c.text, "U Integer (4 bytes)"));
+            ExpectBox(refused.back());
+        }
+        BoxWatch boxes;
+        Steps steps = {
+            [] { Choose(IDC_PROP_PROPERTY, "fontColor"); },
+            Type(IDC_PROP_NEW_VALUE, c.text),
+            [] { Ok(); },
         };
         if (!c.kept)
-            steps.push_back([&] { Cancel(); });
-        BOOL result = Drive(steps, [&] { return action->EditProperties(FALSE); });
+            steps.push_back([] { Cancel(); });
+        BOOL result = Drive([&] { return action->EditProperties(FALSE); }, steps);
         EXPECT_EQ(c.kept, result != FALSE) << c.text;
-        EXPECT_EQ(c.kept ? 0u : 1u, g_messages.size()) << c.text;
+        EXPECT_EQ(refused, boxes.Texts()) << c.text;
         if (c.kept)
         {
             Keys keys = Stored(action);
@@ -871,18 +828,14 @@ TEST_F(ActionPagesTest, AHostedControlCanOnlyBeSetOnTheGenericPage)
     CSetPropertyAction* action = Add<CSetPropertyAction>();
     struct Shown { bool checked; bool enabled; };
     Shown text = {}, control = {};
-    auto read = [&] {
-        HWND box = GetDlgItem(Page(), IDC_SETPROP_ADVANCED);
-        return Shown{ IsDlgButtonChecked(Page(), IDC_SETPROP_ADVANCED) == BST_CHECKED, IsWindowEnabled(box) != FALSE };
-    };
-    Drive({ [&] {
-               Choose(IDC_PROP_OBJECT, "Title");
-               text = read();
-               Choose(IDC_PROP_OBJECT, "Other");
-               control = read();
-               Cancel();
-           } },
-          [&] { return action->EditProperties(TRUE); });
+    auto read = [&] { return Shown{ Checked(IDC_SETPROP_ADVANCED), Enabled(IDC_SETPROP_ADVANCED) }; };
+    Drive([&] { return action->EditProperties(TRUE); }, { [&] {
+              Choose(IDC_PROP_OBJECT, "Title");
+              text = read();
+              Choose(IDC_PROP_OBJECT, "Other");
+              control = read();
+              Cancel();
+          } });
     EXPECT_FALSE(text.checked);
     EXPECT_TRUE(text.enabled);
     EXPECT_TRUE(control.checked);
@@ -895,25 +848,25 @@ TEST_F(ActionPagesTest, ChangingTheObjectOnTheGenericPageAsksFirst)
         { IDNO, "Title" },
         { IDYES, "Other" },
     };
+    const std::string warning = "Warning: Changing the selected object \r\nwill erase your current property "
+                                "settings!\r\nDo you wish to continue?";
     for (const auto& c : cases)
     {
         script->DeleteAllItems();
-        g_messages.clear();
-        g_answer = c.answer;
+        ExpectBox(warning, c.answer);
+        BoxWatch boxes;
         CSetPropertyAction* action = Add<CSetPropertyAction>();
         action->m_record.advanced = TRUE;
         action->m_strControlId = "Title";
         VARIANT words = TextValue("Hi");
         action->AddAssignment("text", "", words, VT_BSTR, TRUE);
         std::string shown;
-        Drive({ [&] {
-                   Choose(IDC_PROP_OBJECT, "Other");
-                   shown = Selected(IDC_PROP_OBJECT);
-                   Cancel();
-               } },
-              [&] { return action->EditProperties(FALSE); });
-        ASSERT_EQ(1u, g_messages.size());
-        EXPECT_NE(std::string::npos, g_messages[0].find("will erase your current property settings!"));
+        Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                  Choose(IDC_PROP_OBJECT, "Other");
+                  shown = Chosen(IDC_PROP_OBJECT);
+                  Cancel();
+              } });
+        EXPECT_EQ(std::vector<std::string>{ warning }, boxes.Texts());
         EXPECT_EQ(c.object, shown);
     }
 }
@@ -923,22 +876,22 @@ TEST_F(ActionPagesTest, ClearingANumericPropertyAndAnsweringYesDropsIt)
     CSetPropertyAction* action = Add<CSetPropertyAction>();
     action->m_record.advanced = TRUE;
     action->m_strControlId = "Title";
-    VARIANT size = Long(12);
+    VARIANT size = LongVariant(12);
     action->AddAssignment("fontSize", "", size, VT_I4, TRUE);
     VARIANT words = TextValue("Hi");
     action->AddAssignment("text", "", words, VT_BSTR, TRUE);
-    g_answer = IDYES;
+    ExpectBox("Do you wish to remove this property?", IDYES);
     std::string shown;
-    EXPECT_TRUE(Drive({ [&] {
-                           Choose(IDC_PROP_PROPERTY, "fontSize");
-                           shown = Text(IDC_PROP_NEW_VALUE);
-                           Type(IDC_PROP_NEW_VALUE, "");
-                           Ok();
-                       } },
-                      [&] { return action->EditProperties(FALSE); }));
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(FALSE); }, {
+        [&] {
+            Choose(IDC_PROP_PROPERTY, "fontSize");
+            shown = Text(IDC_PROP_NEW_VALUE);
+        },
+        Type(IDC_PROP_NEW_VALUE, ""),
+        [] { Ok(); },
+    }));
     EXPECT_EQ("12", shown);
-    ASSERT_EQ(1u, g_messages.size());
-    EXPECT_EQ("Do you wish to remove this property?", g_messages[0]);
+    EXPECT_EQ(std::vector<std::string>{ "Do you wish to remove this property?" }, ShownBoxTexts());
     Keys keys = Stored(action);
     EXPECT_EQ("text", keys["property"]);
     EXPECT_EQ(0u, keys.count("multi"));
@@ -964,8 +917,10 @@ TEST_F(ActionPagesTest, CancelledSetPropertyKeepsItsAssignments)
     action->AddAssignment("text", "", words, VT_BSTR, TRUE);
     Keys stored = Stored(action);
     std::string object;
-    EXPECT_FALSE(Drive({ [&] { object = Selected(IDC_PROP_OBJECT); Cancel(); } },
-                       [&] { return action->EditProperties(FALSE); }));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                           object = Chosen(IDC_PROP_OBJECT);
+                           Cancel();
+                       } }));
     EXPECT_EQ("Title", object);
     EXPECT_EQ(stored, Stored(action));
 }
@@ -973,7 +928,7 @@ TEST_F(ActionPagesTest, CancelledSetPropertyKeepsItsAssignments)
 TEST_F(ActionPagesTest, NewSetPropertyCancelledOrWithoutObjectIsRefused)
 {
     CSetPropertyAction* action = Add<CSetPropertyAction>();
-    EXPECT_FALSE(Drive({ [&] { Cancel(); } }, [&] { return action->EditProperties(TRUE); }));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(TRUE); }, { [] { Cancel(); } }));
     EXPECT_FALSE(action->HasStoredForm());
     page.m_children.clear();   // no objects: nothing to choose
     page.AddChild(title);
@@ -983,11 +938,10 @@ TEST_F(ActionPagesTest, NewSetPropertyCancelledOrWithoutObjectIsRefused)
     empty.AddChild(lone);
     CSetPropertyAction* orphan = new CSetPropertyAction();
     lone->AppendItem(orphan);
-    EXPECT_FALSE(Drive({ [&] {
-                            buttonEnabled = IsWindowEnabled(GetDlgItem(Page(), IDC_SETPROP_CHANGE)) != FALSE;
-                            Ok();
-                        } },
-                       [&] { return orphan->EditProperties(TRUE); }));
+    EXPECT_FALSE(Drive([&] { return orphan->EditProperties(TRUE); }, { [&] {
+                           buttonEnabled = Enabled(IDC_SETPROP_CHANGE);
+                           Ok();
+                       } }));
     EXPECT_FALSE(buttonEnabled);
     empty.Unload();
 }
@@ -998,18 +952,14 @@ TEST_F(ActionPagesTest, GetPropertyStoresTheChosenPropertyAndVariable)
 {
     CGetPropertyAction* action = Add<CGetPropertyAction>();
     std::string firstObject;
-    EXPECT_TRUE(Drive(
-        {
-            [&] {
-                firstObject = Selected(IDC_PROP_OBJECT);
-                Choose(IDC_PROP_OBJECT, "Other");
-                Choose(IDC_PROP_PROPERTY, "fontSize");
-                Choose(IDC_PROP_SCOPE, "Global");
-                EXPECT_EQ((std::vector<std::string>{ "Counter" }), Items(IDC_PROP_VARIABLE));
-                Ok();
-            },
-        },
-        [&] { return action->EditProperties(TRUE); }));
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(TRUE); }, { [&] {
+                          firstObject = Chosen(IDC_PROP_OBJECT);
+                          Choose(IDC_PROP_OBJECT, "Other");
+                          Choose(IDC_PROP_PROPERTY, "fontSize");
+                          Choose(IDC_PROP_SCOPE, "Global");
+                          EXPECT_EQ((std::vector<std::string>{ "Counter" }), Items(IDC_PROP_VARIABLE));
+                          Ok();
+                      } }));
     EXPECT_EQ("Title", firstObject);
     Keys expected = { { "controlid", "Other" }, { "property", "fontSize" }, { "variablename", "Counter" },
                       { "scope", "0" } };
@@ -1022,17 +972,16 @@ TEST_F(ActionPagesTest, GetPropertyCompletenessAndExactNames)
     CGetPropertyAction* action = Add<CGetPropertyAction>();
     page.ClearVariables();
     std::string placeholder;
-    EXPECT_FALSE(Drive({ [&] {
-                            Choose(IDC_PROP_PROPERTY, "text");
-                            placeholder = Selected(IDC_PROP_VARIABLE);
-                            Ok();
-                        } },
-                       [&] { return action->EditProperties(TRUE); }));
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(TRUE); }, { [&] {
+                           Choose(IDC_PROP_PROPERTY, "text");
+                           placeholder = Chosen(IDC_PROP_VARIABLE);
+                           Ok();
+                       } }));
     EXPECT_EQ("No Variables In This Scope!", placeholder);
     EXPECT_TRUE(action->m_record.variableName.IsEmpty());
 
     // A stored variable name is selected exactly; a stale one selects nothing.
-    VARIANT counter = Long(5);
+    VARIANT counter = LongVariant(5);
     page.AddVariable(0, "Counter", counter, "");
     action->m_strControlId = "Title";
     action->m_record.property = "fontSize";
@@ -1040,13 +989,12 @@ TEST_F(ActionPagesTest, GetPropertyCompletenessAndExactNames)
     action->m_record.scope = 0;
     Keys stored = Stored(action);
     std::string variable, property;
-    EXPECT_FALSE(Drive({ [&] {
-                            variable = Selected(IDC_PROP_VARIABLE);
-                            property = Selected(IDC_PROP_PROPERTY);
-                            Cancel();
-                        } },
-                       [&] { return action->EditProperties(FALSE); }));
-    EXPECT_EQ("<none>", variable);
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                           variable = Chosen(IDC_PROP_VARIABLE);
+                           property = Chosen(IDC_PROP_PROPERTY);
+                           Cancel();
+                       } }));
+    EXPECT_EQ("", variable);
     EXPECT_EQ("fontSize", property);
     EXPECT_EQ(stored, Stored(action));
 }
@@ -1066,25 +1014,22 @@ TEST_F(ActionPagesTest, GetPropertyOfAnotherObjectNeedsAPropertyOfThatObject)
     std::string property = "?";
     // An image has no "text": with no property chosen the edit is not
     // complete, and the stored pair stays.
-    EXPECT_FALSE(Drive({ [&] {
-                            Choose(IDC_PROP_OBJECT, "Picture");
-                            property = Selected(IDC_PROP_PROPERTY);
-                            Ok();
-                        } },
-                       [&] { return action->EditProperties(FALSE); }));
-    EXPECT_EQ("<none>", property);
+    EXPECT_FALSE(Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                           Choose(IDC_PROP_OBJECT, "Picture");
+                           property = Chosen(IDC_PROP_PROPERTY);
+                           Ok();
+                       } }));
+    EXPECT_EQ("", property);
     EXPECT_EQ(stored, Stored(action));
 
-    EXPECT_TRUE(Drive({ [&] {
-                           Choose(IDC_PROP_OBJECT, "Picture");
-                           Choose(IDC_PROP_PROPERTY, "src");
-                           Ok();
-                       } },
-                      [&] { return action->EditProperties(FALSE); }));
+    EXPECT_TRUE(Drive([&] { return action->EditProperties(FALSE); }, { [&] {
+                          Choose(IDC_PROP_OBJECT, "Picture");
+                          Choose(IDC_PROP_PROPERTY, "src");
+                          Ok();
+                      } }));
     Keys expected = { { "controlid", "Picture" }, { "property", "src" }, { "variablename", "Name" },
                       { "scope", "1" } };
     EXPECT_EQ(expected, Stored(action));
-    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 } // namespace

@@ -11,15 +11,19 @@
 #include "model/TextElement.h"
 #include "model/common/VariantHelpers.h"
 #include "resources/editor/TextImagePagesIds.h"
-#include "tests/authoring/StepsUntilDone.h"
+#include "tests/authoring/ElementPage.h"
 #include "tests/e2e/PictureFiles.h"
 #include "tests/model/ModelTestObjects.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+
+using namespace sheetdriver;
 
 namespace {
 
@@ -65,75 +69,6 @@ std::set<std::string> ChangedKeys(const SavedPage& before, const SavedPage& afte
     return changed;
 }
 
-// A page of 640 x 480 with the services of an editor around it.
-struct PageFixture
-{
-    ScratchDir folder;
-    FakeEditorServices services;
-    CBrowser page;
-    PageFixture() : services(folder.Path())
-    {
-        page.m_containerWidth = 640;
-        page.m_containerHeight = 480;
-        services.currentPage = &page;
-        SetDocumentFolder(folder.File("tarvex.pqz").c_str());
-        BuildActionTypeTable();
-        InstallTextImageSheets();
-    }
-    ~PageFixture()
-    {
-        page.Unload();
-        SetDocumentFolder("");
-    }
-    CTextElement* AddText(const char* id, const char* section = "Element_1")
-    {
-        CTextElement* text = new CTextElement(section, &page);
-        text->RegisterId(id);
-        text->m_xpos = 20;
-        text->m_ypos = 30;
-        text->m_width = 300;
-        text->m_height = 40;
-        text->m_strText = "Hello";
-        text->m_bgTransparency = 0.7123;
-        page.AddChild(text);
-        return text;
-    }
-    std::string Path(const char* name) { return folder.File(name); }
-};
-
-HWND ActiveSheet()
-{
-    HWND active = GetActiveWindow();
-    return active;
-}
-
-HWND PageOf(HWND sheet)
-{
-    return (HWND)SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
-}
-
-SheetStep OnPage(int index, std::function<void(HWND)> action)
-{
-    return [index, action] {
-        HWND sheet = ActiveSheet();
-        if (sheet == NULL || PageOf(sheet) == NULL)
-            return false;
-        PropSheet_SetCurSel(sheet, NULL, index);
-        action(PageOf(sheet));
-        return true;
-    };
-}
-
-SheetStep PressActive(int button)
-{
-    return [button] {
-        HWND sheet = ActiveSheet();
-        if (sheet == NULL)
-            return false;
-        SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
-        return true;
-    };
-}
 
 } // namespace
 
@@ -148,11 +83,16 @@ TEST(TextSheet, OkWritesTheChangedKeysAndCancelWritesNothing)
         CTextElement* text = fixture.AddText("Caption");
         SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
         BOOL result = TRUE;
-        RunSheetSteps([&] { return (INT_PTR)(result = text->EditProperties(FALSE)); }, {
-            OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Goodbye"); }),
-            OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "40"); }),
-            OnPage(2, [](HWND page) { ClickButton(page, IDC_ALIGN_CENTER); }),
-            PressActive(row.ok ? PSBTN_OK : PSBTN_CANCEL),
+        result = Drive([&] { return text->EditProperties(FALSE); }, {
+            [] { ShowTab(0); },
+            Type(IDC_TEXT_EDIT, "Goodbye"),
+            [] { ShowTab(1); },
+            Type(IDC_BAR_TRANSPARENCY, "40"),
+            [&] {
+                ShowTab(2);
+                Click(IDC_ALIGN_CENTER);
+                Press(row.ok ? PSBTN_OK : PSBTN_CANCEL);
+            },
         });
         SavedPage after = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
         EXPECT_EQ(row.ok ? TRUE : FALSE, result);
@@ -176,7 +116,7 @@ TEST(TextSheet, ReopeningAndOkKeepsTheStoredTransparencyAndTheName)
     fixture.AddText("Text10", "Element_2");
     SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
     for (int round = 0; round < 3; ++round) {
-        RunSheetSteps([&] { return (INT_PTR)text->EditProperties(FALSE); }, { PressActive(PSBTN_OK) });
+        Drive([&] { return text->EditProperties(FALSE); }, { [] { Ok(); } });
     }
     SavedPage after = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
     EXPECT_EQ(std::set<std::string>(), ChangedKeys(before, after));
@@ -185,24 +125,24 @@ TEST(TextSheet, ReopeningAndOkKeepsTheStoredTransparencyAndTheName)
 
 TEST(TextSheet, AnOutOfRangeTransparencyIsReportedAndKeepsTheSheet)
 {
-    MessageRecorder recorder;
     PageFixture fixture;
     CTextElement* text = fixture.AddText("Caption");
     SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
-    size_t messagesAfterOk = 0;
-    BOOL result = TRUE;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->EditProperties(FALSE)); }, {
-        OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "150"); }),
-        PressActive(PSBTN_OK),
+    const std::string range = "Please enter an integer between 0 and 100.";
+    ExpectBox(range);
+    std::vector<std::string> boxesAfterOk;
+    BOOL result = Drive([&] { return text->EditProperties(FALSE); }, {
+        [] { ShowTab(1); },
+        Type(IDC_BAR_TRANSPARENCY, "150"),
+        [] { Ok(); },
         [&] {
-            messagesAfterOk = recorder.Messages().size();
-            return true;
+            boxesAfterOk = ShownBoxTexts();
+            Cancel();
         },
-        PressActive(PSBTN_CANCEL),
     });
     EXPECT_FALSE(result);
-    EXPECT_EQ(1u, messagesAfterOk);
-    EXPECT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ(std::vector<std::string>{ range }, boxesAfterOk);
+    EXPECT_EQ(std::vector<std::string>{ range }, ShownBoxTexts());
     EXPECT_EQ(std::set<std::string>(), ChangedKeys(before, SaveAndRead(fixture.page, fixture.Path("after.pgd"))));
 }
 
@@ -211,11 +151,11 @@ TEST(TextSheet, TheInsertWizardTakesTheTextAndTheColourBar)
     PageFixture fixture;
     CTextElement* text = fixture.AddText("Caption");
     BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->EditProperties(TRUE)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Welcome aboard"); }),
-        PressActive(PSBTN_NEXT),
-        OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "25"); }),
-        PressActive(PSBTN_FINISH),
+    result = Drive([&] { return text->EditProperties(TRUE); }, {
+        Type(IDC_TEXT_EDIT, "Welcome aboard"),
+        [] { Press(PSBTN_NEXT); },
+        Type(IDC_BAR_TRANSPARENCY, "25"),
+        [] { Press(PSBTN_FINISH); },
     });
     EXPECT_TRUE(result);
     EXPECT_EQ("Welcome aboard", std::string(text->m_strText));
@@ -233,10 +173,11 @@ TEST(TextChoice, OnlyChangedValuesBecomeAssignmentsAndTheElementStays)
     size.lVal = 20;
     list.push_back(CPropertyRecord("fontSize", "", size, VT_I4, TRUE));
     BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Changed"); }),
-        OnPage(1, [](HWND page) { TypeInto(page, IDC_BAR_TRANSPARENCY, "50"); }),
-        PressActive(PSBTN_OK),
+    result = Drive([&] { return text->ChooseProperties(list); }, {
+        Type(IDC_TEXT_EDIT, "Changed"),
+        [] { ShowTab(1); },
+        Type(IDC_BAR_TRANSPARENCY, "50"),
+        [] { Ok(); },
     });
     ASSERT_TRUE(result);
     std::map<std::string, std::pair<VARTYPE, std::string>> assigned;
@@ -254,39 +195,15 @@ TEST(TextChoice, OnlyChangedValuesBecomeAssignmentsAndTheElementStays)
     EXPECT_FALSE(PropertyListIsChanged(text->m_properties, "fontName"));
 
     CPropertyRecordList untouched = list;
-    RunSheetSteps([&] { return (INT_PTR)(result = text->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_TEXT_EDIT, "Again"); }),
-        PressActive(PSBTN_CANCEL),
+    result = Drive([&] { return text->ChooseProperties(list); }, {
+        Type(IDC_TEXT_EDIT, "Again"),
+        [] { Cancel(); },
     });
     EXPECT_FALSE(result);
     ASSERT_EQ(untouched.size(), list.size());
     for (size_t i = 0; i < list.size(); ++i)
         EXPECT_EQ(VariantToText(untouched[i].m_value), VariantToText(list[i].m_value));
 }
-
-namespace {
-
-void WritePicture(const std::string& path, int width, int height)
-{
-    PictureRows rows = { width, height, std::vector<DWORD>((size_t)width * height, 0x2080C0) };
-    rows.pixels[0] = 0xFF0000;
-    WriteWholeFile(path, BitmapFileBytes(rows));
-}
-
-CImageElement* AddImage(PageFixture& fixture, const char* src)
-{
-    CImageElement* image = new CImageElement("Element_1", &fixture.page);
-    image->RegisterId("Picture");
-    image->m_strSrc = src;
-    image->m_buttonType = CImageElement::TypeButton;
-    image->m_transX = 0;
-    image->m_transY = 0;
-    image->LoadImage(FALSE);
-    fixture.page.AddChild(image);
-    return image;
-}
-
-} // namespace
 
 TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
 {
@@ -296,15 +213,18 @@ TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
         WritePicture(fixture.Path("a.bmp"), 40, 30);
         WritePicture(fixture.Path("b.bmp"), 60, 20);
         WritePicture(fixture.Path("over.bmp"), 60, 20);
-        CImageElement* image = AddImage(fixture, "a.bmp");
+        CImageElement* image = fixture.AddImage("a.bmp");
         ASSERT_NE(nullptr, image->m_hMask);
         SavedPage before = SaveAndRead(fixture.page, fixture.Path("before.pgd"));
         BOOL result = TRUE;
-        RunSheetSteps([&] { return (INT_PTR)(result = image->EditProperties(FALSE)); }, {
-            OnPage(0, [](HWND page) { TypeInto(page, IDC_IMAGE_PATH, "b.bmp"); }),
-            OnPage(1, [](HWND page) { TypeInto(page, IDC_EFFECT_OVER, "over.bmp"); }),
-            OnPage(0, [](HWND) {}),
-            PressActive(row.ok ? PSBTN_OK : PSBTN_CANCEL),
+        result = Drive([&] { return image->EditProperties(FALSE); }, {
+            Type(IDC_IMAGE_PATH, "b.bmp"),
+            [] { ShowTab(1); },
+            Type(IDC_EFFECT_OVER, "over.bmp"),
+            [&] {
+                ShowTab(0);
+                Press(row.ok ? PSBTN_OK : PSBTN_CANCEL);
+            },
         });
         SavedPage after = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
         if (!row.ok) {
@@ -331,33 +251,24 @@ TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
 TEST(ImageSheet, TheInsertWizardMakesASystemButtonWithoutAPicture)
 {
     PageFixture fixture;
-    MessageRecorder recorder;
     CImageElement* image = CreateImageElement(&fixture.page);
     fixture.page.AddChild(image);
-    const int kNext = 0x3024, kFinish = 0x3025;
-    auto shown = [](HWND page, int id) {
-        HWND button = GetDlgItem(SheetOfPage(page), id);
-        return IsWindowVisible(button) && IsWindowEnabled(button);
-    };
     bool nextBefore = true, nextAfterTick = false, nextAfterCaption = false, finishAtEnd = false;
-    BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = image->EditProperties(TRUE)); }, {
-        OnPage(0, [&](HWND page) {
-            nextBefore = shown(page, kNext);
-            ClickButton(page, IDC_IMAGE_SYSTEM_BUTTON);
-            nextAfterTick = shown(page, kNext);
-            TypeKeys(GetDlgItem(page, IDC_IMAGE_CAPTION), "Go");
-            nextAfterCaption = shown(page, kNext);
-        }),
-        PressActive(PSBTN_NEXT),
+    BOOL result = Drive([&] { return image->EditProperties(TRUE); }, {
         [&] {
-            HWND page = PageOf(ActiveSheet());
-            if (page == NULL || GetDlgItem(page, IDC_EFFECT_OVER) == NULL)
-                return false;
-            finishAtEnd = shown(page, kFinish);
-            return true;
+            nextBefore = ButtonEnabled(PSBTN_NEXT);
+            Click(IDC_IMAGE_SYSTEM_BUTTON);
+            nextAfterTick = ButtonEnabled(PSBTN_NEXT);
         },
-        PressActive(PSBTN_FINISH),
+        Type(IDC_IMAGE_CAPTION, "Go"),
+        [&] {
+            nextAfterCaption = ButtonEnabled(PSBTN_NEXT);
+            Press(PSBTN_NEXT);
+        },
+        OnPage(IDC_EFFECT_OVER, [&] {
+            finishAtEnd = ButtonEnabled(PSBTN_FINISH);
+            Press(PSBTN_FINISH);
+        }),
     });
     EXPECT_FALSE(nextBefore);
     EXPECT_TRUE(nextAfterTick);
@@ -368,22 +279,19 @@ TEST(ImageSheet, TheInsertWizardMakesASystemButtonWithoutAPicture)
     KeyMap& keys = saved[image->GetSectionName().c_str()];
     EXPECT_EQ(std::to_string(CImageElement::TypeSystemButton), keys["buttonType"]);
     EXPECT_EQ("Go", keys["text"]);
-    EXPECT_TRUE(recorder.Messages().empty());
 }
 
 TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)
 {
     PageFixture fixture;
     WritePicture(fixture.Path("a.bmp"), 40, 30);
-    CImageElement* image = AddImage(fixture, "a.bmp");
+    CImageElement* image = fixture.AddImage("a.bmp");
     CPropertyRecordList list;
     BOOL result = FALSE;
-    RunSheetSteps([&] { return (INT_PTR)(result = image->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) {
-            ClickButton(page, IDC_IMAGE_SYSTEM_BUTTON);
-            TypeInto(page, IDC_IMAGE_CAPTION, "Go on");
-        }),
-        PressActive(PSBTN_OK),
+    result = Drive([&] { return image->ChooseProperties(list); }, {
+        [] { Click(IDC_IMAGE_SYSTEM_BUTTON); },
+        Type(IDC_IMAGE_CAPTION, "Go on"),
+        [] { Ok(); },
     });
     ASSERT_TRUE(result);
     std::map<std::string, std::string> assigned;
@@ -394,9 +302,9 @@ TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)
     EXPECT_EQ("a.bmp", std::string(image->m_strSrc));
 
     list.clear();
-    RunSheetSteps([&] { return (INT_PTR)(result = image->ChooseProperties(list)); }, {
-        OnPage(0, [](HWND page) { TypeInto(page, IDC_IMAGE_PATH, ""); }),
-        PressActive(PSBTN_OK),
+    result = Drive([&] { return image->ChooseProperties(list); }, {
+        Type(IDC_IMAGE_PATH, ""),
+        [] { Ok(); },
     });
     EXPECT_FALSE(result);
     EXPECT_TRUE(list.empty());

@@ -2,9 +2,8 @@
 // sheet's loop.
 #include "authoring/TextPages.h"
 #include "resources/editor/TextImagePagesIds.h"
-#include "tests/authoring/StepsUntilDone.h"
-#include "tests/e2e/DialogDriver.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/BoxRule.h"
+#include "tests/support/SheetDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +11,13 @@
 #include <dlgs.h>
 #include <stdlib.h>
 
+using namespace sheetdriver;
+
 namespace {
 
-INT_PTR RunPages(std::vector<CPropertyPage*> pages, bool wizard, std::vector<SheetStep> steps)
+INT_PTR RunPages(std::vector<CPropertyPage*> pages, bool wizard, Steps steps)
 {
-    return RunSheetSteps(
+    return Drive(
         [&] {
             CPropertySheet sheet("Text");
             sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
@@ -26,20 +27,7 @@ INT_PTR RunPages(std::vector<CPropertyPage*> pages, bool wizard, std::vector<She
                 sheet.AddPage(page);
             return sheet.DoModal();
         },
-        steps);
-}
-
-SheetStep Press(CPropertyPage& page, int button)
-{
-    return [&page, button] {
-        PressSheet(page.m_hWnd, button);
-        return true;
-    };
-}
-
-bool IsEnabled(CPropertyPage& page, int id)
-{
-    return IsWindowEnabled(GetDlgItem(page.m_hWnd, id)) != FALSE;
+        std::move(steps));
 }
 
 void Prepare(CTextPP& page, const char* text, int x, int pageWidth, int* positionX)
@@ -96,13 +84,12 @@ TEST(TextPage, ALineBreakNeverWidensTheBoxPastThePageNorBelowZero)
         int widthAfter = -1;
         BOOL singleAfter = TRUE;
         RunPages({ &text, &bar }, true, {
+            Type(IDC_TEXT_EDIT, "A fairly long first line of several words\r\nand a second one"),
             [&] {
-                TypeInto(text.m_hWnd, IDC_TEXT_EDIT, "A fairly long first line of several words\r\nand a second one");
                 widthAfter = text.m_width;
                 singleAfter = text.m_bSingleLine;
-                return true;
+                Cancel();
             },
-            Press(text, PSBTN_CANCEL),
         });
         EXPECT_LE(widthAfter, row.widest) << "x " << row.x;
         EXPECT_GE(widthAfter, 0) << "x " << row.x;
@@ -118,34 +105,30 @@ TEST(TextPage, ALargerFontGrowsTheBoxAndASmallerOneNeverShrinksIt)
     const int startWidth = text.m_width;
     int grownWidth = 0;
     int grownHeight = 0;
-    auto chooseFont = [&](const char* points, int expected) -> std::vector<SheetStep> {
+    auto chooseFont = [&](const char* points, int expected) -> Steps {
         return {
-            [&] { return PressDialogButton(text.m_hWnd, IDC_TEXT_FONT); },
-            [points] {
-                HWND dialog = FindProcessDialog(GetCurrentProcessId(), "Font");
-                return dialog != NULL && ChooseListedSize(dialog, points) && PressDialogButton(dialog, IDOK);
-            },
-            [&text, expected] { return text.m_fontSize == expected; },
+            [] { PostClick(IDC_TEXT_FONT); },
+            OnDialog("Font", [points] {
+                EXPECT_TRUE(ChooseListedSize(Modal(), points)) << points;
+                PostClick(Modal(), IDOK);
+            }),
+            [&text, expected] { return IsSheet(Modal()) && text.m_fontSize == expected; },
         };
     };
-    std::vector<SheetStep> steps = chooseFont("24", 24);
+    Steps steps = chooseFont("24", 24);
     steps.push_back([&] {
         grownWidth = text.m_width;
         grownHeight = text.m_height;
-        return true;
     });
-    for (const SheetStep& step : chooseFont("8", 8))
-        steps.push_back(step);
-    steps.push_back(Press(text, PSBTN_CANCEL));
-    bool completed = false;
-    RunSheetSteps(
+    steps = Then(steps, chooseFont("8", 8));
+    steps.push_back([] { Cancel(); });
+    Drive(
         [&] {
             CPropertySheet sheet("Text");
             sheet.AddPage(&text);
             return sheet.DoModal();
         },
-        steps, &completed);
-    ASSERT_TRUE(completed);
+        steps);
     EXPECT_GT(grownWidth, startWidth);
     EXPECT_EQ(grownWidth, text.m_width);
     EXPECT_EQ(grownHeight, text.m_height);
@@ -168,13 +151,9 @@ TEST(TextPage, ASizeSmallerThanTheTextNeedsIsRaisedWhenThePageIsLeft)
             // As the size page leaves it.
             sizeWidth = 5;
             sizeHeight = 3;
-            return true;
         },
-        [&] {
-            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 1);
-            return true;
-        },
-        Press(bar, PSBTN_CANCEL),
+        [] { ShowTab(1); },
+        [] { Cancel(); },
     });
     // One word: however it wraps, it needs its whole width.
     EXPECT_EQ(needed, sizeWidth);
@@ -190,15 +169,16 @@ TEST(ColorBarPage, VisibilityFollowsTheTransparencyAndAClearedBoxStoresInvisible
     std::string shownAfterTick;
     RunPages({ &bar }, false, {
         [&] {
-            openedVisible = IsDlgButtonChecked(bar.m_hWnd, IDC_BAR_VISIBLE) == BST_CHECKED;
-            colourEnabled = IsEnabled(bar, IDC_BAR_COLOR);
-            ClickButton(bar.m_hWnd, IDC_BAR_VISIBLE);
-            shownAfterTick = DialogItemText(bar.m_hWnd, IDC_BAR_TRANSPARENCY);
-            TypeInto(bar.m_hWnd, IDC_BAR_TRANSPARENCY, "40");
-            ClickButton(bar.m_hWnd, IDC_BAR_VISIBLE);
-            return true;
+            openedVisible = Checked(IDC_BAR_VISIBLE);
+            colourEnabled = Enabled(IDC_BAR_COLOR);
+            Click(IDC_BAR_VISIBLE);
+            shownAfterTick = Text(IDC_BAR_TRANSPARENCY);
         },
-        Press(bar, PSBTN_OK),
+        Type(IDC_BAR_TRANSPARENCY, "40"),
+        [] {
+            Click(IDC_BAR_VISIBLE);
+            Ok();
+        },
     });
     EXPECT_FALSE(openedVisible);
     EXPECT_FALSE(colourEnabled);
@@ -208,23 +188,22 @@ TEST(ColorBarPage, VisibilityFollowsTheTransparencyAndAClearedBoxStoresInvisible
 
 TEST(ColorBarPage, AnOutOfRangeTransparencyKeepsTheSheetAndCancelShowsNothing)
 {
-    MessageRecorder recorder;
     CTextColorBarPP bar;
     bar.m_transparency = 20;
-    size_t messagesAtOk = 0;
+    const std::string range = "Please enter an integer between 0 and 100.";
+    ExpectBox(range);
+    std::vector<std::string> boxesAtOk;
     INT_PTR result = RunPages({ &bar }, false, {
+        Type(IDC_BAR_TRANSPARENCY, "150"),
+        [] { Ok(); },
         [&] {
-            TypeInto(bar.m_hWnd, IDC_BAR_TRANSPARENCY, "150");
-            PressSheet(bar.m_hWnd, PSBTN_OK);
-            messagesAtOk = recorder.Messages().size();
-            return true;
+            boxesAtOk = ShownBoxTexts();
+            Cancel();
         },
-        Press(bar, PSBTN_CANCEL),
     });
     EXPECT_EQ(IDCANCEL, result);
-    ASSERT_EQ(1u, messagesAtOk);
-    EXPECT_NE(std::string::npos, recorder.Messages()[0].text.find("100"));
-    EXPECT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ(std::vector<std::string>{ range }, boxesAtOk);
+    EXPECT_EQ(std::vector<std::string>{ range }, ShownBoxTexts());
 }
 
 TEST(AlignmentPage, NamesInAnyCaseSelectTheirButtonsAndLeavingGivesTheNames)
@@ -243,11 +222,10 @@ TEST(AlignmentPage, NamesInAnyCaseSelectTheirButtonsAndLeavingGivesTheNames)
         bool vChecked = false;
         RunPages({ &alignment }, false, {
             [&] {
-                hChecked = IsDlgButtonChecked(alignment.m_hWnd, row.hButton) == BST_CHECKED;
-                vChecked = IsDlgButtonChecked(alignment.m_hWnd, row.vButton) == BST_CHECKED;
-                return true;
+                hChecked = Checked(row.hButton);
+                vChecked = Checked(row.vButton);
+                Ok();
             },
-            Press(alignment, PSBTN_OK),
         });
         EXPECT_TRUE(hChecked) << row.h;
         EXPECT_TRUE(vChecked) << row.v;
@@ -267,15 +245,16 @@ TEST(AlignmentPage, TextOfSeveralLinesDisablesTheVerticalChoices)
     bool enabledAfter = true;
     RunPages({ &text, &alignment }, false, {
         [&] {
-            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 1);
-            enabledBefore = IsEnabled(alignment, IDC_VALIGN_TOP);
-            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 0);
-            TypeInto(text.m_hWnd, IDC_TEXT_EDIT, "First\r\nSecond");
-            PropSheet_SetCurSel(SheetOfPage(text.m_hWnd), NULL, 1);
-            enabledAfter = IsEnabled(alignment, IDC_VALIGN_TOP) || IsEnabled(alignment, IDC_VALIGN_GROUP);
-            return true;
+            ShowTab(1);
+            enabledBefore = Enabled(IDC_VALIGN_TOP);
+            ShowTab(0);
         },
-        Press(alignment, PSBTN_CANCEL),
+        Type(IDC_TEXT_EDIT, "First\r\nSecond"),
+        [&] {
+            ShowTab(1);
+            enabledAfter = Enabled(IDC_VALIGN_TOP) || Enabled(IDC_VALIGN_GROUP);
+            Cancel();
+        },
     });
     EXPECT_TRUE(enabledBefore);
     EXPECT_FALSE(enabledAfter);

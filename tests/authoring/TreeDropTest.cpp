@@ -167,7 +167,6 @@ TEST(TreeDrop, AnActionOfAnUnknownTypeMovesAsAnyAction)
     };
     for (const Case& c : cases)
     {
-        MessageRecorder boxes;
         TwoPages pages;
         CKeptScriptItem* kept = new CKeptScriptItem("FlyIn");
         kept->SetId("FlyIn");
@@ -179,6 +178,5 @@ TEST(TreeDrop, AnActionOfAnUnknownTypeMovesAsAnyAction)
         EXPECT_TRUE(DropInTree(dragged, target, changed)) << c.name;
         EXPECT_EQ(c.downItems, ItemIds(FindScript(pages.page, "OnMouseDown"))) << c.name;
         EXPECT_EQ(c.upItems, ItemIds(FindScript(pages.page, "OnMouseUp"))) << c.name;
-        EXPECT_TRUE(boxes.Messages().empty()) << c.name;
     }
 }

@@ -86,7 +86,6 @@ TEST_F(ControlMembersTest, VariablesOfADispinterfaceBecomeProperties)
 
 TEST_F(ControlMembersTest, AnUnreadableEventInterfaceCostsOnlyTheEvents)
 {
-    MessageRecorder boxes;
     for (const char* classId : { kUnreadableEventsFirstClsid, kUnreadableEventsLastClsid })
     {
         ASSERT_TRUE(seeded::AddClass(classId, "Lumbrook unreadable events", { "Control", "InprocServer32=" + TestControlPath() }));
@@ -111,7 +110,6 @@ TEST_F(ControlMembersTest, AnUnreadableEventInterfaceCostsOnlyTheEvents)
         control->Release();
         seeded::RemoveClass(classId);
     }
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST_F(ControlMembersTest, AClassThatIsNoControlReadsNothing)

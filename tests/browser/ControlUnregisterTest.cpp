@@ -120,7 +120,6 @@ TEST_F(ControlUnregisterTest, AProgramInAFolderWithSpacesIsRunQuotedWithUnregSer
 
 TEST_F(ControlUnregisterTest, AProgramServerIsStartedAndNotWaitedFor)
 {
-    MessageRecorder boxes;
     HANDLE end = CreateEventA(NULL, TRUE, FALSE, "ZephraneSleepingServer.End");
     ASSERT_NE(nullptr, end);
     const CControlCatalogEntry entry = Registered(kProgramClass, TestProgramFolder() + "zphsleepexe.exe");
@@ -139,5 +138,4 @@ TEST_F(ControlUnregisterTest, AProgramServerIsStartedAndNotWaitedFor)
     SetEvent(end);
     EXPECT_TRUE(WaitUntil([&] { return !sleeping(); }));
     CloseHandle(end);
-    EXPECT_TRUE(boxes.Messages().empty());
 }

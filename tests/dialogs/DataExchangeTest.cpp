@@ -1,6 +1,7 @@
 #include "platform/framework/Dialog.h"
 #include "platform/framework/DialogControls.h"
 #include "tests/dialogs/DialogTests.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -110,10 +111,11 @@ const SaveCase kSaveCases[] = {
 
 TEST(DataExchangeTest, MembersWrittenBeforeTheirChecksAndFailureFocusesTheControl)
 {
-    MessageRecorder recorder;
     for (const SaveCase& c : kSaveCases)
     {
-        recorder.Clear();
+        if (c.message[0] != 0)
+            ExpectBox(c.message);
+        BoxWatch boxes;
         CExchangeDlg dlg;
         ASSERT_TRUE(dlg.Create(IDD_EXCHANGE)) << c.name;
         dlg.ShowWindow(SW_SHOW);
@@ -129,12 +131,11 @@ TEST(DataExchangeTest, MembersWrittenBeforeTheirChecksAndFailureFocusesTheContro
         EXPECT_DOUBLE_EQ(c.ratioAfter, dlg.m_ratio) << c.name;
         if (c.message[0] == 0)
         {
-            EXPECT_TRUE(recorder.Messages().empty()) << c.name;
+            EXPECT_TRUE(boxes.Texts().empty()) << c.name;
         }
         else
         {
-            ASSERT_EQ(1u, recorder.Messages().size()) << c.name;
-            EXPECT_EQ(c.message, recorder.Messages()[0].text) << c.name;
+            EXPECT_EQ(std::vector<std::string>{ c.message }, boxes.Texts()) << c.name;
             EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, c.focus), ::GetFocus()) << c.name;
         }
         dlg.DestroyWindow();
@@ -179,7 +180,6 @@ TEST(DataExchangeTest, ControlsLoadedFromMembersAndSavedBack)
 // the third, loaded and saved.
 TEST(DataExchangeTest, ARadioGroupCountsOnlyItsButtons)
 {
-    MessageRecorder boxes;
     CExchangeDlg dlg;
     dlg.m_radio = 2;
     ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
@@ -193,7 +193,6 @@ TEST(DataExchangeTest, ARadioGroupCountsOnlyItsButtons)
     ASSERT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(2, dlg.m_radio);
     dlg.DestroyWindow();
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 // Loading the controls writes an edit only when its text differs from the
@@ -201,7 +200,6 @@ TEST(DataExchangeTest, ARadioGroupCountsOnlyItsButtons)
 // author typed.
 TEST(DataExchangeTest, AnEditShowingTheValueIsNotWrittenAgain)
 {
-    MessageRecorder boxes;
     const struct
     {
         const char* name;
@@ -231,12 +229,11 @@ TEST(DataExchangeTest, AnEditShowingTheValueIsNotWrittenAgain)
         EXPECT_EQ(c.caretAfter, (int)end) << c.name;
         dlg.DestroyWindow();
     }
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST(DataExchangeTest, ModalOkStaysOnAFailureAndEndsWhenValid)
 {
-    MessageRecorder recorder;
+    ExpectBox("Please enter an integer between 1 and 10.");
     CExchangeDlg dlg;
     bool stillOpenAfterFailure = false;
     dlg.m_steps = {
@@ -246,8 +243,6 @@ TEST(DataExchangeTest, ModalOkStaysOnAFailureAndEndsWhenValid)
     };
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_TRUE(stillOpenAfterFailure);
-    ASSERT_EQ(1u, recorder.Messages().size());
-    EXPECT_EQ("Please enter an integer between 1 and 10.", recorder.Messages()[0].text);
     EXPECT_EQ(4, dlg.m_count);
     EXPECT_EQ(nullptr, dlg.m_hWnd) << "the window is gone after DoModal";
 

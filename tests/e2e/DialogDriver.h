@@ -5,7 +5,9 @@
 #pragma once
 
 #include <windows.h>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 // A visible dialog (class "#32770") of the process whose caption is title
 // (any caption when title is NULL); NULL when there is none.
@@ -18,10 +20,6 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs);
 std::string DialogItemText(HWND dialog, int id);
 // WM_SETTEXT to the control.
 bool SetDialogItemText(HWND dialog, int id, const char* text);
-// Types text over the control's whole text as a person does: the text
-// selected and rubbed out, then one WM_CHAR a character, each handled
-// before the next is sent.
-bool TypeDialogItemText(HWND dialog, int id, const char* text);
 // A click of the button with that id, as the dialog would get it (posted,
 // so a modal loop inside the click does not hold the caller).
 bool PressDialogButton(HWND dialog, int id);
@@ -30,6 +28,18 @@ bool PressDialogButton(HWND dialog, int id);
 bool PressSheetButton(HWND sheet, int button);
 // The sheet's current page window.
 HWND SheetCurrentPage(HWND sheet);
+// A visible property sheet of the process whose current page holds the
+// control, waiting up to timeoutMs for it; NULL when none came.
+HWND WaitForSheetShowing(DWORD processId, int controlId, DWORD timeoutMs);
+// Shows the sheet's pages in turn from the first until one holds all the
+// controls (pages share control ids), as clicks on its tabs would; that
+// page, or NULL.
+HWND ShowSheetPageWith(HWND sheet, std::initializer_list<int> controlIds);
+// A click on a check box or button that sets its state first, as a person's
+// click does (BM_CLICK, sent): for the buttons whose click opens nothing.
+bool ClickDialogButton(HWND dialog, int id);
+// The lines of a list box, of this process or another.
+std::vector<std::string> ListBoxLines(HWND list);
 
 // Open and save dialogs: the file name typed, then OK. path NULL: Cancel.
 bool AnswerFileDialog(HWND dialog, const char* path);

@@ -70,7 +70,7 @@ struct Wizard
     // The name typed and the creation wizard cleared, then Finish.
     void FinishWith(const std::string& name)
     {
-        SetDialogItemText(page, kNameEdit, name.c_str());
+        EXPECT_TRUE(TypeKeysInto(page, kNameEdit, name));
         SendMessageA(GetDlgItem(page, kRunWizard), BM_SETCHECK, BST_UNCHECKED, 0);
         PressDialogButton(page, kRunWizard);
         PressSheetButton(sheet, PSBTN_FINISH);
@@ -87,7 +87,7 @@ struct Wizard
 std::vector<std::string> PageRecords(const std::string& archive)
 {
     std::vector<std::string> names;
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager manager;
     if (!manager.ReadArchive(archive.c_str()))
         return names;
@@ -106,40 +106,6 @@ bool HoldsPages(const std::string& archive, const FileStamp& before, size_t coun
     return WaitForArchiveSaved(archive, before) && PageRecords(archive).size() == count;
 }
 
-struct SheetSearch
-{
-    DWORD processId;
-    int controlId;
-    HWND found;
-};
-
-BOOL CALLBACK FindSheetOf(HWND window, LPARAM lParam)
-{
-    SheetSearch* search = (SheetSearch*)lParam;
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window) || WindowClassOf(window) != "#32770")
-        return TRUE;
-    HWND page = SheetCurrentPage(window);
-    if (page != NULL && GetDlgItem(page, search->controlId) != NULL)
-    {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The process's property sheet whose current page holds the control.
-HWND WaitForSheetShowing(DWORD processId, int controlId)
-{
-    SheetSearch search = { processId, controlId, NULL };
-    WaitUntil([&] {
-        EnumWindows(FindSheetOf, (LPARAM)&search);
-        return search.found != NULL;
-    });
-    return search.found;
-}
-
 const int kTemplateList = 1035;
 const int kAddObjectsNow = 1005;
 
@@ -147,9 +113,9 @@ const int kAddObjectsNow = 1005;
 // chosen, Next to the finish page; the page sheet, NULL when it did not come.
 HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templateName)
 {
-    SetDialogItemText(wizard.page, kNameEdit, name.c_str());
+    EXPECT_TRUE(TypeKeysInto(wizard.page, kNameEdit, name));
     PressSheetButton(wizard.sheet, PSBTN_NEXT);
-    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList);
+    HWND sheet = WaitForSheetShowing(wizard.editor.ProcessId(), kTemplateList, kProgramWaitMs);
     if (sheet == NULL)
         return NULL;
     HWND page = SheetCurrentPage(sheet);
@@ -159,7 +125,7 @@ HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templa
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(kTemplateList, LBN_SELCHANGE), (LPARAM)list);
     for (int step = 0; step < 3; ++step)
         PressSheetButton(sheet, PSBTN_NEXT);
-    return WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow) == sheet ? sheet : NULL;
+    return WaitForSheetShowing(wizard.editor.ProcessId(), kAddObjectsNow, kProgramWaitMs) == sheet ? sheet : NULL;
 }
 
 // Finish on the page sheet: the project of one page is saved and the
@@ -214,18 +180,21 @@ TEST(EditorNewProject, TheNamePageRefusesNamesThatAreNoFolderOfTheProjectsFolder
     struct Case
     {
         const char* name;
-        const char* reason;   // a part of the reported message
+        std::string reason;   // the reported message
     };
+    const std::string characters = "A project name cannot hold any of the characters \\ / : * ? \" < > | "
+                                   "or control characters.";
+    const std::string dot = "A project name cannot begin with a dot.";
     const Case cases[] = {
-        { "", "at least one" },
-        { "..\\E2E Outside", "characters" },
-        { "E2E a:b", "characters" },
-        { "E2E what?", "characters" },
-        { "E2E <x>", "characters" },
-        { ".E2E hidden", "begin with a dot" },
-        { "..", "begin with a dot" },
-        { "E2E trailing.", "end with a dot" },
-        { "NUL", "device" },
+        { "", "Please enter at least one\ncharacter for the project name!" },
+        { "..\\E2E Outside", characters },
+        { "E2E a:b", characters },
+        { "E2E what?", characters },
+        { "E2E <x>", characters },
+        { ".E2E hidden", dot },
+        { "..", dot },
+        { "E2E trailing.", "A project name cannot end with a dot or a space." },
+        { "NUL", "\"NUL\" is a name Windows keeps for a device.\nPlease choose another project name." },
     };
     Wizard wizard;
     ASSERT_TRUE(wizard.Open());
@@ -240,6 +209,7 @@ TEST(EditorNewProject, TheNamePageRefusesNamesThatAreNoFolderOfTheProjectsFolder
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
+        ExpectBox(c.reason);
         wizard.FinishWith(c.name);
         ASSERT_TRUE(WaitUntil([&] { return logText().find(c.reason, seen) != std::string::npos; }))
             << logText().substr(seen);
@@ -286,7 +256,7 @@ TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
     ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), before, 2));
     EXPECT_EQ((std::vector<std::string>{ "tarvex.pgd", "page_2.pgd" }), PageRecords(project.File("tarvex.pqz")));
     {
-        MessageRecorder quiet;
+        QuietReading quiet;
         CDataFileManager manager;
         ASSERT_TRUE(manager.ReadArchive(project.File("tarvex.pqz").c_str()));
         CStr title;
@@ -326,7 +296,7 @@ TEST(EditorNewProject, TheCreationWizardGivesTheFirstPageATemplatesBackground)
 
     // The page names the template; its background was copied into the
     // data folder and is stored there.
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager manager;
     ASSERT_TRUE(manager.ReadArchive(archive.c_str()));
     CStr templateFile, watermark, title;
@@ -380,7 +350,7 @@ TEST(EditorNewProject, ObjectsAddedFromTheWizardsFinishPageLandOnTheFirstPage)
 
     // The first page holds the button, showing the template's picture for
     // its kind, with a script for each mouse event.
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager manager;
     ASSERT_TRUE(manager.ReadArchive(archive.c_str()));
     CDataFile* page = manager.GetFile(0);

@@ -56,13 +56,13 @@ TEST(EditorPreferences, OkStoresTheUndoLevelsAndTheContentFolder)
     HWND undoPage = SheetCurrentPage(sheet);
     ASSERT_TRUE(undoPage != NULL);
     EXPECT_FALSE(DialogItemText(undoPage, kUndoLevelsEdit).empty());
-    ASSERT_TRUE(SetDialogItemText(undoPage, kUndoLevelsEdit, "7"));
+    ASSERT_TRUE(TypeKeysInto(undoPage, kUndoLevelsEdit, "7"));
     // The folder page is made when it is first shown.
     SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
     HWND folderPage = SheetCurrentPage(sheet);
     ASSERT_TRUE(folderPage != NULL);
     EXPECT_FALSE(DialogItemText(folderPage, kFolderEdit).empty());
-    ASSERT_TRUE(SetDialogItemText(folderPage, kFolderEdit, "C:\\Media"));
+    ASSERT_TRUE(TypeKeysInto(folderPage, kFolderEdit, "C:\\Media"));
     ASSERT_TRUE(PressSheetButton(sheet, PSBTN_OK));
     ASSERT_TRUE(WaitUntilGone(sheet, kProgramWaitMs));
     ASSERT_TRUE(editor.Answers());

@@ -46,11 +46,12 @@ bool EditorProcess::SaveEnabled() const
     return false;
 }
 
-bool EditorProcess::SaveAndWait()
+bool EditorProcess::SaveAndWait(const std::string& archive)
 {
     const int kFileSave = 57603;
-    // Enabled first: before the idle update has run, a disabled button
-    // would pass for a save already done.
-    return WaitUntil([&] { return SaveEnabled(); }) && PostCommand(kFileSave) &&
-           WaitUntil([&] { return !SaveEnabled(); });
+    // The change to save is made first: the idle update has enabled Save.
+    if (!WaitUntil([&] { return SaveEnabled(); }))
+        return false;
+    FileStamp before = StampOf(archive);
+    return PostCommand(kFileSave) && WaitForArchiveSaved(archive, before);
 }

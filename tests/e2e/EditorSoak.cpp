@@ -7,7 +7,6 @@
 #include "tests/e2e/PlayerProcess.h"
 #include "tests/support/TestSupport.h"
 
-#include <algorithm>
 #include <random>
 
 namespace {
@@ -24,39 +23,9 @@ const int kPageViewPane = 59648 + 1;
 
 const char kDeleteQuestion[] = "Are you sure that you want to delete this?";
 
-// A box the editor reported (through its message log, so never shown).
-struct LoggedBox
-{
-    std::string caption;
-    std::string text;
-};
-
-// The boxes logged after the first seen lines of the log, seen moved past
-// them. An entry is "caption<TAB>text<TAB>flags"; a text of several lines
-// spans as many lines of the log.
-std::vector<LoggedBox> NewBoxes(const std::vector<std::string>& log, size_t& seen)
-{
-    std::vector<LoggedBox> boxes;
-    std::string entry;
-    for (; seen < log.size(); ++seen)
-    {
-        entry += entry.empty() ? log[seen] : "\n" + log[seen];
-        size_t flags = entry.find_last_of('\t');
-        size_t caption = entry.find('\t');
-        if (flags == std::string::npos || flags == caption || flags + 1 == entry.size() ||
-            entry.find_first_not_of("0123456789", flags + 1) != std::string::npos)
-            continue;
-        boxes.push_back({ entry.substr(0, caption), entry.substr(caption + 1, flags - caption - 1) });
-        entry.clear();
-    }
-    // A box still being written is read with the next step.
-    seen -= entry.empty() ? 0 : (size_t)std::count(entry.begin(), entry.end(), '\n') + 1;
-    return boxes;
-}
-
 // The boxes a step may bring: the question before a delete. Any other box
 // (a failed check such as "CStr fatal", an error) fails the soak.
-bool StepExpects(int command, const LoggedBox& box)
+bool StepExpects(int command, const ShownBox& box)
 {
     return (command == kDelete || command == kCut) && box.text == kDeleteQuestion;
 }
@@ -156,7 +125,7 @@ bool CloseDialogs(const EditorProcess& editor, std::mt19937& random, SoakResult&
 // Reads the saved archive back and loads every page of it.
 bool CheckSavedArchive(const std::string& path, SoakResult& result)
 {
-    MessageRecorder quiet;
+    QuietReading quiet;
     CDataFileManager archive;
     if (!archive.ReadArchive(path.c_str()))
         return false;
@@ -215,6 +184,8 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
     WriteProject(path);
     std::mt19937 random(seed);
     EditorProcess editor;
+    // Delete asks each time; no other box belongs to these commands.
+    AllowBox(kDeleteQuestion, IDYES);
     editor.SetMessageAnswers(std::string(kDeleteQuestion) + "=YES\n");
     if (!editor.StartAndShow("\"" + path + "\"") || !editor.WaitForTitle("tarvex.pqz - Quindle"))
     {
@@ -228,7 +199,7 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
                              kUndo, kProperties, kMoveDown, kMoveUp };
     const int commandCount = sizeof(commands) / sizeof(commands[0]);
     const int arrows[] = { VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN };
-    size_t seenLog = 0;
+    size_t logRead = 0;
     // Every failure names its step and seed: the same steps from the same
     // seed replay it.
     auto fail = [&](int step, const std::string& what, const std::string& reason) {
@@ -270,16 +241,13 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
         }
         else if (choice < 60)
         {
-            FILETIME before = {};
-            WIN32_FILE_ATTRIBUTE_DATA data;
-            if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-                before = data.ftLastWriteTime;
+            FileStamp before = StampOf(path);
             editor.PostCommand(kSave);
             what = "save";
+            // Once the dialogs are closed the save is over, done or not.
             if (!CloseDialogs(editor, random, result))
                 return fail(step, what, "a dialog stayed open");
-            if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
-                CompareFileTime(&before, &data.ftLastWriteTime) != 0)
+            if (!SameStamp(before, StampOf(path)))
             {
                 ++result.saves;
                 if (!CheckSavedArchive(path, result))
@@ -296,7 +264,7 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
             return fail(step, what, "a dialog stayed open");
         if (!editor.IsRunning())
             return fail(step, what, "the editor ended");
-        for (const LoggedBox& box : NewBoxes(editor.Messages(), seenLog))
+        for (const ShownBox& box : editor.LoggedBoxes(logRead))
         {
             if (!StepExpects(command, box))
                 return fail(step, what, "a box no step expects, \"" + box.caption + ": " + box.text + "\",");
@@ -304,12 +272,14 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
         }
         ++result.steps;
     }
+    // Closing asks to save what the last steps changed, when they did.
+    AllowBox("Save changes to tarvex.pqz?");
     if (!editor.Close())
         return fail(steps, "close", "the editor did not close");
     if (editor.ExitCode() != 0)
         return fail(steps, "close", "the editor ended with " + std::to_string(editor.ExitCode()));
     // Closing may ask whether to save the project, and nothing else.
-    for (const LoggedBox& box : NewBoxes(editor.Messages(), seenLog))
+    for (const ShownBox& box : editor.LoggedBoxes(logRead))
     {
         if (box.text != "Save changes to tarvex.pqz?")
             return fail(steps, "close", "a box no step expects, \"" + box.caption + ": " + box.text + "\",");

@@ -234,6 +234,8 @@ TEST(EditorStart, ChoosingAnotherPageInTheTreeMakesItCurrent)
     EXPECT_EQ("Farewell", items[1].children[0].label);
     EXPECT_TRUE(items[1].selected);
     EXPECT_TRUE(editor.Messages().empty());
+    // The page change took an undo snapshot, which marks the project changed.
+    ExpectBox("Save changes to tarvex.pqz?");
     EXPECT_TRUE(editor.Close());
 }
 
@@ -245,15 +247,18 @@ TEST(EditorStart, AProjectThatCannotBeOpenedEndsTheProgramWithItsMessage)
     struct Case
     {
         std::string path;
+        const char* text;
         const char* message;
     };
     const Case cases[] = {
-        { scratch.File("missing.pqz"), "Error\tThe file you are trying to open does not exist!\t0" },
-        { notQndl, "Error\tYou are trying to open a non-QNDL file!\t0" },
+        { scratch.File("missing.pqz"), "The file you are trying to open does not exist!",
+          "Error\tThe file you are trying to open does not exist!\t0" },
+        { notQndl, "You are trying to open a non-QNDL file!", "Error\tYou are trying to open a non-QNDL file!\t0" },
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.path);
+        ExpectBox(c.text);
         EditorProcess editor;
         ASSERT_TRUE(editor.Start(EditorExePath(), "\"" + c.path + "\""));
         EXPECT_TRUE(editor.WaitForExit());

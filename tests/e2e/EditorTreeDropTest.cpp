@@ -71,7 +71,6 @@ std::vector<std::string> ItemLabels(HWND tree)
 // The types of the stored script's actions, in order.
 std::vector<std::string> StoredTypes(const std::string& archive)
 {
-    MessageRecorder quiet;
     CDataFileManager manager;
     std::vector<std::string> types;
     if (!manager.ReadArchive(archive.c_str()) || manager.GetFileCount() == 0)
@@ -164,20 +163,13 @@ TEST(EditorTreeDrop, ADropIsAChangeToSaveAndAReleaseOverNoItemMovesNothing)
         EXPECT_TRUE(WaitUntil([&] { return ItemLabels(tree) == c.orderAfter; }));
         EXPECT_EQ(c.orderAfter, ItemLabels(tree));
 
+        // Nothing changed after a release over empty space: Exit asks
+        // nothing, the archive stays as written.
+        if (!c.releaseOverEmptySpace)
+            ExpectBox(kSaveQuestion);
         // Posted after the release, Exit comes after it.
         ASSERT_TRUE(editor.PostCommand(kAppExit));
         ASSERT_TRUE(editor.WaitForExit());
-        std::vector<std::string> messages = editor.Messages();
-        if (c.releaseOverEmptySpace)
-        {
-            // Nothing changed: Exit asks nothing, the archive stays as written.
-            EXPECT_TRUE(messages.empty()) << messages[0];
-        }
-        else
-        {
-            ASSERT_EQ(1u, messages.size());
-            EXPECT_NE(std::string::npos, messages[0].find(kSaveQuestion)) << messages[0];
-        }
         EXPECT_EQ(c.orderAfter, StoredTypes(path));
     }
 }

@@ -285,6 +285,7 @@ TEST(PlayerAppBar, SecondInstanceOfADockedBarShowsTheRunningBox)
     ASSERT_TRUE(second.Start(TarvexExePath(), Quoted(scratch.File("tarvex.pqz"))));
     ASSERT_TRUE(second.WaitForExit());
     EXPECT_FALSE(second.SawVisibleWindow());
+    ExpectBox("Docked show is already running.");
     EXPECT_TRUE(WaitForMessage(first, "Docked show\tDocked show is already running.\t0"));
     EXPECT_EQ(1u, first.Messages().size());
     EXPECT_TRUE(first.IsRunning());
@@ -338,6 +339,7 @@ TEST(PlayerAppBar, PagesChangeBetweenWindowAndBarAndABarOutlivesADisplayChange)
     ASSERT_TRUE(player.Post(WM_DISPLAYCHANGE, 24,
                             MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))));
     // Handled in order: once the box shows, the display change is done.
+    ExpectBox("Bar page is already running.");
     ASSERT_TRUE(player.Post(WM_USER + 13));
     EXPECT_TRUE(WaitForMessage(player, "Bar page\tBar page is already running.\t0"));
     rect = player.WindowRect();

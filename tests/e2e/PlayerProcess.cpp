@@ -48,15 +48,18 @@ FileStamp StampOf(const std::string& path)
     return stamp;
 }
 
+bool SameStamp(const FileStamp& a, const FileStamp& b)
+{
+    return a.exists == b.exists && a.size == b.size && CompareFileTime(&a.written, &b.written) == 0;
+}
+
 bool WaitForArchiveSaved(const std::string& path, const FileStamp& before, DWORD timeoutMs)
 {
     std::string temp = path + ".tmp";
     return WaitUntil(
         [&] {
             FileStamp now = StampOf(path);
-            bool changed = now.exists != before.exists || now.size != before.size ||
-                           CompareFileTime(&now.written, &before.written) != 0;
-            if (!changed || now.size == 0 || StampOf(temp).exists)
+            if (SameStamp(now, before) || now.size == 0 || StampOf(temp).exists)
                 return false;
             // Renamed: the archive may be opened now, once the handle the
             // rename went through is closed (a reader that does not share

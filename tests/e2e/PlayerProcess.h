@@ -42,6 +42,7 @@ struct FileStamp
     FILETIME written = {};
 };
 FileStamp StampOf(const std::string& path);
+bool SameStamp(const FileStamp& a, const FileStamp& b);
 // Waits until a program has saved the archive at path anew since before
 // was taken (its stamp changed, it is not empty, the copy written beside it
 // is gone and the archive opens); then it may be read. A program saves by writing

@@ -13,42 +13,38 @@
 #include "resources/editor/ActionPagesAIds.h"
 #include "resources/editor/ActionPagesBIds.h"
 #include "tests/e2e/PlayerProcess.h"
-#include "tests/support/SheetSteps.h"
+#include "tests/support/SheetDriver.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-using namespace sheetsteps;
+#include <algorithm>
+
+using namespace sheetdriver;
 
 namespace {
 
-void ChooseInList(int id, const char* text)
-{
-    HWND list = GetDlgItem(Page(), id);
-    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
-    ASSERT_NE(LB_ERR, index) << text;
-    SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
-}
-
-// Double-clicks an action in the script's item list: its sheet opens at
-// once, and the steps after this one fill it.
+// Double-clicks an action in the script's item list: its sheet opens, and
+// the steps after this one fill it.
 Step Pick(const char* action)
 {
     return OnPage(IDC_SCRIPT_ITEM_LIST, [action] {
-        ChooseInList(IDC_SCRIPT_ITEM_LIST, action);
-        Command(Page(), IDC_SCRIPT_ITEM_LIST, LBN_DBLCLK);
+        std::vector<std::string> items = Items(IDC_SCRIPT_ITEM_LIST);
+        auto found = std::find(items.begin(), items.end(), std::string(action));
+        ASSERT_NE(items.end(), found) << action;
+        DoubleClick(IDC_SCRIPT_ITEM_LIST, (int)(found - items.begin()));
     });
 }
 
-Step CreateVariable(const char* name, const char* type, const char* value)
+Steps CreateVariable(const char* name, const char* type, const char* value)
 {
-    return OnPage(IDC_CREATEVAR_NAME, [=] {
-        Choose(IDC_CREATEVAR_SCOPE, "Global");
-        Type(IDC_CREATEVAR_NAME, name);
-        Choose(IDC_CREATEVAR_TYPE, type);
-        Type(IDC_CREATEVAR_VALUE, value);
-        Ok();
-    });
+    return {
+        OnPage(IDC_CREATEVAR_NAME, [] { Choose(IDC_CREATEVAR_SCOPE, "Global"); }),
+        Type(IDC_CREATEVAR_NAME, name),
+        [=] { Choose(IDC_CREATEVAR_TYPE, type); },
+        Type(IDC_CREATEVAR_VALUE, value),
+        [] { Ok(); },
+    };
 }
 
 CBrowser* MakePage(const char* id, const char* title)
@@ -67,7 +63,6 @@ CBrowser* MakePage(const char* id, const char* title)
 TEST(ScriptAuthoring, AScriptMadeOnThePagesRunsInThePlayer)
 {
     BuildActionTypeTable();
-    MessageRecorder quiet;
     ScratchDir scratch;
     const std::string out = scratch.File("authored.zjf");
     const std::string archivePath = scratch.File("authored.pqz");
@@ -85,62 +80,58 @@ TEST(ScriptAuthoring, AScriptMadeOnThePagesRunsInThePlayer)
 
     CLumbrookConfigDoc document;
     document.m_bAutoDelete = FALSE;
-    Drive(
-        {
-            Pick("Create Script Variable"),
-            CreateVariable("Count", "Integer (4 bytes)", "2"),
-            Pick("Create Script Variable"),
-            CreateVariable("Seen", "String (Characters)", ""),
-            Pick("Modify Variable"),
-            OnPage(IDC_MODIFYVAR_CONST_TARGET, [] {
-                Choose(IDC_MODIFYVAR_CONST_TARGET, "Count");
-                Choose(IDC_MODIFYVAR_CONST_OP, "Plus");
-                Type(IDC_MODIFYVAR_CONST_VALUE, "3");
-                Ok();
-            }),
-            Pick("If Statement"),
-            OnPage(IDC_IF_VARIABLE1, [] {
-                Choose(IDC_IF_VARIABLE1, "Count");
-                Choose(IDC_IF_OPERATOR, "is greater than");
-                Type(IDC_IF_CONSTANT, "4");
-                Ok();
-            }),
-            Pick("Set Property"),
-            OnPage(IDC_SETPROP_ADVANCED, [] {
-                Choose(IDC_PROP_OBJECT, "Title");
-                CheckDlgButton(Page(), IDC_SETPROP_ADVANCED, BST_CHECKED);
-                PostMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0);
-            }),
-            OnPage(IDC_PROP_NEW_VALUE, [] {
-                Choose(IDC_PROP_PROPERTY, "text");
-                Type(IDC_PROP_NEW_VALUE, "Changed");
-                Ok();
-            }),
-            Pick("Get Property"),
-            OnPage(IDC_PROP_VARIABLE, [] {
-                Choose(IDC_PROP_OBJECT, "Title");
-                Choose(IDC_PROP_PROPERTY, "text");
-                Choose(IDC_PROP_SCOPE, "Global");
-                Choose(IDC_PROP_VARIABLE, "Seen");
-                Ok();
-            }),
-            Pick("End If Statement"),
-            Pick("Save To Datafile"),
-            OnPage(IDC_DATAFILE_KEY, [&] {
-                Type(IDC_DATAFILE_PATH, out.c_str());
-                Type(IDC_DATAFILE_KEY, "seen");
-                Choose(IDC_DATAFILE_VARIABLE, "Seen");
-                Ok();
-            }),
-            Pick("Internal Command"),
-            OnPage(IDC_COMMAND_LIST, [] {
-                ChooseInList(IDC_COMMAND_LIST, "ChangePage");
-                Type(IDC_COMMAND_PARAMETERS, "second");
-                Ok();
-            }),
-            OnPage(IDC_SCRIPT_ITEM_LIST, [] { Cancel(); }),   // the picker's "Done"
+    Steps steps = { Pick("Create Script Variable") };
+    steps = Then(steps, CreateVariable("Count", "Integer (4 bytes)", "2"));
+    steps.push_back(Pick("Create Script Variable"));
+    steps = Then(steps, CreateVariable("Seen", "String (Characters)", ""));
+    steps = Then(steps, {
+        Pick("Modify Variable"),
+        OnPage(IDC_MODIFYVAR_CONST_TARGET, [] {
+            Choose(IDC_MODIFYVAR_CONST_TARGET, "Count");
+            Choose(IDC_MODIFYVAR_CONST_OP, "Plus");
+        }),
+        Type(IDC_MODIFYVAR_CONST_VALUE, "3"),
+        [] { Ok(); },
+        Pick("If Statement"),
+        OnPage(IDC_IF_VARIABLE1, [] {
+            Choose(IDC_IF_VARIABLE1, "Count");
+            Choose(IDC_IF_OPERATOR, "is greater than");
+        }),
+        Type(IDC_IF_CONSTANT, "4"),
+        [] { Ok(); },
+        Pick("Set Property"),
+        OnPage(IDC_SETPROP_ADVANCED, [] {
+            Choose(IDC_PROP_OBJECT, "Title");
+            Click(IDC_SETPROP_ADVANCED);
+            Ok();
+        }),
+        OnPage(IDC_PROP_NEW_VALUE, [] { Choose(IDC_PROP_PROPERTY, "text"); }),
+        Type(IDC_PROP_NEW_VALUE, "Changed"),
+        [] { Ok(); },
+        Pick("Get Property"),
+        OnPage(IDC_PROP_VARIABLE, [] {
+            Choose(IDC_PROP_OBJECT, "Title");
+            Choose(IDC_PROP_PROPERTY, "text");
+            Choose(IDC_PROP_SCOPE, "Global");
+            Choose(IDC_PROP_VARIABLE, "Seen");
+            Ok();
+        }),
+        Pick("End If Statement"),
+        Pick("Save To Datafile"),
+        OnPage(IDC_DATAFILE_KEY, [] {}),
+        Type(IDC_DATAFILE_PATH, out),
+        Type(IDC_DATAFILE_KEY, "seen"),
+        [] {
+            Choose(IDC_DATAFILE_VARIABLE, "Seen");
+            Ok();
         },
-        [&] { return EditScriptItems(&document, onLoad); });
+        Pick("Internal Command"),
+        OnPage(IDC_COMMAND_LIST, [] { Choose(IDC_COMMAND_LIST, "ChangePage"); }),
+        Type(IDC_COMMAND_PARAMETERS, "second"),
+        [] { Ok(); },
+        OnPage(IDC_SCRIPT_ITEM_LIST, [] { Cancel(); }),   // the picker's "Done"
+    });
+    Drive([&] { return EditScriptItems(&document, onLoad); }, steps);
     std::string added;
     for (int i = 0; i < onLoad->GetItemCount(); ++i)
         added += std::string(onLoad->GetItem(i)->GetName().c_str()) + ";";

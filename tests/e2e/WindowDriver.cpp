@@ -1,9 +1,12 @@
 #include "tests/e2e/WindowDriver.h"
 
+#include <ctype.h>
+#include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
 #include <fstream>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -311,6 +314,19 @@ RECT ReadTreeItemRect(HWND tree, HTREEITEM item)
     return rect;
 }
 
+bool ClickTreeItem(HWND tree, HTREEITEM item)
+{
+    DWORD_PTR ignored = 0;
+    if (item == NULL ||
+        !SendMessageTimeoutA(tree, TVM_ENSUREVISIBLE, 0, (LPARAM)item, SMTO_NORMAL, kProgramWaitMs, &ignored))
+        return false;
+    RECT rect = ReadTreeItemRect(tree, item);
+    if (IsRectEmpty(&rect))
+        return false;
+    LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(tree, WM_LBUTTONUP, 0, at);
+}
+
 HWND FindChildOfClass(HWND parent, const char* className, int index)
 {
     ChildSearch search = { className, index, NULL };
@@ -359,6 +375,63 @@ bool RegistryKeyExists(HKEY root, const char* key)
     return true;
 }
 
+namespace {
+
+bool SendToEdit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* answer = NULL)
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(edit, message, wParam, lParam, SMTO_NORMAL, kProgramWaitMs,
+                               answer ? answer : &ignored) != 0;
+}
+
+// Waits until the program has handled what it posted itself while the last
+// key was handled: a marker posted behind it, the edit's modified flag
+// (which typing sets anyway), comes through in queue order.
+bool WaitForPostedBehind(HWND edit)
+{
+    if (!SendToEdit(edit, EM_SETMODIFY, FALSE, 0) || !PostMessageA(edit, EM_SETMODIFY, TRUE, 0))
+        return false;
+    DWORD start = GetTickCount();
+    for (;;)
+    {
+        DWORD_PTR modified = 0;
+        if (!SendToEdit(edit, EM_GETMODIFY, 0, 0, &modified))
+            return false;
+        if (modified)
+            return true;
+        if (GetTickCount() - start > kProgramWaitMs)
+            return false;
+        Sleep(kPollMs);
+    }
+}
+
+} // namespace
+
+bool TypeKeysInto(HWND edit, const std::string& text, bool clear)
+{
+    if (WindowClassOf(edit) == "ComboBox")
+        edit = FindWindowExA(edit, NULL, "Edit", NULL);
+    if (edit == NULL || !IsWindow(edit))
+        return false;
+    if (clear && (!SendToEdit(edit, EM_SETSEL, 0, -1) || !SendToEdit(edit, WM_CHAR, VK_BACK, 1) ||
+                  !WaitForPostedBehind(edit)))
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        char key = text[i] == '\n' ? '\r' : text[i];
+        if (!SendToEdit(edit, WM_CHAR, (WPARAM)(unsigned char)key, 1) || !WaitForPostedBehind(edit))
+            return false;
+    }
+    return true;
+}
+
+bool TypeKeysInto(HWND dialog, int id, const std::string& text, bool clear)
+{
+    return TypeKeysInto(GetDlgItem(dialog, id), text, clear);
+}
+
 bool DeleteRegistryTree(HKEY root, const char* key)
 {
     RegDeleteTreeA(root, key);
@@ -375,6 +448,7 @@ ProgramProcess::ProgramProcess(const char* mainClass, const char* messageLogVari
 ProgramProcess::~ProgramProcess()
 {
     Terminate();
+    CollectBoxes();
     if (!m_messageLog.empty())
         DeleteFileA(m_messageLog.c_str());
 }
@@ -386,7 +460,10 @@ bool ProgramProcess::Start(const std::string& exePath, const std::string& argume
     m_sawVisible = false;
     if (m_messageLog.empty())
         m_messageLog = UniqueTempFile("lumbrook_messages");
+    // The boxes of an earlier run count before its log goes.
+    CollectBoxes();
     DeleteFileA(m_messageLog.c_str());
+    m_logCounted = 0;
 
     std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
     std::string commandLine = "\"" + exePath + "\"";
@@ -595,6 +672,56 @@ bool ProgramProcess::WaitForIdle(DWORD timeoutMs) const
 bool ProgramProcess::Close()
 {
     return Post(WM_CLOSE) && WaitForExit();
+}
+
+std::vector<ShownBox> ReadLoggedBoxes(const std::string& path, size_t& offset)
+{
+    std::vector<ShownBox> boxes;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return boxes;
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t start = offset;
+    while (start < all.size())
+    {
+        // The record ends at the first TAB, digits, CR LF after its caption.
+        size_t tab = all.find('\t', start);
+        if (tab == std::string::npos)
+            break;
+        size_t end = std::string::npos;
+        for (size_t at = all.find('\t', tab + 1); at != std::string::npos; at = all.find('\t', at + 1))
+        {
+            size_t digit = at + 1;
+            while (digit < all.size() && isdigit((unsigned char)all[digit]))
+                ++digit;
+            if (digit > at + 1 && all.compare(digit, 2, "\r\n") == 0)
+            {
+                ShownBox box;
+                box.caption = all.substr(start, tab - start);
+                box.text = all.substr(tab + 1, at - tab - 1);
+                box.flags = (UINT)strtoul(all.substr(at + 1, digit - at - 1).c_str(), NULL, 10);
+                boxes.push_back(box);
+                end = digit + 2;
+                break;
+            }
+        }
+        if (end == std::string::npos)
+            break;
+        start = end;
+    }
+    offset = start;
+    return boxes;
+}
+
+std::vector<ShownBox> ProgramProcess::LoggedBoxes(size_t& offset) const
+{
+    return m_messageLog.empty() ? std::vector<ShownBox>() : ReadLoggedBoxes(m_messageLog, offset);
+}
+
+void ProgramProcess::CollectBoxes()
+{
+    for (const ShownBox& box : LoggedBoxes(m_logCounted))
+        NoteLoggedBox(box);
 }
 
 std::vector<std::string> ProgramProcess::Messages() const

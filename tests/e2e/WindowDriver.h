@@ -3,8 +3,11 @@
 // from outside the process, as a user (or an accessibility tool) would:
 // commands and mouse messages posted, tree items, toolbar buttons and
 // status panes read across the process boundary, pixels read from the
-// screen, message boxes read from the program's message log.
+// screen, message boxes read from the program's message log (each one
+// counted by the box rule in the case that runs).
 #pragma once
+
+#include "tests/support/BoxRule.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -69,12 +72,25 @@ std::vector<std::string> ReadStatusPanes(HWND statusBar);
 // empty when the item is not shown.
 RECT ReadTreeItemRect(HWND tree, HTREEITEM item);
 
+// A person's click on a tree item's label: the item is scrolled into view
+// (its parents unfolded), then the press and the release are posted, so
+// that what is posted after them comes after the click. False when the
+// item cannot be shown.
+bool ClickTreeItem(HWND tree, HTREEITEM item);
+
 // The first child window of parent (at any depth) of the class, NULL when
 // there is none; index picks a later one in the order EnumChildWindows
 // gives.
 HWND FindChildOfClass(HWND parent, const char* className, int index = 0);
 std::string WindowClassOf(HWND window);
 std::string WindowTextOf(HWND window);
+
+// Types into another program's edit (or a combo box's edit) as a person
+// does: with clear, select all and Backspace first; then one WM_CHAR a
+// character ("\r\n" is one Enter), each handled with what it posted
+// before the next goes. False when the edit is gone or does not answer.
+bool TypeKeysInto(HWND edit, const std::string& text, bool clear = true);
+bool TypeKeysInto(HWND dialog, int id, const std::string& text, bool clear = true);
 
 // Registry reading for the tests (the program and this test share one
 // bitness, so one view of the registry).
@@ -83,7 +99,13 @@ bool RegistryKeyExists(HKEY root, const char* key);
 // Deletes key with everything below it; true when it is gone.
 bool DeleteRegistryTree(HKEY root, const char* key);
 
-class ProgramProcess
+// The boxes of a message log from byte offset on, complete records only
+// (the program may be writing one); offset moves past what was read. A
+// record is "caption<TAB>text<TAB>flags" and CR LF, and a text may hold
+// line breaks of its own.
+std::vector<ShownBox> ReadLoggedBoxes(const std::string& path, size_t& offset);
+
+class ProgramProcess : public BoxSource
 {
 public:
     // mainClass: the window class of the program's main window;
@@ -149,6 +171,13 @@ public:
     // Every box the program reported, one "caption<TAB>text<TAB>flags" a line.
     std::vector<std::string> Messages() const;
 
+    // The boxes logged from byte offset on (ReadLoggedBoxes), for a reader
+    // of its own such as a soak that tells each step's boxes.
+    std::vector<ShownBox> LoggedBoxes(size_t& offset) const;
+
+    // The box rule's reading of the log: boxes not yet counted.
+    void CollectBoxes() override;
+
 private:
     ProgramProcess(const ProgramProcess&);
     ProgramProcess& operator=(const ProgramProcess&);
@@ -163,4 +192,5 @@ private:
     bool m_sawVisible;
     DWORD m_startError;
     std::string m_messageLog;
+    size_t m_logCounted = 0;
 };

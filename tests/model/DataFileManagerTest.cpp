@@ -1,5 +1,6 @@
 #include "model/store/DataFileManager.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -99,15 +100,17 @@ TEST(DataFileManager, FailureMessages)
         { "text.pqz", foreign }, { "other.pqz", foreign },
     };
     for (const auto& c : cases) {
-        MessageRecorder recorder;
+        ExpectBox(c.message);
+        BoxWatch watch;
         CDataFileManager reader;
         reader.AddFile("kept");
         EXPECT_FALSE(reader.ReadArchive(dir.File(c.file).c_str())) << c.file;
-        ASSERT_EQ(1u, recorder.Messages().size()) << c.file;
-        EXPECT_EQ(c.message, recorder.Messages()[0].text) << c.file;
-        EXPECT_EQ("Error", recorder.Messages()[0].caption) << c.file;
-        EXPECT_EQ((UINT)MB_OK, recorder.Messages()[0].flags) << c.file;
-        EXPECT_FALSE(recorder.Messages()[0].hasOwner) << c.file;
+        std::vector<ShownBox> boxes = watch.Boxes();
+        ASSERT_EQ(1u, boxes.size()) << c.file;
+        EXPECT_EQ(c.message, boxes[0].text) << c.file;
+        EXPECT_EQ("Error", boxes[0].caption) << c.file;
+        EXPECT_EQ((UINT)MB_OK, boxes[0].flags) << c.file;
+        EXPECT_FALSE(boxes[0].hasOwner) << c.file;
         EXPECT_EQ(1, reader.GetFileCount()) << c.file;
     }
 }
@@ -140,14 +143,14 @@ TEST(DataFileManager, DamagedRecordsEndReadingWithFalse)
     ScratchDir dir;
     for (const auto& c : cases) {
         WriteCompressed(dir.File("p.pqz"), "QNDL" + first + c.tail);
-        MessageRecorder recorder;
+        BoxWatch watch;
         CDataFileManager reader;
         EXPECT_EQ(c.result, reader.ReadArchive(dir.File("p.pqz").c_str())) << c.name;
         EXPECT_EQ(c.names, Names(reader)) << c.name;
         if (reader.GetFileCount() > 0) {
             EXPECT_EQ(c.lastLines, Lines(*reader.GetFile(reader.GetFileCount() - 1))) << c.name;
         }
-        EXPECT_TRUE(recorder.Messages().empty()) << c.name;
+        EXPECT_TRUE(watch.Texts().empty()) << c.name;
     }
 
     // A gzip stream cut short is damaged too.

@@ -16,6 +16,16 @@
 
 typedef std::map<std::string, std::string> KeyMap;
 
+// A whole number as a VT_I4 VARIANT.
+inline VARIANT LongVariant(long value)
+{
+    VARIANT v;
+    VariantInit(&v);
+    V_VT(&v) = VT_I4;
+    V_I4(&v) = value;
+    return v;
+}
+
 // The "key = value" lines of one section as the file holds them.
 inline KeyMap SectionKeys(const CDataFile& file, const char* section)
 {

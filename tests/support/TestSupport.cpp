@@ -1,38 +1,9 @@
 #include "tests/support/TestSupport.h"
-#include "model/common/MessageReporter.h"
 
 #include <shellapi.h>
+#include <string.h>
 #include <fstream>
 #include <sstream>
-
-static std::vector<RecordedMessage> g_messages;
-
-static int WINAPI RecordMessage(HWND owner, const char* text, const char* caption, UINT flags)
-{
-    g_messages.push_back({text ? text : "", caption ? caption : "", flags, owner != NULL});
-    return IDOK;
-}
-
-MessageRecorder::MessageRecorder()
-{
-    g_messages.clear();
-    SetMessageReporter(RecordMessage);
-}
-
-MessageRecorder::~MessageRecorder()
-{
-    SetMessageReporter(NULL);
-}
-
-const std::vector<RecordedMessage>& MessageRecorder::Messages() const
-{
-    return g_messages;
-}
-
-void MessageRecorder::Clear()
-{
-    g_messages.clear();
-}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
@@ -45,37 +16,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
             return false;
         Sleep(20);
     }
-}
-
-// Dispatches what is waiting except timers: a timer-driven step that types
-// must not run the next step in the middle of its own typing.
-static void PumpWaitingMessages()
-{
-    MSG msg;
-    for (int guard = 0; guard < 10000; ++guard)
-    {
-        if (!PeekMessageA(&msg, NULL, 0, WM_TIMER - 1, PM_REMOVE)
-            && !PeekMessageA(&msg, NULL, WM_TIMER + 1, 0xFFFFFFFF, PM_REMOVE))
-            return;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-void TypeKeys(HWND control, const char* text)
-{
-    for (const char* c = text; *c; ++c)
-    {
-        SendMessageA(control, WM_CHAR, (WPARAM)(unsigned char)*c, 1);
-        PumpWaitingMessages();
-    }
-}
-
-void ClearByKeys(HWND control)
-{
-    SendMessageA(control, EM_SETSEL, 0, -1);
-    SendMessageA(control, WM_CHAR, VK_BACK, 1);
-    PumpWaitingMessages();
 }
 
 std::string TestProgramFolder()
@@ -91,14 +31,30 @@ ScratchDir::ScratchDir()
     static LONG counter;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    char name[MAX_PATH + 64];
-    wsprintfA(name, "%slbtest_%lu_%ld\\", temp, GetCurrentProcessId(), InterlockedIncrement(&counter));
-    m_path = name;
-    CreateDirectoryA(m_path.c_str(), NULL);
+    // Process ids come back in later runs, and a folder an earlier run could
+    // not remove would hand this one its files: the folder is always new.
+    for (int tries = 0; tries < 10000; ++tries)
+    {
+        char name[MAX_PATH + 64];
+        wsprintfA(name, "%slbtest_%lu_%ld\\", temp, GetCurrentProcessId(), InterlockedIncrement(&counter));
+        m_path = name;
+        if (CreateDirectoryA(m_path.c_str(), NULL) || GetLastError() != ERROR_ALREADY_EXISTS)
+            return;
+    }
 }
 
 ScratchDir::~ScratchDir()
 {
+    // A folder that is the current one cannot go.
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    std::string inside = std::string(current) + "\\";
+    if (_strnicmp(inside.c_str(), m_path.c_str(), m_path.size()) == 0)
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        SetCurrentDirectoryA(temp);
+    }
     std::string from = m_path.substr(0, m_path.size() - 1);
     from.push_back('\0');
     SHFILEOPSTRUCTA op = {};

@@ -1,5 +1,5 @@
-// Shared helpers of the unit tests: a recorder that stands in for message
-// boxes, and a scratch folder that is removed again.
+// Shared helpers of the unit tests: a scratch folder that is removed again,
+// files read and written whole. Message boxes: tests/support/BoxRule.h.
 #pragma once
 
 #include <windows.h>
@@ -10,24 +10,6 @@
 // Polls condition until it holds or timeoutMs pass: what a test waits for,
 // never a fixed sleep. TRUE when it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
-
-struct RecordedMessage
-{
-    std::string text;
-    std::string caption;
-    UINT flags;
-    bool hasOwner;
-};
-
-// While it lives, every ReportMessage call is recorded instead of shown.
-class MessageRecorder
-{
-public:
-    MessageRecorder();
-    ~MessageRecorder();
-    const std::vector<RecordedMessage>& Messages() const;
-    void Clear();
-};
 
 // A fresh folder under the temporary folder, deleted with its contents.
 class ScratchDir
@@ -41,12 +23,6 @@ public:
 private:
     std::string m_path;
 };
-
-// A person's typing into an edit control: one WM_CHAR a character, the
-// messages it caused handled before the next (timers left to their loop).
-void TypeKeys(HWND control, const char* text);
-// Select all, then Backspace, as a person empties a field.
-void ClearByKeys(HWND control);
 
 // The folder of the running test program, ending with '\'; the fixtures
 // are built beside it or in the folder above.

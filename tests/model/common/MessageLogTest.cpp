@@ -6,16 +6,26 @@
 
 namespace {
 
-// Installs the log for one test from the two variables, which are ours
-// only for the call.
-void InstallLog(const std::string& log, const char* answers)
+// While it lives, the log installed from the two variables (which are ours
+// only for the installing) takes the boxes; then the reporter before it.
+class InstalledLog
 {
-    SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG", log.c_str());
-    SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG_ANSWERS", answers);
-    InstallMessageLogFromEnvironment("LB_TEST_MESSAGE_LOG");
-    SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG", NULL);
-    SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG_ANSWERS", NULL);
-}
+public:
+    InstalledLog(const std::string& log, const char* answers)
+    {
+        m_previous = SetMessageReporter(NULL);
+        SetMessageReporter(m_previous);
+        SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG", log.c_str());
+        SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG_ANSWERS", answers);
+        InstallMessageLogFromEnvironment("LB_TEST_MESSAGE_LOG");
+        SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG", NULL);
+        SetEnvironmentVariableA("LB_TEST_MESSAGE_LOG_ANSWERS", NULL);
+    }
+    ~InstalledLog() { SetMessageReporter(m_previous); }
+
+private:
+    MessageReporterFn m_previous;
+};
 
 } // namespace
 
@@ -23,12 +33,11 @@ TEST(MessageLog, BoxesGoToTheNamedFileAndAnswerTheirDefaultButton)
 {
     ScratchDir scratch;
     std::string log = scratch.File("boxes.txt");
-    InstallLog(log, NULL);
+    InstalledLog installed(log, NULL);
 
     EXPECT_EQ(IDOK, ReportMessage(NULL, "Show is already running.", "Show", MB_OK));
     EXPECT_EQ(IDOK, ReportMessage(NULL, "second", "Generic", MB_ICONWARNING));
     EXPECT_EQ(IDNO, ReportMessage(NULL, "third", "Q", MB_YESNO | MB_DEFBUTTON2));
-    SetMessageReporter(NULL);
     EXPECT_EQ("Show\tShow is already running.\t0\r\nGeneric\tsecond\t48\r\nQ\tthird\t260\r\n",
               ReadWholeFile(log));
 }
@@ -36,7 +45,7 @@ TEST(MessageLog, BoxesGoToTheNamedFileAndAnswerTheirDefaultButton)
 TEST(MessageLog, TheEnvironmentAnswersByCaptionOrText)
 {
     ScratchDir scratch;
-    InstallLog(scratch.File("boxes.txt"),
+    InstalledLog installed(scratch.File("boxes.txt"),
                "Save changes to Untitled?=NO\nQuindle=CANCEL\nx=1=YES\nbad line\nOther=MAYBE");
     struct Case { const char* text; const char* caption; UINT flags; int answer; };
     const Case cases[] = {
@@ -49,5 +58,4 @@ TEST(MessageLog, TheEnvironmentAnswersByCaptionOrText)
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.answer, ReportMessage(NULL, c.text, c.caption, c.flags)) << c.text << " / " << c.caption;
-    SetMessageReporter(NULL);
 }

@@ -1,4 +1,5 @@
 #include "model/common/Str.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -46,10 +47,12 @@ std::string Text(const CStr& s)
     return std::string(s.c_str(), s.GetLength());
 }
 
-void ExpectFatal(const MessageRecorder& recorder, const char* text, const std::string& name)
+// The one box the watch saw is the fatal message of the text.
+void ExpectFatal(const BoxWatch& watch, const char* text, const std::string& name)
 {
-    ASSERT_EQ(1u, recorder.Messages().size()) << name;
-    const RecordedMessage& m = recorder.Messages()[0];
+    std::vector<ShownBox> boxes = watch.Boxes();
+    ASSERT_EQ(1u, boxes.size()) << name;
+    const ShownBox& m = boxes[0];
     EXPECT_EQ(text, m.text) << name;
     EXPECT_EQ("", m.caption) << name;
     EXPECT_EQ(UINT(MB_SYSTEMMODAL | MB_ICONERROR), m.flags) << name;
@@ -285,18 +288,22 @@ TEST(CStr, FindAnswersMinusOneAndCodeTwoForAStartAtOrPastTheEnd)
         CStr s(c.text);
         std::string name = std::string("\"") + c.text + "\" \"" + c.needle + "\" from " + std::to_string(c.start);
         {
-            MessageRecorder recorder;
+            if (c.fatal)
+                ExpectBox("CStr fatal 2");
+            BoxWatch watch;
             EXPECT_EQ(c.expected, s.Find(c.needle, c.start)) << name;
             if (c.fatal)
-                ExpectFatal(recorder, "CStr fatal 2", name);
+                ExpectFatal(watch, "CStr fatal 2", name);
             else
-                EXPECT_TRUE(recorder.Messages().empty()) << name;
+                EXPECT_TRUE(watch.Texts().empty()) << name;
         }
         if (*c.needle)
         {
-            MessageRecorder recorder;
+            if (c.fatal)
+                ExpectBox("CStr fatal 2");
+            BoxWatch watch;
             EXPECT_EQ(c.expected, s.FindChar(c.needle[0], c.start)) << "FindChar " << name;
-            EXPECT_EQ(c.fatal ? 1u : 0u, recorder.Messages().size()) << "FindChar " << name;
+            EXPECT_EQ(c.fatal ? 1u : 0u, watch.Texts().size()) << "FindChar " << name;
         }
     }
 
@@ -343,21 +350,22 @@ TEST(CStr, FormatFollowsItsOwnConversionRules)
     };
     for (const Case& c : cases)
     {
-        MessageRecorder recorder;
+        BoxWatch watch;
         CStr s("old contents");
         c.format(s);
         EXPECT_EQ(c.expected, Text(s)) << c.name;
         CStr fresh;
         c.format(fresh);
         EXPECT_EQ(c.expected, Text(fresh)) << c.name << " (from empty)";
-        EXPECT_TRUE(recorder.Messages().empty()) << c.name;
+        EXPECT_TRUE(watch.Texts().empty()) << c.name;
     }
 
-    MessageRecorder recorder;
+    ExpectBox("CStr fatal 3");
+    BoxWatch watch;
     CStr s;
     s.Format("a%nb%d", 5);
     EXPECT_EQ("ab%d", Text(s));
-    ExpectFatal(recorder, "CStr fatal 3", "conversion n");
+    ExpectFatal(watch, "CStr fatal 3", "conversion n");
 }
 
 TEST(CStr, FormatReservesByTheFormatOnlyForTheSharedEmpty)
@@ -739,7 +747,8 @@ TEST(CStr, WideCopiesCharacterAppendsAndTheSearchError)
         EXPECT_NE(source.c_str(), joined.c_str()) << c.text;
     }
 
-    MessageRecorder recorder;
+    ExpectBox("CStr fatal 2");
+    BoxWatch watch;
     CStr::FatalIndex();
-    ExpectFatal(recorder, "CStr fatal 2", "FatalIndex");
+    ExpectFatal(watch, "CStr fatal 2", "FatalIndex");
 }

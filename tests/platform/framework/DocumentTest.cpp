@@ -1,7 +1,7 @@
 // The single document, its template and the recent files.
 #include "tests/platform/framework/FrameworkTestApp.h"
 
-#include "model/common/MessageReporter.h"
+#include "tests/support/BoxRule.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -57,12 +57,14 @@ TEST(SingleDocumentTest, AFailedOpenLeavesAFreshUntitledDocument)
     {
         const char* file;
         BOOL refuse;
-        size_t boxes;  // the base reports a file that does not open
+        std::vector<std::string> boxes;  // the base reports a file that does not open
     };
-    const Case cases[] = { { "missing.fwt", FALSE, 1 }, { "refused.fwt", TRUE, 0 } };
+    const Case cases[] = { { "missing.fwt", FALSE, { "Failed to open document." } }, { "refused.fwt", TRUE, {} } };
     for (const Case& c : cases)
     {
-        MessageRecorder boxes;
+        for (const std::string& box : c.boxes)
+            ExpectBox(box);
+        BoxWatch boxes;
         CTestApp app;
         CTestDoc* doc = app.Start();
         ASSERT_NE(doc, nullptr);
@@ -79,7 +81,7 @@ TEST(SingleDocumentTest, AFailedOpenLeavesAFreshUntitledDocument)
         EXPECT_FALSE(doc->IsModified()) << c.file;
         EXPECT_EQ(app.View()->m_initialUpdates, updates + 1) << c.file;
         EXPECT_EQ(WindowText(app.Frame()), "Untitled - FwTest") << c.file;
-        EXPECT_EQ(boxes.Messages().size(), c.boxes) << c.file;
+        EXPECT_EQ(c.boxes, boxes.Texts()) << c.file;
     }
 }
 
@@ -124,17 +126,6 @@ TEST(SingleDocumentTest, AFileDroppedOnTheFrameOpensLikeFileOpen)
     EXPECT_EQ(WindowText(app.Frame()), "dropped.fwt - FwTest");
 }
 
-namespace
-{
-int g_answer = IDNO;
-int g_prompts = 0;
-int WINAPI Answer(HWND, const char*, const char*, UINT)
-{
-    ++g_prompts;
-    return g_answer;
-}
-}
-
 TEST(SingleDocumentTest, SaveModifiedAsksOnlyForAModifiedDocument)
 {
     struct Case
@@ -149,24 +140,25 @@ TEST(SingleDocumentTest, SaveModifiedAsksOnlyForAModifiedDocument)
         { TRUE, IDNO, TRUE, 1 },
         { TRUE, IDCANCEL, FALSE, 1 },
     };
-    MessageReporterFn previous = SetMessageReporter(Answer);
     for (const Case& c : cases)
     {
         CTestApp app;
         CTestDoc* doc = app.Start();
         ASSERT_NE(doc, nullptr);
         doc->SetModifiedFlag(c.modified);
-        g_answer = c.answer;
-        g_prompts = 0;
+        const std::string prompt = "Save changes to Untitled?";
+        for (int i = 0; i < 2 * c.prompts; ++i)
+            ExpectBox(prompt, c.answer);
+        BoxWatch boxes;
         EXPECT_EQ(doc->SaveModified() != FALSE, c.goesOn != FALSE) << c.answer;
-        EXPECT_EQ(g_prompts, c.prompts) << c.answer;
+        EXPECT_EQ((size_t)c.prompts, boxes.Texts().size()) << c.answer;
         // New goes through the same prompt: Cancel keeps the document as it is.
         doc->SetModifiedFlag(c.modified);
         app.OnFileNew();
         EXPECT_EQ(doc->IsModified() != FALSE, c.modified && !c.goesOn) << c.answer;
+        EXPECT_EQ((size_t)(2 * c.prompts), boxes.Texts().size()) << c.answer;
         doc->SetModifiedFlag(FALSE);
     }
-    SetMessageReporter(previous);
 }
 
 namespace
