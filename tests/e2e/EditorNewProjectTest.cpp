@@ -99,9 +99,12 @@ std::vector<std::string> PageRecords(const std::string& archive)
     return names;
 }
 
-bool HoldsPages(const std::string& archive, size_t count)
+// The editor takes the project's title before it saves, in the same
+// command: once it answers, the save is done. Read earlier, the archive
+// could be open here just when the editor replaces it, failing its save.
+bool HoldsPages(const EditorProcess& editor, const std::string& archive, size_t count)
 {
-    return WaitUntil([&] { return PageRecords(archive).size() == count; });
+    return editor.Answers() && WaitUntil([&] { return PageRecords(archive).size() == count; });
 }
 
 struct SheetSearch
@@ -167,7 +170,7 @@ void FinishOnePageProject(Wizard& wizard, HWND sheet, const std::string& archive
     PressSheetButton(sheet, PSBTN_FINISH);
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    ASSERT_TRUE(HoldsPages(archive, 1));
+    ASSERT_TRUE(HoldsPages(wizard.editor, archive, 1));
     EXPECT_TRUE(wizard.editor.Messages().empty());
     EXPECT_TRUE(wizard.editor.Close());
 }
@@ -183,7 +186,7 @@ TEST(EditorNewProject, FinishWithoutTheCreationWizardMakesAPlayableDiscFolder)
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
     std::string archive = project.File("tarvex.pqz");
-    ASSERT_TRUE(HoldsPages(archive, 1));
+    ASSERT_TRUE(HoldsPages(wizard.editor, archive, 1));
     EXPECT_EQ(std::vector<std::string>{ "tarvex.pgd" }, PageRecords(archive));
 
     std::string bin = LumbrookBinFolder();
@@ -278,7 +281,7 @@ TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
     ASSERT_TRUE(wizard.AnswerExistsWarning(IDOK));
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 2));
+    ASSERT_TRUE(HoldsPages(wizard.editor, project.File("tarvex.pqz"), 2));
     EXPECT_EQ((std::vector<std::string>{ "tarvex.pgd", "page_2.pgd" }), PageRecords(project.File("tarvex.pqz")));
     {
         MessageRecorder quiet;
@@ -303,7 +306,7 @@ TEST(EditorNewProject, AnEmptyExistingFolderTakesTheNewProject)
     wizard.FinishWith(project.name);
     ASSERT_TRUE(wizard.AnswerExistsWarning(IDOK));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 1));
+    ASSERT_TRUE(HoldsPages(wizard.editor, project.File("tarvex.pqz"), 1));
     EXPECT_TRUE(wizard.editor.Messages().empty());
     EXPECT_TRUE(wizard.editor.Close());
 }
