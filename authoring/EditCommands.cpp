@@ -398,8 +398,20 @@ void CLumbrookConfigDoc::OnObjectProperties()
     if (current == NULL)
         return;
     CStr oldId = current->m_strId;
+    CScriptItem* action = dynamic_cast<CScriptItem*>(current);
+    if (action)
+        action->m_bEditConfirmed = FALSE;
     if (!current->EditProperties(FALSE))
+    {
+        // An existing action confirmed incomplete keeps what its sheet
+        // copied back: unrecorded, that change could be neither undone nor seen.
+        if (action && action->m_bEditConfirmed)
+        {
+            RecordChange();
+            UpdateAllViews(NULL, HintChanged, action);
+        }
         return;
+    }
     RecordChange();
     CStr newId = current->m_strId;
     CElement* changed = current;

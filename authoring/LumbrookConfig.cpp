@@ -110,6 +110,9 @@ BOOL CLumbrookConfigApp::InitInstance()
     m_pMainWnd = frame;
     MarkStartupStep("initial update");
 
+    // Opened from the command line no new document sets the content
+    // folders, and OK in Preferences would store the empty one.
+    ResetContentFolders();
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
     if (!commandLine.m_bRunEmbedded && !commandLine.m_bRunAutomated)

@@ -136,10 +136,8 @@ BOOL CLumbrookConfigDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return FALSE;
-    CStr program = GetProgramPath();
-    SetContentFolder(MakeContentFolder(program));
-    SetCurrentDirectoryA(MakeProjectsFolder(program));
-    SetUserContentFolder(AfxGetApp()->GetProfileString("Settings", "UsersDefaultContentPath", "").c_str());
+    ResetContentFolders();
+    SetCurrentDirectoryA(MakeProjectsFolder(GetProgramPath()));
     if (CWnd* frame = AfxGetMainWnd())
         frame->UpdateWindow();
     return TRUE;

@@ -124,6 +124,7 @@ public:
     void AddHintReceiver(HWND window);
     void RemoveHintReceiver(HWND window);
     void PostHintToReceivers(LPARAM hint, void* object);
+    const std::vector<HWND>& GetHintReceivers() const { return m_hintReceivers; }
     // Texts kept for the current page only; emptied at each page change.
     std::vector<CStr> m_pageTexts;
 

@@ -146,7 +146,7 @@ TEST(EditorProject, HostileArchivesGiveAMessageOrAnEmptyDocument)
         ASSERT_TRUE(editor.Start(EditorExePath(), "\"" + path + "\""));
         // Either the project opened as far as it could and the program goes
         // on, or it ended with the reader's message.
-        editor.WaitForWindow(true, 8000);
+        editor.WaitForWindow();
         if (editor.IsRunning() && editor.WaitForIdle() && editor.Answers())
         {
             EXPECT_TRUE(editor.Close());
