@@ -49,6 +49,11 @@ protected:
 
 private:
     CElement* ObjectOf(HTREEITEM item) const;
+    // The item is selected, open and wholly in view.
+    BOOL ShowsSelected(HTREEITEM item) const;
+    // When the page items are the document's pages already: each page's
+    // items under its own made anew; FALSE, and nothing changed, otherwise.
+    BOOL RefreshPageContents(CLumbrookConfigDoc& document);
     void InsertChildrenOf(CElement* object, HTREEITEM item);
     void EndDragging();
 
