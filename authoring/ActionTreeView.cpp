@@ -10,6 +10,8 @@
 #include "model/ScriptableObject.h"
 #include "resources/LumbrookConfigIds.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CActionTreeView, CTreeView)
 
 BEGIN_MESSAGE_MAP(CActionTreeView, CTreeView)
@@ -112,13 +114,21 @@ void CActionTreeView::Rebuild()
     tree.SelectItem(NULL);
     SetRedraw(FALSE);
     ModifyStyle(0, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
-    tree.DeleteAllItems();
     CLumbrookConfigDoc* document = GetDocument();
     // Without a page the drawing stays off until the next change.
     if (document == NULL || document->GetPages().empty() || document->GetCurrentPage() == NULL)
+    {
+        tree.DeleteAllItems();
         return;
-    for (CBrowser* page : document->GetPages())
-        page->AddToTree(tree.m_hWnd, TVI_ROOT);
+    }
+    // An Undo or a page change leaves the pages as they were: only their
+    // contents are made anew, not an item for each page of the project.
+    if (!RefreshPageContents(*document))
+    {
+        tree.DeleteAllItems();
+        for (CBrowser* page : document->GetPages())
+            page->AddToTree(tree.m_hWnd, TVI_ROOT);
+    }
     HTREEITEM current = FindItem(document->GetCurrentPage());
     if (current)
     {
@@ -127,6 +137,49 @@ void CActionTreeView::Rebuild()
     }
     SetRedraw(TRUE);
     Invalidate();
+}
+
+BOOL CActionTreeView::RefreshPageContents(CLumbrookConfigDoc& document)
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    const std::vector<CBrowser*>& pages = document.GetPages();
+    std::vector<TVITEMA> items;
+    items.reserve(pages.size());
+    char text[256];
+    HTREEITEM item = tree.GetRootItem();
+    for (CBrowser* page : pages)
+    {
+        TVITEMA facts = {};
+        facts.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_STATE;
+        facts.stateMask = TVIS_EXPANDED | TVIS_EXPANDEDONCE;
+        facts.hItem = item;
+        facts.pszText = text;
+        facts.cchTextMax = sizeof text;
+        // The page items must be those a rebuild would make, in order.
+        if (item == NULL || !tree.GetItem(&facts) || facts.lParam != (LPARAM)page || page->GetDisplayName() != text)
+            return FALSE;
+        items.push_back(facts);
+        item = tree.GetNextSiblingItem(item);
+    }
+    if (item != NULL)
+        return FALSE;
+    for (size_t i = 0; i < pages.size(); ++i)
+    {
+        CBrowser* page = pages[i];
+        HTREEITEM own = items[i].hItem;
+        BOOL filled = !page->m_scripts.empty() || !page->m_children.empty();
+        // A page not loaded, as most are, has no items under its own.
+        if (!filled && tree.GetChildItem(own) == NULL && items[i].iImage == page->GetTreeImage() &&
+            (items[i].state & (TVIS_EXPANDED | TVIS_EXPANDEDONCE)) == 0)
+            continue;
+        for (HTREEITEM child = tree.GetChildItem(own); child != NULL; child = tree.GetChildItem(own))
+            tree.DeleteItem(child);
+        // Fresh items are collapsed; the current page is expanded after.
+        tree.SetItemState(own, 0, TVIS_EXPANDED | TVIS_EXPANDEDONCE);
+        tree.SetItemImage(own, page->GetTreeImage(), 14);
+        page->AddContentsToTree(tree.m_hWnd, own);
+    }
+    return TRUE;
 }
 
 void CActionTreeView::InsertChildrenOf(CElement* object, HTREEITEM item)
@@ -182,12 +235,28 @@ void CActionTreeView::RemoveObject(CElement* object)
     }
 }
 
+BOOL CActionTreeView::ShowsSelected(HTREEITEM item) const
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    if (item == NULL || tree.GetSelectedItem() != item)
+        return FALSE;
+    if (tree.ItemHasChildren(item) && (tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) == 0)
+        return FALSE;
+    CRect shown, client;
+    GetClientRect(&client);
+    return tree.GetItemRect(item, &shown, TRUE) && shown.top >= client.top && shown.bottom <= client.bottom;
+}
+
 void CActionTreeView::SelectObject(CElement* object)
 {
     CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM item = FindItem(object);
+    // Switching the drawing off and on makes the control lay out and paint
+    // every item again, though nothing would change.
+    if (ShowsSelected(item))
+        return;
     SelfChange self(m_bChangingSelf);
     SetRedraw(FALSE);
-    HTREEITEM item = FindItem(object);
     if (item)
     {
         tree.SelectItem(item);

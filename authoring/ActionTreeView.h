@@ -53,6 +53,11 @@ private:
     // The author chose the item: its object is selected in the document
     // (a page change once the tree's notification has returned).
     void ChooseItem(HTREEITEM item);
+    // The item is selected, open and wholly in view.
+    BOOL ShowsSelected(HTREEITEM item) const;
+    // When the page items are the document's pages already: each page's
+    // items under its own made anew; FALSE, and nothing changed, otherwise.
+    BOOL RefreshPageContents(CLumbrookConfigDoc& document);
     void InsertChildrenOf(CElement* object, HTREEITEM item);
     void EndDragging();
 

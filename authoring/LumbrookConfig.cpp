@@ -10,6 +10,7 @@
 #include "authoring/ProgramFolders.h"
 #include "authoring/ScriptItemPP.h"
 #include "authoring/SplashWnd.h"
+#include "authoring/StartupSteps.h"
 #include "authoring/TextImageSheets.h"
 #include "model/common/Str.h"
 #include "platform/atl/AtlBase.h"
@@ -64,13 +65,17 @@ BOOL CLumbrookConfigApp::InitComModule()
 
 BOOL CLumbrookConfigApp::InitInstance()
 {
+    MarkStartupStep("before the start-up");
     ShowSplash();
+    MarkStartupStep("splash");
 
     CStr program = GetProgramPath();
     SetProjectsFolder(MakeProjectsFolder(program));
+    MarkStartupStep("projects folder");
 
     if (!InitComModule())
         return FALSE;
+    MarkStartupStep("COM and the module");
 
     InitCommonControls();
     InstallEditorServices();
@@ -78,25 +83,32 @@ BOOL CLumbrookConfigApp::InitInstance()
     InstallActiveXElementSheets();
     InstallPageSheet();
     InstallTextImageSheets();
+    MarkStartupStep("controls");
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CLumbrookConfigDoc),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CLumbrookConfigView)));
+    MarkStartupStep("document template");
 
     SetRegistryKey("Dunmarrow Software");
     LoadStdProfileSettings(4);
+    MarkStartupStep("profile and recent files");
     EnableShellOpen();
     RegisterShellFileTypes(TRUE);
+    MarkStartupStep("shell registration");
 
     // The document and the frame exist before the command line is looked
     // at, whatever it asks for.
     POSITION position = GetFirstDocTemplatePosition();
     CDocTemplate* docTemplate = GetNextDocTemplate(position);
     CDocument* document = docTemplate->CreateNewDocument();
+    MarkStartupStep("document");
     CFrameWnd* frame = document ? docTemplate->CreateNewFrame(document, NULL) : NULL;
     if (frame == NULL)
         return FALSE;
+    MarkStartupStep("frame laid out");
     docTemplate->InitialUpdateFrame(frame, document, TRUE);
     m_pMainWnd = frame;
+    MarkStartupStep("initial update");
 
     // Opened from the command line no new document sets the content
     // folders, and OK in Preferences would store the empty one.
@@ -108,9 +120,12 @@ BOOL CLumbrookConfigApp::InitInstance()
         if (!ProcessShellCommand(commandLine))
             return FALSE;
     }
+    MarkStartupStep("command line");
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();
     m_pMainWnd->DragAcceptFiles();
+    MarkStartupStep("shown");
+    WriteStartupSteps();
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #include "authoring/ActionTreeView.h"
 #include "authoring/DibResource.h"
 #include "authoring/LumbrookConfigView.h"
+#include "authoring/StartupSteps.h"
 #include "resources/LumbrookConfigIds.h"
 
 const char kEditorFrameClass[] = "QNDL_EDITORFRAME";
@@ -93,11 +94,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs)
         if (command != ID_INSERT_BUTTON)
             m_wndToolBar.AddString(AfxLoadString(command).c_str());
     }
+    MarkStartupStep("toolbar");
 
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP,
                                AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(kIndicators, sizeof(kIndicators) / sizeof(kIndicators[0])))
         return -1;
+    MarkStartupStep("status bar");
 
     CenterWindow();
     return 0;
@@ -105,6 +108,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs)
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context)
 {
+    MarkStartupStep("frame");
     m_pDocument = context ? context->m_pCurrentDoc : NULL;
     if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST) ||
         !m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CActionTreeView), CSize(kTreeWidth, 0), context) ||
@@ -113,5 +117,6 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context)
     FillImageListFromDib(m_smallImages, IDB_FRAME_SMALL, 16, kTeal);
     FillImageListFromDib(m_largeImages, IDB_FRAME_LARGE, 32, kLightGrey);
     SetActiveView(static_cast<CView*>(m_wndSplitter.GetPane(0, 1)));
+    MarkStartupStep("splitter, tree and page view");
     return TRUE;
 }

@@ -8,7 +8,12 @@
 // The editor (LumbrookConfig.exe from the installed layout, started without
 // a project) is measured in the same rounds: from CreateProcess until its
 // main frame is visible and the program waits for input (WaitForInputIdle).
-// Target: at most 2x the bare program.
+// Target: at most 1.5x the bare program; but where the editor's steps that
+// cannot be made cheaper here (COM and the module, the shell registration),
+// taken alone before the bare window (FloorWindow.exe), already cost more
+// than that, at most their floor plus 20%. The editor notes the end of each
+// of its start-up steps (LUMBROOK_STARTUP_LOG), and the bench prints each
+// step's median time.
 #include "bench/BenchTimer.h"
 #include "model/store/DataFileManager.h"
 
@@ -17,6 +22,7 @@
 #include <stdio.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,7 +62,9 @@ bool ShowsRedProbe(HWND window, HDC screen)
 enum Readiness { PaintedProbe, ShownAndIdle };
 
 // Seconds from the start until the program is ready; negative on failure.
-double TimeToReady(const std::string& exe, const std::string& arguments, Readiness readiness)
+// started: the clock (NowSeconds) when the program was started.
+double TimeToReady(const std::string& exe, const std::string& arguments, Readiness readiness,
+                   double* started = NULL)
 {
     std::string commandLine = "\"" + exe + "\" " + arguments;
     // The editor finds its folders from its own place: it starts in Bin\.
@@ -68,6 +76,8 @@ double TimeToReady(const std::string& exe, const std::string& arguments, Readine
     PROCESS_INFORMATION process = {};
     HDC screen = GetDC(NULL);
     double start = NowSeconds();
+    if (started)
+        *started = start;
     if (!CreateProcessA(NULL, buffer.data(), NULL, NULL, FALSE, 0, NULL, folder.empty() ? NULL : folder.c_str(),
                         &startup, &process))
     {
@@ -134,6 +144,51 @@ bool WriteArchive(const std::string& path)
     return project.WriteArchive(path.c_str()) != FALSE;
 }
 
+// The editor's notes of one start: "counter name" lines, in order.
+struct StepNote
+{
+    double seconds;
+    std::string name;
+};
+
+std::vector<StepNote> ReadSteps(const std::string& path)
+{
+    std::vector<StepNote> notes;
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    FILE* file = fopen(path.c_str(), "r");
+    if (file == NULL)
+        return notes;
+    char line[256];
+    while (fgets(line, sizeof line, file))
+    {
+        long long counter = 0;
+        int used = 0;
+        if (sscanf(line, "%lld %n", &counter, &used) < 1)
+            continue;
+        std::string name = line + used;
+        while (!name.empty() && (name.back() == '\n' || name.back() == '\r'))
+            name.pop_back();
+        notes.push_back({ (double)counter / (double)frequency.QuadPart, name });
+    }
+    fclose(file);
+    return notes;
+}
+
+// Each step's time of every round, in the order the editor takes them.
+struct StepTimes
+{
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<double>> times;
+
+    void Add(const std::string& name, double seconds)
+    {
+        if (times.find(name) == times.end())
+            order.push_back(name);
+        times[name].push_back(seconds);
+    }
+};
+
 } // namespace
 
 int main()
@@ -155,11 +210,14 @@ int main()
 
     const std::string player = TARVEX_EXE;
     const std::string bare = BARE_WINDOW_EXE;
+    const std::string floorWindow = FLOOR_WINDOW_EXE;
     const std::string editor = EDITOR_EXE;
+    std::string stepLog = folder + "steps.txt";
+    SetEnvironmentVariableA("LUMBROOK_STARTUP_LOG", stepLog.c_str());
     const std::string playerArguments = "\"" + archive + "\"";
     // One start each first: the first start of a program is a cold one.
     if (TimeToReady(bare, "", PaintedProbe) < 0 || TimeToReady(player, playerArguments, PaintedProbe) < 0 ||
-        TimeToReady(editor, "", ShownAndIdle) < 0)
+        TimeToReady(floorWindow, "", PaintedProbe) < 0 || TimeToReady(editor, "", ShownAndIdle) < 0)
     {
         fprintf(stderr, "a program did not show its window within %lu ms\n", (unsigned long)kWaitMs);
         return 1;
@@ -167,20 +225,34 @@ int main()
     std::vector<double> bareTimes;
     std::vector<double> playerTimes;
     std::vector<double> editorTimes;
+    std::vector<double> floorTimes;
+    StepTimes steps;
     for (int round = 0; round < kRounds; ++round)
     {
         double b = TimeToReady(bare, "", PaintedProbe);
         double p = TimeToReady(player, playerArguments, PaintedProbe);
-        double e = TimeToReady(editor, "", ShownAndIdle);
-        if (b < 0 || p < 0 || e < 0)
+        double f = TimeToReady(floorWindow, "", PaintedProbe);
+        DeleteFileA(stepLog.c_str());
+        double started = 0;
+        double e = TimeToReady(editor, "", ShownAndIdle, &started);
+        if (b < 0 || p < 0 || f < 0 || e < 0)
         {
             fprintf(stderr, "a program did not show its window in round %d\n", round + 1);
             return 1;
         }
         bareTimes.push_back(b);
         playerTimes.push_back(p);
+        floorTimes.push_back(f);
         editorTimes.push_back(e);
+        double previous = started;
+        for (const StepNote& note : ReadSteps(stepLog))
+        {
+            steps.Add(note.name, note.seconds - previous);
+            previous = note.seconds;
+        }
+        steps.Add("until idle", started + e - previous);
     }
+    DeleteFileA(stepLog.c_str());
     DeleteFileA(archive.c_str());
     DeleteFileA(messages.c_str());
     RemoveDirectoryA(folder.c_str());
@@ -196,10 +268,24 @@ int main()
     printf("  ratio %.2fx, target at most 1.5x: %s\n", ratio, ratio <= 1.5 ? "met" : "NOT met");
     double editorMedian = Median(editorTimes);
     double editorRatio = editorMedian / bareMedian;
+    double floorMedian = Median(floorTimes);
+    double floorRatio = floorMedian / bareMedian;
+    // The floor plus 20% where the floor alone already passes 1.5x.
+    double target = floorRatio > 1.5 ? floorRatio * 1.2 : 1.5;
     printf("Editor start-up to its main frame shown and idle (medians):\n");
     printf("  LumbrookConfig.exe %8.1f ms (fastest %.1f ms)\n", editorMedian * 1000,
            *std::min_element(editorTimes.begin(), editorTimes.end()) * 1000);
-    printf("  ratio %.2fx against the bare window, target at most 2x: %s\n", editorRatio,
-           editorRatio <= 2.0 ? "met" : "NOT met");
+    printf("  its steps (medians, in their order):\n");
+    for (const std::string& name : steps.order)
+        printf("    %-30s %8.1f ms\n", name.c_str(), Median(steps.times[name]) * 1000);
+    printf("  floor: the bare window after COM and the module and the shell registration %.1f ms (fastest "
+           "%.1f ms), %.2fx the bare window\n",
+           floorMedian * 1000, *std::min_element(floorTimes.begin(), floorTimes.end()) * 1000, floorRatio);
+    if (floorRatio > 1.5)
+        printf("  ratio %.2fx against the bare window, target at most the floor plus 20%% (%.2fx): %s\n",
+               editorRatio, target, editorRatio <= target ? "met" : "NOT met");
+    else
+        printf("  ratio %.2fx against the bare window, target at most 1.5x: %s\n", editorRatio,
+               editorRatio <= target ? "met" : "NOT met");
     return 0;
 }

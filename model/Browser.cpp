@@ -178,8 +178,18 @@ BOOL CBrowser::AddToTree(HWND tree, HTREEITEM parentItem)
     IEditorServices* services = GetEditorServices();
     if (tree == NULL || services == NULL || !services->HasActiveDocument())
         return FALSE;
-    int image = GetCurrentPage() == this ? 14 : 15;
-    HTREEITEM item = InsertElementTreeItem(tree, parentItem, GetDisplayName(), image, this, 14);
+    HTREEITEM item = InsertElementTreeItem(tree, parentItem, GetDisplayName(), GetTreeImage(), this, 14);
+    AddContentsToTree(tree, item);
+    return TRUE;
+}
+
+int CBrowser::GetTreeImage() const
+{
+    return GetCurrentPage() == this ? 14 : 15;
+}
+
+void CBrowser::AddContentsToTree(HWND tree, HTREEITEM item)
+{
     for (CScript* script : m_scripts) {
         if (script)
             script->AddToTree(tree, item);
@@ -188,7 +198,6 @@ BOOL CBrowser::AddToTree(HWND tree, HTREEITEM parentItem)
         if (m_children[i])
             m_children[i]->AddToTree(tree, item);
     }
-    return TRUE;
 }
 
 void CBrowser::UpdatePropertyList(CPropertyRecordList& list)

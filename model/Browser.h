@@ -64,6 +64,10 @@ public:
     BOOL EditProperties(BOOL bNew) override;
     BOOL CanAcceptChild(CElement* child) override;
     BOOL AddToTree(HWND tree, HTREEITEM parentItem) override;
+    // The items under the page's own: its scripts, then its elements.
+    void AddContentsToTree(HWND tree, HTREEITEM item);
+    // The image of the page's own item: the current page's differs.
+    int GetTreeImage() const;
     void UpdatePropertyList(CPropertyRecordList& list) override;
 
     void Unload();

@@ -82,7 +82,18 @@ BOOL CElementContainer::AddChild(CElement* child)
     if (child->m_strType == "Script")
         return CScriptableObject::AddChild(child);
     m_children.push_back(child);
-    RenameChildren();
+    // Appending renames only the newcomer while the list before it is named
+    // in order: renaming every sibling at each add made loading a page
+    // quadratic in its elements.
+    int count = (int)m_children.size();
+    CElement* before = count > 1 ? m_children[count - 2] : NULL;
+    if (count > 1 && (before == NULL || before->m_strSectionName != ElementSectionName(m_strSectionName, count - 1)))
+    {
+        RenameChildren();
+        return TRUE;
+    }
+    child->m_strSectionName = ElementSectionName(m_strSectionName, count);
+    child->RenameChildren();
     return TRUE;
 }
 

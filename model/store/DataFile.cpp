@@ -1062,16 +1062,30 @@ BOOL CDataFile::LoadFromFile(const char* path)
 BOOL CDataFile::SaveToFile(const char* path) const
 {
     SplitStored();
-    FILE* file = path ? fopen(path, "wt") : NULL;
-    if (!file)
+    if (!path)
+        return FALSE;
+    // The bytes a text-mode write gives (each line, then CR LF), written at
+    // once: a write for every line cost more than making the lines.
+    size_t total = 0;
+    for (const CStr& line : m_lines)
+        total += (size_t)line.GetLength() + 2;
+    std::string text;
+    text.reserve(total);
+    for (const CStr& line : m_lines) {
+        text.append(line.c_str(), (size_t)line.GetLength());
+        text.append("\r\n", 2);
+    }
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
         return FALSE;
     bool ok = true;
-    for (const CStr& line : m_lines) {
-        size_t length = (size_t)line.GetLength();
-        if ((length && fwrite(line.c_str(), 1, length, file) != length) || fputc('\n', file) == EOF)
-            ok = false;
+    for (size_t done = 0; ok && done < text.size();) {
+        DWORD piece = (DWORD)std::min<size_t>(text.size() - done, 1u << 30);
+        DWORD written = 0;
+        ok = WriteFile(file, text.data() + done, piece, &written, NULL) && written == piece;
+        done += written;
     }
-    if (fclose(file) != 0)
+    if (!CloseHandle(file))
         ok = false;
     return ok ? TRUE : FALSE;
 }

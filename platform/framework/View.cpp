@@ -122,20 +122,27 @@ BEGIN_MESSAGE_MAP(CScrollView, CView)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CScrollView::CScrollView() : m_nMapMode(MM_TEXT)
+CScrollView::CScrollView() : m_nMapMode(MM_TEXT), m_bBarsMade(FALSE)
 {
 }
 
 void CScrollView::SetScrollSizes(int mapMode, SIZE total, const SIZE& page, const SIZE& line)
 {
+    CSize pageDev(page.cx ? page.cx : total.cx / 10, page.cy ? page.cy : total.cy / 10);
+    CSize lineDev(line.cx ? line.cx : pageDev.cx / 10, line.cy ? line.cy : pageDev.cy / 10);
+    if (lineDev.cx < 1)
+        lineDev.cx = 1;
+    if (lineDev.cy < 1)
+        lineDev.cy = 1;
+    // Setting the bars again to what they show repaints them for nothing,
+    // which every update of a view would pay.
+    if (m_bBarsMade && m_hWnd && mapMode == m_nMapMode && CSize(total) == m_totalLog && pageDev == m_pageDev &&
+        lineDev == m_lineDev)
+        return;
     m_nMapMode = mapMode;
     m_totalLog = total;
-    m_pageDev = CSize(page.cx ? page.cx : total.cx / 10, page.cy ? page.cy : total.cy / 10);
-    m_lineDev = CSize(line.cx ? line.cx : m_pageDev.cx / 10, line.cy ? line.cy : m_pageDev.cy / 10);
-    if (m_lineDev.cx < 1)
-        m_lineDev.cx = 1;
-    if (m_lineDev.cy < 1)
-        m_lineDev.cy = 1;
+    m_pageDev = pageDev;
+    m_lineDev = lineDev;
     if (m_hWnd)
         UpdateBars();
 }
@@ -189,6 +196,7 @@ void CScrollView::UpdateBars()
     CPoint now = GetScrollPosition();
     if (now != old)
         ScrollWindow(old.x - now.x, old.y - now.y);
+    m_bBarsMade = TRUE;
 }
 
 void CScrollView::OnPrepareDC(CDC* dc)

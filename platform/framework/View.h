@@ -76,4 +76,6 @@ protected:
     CSize m_totalLog;
     CSize m_pageDev;
     CSize m_lineDev;
+    // The bars stand for the sizes above (a resize makes them anew).
+    BOOL m_bBarsMade;
 };

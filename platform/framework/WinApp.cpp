@@ -4,6 +4,7 @@
 #include "platform/framework/DocTemplate.h"
 #include "platform/framework/Document.h"
 #include "platform/framework/FrameWnd.h"
+#include "platform/framework/ShellRegistration.h"
 #include "platform/framework/View.h"
 #include "platform/framework/Wnd.h"
 
@@ -60,24 +61,6 @@ std::string ModulePath()
     return path;
 }
 
-BOOL SetClassesValue(const std::string& key, const char* name, const std::string& value)
-{
-    HKEY handle;
-    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &handle, NULL) != ERROR_SUCCESS)
-        return FALSE;
-    LONG status = ::RegSetValueExA(handle, name, 0, REG_SZ, (const BYTE*)value.c_str(), (DWORD)value.size() + 1);
-    ::RegCloseKey(handle);
-    return status == ERROR_SUCCESS;
-}
-
-std::string GetClassesValue(const std::string& key)
-{
-    char value[MAX_PATH] = "";
-    LONG size = sizeof(value);
-    if (::RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), value, &size) != ERROR_SUCCESS)
-        return std::string();
-    return value;
-}
 }
 
 CWinApp* AfxGetApp() { return g_app; }
@@ -597,23 +580,7 @@ void CWinApp::RegisterShellFileTypes(BOOL compat)
             continue;
         docTemplate->GetDocString(typeName, CDocTemplate::regFileTypeName);
         docTemplate->GetDocString(ext, CDocTemplate::filterExt);
-        if (!SetClassesValue(typeId, NULL, typeName))
-            continue;
-        SetClassesValue(typeId + "\\DefaultIcon", NULL, module + ",0");
-        SetClassesValue(typeId + "\\shell\\open\\command", NULL, "\"" + module + "\" \"%1\"");
-        if (compat)
-        {
-            SetClassesValue(typeId + "\\shell\\print\\command", NULL, "\"" + module + "\" /p \"%1\"");
-            SetClassesValue(typeId + "\\shell\\printto\\command", NULL,
-                            "\"" + module + "\" /pt \"%1\" \"%2\" \"%3\" \"%4\"");
-        }
-        // Another program's association of the extension is left alone.
-        if (ext.size() > 1 && ext[0] == '.')
-        {
-            std::string current = GetClassesValue(ext);
-            if (current.empty() || current == typeId)
-                SetClassesValue(ext, NULL, typeId);
-        }
+        RegisterShellDocumentType(typeId, typeName, ext, module, compat);
     }
 }
 
@@ -627,7 +594,7 @@ void CWinApp::UnregisterShellFileTypes()
             continue;
         docTemplate->GetDocString(ext, CDocTemplate::filterExt);
         ::RegDeleteTreeA(HKEY_CLASSES_ROOT, typeId.c_str());
-        if (ext.size() > 1 && GetClassesValue(ext) == typeId)
+        if (ext.size() > 1 && GetShellClassesValue(ext) == typeId)
             ::RegDeleteTreeA(HKEY_CLASSES_ROOT, ext.c_str());
     }
 }

@@ -146,3 +146,45 @@ TEST_F(ActionTreeViewTest, AnActionOfAnUnknownTypeIsLabelledByItsStoredName)
     document.UpdateAllViews(NULL, HintChanged, text->GetScripts()[0]);
     EXPECT_EQ("First,Second(SecondText(OnMouseDown*(FlyIn)))", Tree());
 }
+
+// A page reloaded (as Undo does) or its pages changed: the items stand for
+// the objects the document holds now, images and labels as a new tree's.
+TEST_F(ActionTreeViewTest, AWholeDocumentHintShowsTheObjectsNowLoaded)
+{
+    CTreeCtrl& tree = view->GetTreeCtrl();
+    auto image = [&](HTREEITEM item) {
+        TVITEMA facts = {};
+        facts.mask = TVIF_HANDLE | TVIF_IMAGE;
+        facts.hItem = item;
+        tree.GetItem(&facts);
+        return facts.iImage;
+    };
+    CBrowser* first = document.GetPages()[0];
+    CBrowser* second = document.GetPages()[1];
+    CDataFile stored(*first->GetDataFile());
+    document.RestorePage(first, stored);
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    EXPECT_EQ("First*(FirstText),Second", Tree());
+    HTREEITEM child = tree.GetChildItem(tree.GetRootItem());
+    ASSERT_TRUE(child != NULL);
+    EXPECT_EQ((DWORD_PTR)first->m_children[0], tree.GetItemData(child));
+    document.UpdateAllViews(NULL, HintSelection, first->m_children[0]);
+    EXPECT_EQ("First(FirstText*),Second", Tree());
+
+    ASSERT_TRUE(document.SetCurrentPage(second, TRUE));
+    services.currentPage = second;
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    EXPECT_EQ("First,Second*(SecondText)", Tree());
+    EXPECT_EQ(15, image(tree.GetRootItem()));
+    EXPECT_EQ(14, image(tree.GetNextSiblingItem(tree.GetRootItem())));
+
+    first->SetId("Renamed");
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    EXPECT_EQ("Renamed,Second*(SecondText)", Tree());
+    CBrowser* third = new CBrowser();
+    third->SetId("Third");
+    document.AppendPage(third, "Third.pgd");
+    third->Save(NULL);
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    EXPECT_EQ("Renamed,Second*(SecondText),Third", Tree());
+}
