@@ -642,7 +642,9 @@ std::vector<Row> OtherRows()
                  {}, kNumber, kNumber, kNumber };
     Row folder = { IDD_PREF_CONTENT_FOLDER, IDC_PREF_FOLDER,
                    [] { return std::unique_ptr<Subject>(new PreferencesSubject(true)); },
-                   { ShowTabTitled("Default Content Path") }, "C:\\x\\y", "C:\\x\\y", "C:\\x\\y" };
+                   { ShowTabTitled("Default Content Path") }, "C:\\x\\y", "C:\\x\\y",
+                   // The folder is kept ready to be joined to a file name.
+                   "C:\\x\\y\\" };
     Row name = { IDD_PROJECT_NAME, IDC_PROJECT_NAME_EDIT, [] { return std::unique_ptr<Subject>(new ProjectNameSubject); },
                  { [] {
                      if (Checked(IDC_RUN_CREATION_WIZARD))

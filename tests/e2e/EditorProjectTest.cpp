@@ -124,7 +124,7 @@ TEST(EditorProject, HostileArchivesGiveAMessageOrAnEmptyDocument)
     const char* const firstPage = "The project file is damaged: only its first 1 pages could be read.";
     const Case cases[] = {
         { "magic only", "QNDL", "The project file holds no page.", false },
-        { "count past the end", "QNDL" + Record("PGD", "tarvex.pgd", kPage, 0x7fffffff), firstPage, true },
+        { "count past the end", "QNDL" + Record("PGD", "tarvex.pgd", kPage, 0x7fffffff), damaged, false },
         { "long name length", "QNDL" + std::string("PGD\xff\xff\xff\xff\x7f", 8) + "x", damaged, false },
         { "unknown tag", "QNDL" + Record("ZZZ", "a", "b") + Record("PGD", "tarvex.pgd", kPage), damaged, false },
         { "cut in a record", ("QNDL" + Record("PGD", "tarvex.pgd", kPage)).substr(0, 30), firstPage, true },
@@ -161,7 +161,7 @@ TEST(EditorProject, HostileArchivesGiveAMessageOrAnEmptyDocument)
         else
         {
             ASSERT_NE((HWND)NULL, editor.WaitForWindow());
-            ASSERT_TRUE(editor.WaitForIdle() && editor.Answers());
+            EXPECT_TRUE(editor.WaitForIdle() && editor.Answers());
             EXPECT_TRUE(editor.Close());
         }
         EXPECT_LT(editor.ExitCode(), 0xC0000000u);
