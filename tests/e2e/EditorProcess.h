@@ -28,4 +28,6 @@ public:
     HWND Toolbar() const;
     HWND StatusBar() const;
     HWND Tree() const;
+    // The page view: the right pane of the frame's splitter.
+    HWND PageView() const;
 };
