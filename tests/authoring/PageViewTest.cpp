@@ -394,18 +394,16 @@ TEST(PageView, AnObjectMovedWithAnArrowKeyAndBackLeavesTheViewAsItWas)
         EXPECT_EQ(place.x, moved->m_xpos);
         EXPECT_EQ(place.y, moved->m_ypos);
         std::vector<DWORD> after = ViewPixels(editor.view);
-        int differing = 0;
         CRect client;
         editor.view->GetClientRect(&client);
-        RECT box = { 10000, 10000, -1, -1 };
+        int differing = 0;
+        std::string first;
         for (size_t i = 0; i < before.size(); ++i)
-            if (before[i] != after[i]) {
-                ++differing;
-                int x = (int)(i % client.Width()), y = (int)(i / client.Width());
-                box.left = std::min<LONG>(box.left, x); box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x); box.bottom = std::max<LONG>(box.bottom, y);
-            }
-        EXPECT_EQ(0, differing) << box.left << "," << box.top << "," << box.right << "," << box.bottom;
+        {
+            if (before[i] != after[i] && differing++ == 0)
+                first = std::to_string(i % client.Width()) + "," + std::to_string(i / client.Width());
+        }
+        EXPECT_EQ(0, differing) << "first at " << first;
     }
     EXPECT_TRUE(boxes.Messages().empty());
 }

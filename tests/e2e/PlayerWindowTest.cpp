@@ -125,27 +125,39 @@ bool WaitForComplexRegion(const PlayerProcess& player, HRGN region)
     return false;
 }
 
-TEST(PlayerWindow, ShapedPageFollowsThePicturesColourKey)
+// A 12 x 8 picture, magenta but for an L: the left three columns and the
+// top two rows; stretched ten times onto a 120 x 80 page.
+PictureRows LShape()
 {
-    // A 12 x 8 picture, magenta but for an L: the left three columns and
-    // the top two rows; stretched ten times onto a 120 x 80 page. Pixels
-    // within the tolerance of the key vanish too.
     PictureRows picture = { 12, 8, std::vector<DWORD>(96, 0xFF00FF) };
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 12; ++x)
             if (x < 3 || y < 2)
                 picture.pixels[(size_t)y * 12 + x] = 0x2040C0;
+    return picture;
+}
+
+// The page shaped by its picture shape.bmp, magenta cut away.
+void ShapeByPicture(CDataFile* page)
+{
+    page->SetString("Main", "watermark", "shape.bmp");
+    page->SetBool("Main", "tiled", FALSE);
+    page->SetLong("Main", "transColor", RGB(255, 0, 255));
+    page->SetBool("Main", "mouseMove", FALSE);
+}
+
+TEST(PlayerWindow, ShapedPageFollowsThePicturesColourKey)
+{
+    // The L; pixels within the tolerance of the key vanish too.
+    PictureRows picture = LShape();
     picture.pixels[7 * 12 + 11] = 0xF806FA;   // near the key: cut away
     picture.pixels[7 * 12 + 10] = 0xE000FF;   // past the tolerance: kept
     ScratchDir scratch;
     WriteWholeFile(scratch.File("shape.bmp"), BitmapFileBytes(picture));
     ProjectArchive archive;
     CDataFile* page = archive.AddPage("tarvex.pgd", "Shaped", 120, 80, 3);
-    page->SetString("Main", "watermark", "shape.bmp");
-    page->SetBool("Main", "tiled", FALSE);
-    page->SetLong("Main", "transColor", RGB(255, 0, 255));
+    ShapeByPicture(page);
     page->SetLong("Main", "tolerance", 0x101010);
-    page->SetBool("Main", "mouseMove", FALSE);
     ASSERT_TRUE(archive.Write(scratch.File("tarvex.pqz")));
     PlayerProcess player;
     ASSERT_TRUE(player.Start(TarvexExePath(), Quoted(scratch.File("tarvex.pqz"))));
@@ -221,21 +233,11 @@ bool WaitForScreenPixel(POINT at, DWORD colour)
 
 TEST(PlayerWindow, APageWithoutAKindOfItsOwnKeepsTheShapedWindow)
 {
-    // Magenta but for an L, as the colour-key test above; the next page has
-    // no "windowType" and a white page of its own.
-    PictureRows picture = { 12, 8, std::vector<DWORD>(96, 0xFF00FF) };
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 12; ++x)
-            if (x < 3 || y < 2)
-                picture.pixels[(size_t)y * 12 + x] = 0x2040C0;
+    // The L, then a page with no "windowType" and a white page of its own.
     ScratchDir scratch;
-    WriteWholeFile(scratch.File("shape.bmp"), BitmapFileBytes(picture));
+    WriteWholeFile(scratch.File("shape.bmp"), BitmapFileBytes(LShape()));
     ProjectArchive archive;
-    CDataFile* shaped = archive.AddPage("tarvex.pgd", "Shaped first", 120, 80, 3);
-    shaped->SetString("Main", "watermark", "shape.bmp");
-    shaped->SetBool("Main", "tiled", FALSE);
-    shaped->SetLong("Main", "transColor", RGB(255, 0, 255));
-    shaped->SetBool("Main", "mouseMove", FALSE);
+    ShapeByPicture(archive.AddPage("tarvex.pgd", "Shaped first", 120, 80, 3));
     CDataFile* plain = archive.AddPage("page_2.pgd", "Kind kept", 120, 80);
     int kind = plain->FindKeyIndex(plain->FindSection("Main") + 1, "windowType");
     ASSERT_GE(kind, 0);

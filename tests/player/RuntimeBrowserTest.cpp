@@ -11,6 +11,7 @@
 #include "tests/e2e/PictureFiles.h"
 #include "tests/support/GifBytes.h"
 #include "tests/support/JpegBytes.h"
+#include "tests/support/PartialPaint.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -403,19 +404,11 @@ TEST(ImageElementTest, JpegCutOffInItsPixelsShowsThePushButton)
     CImageElement* image = static_cast<CImageElement*>(document.GetCurrentPage()->GetChild(0));
     EXPECT_EQ(nullptr, image->GetPicture());
 
-    HDC screen = GetDC(NULL);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP surface = CreateCompatibleBitmap(screen, 60, 30);
-    ReleaseDC(NULL, screen);
-    HGDIOBJ old = SelectObject(dc, surface);
-    PatBlt(dc, 0, 0, 60, 30, BLACKNESS);
-    CDrawContext context = { dc, NULL };
+    PaintSurface surface(60, 30);
+    CDrawContext context = { surface.dc(), NULL };
     document.Draw(context);
     // The button's face, where its caption does not reach.
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(dc, 4, 15));
-    SelectObject(dc, old);
-    DeleteObject(surface);
-    DeleteDC(dc);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(surface.dc(), 4, 15));
     EXPECT_TRUE(boxes.Messages().empty());
 }
 

@@ -109,11 +109,7 @@ inline CDataFile MakePaintedPage(const ScratchDir& scratch, bool placeholder)
         for (int x = 1; x < 5; ++x)
             keyed.pixels[(size_t)y * 6 + x] = 0x20C040;
     WriteWholeFile(scratch.File("keyed.bmp"), BitmapFileBytes(keyed));
-    PictureRows strip = { 30, 10, std::vector<DWORD>(300) };
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 30; ++x)
-            strip.pixels[(size_t)y * 30 + x] = x < 10 ? 0xFF0000 : x < 20 ? 0x00FF00 : 0x0000FF;
-    WriteWholeFile(scratch.File("strip.bmp"), BitmapFileBytes(strip));
+    WriteWholeFile(scratch.File("strip.bmp"), BitmapFileBytes(ThreeFrameStrip()));
 
     CDataFile page;
     page.SetInt("Main", "width", kPaintedPageWidth);
