@@ -269,30 +269,6 @@ CStr GetValueTypeText(VARTYPE vt)
     return CStr(name ? name : "");
 }
 
-static ContentFolderFn g_contentFolder = NULL;
-
-void SetContentFolderProvider(ContentFolderFn provider)
-{
-    g_contentFolder = provider;
-}
-
-void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderStorage)
-{
-    if (path == NULL || *path == '\0')
-    {
-        folderStorage = g_contentFolder ? g_contentFolder().c_str() : "";
-        dialog.m_ofn.lpstrInitialDir = folderStorage.empty() ? NULL : folderStorage.c_str();
-        return;
-    }
-    CStr start = strchr(path, ':') == NULL ? MakeMediaPathAbsolute(path) : CStr(path);
-    lstrcpynA(dialog.m_ofn.lpstrFile, start, (int)dialog.m_ofn.nMaxFile);
-    // Not every dialog takes its folder from the file's path: name it too.
-    folderStorage = start.c_str();
-    size_t slash = folderStorage.find_last_of("\\/");
-    folderStorage = slash == std::string::npos ? std::string() : folderStorage.substr(0, slash + 1);
-    dialog.m_ofn.lpstrInitialDir = folderStorage.empty() ? NULL : folderStorage.c_str();
-}
-
 INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*> pages, int startPage,
                        BOOL titled, BOOL keepApply)
 {
@@ -307,41 +283,15 @@ INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*
     sheet.SetActivePage(startPage);
     // A sheet that could not be shown changed nothing: not a confirmation.
     INT_PTR result = sheet.DoModal();
-    return result == IDCANCEL || result == -1 ? IDCANCEL : IDOK;
+    result = result == IDCANCEL || result == -1 ? IDCANCEL : IDOK;
+    action.m_bEditConfirmed = result == IDOK;
+    return result;
 }
 
 namespace {
 
 ActionBrowseFn g_browser = NULL;
-
-int CALLBACK StartFolderCallback(HWND window, UINT message, LPARAM, LPARAM data)
-{
-    if (message == BFFM_INITIALIZED && data != 0)
-        ::SendMessageA(window, BFFM_SETSELECTIONA, TRUE, data);
-    return 0;
-}
-
-BOOL ChooseFolder(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
-{
-    BROWSEINFOA info;
-    ZeroMemory(&info, sizeof(info));
-    char display[MAX_PATH] = "";
-    info.hwndOwner = owner;
-    info.pszDisplayName = display;
-    info.lpszTitle = request.title;
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
-    info.lpfn = StartFolderCallback;
-    info.lParam = request.initialFolder.IsEmpty() ? 0 : (LPARAM)(const char*)request.initialFolder;
-    LPITEMIDLIST list = SHBrowseForFolderA(&info);
-    if (list == NULL)
-        return FALSE;
-    char path[MAX_PATH] = "";
-    BOOL ok = SHGetPathFromIDListA(list, path);
-    CoTaskMemFree(list);
-    if (ok)
-        chosen = path;
-    return ok;
-}
+ActionBrowseFn g_folderPicker = NULL;
 
 BOOL ChooseFile(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
 {
@@ -365,11 +315,20 @@ ActionBrowseFn SetActionBrowser(ActionBrowseFn browser)
     return previous;
 }
 
+ActionBrowseFn SetActionFolderPicker(ActionBrowseFn picker)
+{
+    ActionBrowseFn previous = g_folderPicker;
+    g_folderPicker = picker;
+    return previous;
+}
+
 BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
 {
     if (g_browser != NULL)
         return g_browser(owner, request, chosen);
-    return request.folder ? ChooseFolder(owner, request, chosen) : ChooseFile(owner, request, chosen);
+    if (request.folder)
+        return g_folderPicker != NULL && g_folderPicker(owner, request, chosen);
+    return ChooseFile(owner, request, chosen);
 }
 
 void SetBrowseStart(CActionBrowseRequest& request, const char* fieldPath)

@@ -67,52 +67,35 @@ BOOL ConvertValueTextOrReport(HWND owner, const char* text, VARTYPE vt, VARIANT&
 // VARTYPE name.
 CStr GetValueTypeText(VARTYPE vt);
 
-// The folder a file picker opens in when its field is empty; the editor
-// installs where that is.
-typedef CStr (*ContentFolderFn)();
-void SetContentFolderProvider(ContentFolderFn provider);
-// Sets up the picker to open at path: the content folder when it is
-// empty, made absolute against the document folder when relative.
-void SetPickerStart(CFileDialog& dialog, const char* path, std::string& folderStorage);
-
 // The edit sheet of an action, over the active window (a picker sheet
 // opens action sheets): titled with its name ("Properties for") and without
 // Apply unless asked otherwise; opens on startPage. IDOK, or IDCANCEL when
-// cancelled or when the sheet could not be shown.
+// cancelled or when the sheet could not be shown; the action's
+// m_bEditConfirmed tells the same.
 INT_PTR RunActionSheet(CScriptItem& action, std::initializer_list<CPropertyPage*> pages,
                        int startPage = 0, BOOL titled = TRUE, BOOL keepApply = FALSE);
 
-// The end of a confirmed edit: the completeness rule decides; an existing
-// action that fails it gets its previous fields back, so a cleared field
-// is never lost without a trace (a new one is dropped by its caller).
-template <class Record>
-BOOL KeepEditedRecord(BOOL complete, BOOL bNew, Record& record, const Record& previous)
-{
-    if (!complete && !bNew)
-        record = previous;
-    return complete;
-}
-
 // The edit of an action with one page that holds a copy of its record: the
 // record shown, the sheet run (plain: neither title nor the Apply button
-// taken away), and anything but Cancel takes the page's record by the rule
-// above.
+// taken away), and anything but Cancel takes the page's record; the
+// completeness rule gives the result. An incomplete existing action keeps
+// what was copied back: the document records it as a change.
 template <class Action, class Page>
-BOOL EditThroughPage(Action& action, Page& page, BOOL bNew, BOOL plain = FALSE)
+BOOL EditThroughPage(Action& action, Page& page, BOOL plain = FALSE)
 {
     page.m_record = action.m_record;
     if (RunActionSheet(action, { &page }, 0, !plain, plain) == IDCANCEL)
         return FALSE;
-    auto previous = action.m_record;
     action.m_record = page.m_record;
-    return KeepEditedRecord(action.IsComplete(), bNew, action.m_record, previous);
+    return action.IsComplete();
 }
 
 // What a Browse button asks for.
 struct CActionBrowseRequest
 {
     BOOL folder;        // a folder picker, else an Open file dialog
-    CStr title;         // the folder picker's text
+    CStr title;         // the folder picker's prompt
+    CStr windowTitle;   // the folder picker's window caption
     CStr filter;        // "Name (*.ext)|*.ext||"
     CStr defaultExt;
     CStr initialFolder; // where the dialog starts
@@ -122,6 +105,9 @@ struct CActionBrowseRequest
 typedef BOOL (*ActionBrowseFn)(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
 // Installs a picker (NULL: the system's dialogs) and returns the previous.
 ActionBrowseFn SetActionBrowser(ActionBrowseFn browser);
+// The program's folder picker for folder requests; without one a folder
+// request chooses nothing.
+ActionBrowseFn SetActionFolderPicker(ActionBrowseFn picker);
 BOOL BrowseForAction(HWND owner, const CActionBrowseRequest& request, CStr& chosen);
 // Browse for the page's field: the request made from the field's text, the
 // chosen path put into the field.

@@ -74,7 +74,7 @@ void CCallActiveXMethodAction::SetParameterList(const std::vector<CActiveXMethod
     }
 }
 
-BOOL CCallActiveXMethodAction::EditProperties(BOOL bNew)
+BOOL CCallActiveXMethodAction::EditProperties(BOOL)
 {
     CActiveXMethodPP page;
     // The object whose script holds the action; its page lists the controls.
@@ -88,8 +88,6 @@ BOOL CCallActiveXMethodAction::EditProperties(BOOL bNew)
     page.m_parameters = GetParameterList();
     if (RunActionSheet(*this, { &page }) == IDCANCEL)
         return FALSE;
-    CCallActiveXMethodRecord previous(m_record);
-    CStr previousControlId = m_strControlId;
     m_strControlId = page.m_strControlId;
     m_record.method = page.m_strMethod;
     m_record.numParameters = page.m_numParameters;
@@ -97,12 +95,5 @@ BOOL CCallActiveXMethodAction::EditProperties(BOOL bNew)
     m_record.retVariable = page.m_strRetVariable;
     if (page.m_bParametersChosen)
         SetParameterList(page.m_parameters);
-    if (IsComplete())
-        return TRUE;
-    if (!bNew)
-    {
-        m_record = previous;
-        m_strControlId = previousControlId;
-    }
-    return FALSE;
+    return IsComplete();
 }

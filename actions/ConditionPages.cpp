@@ -108,13 +108,16 @@ BOOL CIfExistsCfg::OnInitDialog()
 
 void CIfExistsCfg::OnBrowse()
 {
-    CStr path = GetDialogText(m_hWnd, IDC_IF_EXISTS_PATH);
-    CFileDialog dialog(TRUE, ".*", NULL, OFN_HIDEREADONLY | OFN_EXPLORER,
-                       LoadResourceText(IDS_ALL_FILES_FILTER), this);
-    std::string folder;
-    SetPickerStart(dialog, path, folder);
-    if (dialog.DoModal() == IDOK)
-        ::SetDlgItemTextA(m_hWnd, IDC_IF_EXISTS_PATH, dialog.GetPathName().c_str());
+    // The stored file goes to the dialog as its initial file, as on the
+    // other pages: copied into a buffer of its own, it never showed.
+    BrowseIntoField(m_hWnd, IDC_IF_EXISTS_PATH, [](const CStr& text) {
+        CActionBrowseRequest request;
+        request.folder = FALSE;
+        request.filter = LoadResourceText(IDS_ALL_FILES_FILTER);
+        request.defaultExt = ".*";
+        SetBrowseStart(request, text);
+        return request;
+    });
 }
 
 BOOL CIfExistsCfg::OnApply()
@@ -148,9 +151,12 @@ BOOL CIfWhileAction::EditProperties(BOOL)
         else
             test.rightName.Empty();
     }
-    // An incomplete test leaves the action as it was.
+    // An incomplete comparison is not taken; the path the sheet gave is.
     if (!IsComplete(test))
+    {
+        m_record.path = test.path;
         return FALSE;
+    }
     m_record = test;
     return TRUE;
 }

@@ -78,16 +78,16 @@ void CSetCookiePP::DoDataExchange(CDataExchange* pDX)
 // ---------------------------------------------------------------------------
 // The actions' edits: the page offers the variables of the script's owner.
 
-BOOL CGetCookie::EditProperties(BOOL bNew)
+BOOL CGetCookie::EditProperties(BOOL)
 {
     CGetCookiePP page;
     page.m_pOwnerObject = GetScriptOwner(this);
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CSetCookie::EditProperties(BOOL bNew)
+BOOL CSetCookie::EditProperties(BOOL)
 {
     CSetCookiePP page;
     page.m_pOwnerObject = GetScriptOwner(this);
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }

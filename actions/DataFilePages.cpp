@@ -118,7 +118,7 @@ BOOL EditDataFileAction(Action& action, Page& page, BOOL bNew)
     CBrowser* holder = action.GetPage();
     page.m_strPageId = holder ? holder->GetId() : CStr("");
     page.m_bNew = bNew;
-    return EditThroughPage(action, page, bNew);
+    return EditThroughPage(action, page);
 }
 
 } // namespace

@@ -341,6 +341,9 @@ void CGetPropertyCfg::ApplyPropertyRule()
 {
     LRESULT data = 0;
     const char* typeName = "";
+    // With none selected the property is empty: the old name kept for
+    // another object would store a pair that does not exist as complete.
+    m_strProperty.Empty();
     if (GetComboSelectedData(Item(IDC_PROP_PROPERTY), data) && (size_t)data < m_list.size())
     {
         m_strProperty = m_list[(size_t)data].m_strName;
@@ -470,15 +473,13 @@ BOOL CGetPropertyAction::EditProperties(BOOL)
     cfg.m_scope = m_record.scope;
     if (RunActionSheet(*this, { &cfg }) == IDCANCEL)
         return FALSE;
-    const CGetPropertyRecord before = m_record;
-    const CStr beforeTarget = m_strControlId;
+    // Another object with no property chosen names no property at all: kept,
+    // it would store a pair that does not exist, so the stored pair stays.
+    if (cfg.m_strProperty.IsEmpty())
+        return FALSE;
     m_strControlId = cfg.m_strTarget;
     m_record.property = cfg.m_strProperty;
     m_record.variableName = cfg.m_strVariableName;
     m_record.scope = cfg.m_scope;
-    if (IsComplete())
-        return TRUE;
-    m_record = before;
-    m_strControlId = beforeTarget;
-    return FALSE;
+    return IsComplete();
 }

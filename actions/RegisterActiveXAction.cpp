@@ -41,13 +41,14 @@ BOOL CRegisterActiveXAction::Save(CDataFile* file)
 {
     if (!file)
         return FALSE;
-    CRegisterActiveXRecord stored(m_record);
-    stored.filename = ImportMediaFile(m_record.filename, TRUE);
-    stored.Save(*file, m_strSectionName);
+    // Kept under the imported name: the original's name clash would
+    // otherwise be asked about again at every save.
+    m_record.filename = ImportMediaFile(m_record.filename, TRUE);
+    m_record.Save(*file, m_strSectionName);
     return CScriptItem::Save(file);
 }
 
-BOOL CRegisterActiveXAction::EditProperties(BOOL bNew)
+BOOL CRegisterActiveXAction::EditProperties(BOOL)
 {
     CRegisterActiveXPP page;
     page.m_strCLSID = m_record.clsid;
@@ -56,16 +57,9 @@ BOOL CRegisterActiveXAction::EditProperties(BOOL bNew)
     page.m_copyToSystem = m_record.copyToSystem ? 1 : 0;
     if (RunActionSheet(*this, { &page }) == IDCANCEL)
         return FALSE;
-    CRegisterActiveXRecord previous(m_record);
     m_record.clsid = page.m_strCLSID;
     m_record.filename = page.m_strFilename;
     m_record.unregister = page.m_unregister == 1;
     m_record.copyToSystem = page.m_copyToSystem != 0;
-    if (IsComplete())
-        return TRUE;
-    // A confirmed edit that clears the file would lose the stored one
-    // without a trace; an existing action keeps what it had.
-    if (!bNew)
-        m_record = previous;
-    return FALSE;
+    return IsComplete();
 }

@@ -60,6 +60,7 @@ CActionBrowseRequest COpenFolderCfg::MakeBrowseRequest(const CStr& text) const
     CActionBrowseRequest request;
     request.folder = TRUE;
     request.title = "Select a Folder";
+    request.windowTitle = "Browse";
     SetBrowseStart(request, text);
     return request;
 }
@@ -78,10 +79,11 @@ CPlaySoundCfg::CPlaySoundCfg()
 
 BOOL CPlaySoundCfg::CanPlay(const char* text)
 {
-    CStr path(text ? text : "");
-    if (path.FindNoCase(".wav", 1) < 1)
+    // ".wav" after the first character; searching from there in a text of
+    // one character or none would raise CStr's box as the page opens.
+    if (!ContainsNoCaseFrom(text, ".wav", 1))
         return FALSE;
-    return FileExists(MakeMediaPathAbsolute(path));
+    return FileExists(MakeMediaPathAbsolute(text));
 }
 
 BOOL CPlaySoundCfg::OnInitDialog()
@@ -167,32 +169,32 @@ CShellExecuteCfg::CShellExecuteCfg()
 // ---------------------------------------------------------------------------
 // The actions' edits.
 
-BOOL COpenFolderAction::EditProperties(BOOL bNew)
+BOOL COpenFolderAction::EditProperties(BOOL)
 {
     COpenFolderCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CPlaySoundAction::EditProperties(BOOL bNew)
+BOOL CPlaySoundAction::EditProperties(BOOL)
 {
     CPlaySoundCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CLaunchHtmlAction::EditProperties(BOOL bNew)
+BOOL CLaunchHtmlAction::EditProperties(BOOL)
 {
     CLaunchHtmlCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CRunProgramAction::EditProperties(BOOL bNew)
+BOOL CRunProgramAction::EditProperties(BOOL)
 {
     CRunProgramCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }
 
-BOOL CShellExecuteAction::EditProperties(BOOL bNew)
+BOOL CShellExecuteAction::EditProperties(BOOL)
 {
     CShellExecuteCfg page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }

@@ -243,7 +243,6 @@ BOOL CModifyVariableVarCfg::OnApply()
 
 BOOL CSetVariableAction::EditProperties(BOOL)
 {
-    const CCreateVariableRecord before = m_record;
     CSetVariableCfg page;
     page.m_pPage = GetActionPage(this);
     page.m_pObject = GetScriptOwner(this);
@@ -260,10 +259,7 @@ BOOL CSetVariableAction::EditProperties(BOOL)
     m_record.value = page.m_value;
     m_record.owner = GetElementId(page.m_pObject);
     if (!IsComplete())
-    {
-        m_record = before;
         return FALSE;
-    }
     if (isNew && page.m_pPage != NULL)
         page.m_pPage->AddVariable((int)m_record.scope, m_record.varName, m_record.value.Get(), m_record.owner);
     return TRUE;

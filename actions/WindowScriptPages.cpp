@@ -88,15 +88,15 @@ void CPostMessagePP::DoDataExchange(CDataExchange* pDX)
 // ---------------------------------------------------------------------------
 // The actions' edits.
 
-BOOL CInternalCommandAction::EditProperties(BOOL bNew)
+BOOL CInternalCommandAction::EditProperties(BOOL)
 {
     CInternalCommandCfg page;
     // The one action sheet with neither title nor the Apply button removed.
-    return EditThroughPage(*this, page, bNew, TRUE);
+    return EditThroughPage(*this, page, TRUE);
 }
 
-BOOL CPostMessageAction::EditProperties(BOOL bNew)
+BOOL CPostMessageAction::EditProperties(BOOL)
 {
     CPostMessagePP page;
-    return EditThroughPage(*this, page, bNew);
+    return EditThroughPage(*this, page);
 }

@@ -350,17 +350,8 @@ void CActionTreeView::OnMouseMove(UINT keys, CPoint point)
     POINT screen = point;
     ClientToScreen(&screen);
     CImageList::DragMove(CPoint(screen.x, screen.y));
-    CTreeCtrl& tree = GetTreeCtrl();
-    HTREEITEM target = tree.HitTest(point);
-    bool accepted = false;
-    if (target)
-    {
-        CImageList::DragShowNolock(FALSE);
-        tree.SelectDropTarget(target);
-        m_hDropItem = target;
-        CImageList::DragShowNolock(TRUE);
-        accepted = IsTreeDropAccepted(ObjectOf(m_hDragItem), ObjectOf(target));
-    }
+    m_hDropItem = TrackDropTarget(m_hWnd, point);
+    bool accepted = m_hDropItem != NULL && IsTreeDropAccepted(ObjectOf(m_hDragItem), ObjectOf(m_hDropItem));
     SetCursor(LoadCursorA(NULL, accepted ? (LPCSTR)IDC_ARROW : (LPCSTR)IDC_NO));
 }
 
@@ -382,6 +373,8 @@ void CActionTreeView::OnLButtonUp(UINT keys, CPoint point)
         CTreeView::OnLButtonUp(keys, point);
         return;
     }
+    // The release point decides, as the cursor there showed.
+    m_hDropItem = TrackDropTarget(m_hWnd, point);
     EndDragging();
     CLumbrookConfigDoc* document = GetDocument();
     CElement* dragged = ObjectOf(m_hDragItem);
@@ -393,4 +386,7 @@ void CActionTreeView::OnLButtonUp(UINT keys, CPoint point)
         return;
     for (CElement* object : changed)
         document->UpdateAllViews(NULL, HintChanged, object);
+    // Without it the move could not be undone, Save would stay disabled
+    // and Exit would lose it without asking.
+    document->RecordChange();
 }

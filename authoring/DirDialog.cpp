@@ -1,5 +1,7 @@
 #include "authoring/DirDialog.h"
 
+#include "actions/ActionPageSupport.h"
+
 #include <shlobj.h>
 
 #include <string.h>
@@ -116,4 +118,16 @@ BOOL CDirDialog::DoBrowse(CWnd* owner)
     }
     allocator->Release();
     return result;
+}
+
+BOOL BrowseForActionFolder(HWND owner, const CActionBrowseRequest& request, CStr& chosen)
+{
+    CDirDialog picker;
+    picker.m_strPrompt = request.title;
+    picker.m_strWindowTitle = request.windowTitle;
+    picker.m_strStartFolder = request.initialFolder;
+    if (!picker.DoBrowse(owner != NULL ? CWnd::FromHandle(owner) : NULL))
+        return FALSE;
+    chosen = picker.m_strPath;
+    return TRUE;
 }

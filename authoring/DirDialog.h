@@ -38,3 +38,9 @@ protected:
 private:
     static int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM lParam, LPARAM data);
 };
+
+struct CActionBrowseRequest;
+
+// The action pages' folder requests answered with this picker: the prompt
+// and window title of the request, its start folder, no status line.
+BOOL BrowseForActionFolder(HWND owner, const CActionBrowseRequest& request, CStr& chosen);

@@ -376,6 +376,9 @@ CElement* CLumbrookConfigDoc::RenameControlReferences(const char* oldId, const c
     CDataFile* file = m_pCurrentPage ? m_pCurrentPage->GetDataFile() : NULL;
     if (file == NULL)
         return NULL;
+    // The page is reloaded from its data file: without undo snapshots the
+    // file would lack the rename and every edit since the page became current.
+    CommitCurrentPage();
     CStr section;
     for (int at = file->NextSection(0, section); at < file->GetLineCount(); at = file->NextSection(at + 1, section))
     {
@@ -384,7 +387,7 @@ CElement* CLumbrookConfigDoc::RenameControlReferences(const char* oldId, const c
             file->SetString(section, "controlId", newId);
     }
     m_pCurrentPage->Unload();
-    LoadCurrentPage();
+    LoadCurrentPage(TRUE);
     UpdateAllViews(NULL, HintWholeDocument, NULL);
     return m_pCurrentPage->FindChildById(newId);
 }
@@ -395,8 +398,20 @@ void CLumbrookConfigDoc::OnObjectProperties()
     if (current == NULL)
         return;
     CStr oldId = current->m_strId;
+    CScriptItem* action = dynamic_cast<CScriptItem*>(current);
+    if (action)
+        action->m_bEditConfirmed = FALSE;
     if (!current->EditProperties(FALSE))
+    {
+        // An existing action confirmed incomplete keeps what its sheet
+        // copied back: unrecorded, that change could be neither undone nor seen.
+        if (action && action->m_bEditConfirmed)
+        {
+            RecordChange();
+            UpdateAllViews(NULL, HintChanged, action);
+        }
         return;
+    }
     RecordChange();
     CStr newId = current->m_strId;
     CElement* changed = current;

@@ -127,6 +127,23 @@ CScript* MakeNamedScript(const char* name, const char* section, CElement* parent
     return script;
 }
 
+// The template's folder under root, with a trailing backslash; empty when
+// the joined path would not fit.
+CStr JoinMediaFolder(const CStr& root, const CStr& name)
+{
+    char path[MAX_PATH];
+    if (root.GetLength() >= MAX_PATH)
+        return CStr();
+    strcpy(path, root);
+    // Joined by text, a root without its backslash ran into the name
+    // ("C:\MyContent" + "blue") and no template media were found.
+    if (!name.IsEmpty() && !AppendPath(path, name))
+        return CStr();
+    if (!AddBackslash(path))
+        return CStr();
+    return CStr(path);
+}
+
 } // namespace
 
 const char* GetButtonKindName(int kind)
@@ -142,16 +159,16 @@ CStr GetTemplateMediaRoot()
 CStr GetTemplateMediaFolder(const char* folder)
 {
     CStr name = folder ? folder : "";
-    CStr chosen = GetTemplateMediaRoot() + name;
+    CStr chosen = JoinMediaFolder(GetTemplateMediaRoot(), name);
     // The templates shipped with the program keep their media in the
     // installation's content folder; an author's own content folder that
     // holds no such folder must not leave their buttons without pictures.
     if (!name.IsEmpty() && !IsFolder(chosen)) {
-        CStr shipped = GetContentFolder() + name;
+        CStr shipped = JoinMediaFolder(GetContentFolder(), name);
         if (IsFolder(shipped))
-            return shipped + "\\";
+            return shipped;
     }
-    return chosen + "\\";
+    return chosen;
 }
 
 CBrowser* CreateNewPage()

@@ -29,6 +29,12 @@ void CFileExistsInProject::DoDataExchange(CDataExchange* pDX)
     DDX_Radio(pDX, IDC_CHOICE_RENAME, m_choice);
 }
 
+void CFileExistsInProject::OnCancel()
+{
+    // Closing the question is no choice: taken as one, it would silently
+    // drop the author's file for the one already in the project.
+}
+
 void CFileExistsInProject::OnRename()
 {
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_NEW_NAME), TRUE);

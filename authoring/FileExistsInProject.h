@@ -17,6 +17,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // Esc, the close box and Alt+F4 do not answer: only OK does.
+    void OnCancel() override;
     void OnRename();
     void OnOtherChoice();
     DECLARE_MESSAGE_MAP()

@@ -166,17 +166,12 @@ void CImagePP::ApplySystemButtonRule()
     OnSetActive();
 }
 
-void CImagePP::ApplyPathRule()
+void CImagePP::ApplyPathRule(BOOL setButtons)
 {
     UpdateData(TRUE);
-    CPropertySheet* sheet = GetSheet();
-    if (m_strPath.IsEmpty()) {
-        if (sheet)
-            sheet->SetWizardButtons(0);
-    } else {
-        if (sheet)
-            sheet->SetWizardButtons(PSWIZB_NEXT);
-    }
+    CPropertySheet* sheet = setButtons ? GetSheet() : NULL;
+    if (sheet)
+        sheet->SetWizardButtons(m_strPath.IsEmpty() ? 0 : PSWIZB_NEXT);
     const BOOL gif = !m_strPath.IsEmpty() && ContainsNoCase(m_strPath, ".gif", TRUE);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMAGE_ANIMATED), gif);
     if (!gif) {
@@ -207,7 +202,9 @@ void CImagePP::ApplyPathRule()
 void CImagePP::OnSystemButtonClicked()
 {
     ApplySystemButtonRule();
-    ApplyPathRule();
+    // The path rule would take Next away again for the empty path of a
+    // system button, and the wizard could not go on.
+    ApplyPathRule(FALSE);
 }
 
 void CImagePP::OnBrowse()

@@ -67,7 +67,9 @@ protected:
 
 private:
     void ApplySystemButtonRule();
-    void ApplyPathRule();
+    // setButtons FALSE: the preview only (after the system-button rule,
+    // which has set the buttons).
+    void ApplyPathRule(BOOL setButtons = TRUE);
     void FreePreview();
     void FreeAllPictures();
     void LoadBackground();

@@ -98,6 +98,9 @@ BOOL CLumbrookConfigApp::InitInstance()
     docTemplate->InitialUpdateFrame(frame, document, TRUE);
     m_pMainWnd = frame;
 
+    // Opened from the command line no new document sets the content
+    // folders, and OK in Preferences would store the empty one.
+    ResetContentFolders();
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
     if (!commandLine.m_bRunEmbedded && !commandLine.m_bRunAutomated)

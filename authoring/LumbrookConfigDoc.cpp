@@ -4,10 +4,10 @@
 #include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
 #include "authoring/ProjectWizard.h"
-#include "model/UnwrittenKeys.h"
 #include "model/common/MessageReporter.h"
 #include "model/common/PathHelpers.h"
 #include "model/store/DataFile.h"
+#include "model/store/KeyReadLog.h"
 #include "model/Browser.h"
 #include "model/Script.h"
 #include "model/ScriptItem.h"
@@ -136,10 +136,8 @@ BOOL CLumbrookConfigDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return FALSE;
-    CStr program = GetProgramPath();
-    SetContentFolder(MakeContentFolder(program));
-    SetCurrentDirectoryA(MakeProjectsFolder(program));
-    SetUserContentFolder(AfxGetApp()->GetProfileString("Settings", "UsersDefaultContentPath", "").c_str());
+    ResetContentFolders();
+    SetCurrentDirectoryA(MakeProjectsFolder(GetProgramPath()));
     if (CWnd* frame = AfxGetMainWnd())
         frame->UpdateWindow();
     return TRUE;
@@ -228,27 +226,37 @@ BOOL CLumbrookConfigDoc::CommitCurrentPage()
 {
     if (m_pCurrentPage == NULL || m_pCurrentPage->GetDataFile() == NULL)
         return FALSE;
-    return m_pCurrentPage->Save(NULL);
+    // Only the save stamps the author's page with this screen: a snapshot or
+    // a page change would make the player rescale a page laid out elsewhere.
+    return m_pCurrentPage->SaveKeepingScreenSize();
 }
 
-void CLumbrookConfigDoc::LoadCurrentPage()
+void CLumbrookConfigDoc::LoadCurrentPage(BOOL keepStoredIds)
 {
     // Ids are unique within a page: the registry holds the current page's.
     m_ids.RemoveAll();
     CDataFile* file = m_pCurrentPage->GetDataFile();
     if (file == NULL)
         return;
-    // Stored ids are kept as they are (reloading never renames an object);
-    // the registry learns them so that new objects get other ones.
-    m_pCurrentPage->Load(file, TRUE);
-    if (!m_pCurrentPage->m_strId.IsEmpty())
-        m_ids.Register(m_pCurrentPage->m_strId, m_pCurrentPage);
-    for (CElement* child : m_pCurrentPage->m_children)
+    // Every object keeps the stored keys its Load does not ask for.
+    CKeyReadLog log(*file);
+    if (!keepStoredIds)
     {
-        if (!child->m_strId.IsEmpty())
-            m_ids.Register(child->m_strId, child);
+        // The stored ids are registered in load order, the page's first; an
+        // id that another object of the page bears already is made unique,
+        // and the Set Property targets are marked.
+        m_pCurrentPage->Load(file, FALSE);
+        return;
     }
-    KeepUnwrittenKeys(m_pCurrentPage, *file);
+    // The stored ids stay as they are; the registry learns them so that new
+    // objects get other ones.
+    m_pCurrentPage->Load(file, TRUE);
+    m_ids.RegisterStored(m_pCurrentPage->m_strId, m_pCurrentPage);
+    for (CElement* child : m_pCurrentPage->m_children)
+        m_ids.RegisterStored(child->m_strId, child);
+    // The reloaded targets would otherwise lose their marks, which the text
+    // and image sheets read.
+    m_pCurrentPage->RefreshSetPropertyActions();
 }
 
 void CLumbrookConfigDoc::RestorePage(CBrowser* page, const CDataFile& stored)
@@ -264,7 +272,7 @@ void CLumbrookConfigDoc::RestorePage(CBrowser* page, const CDataFile& stored)
     file->m_kind = kind;
     file->m_name = name;
     file->m_lineTerminator = terminator;
-    LoadCurrentPage();
+    LoadCurrentPage(TRUE);
 }
 
 void CLumbrookConfigDoc::AddHintReceiver(HWND window)
@@ -323,29 +331,58 @@ MessageReporterFn CountedReports::s_previous = NULL;
 
 } // namespace
 
+BOOL CLumbrookConfigDoc::PassPagesThroughModel()
+{
+    // Without a current page no page is live: each is its data file already.
+    CBrowser* remembered = m_pCurrentPage;
+    if (remembered == NULL)
+        return TRUE;
+    // The author's page is saved as laid out on this screen.
+    if (remembered->GetDataFile() == NULL || !remembered->Save(NULL))
+        return FALSE;
+    BOOL saved = TRUE;
+    for (CBrowser* page : m_pages)
+    {
+        if (page == remembered)
+            continue;
+        // Quietly: a snapshot or hint per page would push the author's undo
+        // steps out at every save. The page left was saved just now.
+        MakePageCurrent(page, FALSE);
+        saved = page->SaveKeepingScreenSize() && saved;
+    }
+    if (m_pCurrentPage != remembered)
+        MakePageCurrent(remembered, FALSE);
+    return saved;
+}
+
 BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
 {
     SetDocumentFolder(path);
     CStr projectFolder = FolderOfPath(path);
     if (save)
     {
-        // Every other page was written into its data file when it was left.
-        if (m_pCurrentPage != NULL && !CommitCurrentPage())
+        // Every page is loaded and saved, so what loading derives (a
+        // control's drop-target flag, unique ids) reaches every data file.
+        if (!PassPagesThroughModel())
             return FALSE;
         UpdateAllViews(NULL, HintWholeDocument, NULL);
         if (!m_archive.WriteArchive(path))
             return FALSE;
-        return WriteDiscInf();
+        // The archive is written: reporting the whole save as failed would
+        // tell the author that the project was lost.
+        if (!WriteDiscInf())
+        {
+            CStr text;
+            text.Format("The project was saved, but its AutoRun file %s could not be written.",
+                        (GetDiscFolder() + "autorun.inf").c_str());
+            AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+        }
+        return TRUE;
     }
     m_archive.Clear();
     CountedReports reports;
     BOOL read = m_archive.ReadArchive(path);
     int reported = reports.Count();
-    // A damaged archive is never passed over in silence.
-    if (!read && reported == 0)
-        AfxMessageBox("The project file is damaged and cannot be opened.", MB_OK | MB_ICONEXCLAMATION);
-    if (!read)
-        return FALSE;
     for (int i = 0; i < m_archive.GetFileCount(); ++i)
     {
         CDataFile* file = m_archive.GetFile(i);
@@ -353,9 +390,24 @@ BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
             continue;
         CBrowser* page = new CBrowser();
         page->SetDataFile(file);
+        page->SetIdManager(&m_ids);
         // A page not shown is known by its id until it becomes current.
         page->CElement::Load(file, TRUE);
         m_pages.push_back(page);
+    }
+    if (!read)
+    {
+        // A damaged archive is never passed over in silence.
+        if (m_pages.empty())
+        {
+            if (reported == 0)
+                AfxMessageBox("The project file is damaged and cannot be opened.", MB_OK | MB_ICONEXCLAMATION);
+            return FALSE;
+        }
+        // Refusing it whole would lose the pages read before the damage.
+        CStr text;
+        text.Format("The project file is damaged: only its first %d pages could be read.", (int)m_pages.size());
+        AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
     }
     if (m_pages.empty())
     {
@@ -363,7 +415,7 @@ BOOL CLumbrookConfigDoc::LoadOrSaveProject(const char* path, BOOL save)
         return FALSE;
     }
     m_pCurrentPage = m_pages.front();
-    LoadCurrentPage();
+    LoadCurrentPage(FALSE);
     SetPathName(path);
     PrepareProjectFolder(projectFolder, this, FALSE);
     return TRUE;
@@ -398,7 +450,27 @@ void CLumbrookConfigDoc::AppendPage(CBrowser* page, const char* dataFileName)
 {
     CDataFile* file = m_archive.AddFile(dataFileName);
     page->SetDataFile(file);
+    page->SetIdManager(&m_ids);
     m_pages.push_back(page);
+}
+
+void CLumbrookConfigDoc::MakePageCurrent(CBrowser* page, BOOL commitLeft)
+{
+    if (m_pClipboard)
+        m_pClipboard->SetParent(page);
+    ClearSelection();
+    if (m_pCurrentPage)
+    {
+        // Whatever the undo levels, the page's edits reach its data file.
+        if (commitLeft)
+            CommitCurrentPage();
+        m_pCurrentPage->Unload();
+    }
+    m_pCurrentPage = page;
+    m_pCurrentScript = NULL;
+    m_pageTexts.clear();
+    LoadCurrentPage(FALSE);
+    SetCurrentTemplate(page->GetTemplate());
 }
 
 BOOL CLumbrookConfigDoc::SetCurrentPage(CBrowser* page, BOOL quiet)
@@ -407,20 +479,7 @@ BOOL CLumbrookConfigDoc::SetCurrentPage(CBrowser* page, BOOL quiet)
         return TRUE;
     if (!HoldsPage(page))
         return FALSE;
-    if (m_pClipboard)
-        m_pClipboard->SetParent(page);
-    ClearSelection();
-    if (m_pCurrentPage)
-    {
-        // Whatever the undo levels, the page's edits reach its data file.
-        CommitCurrentPage();
-        m_pCurrentPage->Unload();
-    }
-    m_pCurrentPage = page;
-    m_pCurrentScript = NULL;
-    m_pageTexts.clear();
-    LoadCurrentPage();
-    SetCurrentTemplate(page->GetTemplate());
+    MakePageCurrent(page, TRUE);
     if (!quiet)
     {
         m_undo.Record();

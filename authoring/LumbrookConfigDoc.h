@@ -67,7 +67,8 @@ public:
     int GetSelectionCount() const { return m_selection.GetCount(); }
     CSelection& GetSelection() { return m_selection; }
     CUndo& GetUndo() { return m_undo; }
-    // Writes the current page's objects into its data file.
+    // Writes the current page's objects into its data file, keeping the
+    // screen size stored there.
     BOOL CommitCurrentPage();
     // The page (current) reloaded from stored, its data file taking that text.
     void RestorePage(CBrowser* page, const CDataFile& stored);
@@ -123,6 +124,7 @@ public:
     void AddHintReceiver(HWND window);
     void RemoveHintReceiver(HWND window);
     void PostHintToReceivers(LPARAM hint, void* object);
+    const std::vector<HWND>& GetHintReceivers() const { return m_hintReceivers; }
     // Texts kept for the current page only; emptied at each page change.
     std::vector<CStr> m_pageTexts;
 
@@ -173,8 +175,16 @@ protected:
 private:
     void ClearSelection();
     void OpenWebPage(UINT addressId);
-    // Loads the current page from its data file with an empty id registry.
-    void LoadCurrentPage();
+    // Loads the current page from its data file with an empty id registry:
+    // the stored ids made unique (a page becoming current) or kept (undo,
+    // the rename's reload).
+    void LoadCurrentPage(BOOL keepStoredIds);
+    // The page becomes current: the page left is unloaded, written into its
+    // data file first when commitLeft; no snapshot, no hint.
+    void MakePageCurrent(CBrowser* page, BOOL commitLeft);
+    // The save's first step: every page in order is made current and saved
+    // into its data file, then the current page is current again.
+    BOOL PassPagesThroughModel();
     // A save into another folder makes that folder a disc folder with the
     // data folder's files.
     void MoveToDiscFolder(const char* path);

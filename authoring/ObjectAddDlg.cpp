@@ -76,8 +76,10 @@ BOOL CObjectAddDlg::Insert()
 
 void CObjectAddDlg::OnOK()
 {
-    if (Insert())
-        EndDialog(IDOK);
+    // With no line chosen OK inserts nothing but still closes, as the
+    // author asked.
+    Insert();
+    EndDialog(IDOK);
 }
 
 void CObjectAddDlg::OnListDoubleClick()

@@ -304,18 +304,21 @@ void CObjectSizePP::ShowQuietly()
 void CObjectSizePP::ApplyAspectRule()
 {
     ReadQuietly();
-    if (m_bKeepAspect)
-    {
-        // An object that opened 0 wide has no ratio to keep.
-        if (m_openWidth != 0)
-            m_height = (int)((double)m_width * (double)m_openHeight / (double)m_openWidth);
-        EnableItem(IDC_SIZE_HEIGHT, FALSE);
-        ShowQuietly();
-    }
-    else
-    {
-        EnableItem(IDC_SIZE_HEIGHT, TRUE);
-    }
+    EnableItem(IDC_SIZE_HEIGHT, !m_bKeepAspect);
+    if (!m_bKeepAspect)
+        return;
+    // Only Height is written: writing Width back while it is typed would put
+    // the caret at its start and refill an emptied field. While Width holds
+    // no whole number, Height is left as it is.
+    BOOL whole = FALSE;
+    int width = (int)GetDlgItemInt(IDC_SIZE_WIDTH, &whole, TRUE);
+    // An object that opened 0 wide has no ratio to keep.
+    if (!whole || m_openWidth == 0)
+        return;
+    m_height = (int)((double)width * (double)m_openHeight / (double)m_openWidth);
+    char text[16];
+    wsprintfA(text, "%d", m_height);
+    AfxSetWindowText(::GetDlgItem(m_hWnd, IDC_SIZE_HEIGHT), text);
 }
 
 void CObjectSizePP::ApplyAppbarRule()
@@ -404,6 +407,7 @@ BEGIN_MESSAGE_MAP(CObjectTreePP, CObjectPropertyPage)
     ON_BN_CLICKED(IDC_TREE_DELETE, OnDelete)
     ON_BN_CLICKED(IDC_TREE_PROPERTIES, OnProperties)
     ON_COMMAND(ID_NEW_EVENT, OnNewEvent)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CObjectTreePP::CObjectTreePP()
@@ -414,9 +418,16 @@ CObjectTreePP::CObjectTreePP()
 
 CObjectTreePP::~CObjectTreePP()
 {
+    delete m_pDragImage;
+}
+
+void CObjectTreePP::OnDestroy()
+{
+    // Removed while the handle is still known: left behind, a dead (or
+    // reused) handle would get every later hint posted to it.
     if (m_pDocument)
         m_pDocument->RemoveHintReceiver(m_hWnd);
-    delete m_pDragImage;
+    CObjectPropertyPage::OnDestroy();
 }
 
 BOOL CObjectTreePP::OnInitDialog()
@@ -730,22 +741,18 @@ void CObjectTreePP::OnMouseMove(UINT keys, CPoint point)
     POINT screen = point;
     ClientToScreen(&screen);
     CImageList::DragMove(CPoint(screen.x, screen.y));
-    HWND tree = GetTree();
-    TVHITTESTINFO hit = {};
-    hit.pt = screen;
-    ::ScreenToClient(tree, &hit.pt);
-    HTREEITEM target = TreeView_HitTest(tree, &hit);
-    bool accepted = false;
-    if (target)
-    {
-        CImageList::DragShowNolock(FALSE);
-        TreeView_SelectDropTarget(tree, target);
-        m_hDropItem = target;
-        CImageList::DragShowNolock(TRUE);
-        CElement* dragged = ObjectOf(m_hDragItem);
-        accepted = dragged != m_pObject && IsTreeDropAccepted(dragged, ObjectOf(target));
-    }
+    m_hDropItem = TrackDropTargetAt(screen);
+    CElement* dragged = ObjectOf(m_hDragItem);
+    bool accepted = m_hDropItem != NULL && dragged != m_pObject && IsTreeDropAccepted(dragged, ObjectOf(m_hDropItem));
     SetCursor(LoadCursorA(NULL, accepted ? (LPCSTR)IDC_ARROW : (LPCSTR)IDC_NO));
+}
+
+HTREEITEM CObjectTreePP::TrackDropTargetAt(POINT screen)
+{
+    HWND tree = GetTree();
+    POINT point = screen;
+    ::ScreenToClient(tree, &point);
+    return TrackDropTarget(tree, point);
 }
 
 void CObjectTreePP::EndDragging()
@@ -766,6 +773,10 @@ void CObjectTreePP::OnLButtonUp(UINT keys, CPoint point)
         Default();
         return;
     }
+    // The release point decides, as the cursor there showed.
+    POINT screen = point;
+    ClientToScreen(&screen);
+    m_hDropItem = TrackDropTargetAt(screen);
     EndDragging();
     CElement* dragged = ObjectOf(m_hDragItem);
     CElement* target = ObjectOf(m_hDropItem);

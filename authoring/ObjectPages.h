@@ -148,6 +148,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     LRESULT OnHint(WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
     void OnSelChanged(NMHDR* header, LRESULT* result);
     void OnDblClk(NMHDR* header, LRESULT* result);
     void OnRClick(NMHDR* header, LRESULT* result);
@@ -168,6 +169,8 @@ private:
     // descendants: a posted hint may name an object deleted since.
     BOOL HoldsObject(const CElement* object) const;
     void EndDragging();
+    // The drop target under the screen point, highlighted; NULL over no item.
+    HTREEITEM TrackDropTargetAt(POINT screen);
 
     CImageList m_images;
     BOOL m_bDragging;

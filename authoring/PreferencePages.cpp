@@ -4,6 +4,7 @@
 #include "authoring/ProgramFolders.h"
 #include "authoring/ProjectFolder.h"
 #include "authoring/Undo.h"
+#include "model/common/PathHelpers.h"
 #include "platform/framework/DataExchange.h"
 #include "platform/framework/DialogControls.h"
 #include "resources/editor/PreferencesIds.h"
@@ -92,7 +93,13 @@ BOOL ShowPreferences(CUndo& undo, CWnd* owner)
     sheet.AddPage(&folderPage);
     if (sheet.DoModal() != IDOK)
         return FALSE;
-    SetUserContentFolder(folderPage.m_strFolder);
-    AfxGetApp()->WriteProfileString("Settings", "UsersDefaultContentPath", folderPage.m_strFolder);
+    // The folder picker gives no trailing backslash; every folder text has
+    // one, and a template's media folder joined to one without it is lost.
+    char folder[MAX_PATH] = "";
+    lstrcpynA(folder, folderPage.m_strFolder, MAX_PATH);
+    if (folder[0] != '\0')
+        AddBackslash(folder);
+    SetUserContentFolder(folder);
+    AfxGetApp()->WriteProfileString("Settings", "UsersDefaultContentPath", folder);
     return TRUE;
 }

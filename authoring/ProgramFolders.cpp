@@ -1,6 +1,7 @@
 #include "authoring/ProgramFolders.h"
 
 #include "model/common/PathHelpers.h"
+#include "platform/framework/Afx.h"
 
 #include <windows.h>
 #include <string.h>
@@ -94,4 +95,11 @@ void SetUserContentFolder(const char* folder)
 CStr GetUserContentFolder()
 {
     return g_userContentFolder;
+}
+
+void ResetContentFolders()
+{
+    SetContentFolder(MakeContentFolder(GetProgramPath()));
+    CWinApp* app = AfxGetApp();
+    SetUserContentFolder(app ? app->GetProfileString("Settings", "UsersDefaultContentPath", "").c_str() : "");
 }

@@ -23,3 +23,6 @@ CStr GetContentFolder();
 // Empty while the author chose none.
 void SetUserContentFolder(const char* folder);
 CStr GetUserContentFolder();
+// Both content folders as every new document sets them: the installation's
+// "Content\", and the author's from the setting "UsersDefaultContentPath".
+void ResetContentFolders();

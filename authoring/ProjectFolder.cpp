@@ -308,20 +308,23 @@ CStr ImportFileIntoProject(const char* path, BOOL keepParentFolder)
         }
         if (sourceSize == existingSize && WholeSeconds(sourceTime) == WholeSeconds(existingTime))
             return CStr(g_dataFolderPrefix) + name;
+        // A guard against an asker that never answers, or keeps answering
+        // the same failing choice: the existing file is used in the end.
+        if (round > 100)
+            return CStr(g_dataFolderPrefix) + name;
         CStr newName = name;
         int choice = ClashRename;
-        // The question closed without an answer keeps the file already there.
-        if (!g_asker(source, newName, choice) || choice == ClashUseExisting)
+        // A question closed without an answer is asked again: only OK ends
+        // the import.
+        if (!g_asker(source, newName, choice))
+            continue;
+        if (choice == ClashUseExisting)
             return CStr(g_dataFolderPrefix) + name;
         if (!IsAcceptableNewName(newName))
             continue;
         MakeParentIn(data, newName);
         if (CopyFileA(source, data + newName, choice == ClashRename))
             return CStr(g_dataFolderPrefix) + newName;
-        // A guard against an asker that keeps answering the same failing
-        // choice: the existing file is used in the end.
-        if (round > 100)
-            return CStr(g_dataFolderPrefix) + name;
     }
 }
 

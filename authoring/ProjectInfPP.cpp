@@ -18,12 +18,6 @@ namespace {
 const int kLabelIds[3] = { IDC_INF_LABEL1, IDC_INF_LABEL2, IDC_INF_LABEL3 };
 const int kCommandIds[3] = { IDC_INF_COMMAND1, IDC_INF_COMMAND2, IDC_INF_COMMAND3 };
 
-// The extension at a position of 2 or more, ignoring case.
-BOOL HasExtension(const CStr& path, const char* extension)
-{
-    return path.FindNoCase(extension, 2) >= 2;
-}
-
 // ExtractIconA answers 1 for a file that holds no icons at all.
 BOOL IsRealIcon(HICON icon)
 {
@@ -31,6 +25,18 @@ BOOL IsRealIcon(HICON icon)
 }
 
 } // namespace
+
+int CProjectInfPP::IconFileKind(const char* path)
+{
+    // The extension counts at a position of 2 or more, ignoring case; a
+    // search started there in a shorter text would raise CStr's box at
+    // every keystroke.
+    if (ContainsNoCaseFrom(path, ".ico", 2))
+        return IconFileIco;
+    if (ContainsNoCaseFrom(path, ".exe", 2) || ContainsNoCaseFrom(path, ".dll", 2))
+        return IconFileLibrary;
+    return IconFileNone;
+}
 
 CProjectInfPP::CProjectInfPP()
     : CObjectPropertyPage(IDD_PROJECT_INF), m_iconIndex(-1), m_hIcon(NULL), m_bRefreshing(FALSE)
@@ -104,13 +110,14 @@ void CProjectInfPP::RefreshPreview()
     SetIcon(NULL);
     HWND combo = ::GetDlgItem(m_hWnd, IDC_INF_ICON_INDEX);
     BOOL choices = FALSE;
-    if (HasExtension(m_strIconFile, ".ico"))
+    const int kind = IconFileKind(m_strIconFile);
+    if (kind == IconFileIco)
     {
         SetIcon(LoadPreviewIcon(m_strIconFile));
         m_iconIndex = -1;
         ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     }
-    else if (HasExtension(m_strIconFile, ".exe") || HasExtension(m_strIconFile, ".dll"))
+    else if (kind == IconFileLibrary)
     {
         UINT count = (UINT)(UINT_PTR)::ExtractIconA(AfxGetInstanceHandle(), MakeAbsolutePath(m_strIconFile),
                                                    (UINT)-1);

@@ -20,6 +20,11 @@ public:
 
     HICON GetShownIcon() const { return m_hIcon; }
 
+    // What the icon file names: an .ico, an .exe or .dll holding icons, or
+    // neither.
+    enum { IconFileNone, IconFileIco, IconFileLibrary };
+    static int IconFileKind(const char* path);
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

@@ -3,9 +3,9 @@
 #include "actions/ActionPageSupport.h"
 #include "actions/ActionTypes.h"
 #include "actions/ScriptItemList.h"
+#include "authoring/DirDialog.h"
 #include "authoring/EditorServicesImpl.h"
 #include "authoring/LumbrookConfigDoc.h"
-#include "authoring/ProjectFolder.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
 #include "resources/editor/ActionPagesAIds.h"
@@ -100,5 +100,5 @@ void InstallScriptEditing()
 {
     BuildActionTypeTable();
     SetEditScriptHook(EditScriptThroughActiveDocument);
-    SetContentFolderProvider(GetDefaultContentFolder);
+    SetActionFolderPicker(BrowseForActionFolder);
 }

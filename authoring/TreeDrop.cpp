@@ -83,3 +83,15 @@ bool DropInTree(CElement* dragged, CElement* target, std::vector<CElement*>& cha
         changed.push_back(newOwner);
     return true;
 }
+
+HTREEITEM TrackDropTarget(HWND tree, POINT point)
+{
+    TVHITTESTINFO hit = {};
+    hit.pt = point;
+    HTREEITEM item = TreeView_HitTest(tree, &hit);
+    // The drag image is hidden while the tree repaints the highlight.
+    ImageList_DragShowNolock(FALSE);
+    TreeView_SelectDropTarget(tree, item);
+    ImageList_DragShowNolock(TRUE);
+    return item;
+}

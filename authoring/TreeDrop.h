@@ -3,6 +3,9 @@
 // their class names (GetClassName), as the tree compares them.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <vector>
 
 class CElement;
@@ -21,3 +24,9 @@ bool IsTreeDropAccepted(CElement* dragged, CElement* target);
 // new owner when it differs). dragged is deleted by the move: only the
 // listed objects may be used afterwards.
 bool DropInTree(CElement* dragged, CElement* target, std::vector<CElement*>& changed);
+
+// While a drag hovers at point (the tree's client coordinates): the item
+// under it becomes the drop target and is highlighted. Over no item, or
+// outside the tree, there is no target and no highlight, so that a release
+// under the "no" cursor drops nothing instead of on the item last passed.
+HTREEITEM TrackDropTarget(HWND tree, POINT point);

@@ -14,9 +14,12 @@ int main(int argc, char** argv)
     DWORD start = GetTickCount();
     SoakResult result = RunEditorSoak(seed, steps, scratch.Path());
     DWORD elapsed = GetTickCount() - start;
-    printf("editor soak: %d of %d steps from seed %u, %d saves read back (%d pages loaded), %d dialogs closed, %lu ms\n",
-           result.steps, steps, seed, result.saves, result.pagesLoaded, result.dialogs, (unsigned long)elapsed);
-    printf("target: no abnormal end, every dialog closed, every save loads: %s%s%s\n", result.ok ? "met" : "NOT met",
+    printf("editor soak: %d of %d steps from seed %u, %d saves read back (%d pages loaded), %d dialogs closed, "
+           "%d expected boxes answered, %lu ms\n",
+           result.steps, steps, seed, result.saves, result.pagesLoaded, result.dialogs, result.boxes,
+           (unsigned long)elapsed);
+    printf("target: no abnormal end, no unexpected box, every dialog closed, every save loads: %s%s%s\n",
+           result.ok ? "met" : "NOT met",
            result.ok ? "" : " - ", result.failure.c_str());
     return result.ok ? 0 : 1;
 }

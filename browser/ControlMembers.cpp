@@ -116,7 +116,10 @@ BOOL LoadControlMembers(const char* classId, HWND parent, CControlMembers& membe
     {
         CDispatchInterfaceInfo defaultMembers;
         CDispatchInterfaceInfo sourceMembers;
-        if (ReadControlInterfaces(oleObject, &defaultMembers, &sourceMembers) == S_OK)
+        // An event interface that cannot be read costs only the events: failing
+        // the whole read would show "SNAFU" and empty pages for a control
+        // whose properties and methods are there.
+        if (ReadControlInterfaces(oleObject, &defaultMembers, &sourceMembers, TRUE) == S_OK)
         {
             IViewObject2* view = NULL;
             if (SUCCEEDED(oleObject->QueryInterface(IID_IViewObject2, (void**)&view)) && view)

@@ -5,10 +5,9 @@
 
 namespace
 {
-// How long an executable server is given to unregister itself.
-const DWORD kServerWaitMs = 60000;
-
-BOOL RunExecutableServer(const char* path)
+// Started and not waited for: waiting would freeze the sheet for as long as
+// the server takes (up to a minute). Success is a successful start.
+BOOL StartExecutableServer(const char* path)
 {
     CStr command = UnregisterCommand(path);
     STARTUPINFOA startup;
@@ -23,11 +22,9 @@ BOOL RunExecutableServer(const char* path)
     if (!CreateProcessA(NULL, writable.GetBuffer(writable.GetLength() + 1), NULL, NULL, FALSE, 0, NULL, NULL,
                         &startup, &process))
         return FALSE;
-    // Waited for: its keys are checked once it has ended.
-    BOOL ended = WaitForSingleObject(process.hProcess, kServerWaitMs) == WAIT_OBJECT_0;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return ended;
+    return TRUE;
 }
 
 BOOL CallLibraryServer(const char* path)
@@ -85,6 +82,9 @@ BOOL UnregisterControlServer(const CControlCatalogEntry& entry)
     const CStr path = entry.GetServerPath();
     if (path.IsEmpty())
         return FALSE;
-    const BOOL ran = IsExecutableServer(path) ? RunExecutableServer(path) : CallLibraryServer(path);
-    return ran && !ClassKeyExists(entry.GetClassId());
+    // A program still runs when it was started: only a library's keys can
+    // be checked at once.
+    if (IsExecutableServer(path))
+        return StartExecutableServer(path);
+    return CallLibraryServer(path) && !ClassKeyExists(entry.GetClassId());
 }

@@ -64,7 +64,7 @@ static const char* const kPositionNames[4] = { "left", "right", "bottom", "top" 
 CBrowser::CBrowser()
     : CElementContainer("Main", NULL), m_bTiled(TRUE), m_bAppbar(FALSE), m_bMouseMove(TRUE),
       m_strPosition("right"), m_hBackground(NULL), m_resize(2), m_transColor(0),
-      m_tolerance(0), m_windowType(0), m_pDataFile(NULL)
+      m_tolerance(0), m_windowType(0), m_pDataFile(NULL), m_pIdManager(NULL)
 {
     m_strType = "Browser";
     m_containerWidth = 400;
@@ -86,7 +86,7 @@ CBrowser::CBrowser(const CBrowser& other)
       m_strPosition(other.m_strPosition), m_strStartSound(other.m_strStartSound),
       m_hBackground(NULL), m_strTemplate(other.m_strTemplate), m_strIcon(other.m_strIcon),
       m_resize(2), m_transColor(0), m_tolerance(0), m_windowType(0),
-      m_pDataFile(other.m_pDataFile)
+      m_pDataFile(other.m_pDataFile), m_pIdManager(other.m_pIdManager)
 {
     for (int i = 0; i < 4; ++i)
         m_positionNames[i] = kPositionNames[i];
@@ -124,7 +124,7 @@ void CBrowser::Unload()
 
 CIdManager* CBrowser::GetIdManager() const
 {
-    return GetActiveIdManager();
+    return m_pIdManager != NULL ? m_pIdManager : GetActiveIdManager();
 }
 
 int CBrowser::FindPositionIndex(const char* text) const
@@ -229,6 +229,31 @@ BOOL CBrowser::Save(CDataFile* file)
     return CElementContainer::Save(file);
 }
 
+BOOL CBrowser::SaveKeepingScreenSize()
+{
+    CDataFile* file = m_pDataFile;
+    if (file == NULL)
+        return FALSE;
+    static const char* const kKeys[2] = { "xres", "yres" };
+    CStr stored[2];
+    BOOL had[2] = { FALSE, FALSE };
+    int header = file->FindSectionIndex("Main");
+    for (int k = 0; k < 2 && header >= 0; ++k) {
+        int at = file->FindKeyIndex(header + 1, kKeys[k]);
+        had[k] = at >= 0;
+        if (had[k])
+            stored[k] = file->GetLine(at);
+    }
+    BOOL saved = Save(file);
+    header = file->FindSectionIndex("Main");
+    for (int k = 0; k < 2 && header >= 0; ++k) {
+        int at = had[k] ? file->FindKeyIndex(header + 1, kKeys[k]) : -1;
+        if (at >= 0)
+            file->SetLine(at, stored[k]);
+    }
+    return saved;
+}
+
 BOOL CBrowser::Load(CDataFile* file, BOOL keepId)
 {
     if (file == NULL)
@@ -256,8 +281,17 @@ BOOL CBrowser::Load(CDataFile* file, BOOL keepId)
     file->GetBool(s, "mouseMove", m_bMouseMove);
     SetCurrentTemplate(m_strTemplate);
 
+    // The page's own id is registered before its elements' ids.
+    CStr storedId;
+    BOOL registered = !keepId && file->GetString(s, "id", storedId) && !storedId.IsEmpty();
+    if (registered) {
+        RegisterStoredId(storedId);
+        storedId = m_strId;
+    }
     BOOL elementsLoaded = LoadElements(file, keepId);
-    BOOL restLoaded = CElementContainer::Load(file, keepId);
+    BOOL restLoaded = CElementContainer::Load(file, TRUE);
+    if (registered)
+        m_strId = storedId;
     if (!keepId)
         RefreshSetPropertyActions();
     return elementsLoaded && restLoaded;
@@ -312,7 +346,7 @@ BOOL CBrowser::LoadElements(CDataFile* file, BOOL keepId)
             kept->Capture(*file);
             // Registered like any element, so no other one is given its id.
             if (!keepId && !kept->m_strId.IsEmpty())
-                kept->RegisterId(CStr(kept->m_strId));
+                kept->RegisterStoredId(CStr(kept->m_strId));
             element = kept;
         }
         AddChild(element);

@@ -55,6 +55,10 @@ public:
     CElement* Clone() const override;
     BOOL Load(CDataFile* file, BOOL keepId) override;
     BOOL Save(CDataFile* file) override;
+    // Save into the page's own data file, but "xres" and "yres" stay as
+    // stored there (an absent one takes this screen's): the player rescales
+    // a page from the screen it was laid out on, not from any it passed.
+    BOOL SaveKeepingScreenSize();
     BOOL Draw(HDC dc) override;
     RECT GetRect() const override;
     BOOL EditProperties(BOOL bNew) override;
@@ -64,7 +68,10 @@ public:
 
     void Unload();
     void FreeBackground();
+    // The registry of the document that holds the page, else the active
+    // document's.
     CIdManager* GetIdManager() const;
+    void SetIdManager(CIdManager* ids) { m_pIdManager = ids; }
     int FindPositionIndex(const char* text) const;
     CStr GetTemplate() const { return m_strTemplate; }
     BOOL LoadElements(CDataFile* file, BOOL keepId);
@@ -106,6 +113,8 @@ public:
     CVariableList m_localVariables;
 
 private:
+    CIdManager* m_pIdManager;   // not owned
+
     CBrowser& operator=(const CBrowser&);
 };
 

@@ -2,6 +2,7 @@
 
 #include "model/Browser.h"
 #include "model/store/DataFile.h"
+#include "model/store/KeyReadLog.h"
 #include "model/EditorServices.h"
 #include "model/IdManager.h"
 #include "model/Script.h"
@@ -84,12 +85,17 @@ BOOL CElement::Load(CDataFile* file, BOOL keepId)
         if (keepId || storedId.IsEmpty())
             m_strId = storedId;
         else
-            RegisterId(storedId);
+            RegisterStoredId(storedId);
     }
     file->GetString(section, "type", m_strType);
     file->GetString(section, "name", m_strName);
     file->GetInt(section, "xpos", m_xpos);
     file->GetInt(section, "ypos", m_ypos);
+    // The base is read last: what no Load of the object asked for is kept.
+    // A key it reads is never kept, or a stale stored value would come back
+    // over the author's edit whenever the object leaves that key out.
+    if (const CKeyReadLog* log = file->GetReadLog())
+        m_keptLines = log->UnreadLines(section);
     return TRUE;
 }
 
@@ -326,11 +332,21 @@ CBrowser* CElement::GetPage() const
 
 void CElement::RegisterId(const char* wanted)
 {
+    TakeRegisteredId(wanted, FALSE);
+}
+
+void CElement::RegisterStoredId(const char* stored)
+{
+    TakeRegisteredId(stored, TRUE);
+}
+
+void CElement::TakeRegisteredId(const char* wanted, BOOL stored)
+{
     CBrowser* page = GetPage();
     CIdManager* ids = page != NULL ? page->GetIdManager() : GetActiveIdManager();
-    if (ids)
-        m_strId = ids->Register(wanted, this);
-    else
+    if (ids == NULL)
         m_strId = wanted;
+    else
+        m_strId = stored ? ids->RegisterStored(wanted, this) : ids->Register(wanted, this);
 }
 

@@ -77,6 +77,9 @@ public:
     // through the page, gives for wanted; an object on no page asks the
     // active document's. Without a registry the wanted name is used as it is.
     void RegisterId(const char* wanted);
+    // The same for an id read with the object's page: kept unless another
+    // object of the page bears exactly that id (CIdManager::RegisterStored).
+    void RegisterStoredId(const char* stored);
 
     // The process-wide counter that numbers every new object.
     static int GetSerialCounter();
@@ -94,15 +97,16 @@ public:
     int m_height;
     BYTE m_bPressed;
     int m_serial;
-    // Stored "key = value" lines of the object's section that the editor
-    // does not write itself (keys of the player or of another tool): saved
-    // back unchanged when the object did not write the key this time.
+    // Stored "key = value" lines of the object's section that its Load did
+    // not ask for (keys of the player or of another tool): saved back
+    // unchanged when the object did not write the key this time.
     std::vector<CStr> m_keptLines;
     // Inserts the kept lines whose keys the section lacks.
     void WriteKeptLines(CDataFile* file) const;
 
 private:
     static int TakeSerial();
+    void TakeRegisteredId(const char* wanted, BOOL stored);
     CElement& operator=(const CElement&);
 };
 

@@ -54,6 +54,27 @@ CStr CIdManager::Register(const char* wanted, CScriptableObject* object)
     return Register(wanted, static_cast<CElement*>(object));
 }
 
+CStr CIdManager::RegisterStored(const char* stored, CElement* object)
+{
+    if (stored == NULL || *stored == '\0')
+        return CStr();
+    BOOL recorded = FALSE;
+    for (const Entry& entry : m_entries) {
+        if (strcmp(entry.name, stored) != 0)
+            continue;
+        if (entry.object != object)
+            return Register(stored, object);
+        recorded = TRUE;
+    }
+    if (recorded)
+        return CStr(stored);
+    Entry entry;
+    entry.name = stored;
+    entry.object = object;
+    m_entries.push_back(entry);
+    return entry.name;
+}
+
 void CIdManager::Unregister(const char* name, CElement* object)
 {
     if (name == NULL)

@@ -19,6 +19,11 @@ public:
     // An empty wanted name gives "" and records nothing.
     CStr Register(const char* wanted, CElement* object);
     CStr Register(const char* wanted, CScriptableObject* object);
+    // A stored id of an object loaded with its page: kept unless an entry of
+    // another object bears exactly that name, else Register's answer. An id
+    // that only begins with a registered one keeps its name, so the actions
+    // that name it still find it. Recorded once for object.
+    CStr RegisterStored(const char* stored, CElement* object);
 
     // Removes the first entry of that name (case-sensitive) when it belongs
     // to object; otherwise nothing changes.

@@ -5,6 +5,8 @@
 CKeptScriptItem::CKeptScriptItem(const char* typeName, const char* sectionName, CElement* parent)
     : CScriptItem(sectionName, parent), m_strTypeName(typeName ? typeName : "")
 {
+    // Trees label actions by their name: without it the entry would be blank.
+    m_strName = m_strTypeName;
 }
 
 CKeptScriptItem::CKeptScriptItem(const CKeptScriptItem& other)
@@ -20,11 +22,6 @@ CKeptScriptItem::~CKeptScriptItem()
 CElement* CKeptScriptItem::Clone() const
 {
     return new CKeptScriptItem(*this);
-}
-
-CStr CKeptScriptItem::GetClassName() const
-{
-    return m_strTypeName;
 }
 
 BOOL CKeptScriptItem::Load(CDataFile* file, BOOL)

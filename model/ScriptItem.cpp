@@ -21,13 +21,13 @@ CScriptItem* CreateScriptItem(const char* typeName)
 }
 
 CScriptItem::CScriptItem(const char* sectionName, CElement* parent)
-    : CElement(sectionName, parent)
+    : CElement(sectionName, parent), m_bEditConfirmed(FALSE)
 {
     m_strType = "ScriptItem";
 }
 
 CScriptItem::CScriptItem(const CScriptItem& other)
-    : CElement(other), m_strControlId(other.m_strControlId)
+    : CElement(other), m_strControlId(other.m_strControlId), m_bEditConfirmed(FALSE)
 {
 }
 

@@ -26,6 +26,9 @@ public:
 
     // The id of the page object the action works on; empty when none.
     CStr m_strControlId;
+    // Set when the last edit's sheet was confirmed: its fields were then
+    // copied back, also when the completeness rule answered FALSE.
+    BOOL m_bEditConfirmed;
 
 private:
     CScriptItem& operator=(const CScriptItem&);

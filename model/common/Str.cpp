@@ -1098,11 +1098,16 @@ void CStrFatal(int code)
 
 BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst)
 {
+    return ContainsNoCaseFrom(text, part, afterFirst ? 1 : 0);
+}
+
+BOOL ContainsNoCaseFrom(const char* text, const char* part, int from)
+{
     if (text == NULL || part == NULL)
         return FALSE;
     size_t n = strlen(part);
     size_t length = strlen(text);
-    for (size_t i = afterFirst ? 1 : 0; i + n <= length; ++i) {
+    for (size_t i = from > 0 ? (size_t)from : 0; i + n <= length; ++i) {
         if (_strnicmp(text + i, part, n) == 0)
             return TRUE;
     }

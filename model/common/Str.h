@@ -137,8 +137,10 @@ private:
 // Case-insensitive searches of names and type texts (ASCII letters fold,
 // as in _strnicmp). ContainsNoCase with afterFirst finds part only at a
 // position after the text's first character; an empty part is in every
-// text.
+// text. ContainsNoCaseFrom finds part only at position from or later; a
+// text too short for that is answered FALSE, never with CStr::Find's box.
 BOOL ContainsNoCase(const char* text, const char* part, BOOL afterFirst = FALSE);
+BOOL ContainsNoCaseFrom(const char* text, const char* part, int from);
 BOOL BeginsWithNoCase(const char* text, const char* start);
 
 CStr operator+(const CStr& a, const CStr& b);

@@ -258,7 +258,10 @@ BOOL LoadPlainLines(CDataFile& file, const char* path, PlainLineRule rule)
 {
     if (rule == PlainLinesAsWritten)
         file.Clear();
-    HANDLE handle = path ? CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+    // Writers stay free: a reader that shared only reading would make a save
+    // of the same file by another process (a script's Save To File) fail,
+    // and the value would be lost.
+    HANDLE handle = path ? CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, NULL)
                          : INVALID_HANDLE_VALUE;
     if (handle == INVALID_HANDLE_VALUE)

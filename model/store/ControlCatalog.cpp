@@ -36,30 +36,45 @@ private:
     HKEY m_key;
 };
 
-// The key's default text value; FALSE when the key has none.
+// Far beyond any display name, ProgID or server path: a value larger than
+// this is not read at all.
+const DWORD kMaxDefaultTextBytes = 65536;
+
+enum DefaultText
+{
+    DefaultTextRead,
+    DefaultTextMissing,
+    DefaultTextTooLarge
+};
+
+// The key's default text value.
 // Sized from the value itself: a fixed buffer cuts a long value and can be left unterminated.
-BOOL ReadDefaultText(HKEY key, CStr& text)
+DefaultText ReadDefaultText(HKEY key, CStr& text)
 {
     for (int attempt = 0; attempt < 3; attempt++)
     {
         DWORD type = 0;
         DWORD size = 0;
         if (RegQueryValueExA(key, NULL, NULL, &type, NULL, &size) != ERROR_SUCCESS)
-            return FALSE;
+            return DefaultTextMissing;
         if (type != REG_SZ && type != REG_EXPAND_SZ)
-            return FALSE;
+            return DefaultTextMissing;
+        // Bounded: a buffer as large as the registry claims could fail to
+        // allocate and end the walk's thread.
+        if (size > kMaxDefaultTextBytes)
+            return DefaultTextTooLarge;
         std::vector<char> buffer(size + 1, '\0');
         DWORD got = size;
         LONG result = RegQueryValueExA(key, NULL, NULL, &type, (BYTE*)buffer.data(), &got);
         if (result == ERROR_MORE_DATA)
             continue;    // the value grew in between
         if (result != ERROR_SUCCESS)
-            return FALSE;
+            return DefaultTextMissing;
         buffer[got < size ? got : size] = '\0';
         text = buffer.data();
-        return TRUE;
+        return DefaultTextRead;
     }
-    return FALSE;
+    return DefaultTextMissing;
 }
 
 // Calls visit with every subkey name of key that fits in chars characters.
@@ -100,7 +115,9 @@ void CControlCatalog::AppendRegisteredControls(FoundFunction found, void* contex
         if (classKey.Open(clsidKey.Get(), classId) != ERROR_SUCCESS)
             return true;
         CStr displayName(classId);
-        ReadDefaultText(classKey.Get(), displayName);
+        // A class whose name is too large to read is no entry of the list.
+        if (ReadDefaultText(classKey.Get(), displayName) == DefaultTextTooLarge)
+            return true;
 
         // Key names are not case-sensitive: Wine registers its controls with "ProgId".
         bool control = false;

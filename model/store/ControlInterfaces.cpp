@@ -24,7 +24,7 @@ HRESULT ReadImplementedInterface(ITypeInfo* coclass, UINT index, CDispatchInterf
 }
 
 HRESULT ReadCoclassInterfaces(ITypeInfo* coclass, CDispatchInterfaceInfo* defaultMembers,
-                              CDispatchInterfaceInfo* sourceMembers)
+                              CDispatchInterfaceInfo* sourceMembers, BOOL unreadableSourceSkipped)
 {
     if (defaultMembers)
         defaultMembers->Clear();
@@ -51,8 +51,10 @@ HRESULT ReadCoclassInterfaces(ITypeInfo* coclass, CDispatchInterfaceInfo* defaul
         if (flags == (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE) && sourceMembers && !sourceFound)
         {
             hr = ReadImplementedInterface(coclass, i, sourceMembers);
-            if (FAILED(hr))
+            if (FAILED(hr) && !unreadableSourceSkipped)
                 return hr;
+            if (FAILED(hr))
+                sourceMembers->Clear();
             sourceFound = true;
         }
         else if (flags == IMPLTYPEFLAG_FDEFAULT && defaultMembers && !defaultFound)
@@ -69,7 +71,7 @@ HRESULT ReadCoclassInterfaces(ITypeInfo* coclass, CDispatchInterfaceInfo* defaul
 }
 
 HRESULT ReadControlInterfaces(IUnknown* control, CDispatchInterfaceInfo* defaultMembers,
-                              CDispatchInterfaceInfo* sourceMembers)
+                              CDispatchInterfaceInfo* sourceMembers, BOOL unreadableSourceSkipped)
 {
     if (defaultMembers)
         defaultMembers->Clear();
@@ -88,7 +90,7 @@ HRESULT ReadControlInterfaces(IUnknown* control, CDispatchInterfaceInfo* default
         return hr;
     if (!coclass)
         return E_POINTER;
-    hr = ReadCoclassInterfaces(coclass, defaultMembers, sourceMembers);
+    hr = ReadCoclassInterfaces(coclass, defaultMembers, sourceMembers, unreadableSourceSkipped);
     coclass->Release();
     return hr;
 }

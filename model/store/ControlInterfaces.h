@@ -15,9 +15,12 @@
 // S_FALSE: the control provides no class information, nothing was read;
 // E_FAIL: a default interface was wanted and the coclass names none;
 // otherwise the failing call's code.
+// unreadableSourceSkipped: a source interface whose type information cannot
+// be read leaves the source list empty instead of failing the whole read
+// (the controls browser's choice; the editor and the player fail).
 HRESULT ReadControlInterfaces(IUnknown* control, CDispatchInterfaceInfo* defaultMembers,
-                              CDispatchInterfaceInfo* sourceMembers);
+                              CDispatchInterfaceInfo* sourceMembers, BOOL unreadableSourceSkipped = FALSE);
 
 // The same from the coclass type information itself.
 HRESULT ReadCoclassInterfaces(ITypeInfo* coclass, CDispatchInterfaceInfo* defaultMembers,
-                              CDispatchInterfaceInfo* sourceMembers);
+                              CDispatchInterfaceInfo* sourceMembers, BOOL unreadableSourceSkipped = FALSE);

@@ -5,6 +5,7 @@
 // can follow.
 #include "model/store/DataFile.h"
 #include "model/store/ArchiveRecords.h"
+#include "model/store/KeyReadLog.h"
 #include "model/common/VariantHelpers.h"
 
 #include <oleauto.h>
@@ -568,13 +569,14 @@ private:
 };
 
 CDataFile::CDataFile()
-    : m_kind(KindPage), m_lineTerminator("\r\n"), m_index(NULL), m_stored(NULL), m_storedLength(0)
+    : m_kind(KindPage), m_lineTerminator("\r\n"), m_index(NULL), m_stored(NULL), m_storedLength(0),
+      m_readLog(NULL)
 {
 }
 
 CDataFile::CDataFile(const CDataFile& other)
     : m_kind(other.m_kind), m_name(other.m_name), m_lineTerminator(other.m_lineTerminator),
-      m_lines(other.m_lines), m_index(NULL), m_stored(NULL), m_storedLength(0)
+      m_lines(other.m_lines), m_index(NULL), m_stored(NULL), m_storedLength(0), m_readLog(NULL)
 {
     SetStoredContent(other.m_stored, other.m_storedLength);
 }
@@ -936,6 +938,8 @@ BOOL CDataFile::SetVariant(const char* section, const char* key, const VARIANT& 
 
 BOOL CDataFile::GetString(const char* section, const char* key, CStr& value) const
 {
+    if (m_readLog)
+        m_readLog->NoteRead(section, key);
     int header = FindSectionIndex(section);
     if (header < 0)
         return FALSE;

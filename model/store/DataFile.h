@@ -8,6 +8,8 @@
 #include <oaidl.h>
 #include <vector>
 
+class CKeyReadLog;
+
 class CDataFile
 {
 public:
@@ -82,6 +84,11 @@ public:
     BOOL LoadFromFile(const char* path);
     BOOL SaveToFile(const char* path) const;
 
+    // The log that the getters tell of every key asked (CKeyReadLog attaches
+    // itself); NULL when none. A copy starts without one.
+    CKeyReadLog* GetReadLog() const { return m_readLog; }
+    void SetReadLog(CKeyReadLog* log) const { m_readLog = log; }
+
 private:
     BOOL SetKeyLine(const char* section, const char* key, const CStr& value);
     BOOL StoreKeyLine(const char* section, const char* key, const char* value, int valueLength, BOOL multiLine);
@@ -95,5 +102,6 @@ private:
     // Stored text whose lines follow m_lines, not split yet (from malloc).
     mutable char* m_stored;
     mutable int m_storedLength;
+    mutable CKeyReadLog* m_readLog;
     void SplitStored() const;
 };

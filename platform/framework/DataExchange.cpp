@@ -87,7 +87,7 @@ template <class T> void ExchangeWhole(CDataExchange* pDX, int id, T& value, bool
             snprintf(text, sizeof text, "%lld", (long long)value);
         else
             snprintf(text, sizeof text, "%llu", (unsigned long long)value);
-        ::SetWindowTextA(control, text);
+        AfxSetWindowText(control, text);
     }
 }
 
@@ -108,7 +108,7 @@ template <class T> void ExchangeReal(CDataExchange* pDX, int id, T& value, int d
     {
         char text[64];
         snprintf(text, sizeof text, "%.*g", digits, (double)value);
-        ::SetWindowTextA(control, text);
+        AfxSetWindowText(control, text);
     }
 }
 
@@ -151,6 +151,15 @@ bool IsRadioButton(HWND control)
     return true;
 }
 
+}
+
+void AfxSetWindowText(HWND control, const char* text)
+{
+    // Rewriting an unchanged edit would move its caret to the start in the
+    // middle of the author's typing.
+    if (ControlText(control).Equals(CStr(text ? text : "")))
+        return;
+    ::SetWindowTextA(control, text);
 }
 
 void AfxReportDataExchangeMessage(HWND, const char* text)
@@ -203,7 +212,7 @@ void DDX_Text(CDataExchange* pDX, int id, CStr& value)
     if (pDX->m_bSaveAndValidate)
         value = ControlText(control);
     else
-        ::SetWindowTextA(control, value);
+        AfxSetWindowText(control, value);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) { ExchangeWhole(pDX, id, value, true, INT_MIN, INT_MAX); }
@@ -229,19 +238,27 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value)
     HWND control = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
         value = -1;
+    if (!IsRadioButton(control))
+        return;
     int index = 0;
     // The group runs from the first button to the next control that starts
-    // a group of its own.
-    for (HWND button = control; IsRadioButton(button); ++index)
+    // a group of its own. Other controls inside it (an edit under its
+    // button) are no buttons of it: stopping there would answer -1 for
+    // every later button.
+    for (HWND button = control; button != NULL;)
     {
-        if (pDX->m_bSaveAndValidate)
+        if (IsRadioButton(button))
         {
-            if (::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
-                value = index;
-        }
-        else
-        {
-            ::SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (pDX->m_bSaveAndValidate)
+            {
+                if (::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                    value = index;
+            }
+            else
+            {
+                ::SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            ++index;
         }
         button = ::GetWindow(button, GW_HWNDNEXT);
         if (button != NULL && (::GetWindowLongA(button, GWL_STYLE) & WS_GROUP))

@@ -40,6 +40,10 @@ template <class F> BOOL RunDataExchange(CDataExchange& dx, F&& exchange)
     return TRUE;
 }
 
+// Sets the window's text only when it differs from what it shows, so that an
+// edit showing the value keeps its caret and raises no change notification.
+void AfxSetWindowText(HWND window, const char* text);
+
 // Shows a data-exchange message through the message reporter.
 void AfxReportDataExchangeMessage(HWND owner, const char* text);
 

@@ -766,12 +766,17 @@ TEST_F(Actions, MediaFilesAreImportedWhenSaved)
     EXPECT_STREQ(".\\tarvex.dat\\chime.wav", sound.m_record.path);
     EXPECT_EQ(".\\tarvex.dat\\chime.wav", KeyMap(StoredKeys(file, kSection))["path"]);
 
+    // So does the control's server file: a name clash answered once is
+    // not asked about again at the next save.
     CRegisterActiveXAction control(kSection);
     control.m_record.filename = "C:\\Windows\\System32\\dial.ocx";
     CDataFile other;
     control.Save(&other);
-    EXPECT_EQ(std::make_pair(std::string("C:\\Windows\\System32\\dial.ocx"), true), m_services.imports.back());
-    EXPECT_STREQ("C:\\Windows\\System32\\dial.ocx", control.m_record.filename);
+    control.Save(&other);
+    ASSERT_EQ(4u, m_services.imports.size());
+    EXPECT_EQ(std::make_pair(std::string("C:\\Windows\\System32\\dial.ocx"), true), m_services.imports[2]);
+    EXPECT_EQ(std::make_pair(std::string(".\\tarvex.dat\\dial.ocx"), true), m_services.imports[3]);
+    EXPECT_STREQ(".\\tarvex.dat\\dial.ocx", control.m_record.filename);
     EXPECT_EQ(".\\tarvex.dat\\dial.ocx", KeyMap(StoredKeys(other, kSection))["Filename"]);
 }
 

@@ -14,6 +14,8 @@
 #include "tests/model/TestControlFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -321,10 +323,11 @@ TEST(CallActiveXMethodPages, ExistingActionShowsItsFieldsAndCancelKeepsItsStored
     EXPECT_EQ(before, StoredLines(*action));
 }
 
-// Confirmed without a method chosen, an existing action keeps its stored
-// form: either the edit gives FALSE and the fields come back, or, with no
-// object selected, nothing is gathered at all.
-TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsItsStoredForm)
+// Confirmed without a method chosen, an existing action keeps what the page
+// gave back: a method the control lacks is not chosen, so the edit gives
+// FALSE with the method empty (the editor records that as a change); with
+// no object selected, nothing is gathered at all.
+TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsWhatThePageGave)
 {
     struct Case
     {
@@ -333,9 +336,10 @@ TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsItsStoredFor
         const char* method;
         int objectSelected;   // expected line of the object combo
         BOOL result;
+        const char* methodAfter;
     } cases[] = {
-        { "a method the control lacks", "grid1", "Gone", 0, FALSE },
-        { "a stale control name selects nothing", "grid", "Add", -1, TRUE },
+        { "a method the control lacks", "grid1", "Gone", 0, FALSE, "" },
+        { "a stale control name selects nothing", "grid", "Add", -1, TRUE, "Add" },
     };
     for (const Case& c : cases)
     {
@@ -358,7 +362,11 @@ TEST(CallActiveXMethodPages, ExistingActionWithoutAChosenMethodKeepsItsStoredFor
         EXPECT_EQ(c.result, result) << c.label;
         EXPECT_EQ(c.objectSelected, objectSelected) << c.label;
         EXPECT_EQ(-1, methodSelected) << c.label;
-        EXPECT_EQ(before, StoredLines(*action)) << c.label;
+        Lines expected = before;
+        std::replace(expected.begin(), expected.end(), std::string("method = ") + c.method,
+                     std::string("method = ") + c.methodAfter);
+        EXPECT_EQ(expected, StoredLines(*action)) << c.label;
+        EXPECT_TRUE(action->m_bEditConfirmed) << c.label;
     }
 }
 

@@ -340,7 +340,7 @@ TEST_F(DataCookiePages, TheCompletenessRulesDecide)
     }
 }
 
-TEST_F(DataCookiePages, AnExistingActionMadeIncompleteGetsItsFieldsBack)
+TEST_F(DataCookiePages, AnExistingActionMadeIncompleteKeepsWhatItsSheetCopiedBack)
 {
     for (const ExistingCase& c : ExistingCases())
     {
@@ -355,8 +355,17 @@ TEST_F(DataCookiePages, AnExistingActionMadeIncompleteGetsItsFieldsBack)
                 return true;
             },
         }));
-        EXPECT_EQ(Sorted(c.stored), Sorted(SavedKeys(*action)));
+        // The cleared field stays cleared: the editor records the change.
+        KeyList expected = c.stored;
+        for (auto& key : expected)
+        {
+            if (key.first == "key" || key.first == "URL")
+                key.second = "";
+        }
+        EXPECT_EQ(Sorted(expected), Sorted(SavedKeys(*action)));
+        EXPECT_TRUE(action->m_bEditConfirmed);
     }
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(DataCookiePages, AConstantOrANameTakesThePlaceOfTheVariable)

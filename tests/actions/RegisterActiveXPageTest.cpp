@@ -89,16 +89,17 @@ TEST(RegisterActiveXPage, CancelOrNoFileGivesFalse)
     }
 }
 
-TEST(RegisterActiveXPage, ExistingActionKeepsItsStoredFormWhenCancelledOrCleared)
+TEST(RegisterActiveXPage, ExistingActionKeepsItsStoredFormWhenCancelledAndWhatItsSheetGaveWhenCleared)
 {
     struct Case
     {
         const char* label;
         const char* file;
         int button;
+        bool changed;
     } cases[] = {
-        { "cancelled after changes", "C:\\other.ocx", PSBTN_CANCEL },
-        { "confirmed with the file cleared", "", PSBTN_OK },
+        { "cancelled after changes", "C:\\other.ocx", PSBTN_CANCEL, false },
+        { "confirmed with the file cleared", "", PSBTN_OK, true },
     };
     for (const Case& c : cases)
     {
@@ -124,7 +125,16 @@ TEST(RegisterActiveXPage, ExistingActionKeepsItsStoredFormWhenCancelledOrCleared
             },
             [&] { return action.EditProperties(FALSE); });
         EXPECT_FALSE(result) << c.label;
-        EXPECT_EQ(before, StoredLines(action)) << c.label;
+        if (!c.changed)
+        {
+            EXPECT_EQ(before, StoredLines(action)) << c.label;
+            continue;
+        }
+        // The sheet's fields are kept; the editor records them as a change.
+        EXPECT_TRUE(action.m_bEditConfirmed) << c.label;
+        EXPECT_STREQ("", action.m_record.filename) << c.label;
+        EXPECT_FALSE(action.m_record.unregister) << c.label;
+        EXPECT_STREQ("{11111111-2222-3333-4444-555555555555}", action.m_record.clsid) << c.label;
     }
 }
 

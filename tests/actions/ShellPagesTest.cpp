@@ -10,6 +10,7 @@
 #include "resources/editor/ActionPagesBIds.h"
 #include "tests/actions/ActionSheetDriver.h"
 #include "tests/e2e/DialogDriver.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -173,14 +174,14 @@ struct RuleCase
     const char* valueAfter;
 };
 
-TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsTheOldFields)
+TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsWhatItCopiedBack)
 {
     const std::vector<RuleCase> cases = {
         { "Play Sound without a path", "PlaySound", TRUE, [](HWND p) { SetText(p, IDC_SOUND_PATH, ""); }, FALSE, "path", "" },
         { "Play Sound with a path", "PlaySound", TRUE, [](HWND p) { SetText(p, IDC_SOUND_PATH, "a.wav"); }, TRUE,
           "path", ".\\tarvex.dat\\a.wav" },
         { "Play Sound cleared", "PlaySound", FALSE, [](HWND p) { SetText(p, IDC_SOUND_PATH, ""); }, FALSE,
-          "path", ".\\tarvex.dat\\old.wav" },
+          "path", "" },
         { "Post Message 0", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "0"); }, FALSE,
           "Message", "0" },
         { "Post Message negative", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "-3"); }, FALSE,
@@ -188,7 +189,7 @@ TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsTheOldFields)
         { "Post Message 5", "PostMessage", TRUE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "5"); }, TRUE,
           "Message", "5" },
         { "Post Message cleared to 0", "PostMessage", FALSE, [](HWND p) { SetText(p, IDC_POST_MESSAGE, "0"); }, FALSE,
-          "Message", "16" },
+          "Message", "0" },
         { "Open Folder empty", "OpenFolder", TRUE, [](HWND) {}, TRUE, "path", "" },
         { "Run Program empty", "RunProgram", TRUE, [](HWND) {}, TRUE, "path", "" },
         { "Shell Execute empty", "ShellExecute", TRUE, [](HWND) {}, TRUE, "path", "" },
@@ -217,7 +218,9 @@ TEST_F(ShellPages, TheCompletenessRulesDecideAndAFailedEditKeepsTheOldFields)
             }
         }
         EXPECT_TRUE(found);
+        EXPECT_TRUE(action->m_bEditConfirmed);
     }
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(ShellPages, PlaySoundKeepsTheImportedNameSoALaterSaveFindsItInPlace)
@@ -261,9 +264,11 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
     const std::string favorites = GetFavoritesFolder().c_str();
     const std::string docs = std::string(m_services.MakeAbsolutePath("docs\\index.htm").c_str());
     const std::string docsFolder = docs.substr(0, docs.find_last_of('\\') + 1);
+    const std::string shows = std::string(m_services.MakeAbsolutePath("Shows").c_str());
     const std::vector<BrowseCase> cases = {
         { "OpenFolder", IDC_FOLDER_PATH, "", true, "", "", "C:\\Content\\", "" },
         { "OpenFolder", IDC_FOLDER_PATH, "D:\\Shows", true, "", "", "D:\\Shows", "" },
+        { "OpenFolder", IDC_FOLDER_PATH, "Shows", true, "", "", shows, "" },
         { "PlaySound", IDC_SOUND_PATH, "", false, "Sound Files (*.wav)|*.wav||", "wav", "C:\\Content\\", "" },
         { "PlaySound", IDC_SOUND_PATH, "D:\\Media\\a.wav", false, "Sound Files (*.wav)|*.wav||", "wav", "D:\\Media\\", "a.wav" },
         { "LaunchHtml", IDC_HTML_PATH, "", false,
@@ -296,7 +301,10 @@ TEST_F(ShellPages, BrowseStartsWhereTheFieldPointsAndReplacesIt)
         const CActionBrowseRequest& r = g_requests[0];
         EXPECT_EQ(c.folder, r.folder != FALSE);
         if (c.folder)
+        {
             EXPECT_STREQ("Select a Folder", r.title);
+            EXPECT_STREQ("Browse", r.windowTitle);
+        }
         else
         {
             EXPECT_STREQ(c.filter, r.filter);
@@ -355,9 +363,12 @@ TEST_F(ShellPages, PlayIsOfferedForAnExistingWaveFileOnly)
         { missing, FALSE },
         { std::string(folder) + "notes.txt", FALSE },
         { ".wav", FALSE },
+        { "a", FALSE },
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.canPlay, CPlaySoundCfg::CanPlay(c.text.c_str())) << c.text;
+    // An empty or one-letter text is simply not playable.
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
 
     std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PlaySound")));
     bool before = true, typed = false, cleared = true;
@@ -377,6 +388,64 @@ TEST_F(ShellPages, PlayIsOfferedForAnExistingWaveFileOnly)
     EXPECT_TRUE(typed);
     EXPECT_FALSE(cleared);
     DeleteFileA(wave.c_str());
+}
+
+TEST_F(ShellPages, PlayTestsTextsOfAnyLengthWithoutABox)
+{
+    ScratchDir document;
+    FakeEditorServices services(document.Path());
+    const struct
+    {
+        const char* text;
+        bool present;
+        BOOL canPlay;
+    } cases[] = {
+        { "", false, FALSE },
+        { "a", false, FALSE },
+        { ".wav", false, FALSE },
+        { "a.wav", true, TRUE },
+        { "a.wav", false, FALSE },
+    };
+    for (const auto& c : cases)
+    {
+        if (c.present)
+            WriteWholeFile(document.File(c.text), "RIFF");
+        else
+            DeleteFileA(document.File("a.wav").c_str());
+        EXPECT_EQ(c.canPlay, CPlaySoundCfg::CanPlay(c.text)) << c.text << (c.present ? " present" : " missing");
+    }
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
+}
+
+TEST_F(ShellPages, ANewPlaySoundPageTypedKeyByKeyShowsNoBox)
+{
+    ScratchDir document;
+    FakeEditorServices services(document.Path());
+    WriteWholeFile(document.File("ab.wav"), "RIFF");
+    std::unique_ptr<CScriptItem> action(m_holder.Hold(Make("PlaySound")));
+    std::vector<bool> playable;
+    std::string shown;
+    EXPECT_TRUE(EditWith(*action, TRUE, {
+        [&](HWND sheet, HWND page) {
+            HWND path = GetDlgItem(page, IDC_SOUND_PATH);
+            HWND play = GetDlgItem(page, IDC_SOUND_PLAY);
+            playable.push_back(IsWindowEnabled(play) != FALSE);
+            TypeKeys(path, "ab.wav");
+            playable.push_back(IsWindowEnabled(play) != FALSE);
+            shown = GetText(page, IDC_SOUND_PATH);
+            ClearByKeys(path);
+            TypeKeys(path, "a");
+            playable.push_back(IsWindowEnabled(play) != FALSE);
+            ClearByKeys(path);
+            TypeKeys(path, "ab.wav");
+            Press(sheet, PSBTN_OK);
+            return true;
+        },
+    }));
+    EXPECT_EQ(std::vector<bool>({ false, true, false }), playable);
+    EXPECT_EQ("ab.wav", shown);
+    EXPECT_STREQ("ab.wav", static_cast<CPlaySoundAction*>(action.get())->m_record.path);
+    EXPECT_EQ(std::vector<std::string>(), Boxes());
 }
 
 TEST_F(ShellPages, InternalCommandSelectsItsCommandByWholeNameAndADoubleClickConfirms)

@@ -5,7 +5,9 @@
 #include "model/Browser.h"
 #include "model/Script.h"
 #include "model/TextElement.h"
+#include "model/store/DataFile.h"
 #include "tests/model/FakeEditorServices.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -121,4 +123,28 @@ TEST_F(ActionTreeViewTest, WithoutAPageTheTreeIsEmpty)
     services.currentPage = NULL;
     document.UpdateAllViews(NULL, HintWholeDocument, NULL);
     EXPECT_EQ("", Tree());
+}
+
+TEST_F(ActionTreeViewTest, AnActionOfAnUnknownTypeIsLabelledByItsStoredName)
+{
+    MessageRecorder boxes;
+    // Stored by a newer editor: a type this one keeps without knowing it.
+    CDataFile* file = document.GetPages()[1]->GetDataFile();
+    file->SetInt("Element_1", "numScripts", 1);
+    file->SetString("Element_1_Script_1", "name", "OnMouseDown");
+    file->SetInt("Element_1_Script_1", "numScriptItems", 1);
+    file->SetString("Element_1_Script_1_ScriptItem_1", "speed", "3");
+    file->SetString("Element_1_Script_1_ScriptItem_1", "name", "FlyIn");
+    ASSERT_TRUE(document.SetCurrentPage(document.GetPages()[1], TRUE));
+    services.currentPage = document.GetCurrentPage();
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    EXPECT_EQ("First,Second*(SecondText(OnMouseDown(FlyIn)))", Tree());
+
+    // Refreshed with its script, the label stays.
+    CScriptableObject* text = dynamic_cast<CScriptableObject*>(document.GetCurrentPage()->m_children[0]);
+    ASSERT_TRUE(text != NULL);
+    ASSERT_EQ(1u, text->GetScripts().size());
+    document.UpdateAllViews(NULL, HintChanged, text->GetScripts()[0]);
+    EXPECT_EQ("First,Second(SecondText(OnMouseDown*(FlyIn)))", Tree());
+    EXPECT_TRUE(boxes.Messages().empty());
 }

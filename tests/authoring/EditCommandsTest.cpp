@@ -5,16 +5,19 @@
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/ProjectFolder.h"
 #include "actions/ActionTypes.h"
+#include "actions/ShellActions.h"
 #include "model/Browser.h"
 #include "model/EditorServices.h"
 #include "model/ImageElement.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
+#include "model/ScriptItem.h"
 #include "model/ScriptableObject.h"
 #include "model/TextElement.h"
 #include "model/common/MessageReporter.h"
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
+#include "resources/editor/ActionPagesBIds.h"
 #include "resources/editor/ObjectPagesIds.h"
 #include "tests/authoring/SheetSteps.h"
 #include "tests/support/TestSupport.h"
@@ -90,6 +93,15 @@ const char kPage1[] =
     "[Element_2_Script_1]\r\nname = OnMouseDown\r\nnumScriptItems = 1\r\n"
     "[Element_2_Script_1_ScriptItem_1]\r\nname = GetProperty\r\ncontrolId = Old\r\nproperty = text\r\n"
     "variableName = v\r\nscope = 0\r\n";
+
+// A text whose "OnMouseDown" plays a sound and then runs an action of a
+// type this editor does not know.
+const char kScriptedPage[] =
+    "[Main]\r\ntype = Browser\r\nid = Home\r\nwidth = 640\r\nheight = 400\r\nnumElements = 1\r\n"
+    "[Element_1]\r\ntype = Text\r\nid = Note\r\nwidth = 50\r\nheight = 30\r\ntext = a\r\nnumScripts = 1\r\n"
+    "[Element_1_Script_1]\r\nname = OnMouseDown\r\nnumScriptItems = 2\r\n"
+    "[Element_1_Script_1_ScriptItem_1]\r\nname = PlaySound\r\npath = .\\tarvex.dat\\old.wav\r\n"
+    "[Element_1_Script_1_ScriptItem_2]\r\nspeed = 3\r\nname = FlyIn\r\n";
 
 std::string PageText(const char* id)
 {
@@ -183,6 +195,17 @@ protected:
         return ui.m_bEnabled;
     }
     CBrowser* Page() { return document.GetCurrentPage(); }
+    CScript* FirstScript()
+    {
+        CScriptableObject* owner = dynamic_cast<CScriptableObject*>(Page()->m_children[0]);
+        return owner && !owner->GetScripts().empty() ? owner->GetScripts()[0] : NULL;
+    }
+    std::string Stored(const char* section, const char* key)
+    {
+        CStr value("<none>");
+        Page()->GetDataFile()->GetString(section, key, value);
+        return value.c_str();
+    }
     CElement* Child(int i) { return Page()->m_children[i]; }
     std::vector<std::string> Ids()
     {
@@ -690,4 +713,97 @@ TEST_F(EditCommandsTest, TestAndPreviewStartThePlayerWithOneArgumentAndADeclined
         EXPECT_NE(std::string::npos, recorded.find("tarvex.exe")) << recorded;
     }
     SetEnvironmentVariableA("TARVEX_RECORDER_LOG", NULL);
+}
+
+TEST_F(EditCommandsTest, AnExistingActionConfirmedIncompleteKeepsItsEditAsAChangeToUndo)
+{
+    struct Case
+    {
+        const char* name;
+        int button;
+        const char* pathAfter;
+        bool recorded;
+    };
+    const Case cases[] = {
+        { "path cleared and confirmed", PSBTN_OK, "", true },
+        { "path cleared and cancelled", PSBTN_CANCEL, ".\\tarvex.dat\\old.wav", false },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        Open({ { "tarvex.pgd", kScriptedPage } });
+        ASSERT_TRUE(FirstScript() != NULL);
+        CPlaySoundAction* sound = dynamic_cast<CPlaySoundAction*>(FirstScript()->m_items[0]);
+        ASSERT_TRUE(sound != NULL);
+        document.Select(FirstScript());
+        document.Select(sound);
+        int snapshots = document.GetUndo().GetCount();
+        views.hints.clear();
+        g_boxes.clear();
+        sheetsteps::RunWithSteps([&] { return (INT_PTR)Run(ID_OBJECT_PROPERTIES); }, {
+            [&] {
+                HWND sheet = sheetsteps::FindOwnWindow();
+                HWND path = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), IDC_SOUND_PATH);
+                // Cleared as the author clears it: all of it selected, then Backspace.
+                SendMessageA(path, EM_SETSEL, 0, -1);
+                SendMessageA(path, WM_CHAR, VK_BACK, 0);
+                SendMessageA(sheet, PSM_PRESSBUTTON, c.button, 0);
+            },
+        });
+        EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
+        EXPECT_EQ(std::vector<std::string>(), g_boxes);
+        EXPECT_STREQ(c.pathAfter, sound->m_record.path);
+        EXPECT_EQ(c.recorded, document.IsModified() != FALSE);
+        EXPECT_EQ(snapshots + (c.recorded ? 1 : 0), document.GetUndo().GetCount());
+        EXPECT_EQ(c.recorded ? 1 : 0, views.Count(HintChanged, sound));
+        if (!c.recorded)
+            continue;
+        EXPECT_EQ("", Stored("Element_1_Script_1_ScriptItem_1", "path"));
+        // The step undoes like any other.
+        Run(ID_EDIT_UNDO);
+        EXPECT_EQ(".\\tarvex.dat\\old.wav", Stored("Element_1_Script_1_ScriptItem_1", "path"));
+        EXPECT_TRUE(g_boxes.empty());
+    }
+}
+
+TEST_F(EditCommandsTest, AnActionOfAnUnknownTypeHasNoSheetAndIsCopiedAndDeletedAsStored)
+{
+    Open({ { "tarvex.pgd", kScriptedPage } });
+    ASSERT_TRUE(FirstScript() != NULL);
+    CScriptItem* kept = FirstScript()->m_items[1];
+    EXPECT_STREQ("FlyIn", kept->GetName());
+    document.Select(FirstScript());
+    document.Select(kept);
+    int snapshots = document.GetUndo().GetCount();
+    views.hints.clear();
+
+    // Properties: no sheet, no box, no change.
+    Run(ID_OBJECT_PROPERTIES);
+    EXPECT_TRUE(g_boxes.empty());
+    EXPECT_TRUE(views.hints.empty());
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(snapshots, document.GetUndo().GetCount());
+
+    // Copied into its script, the copy is stored as the original was.
+    Run(ID_EDIT_COPY);
+    document.Select(FirstScript());
+    ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+    Run(ID_EDIT_PASTE);
+    ASSERT_EQ(3u, FirstScript()->m_items.size());
+    ASSERT_TRUE(document.CommitCurrentPage());
+    for (const char* section : { "Element_1_Script_1_ScriptItem_2", "Element_1_Script_1_ScriptItem_3" })
+    {
+        EXPECT_EQ("FlyIn", Stored(section, "name")) << section;
+        EXPECT_EQ("3", Stored(section, "speed")) << section;
+    }
+
+    // Deleted after the question the command asks.
+    document.Select(FirstScript()->m_items[2]);
+    Run(ID_OBJECT_DELETE);
+    ASSERT_EQ(1u, g_boxes.size());
+    EXPECT_EQ("Are you sure that you want to delete this?", g_boxes[0]);
+    EXPECT_EQ(2u, FirstScript()->m_items.size());
+    ASSERT_TRUE(document.CommitCurrentPage());
+    EXPECT_EQ("2", Stored("Element_1_Script_1", "numScriptItems"));
+    EXPECT_EQ("FlyIn", Stored("Element_1_Script_1_ScriptItem_2", "name"));
 }

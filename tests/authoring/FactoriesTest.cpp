@@ -143,3 +143,39 @@ TEST(Factories, TemplateButtonsTakeMediaFromTheInstallationsContentWhenTheAuthor
     delete button;
     delete second;
 }
+
+TEST(Factories, TemplateMediaAreFoundInTheAuthorsFolderWithOrWithoutItsBackslash)
+{
+    MessageRecorder boxes;
+    FakeEditorServices services;
+    ScratchDir content, own;
+    SetContentFolder(content.Path().c_str());
+    ASSERT_TRUE(CreateDirectoryA(own.File("blue").c_str(), NULL));
+    WriteWholeFile(content.File("tmpl.dat"),
+                   "[main]\r\nfolder = blue\r\n[exit]\r\nnormalImage = n.gif\r\nhoverSound = h.wav\r\n");
+    SetCurrentTemplate(content.File("tmpl.dat").c_str());
+    std::string ownFolder = own.Path();
+    const struct
+    {
+        const char* name;
+        std::string folder;
+    } cases[] = {
+        { "as the folder picker gives it", ownFolder.substr(0, ownFolder.size() - 1) },
+        { "as it is stored", ownFolder },
+    };
+    for (const auto& c : cases)
+    {
+        SetUserContentFolder(c.folder.c_str());
+        EXPECT_EQ(own.File("blue\\"), std::string(GetTemplateMediaFolder("blue"))) << c.name;
+        CBrowser page;
+        CImageElement* button = CreateButton(&page, ButtonExit);
+        EXPECT_EQ(own.File("blue\\n.gif"), std::string(button->m_strSrc)) << c.name;
+        CPlaySoundAction* sound = dynamic_cast<CPlaySoundAction*>(button->m_scripts[3]->m_items[0]);
+        ASSERT_NE((CPlaySoundAction*)NULL, sound) << c.name;
+        EXPECT_EQ(own.File("blue\\h.wav"), std::string(sound->m_record.path)) << c.name;
+        delete button;
+    }
+    SetUserContentFolder("");
+    SetCurrentTemplate("");
+    EXPECT_TRUE(boxes.Messages().empty());
+}

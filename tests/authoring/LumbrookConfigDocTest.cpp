@@ -4,6 +4,7 @@
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/ProjectFolder.h"
 #include "actions/ActionTypes.h"
+#include "actions/PropertyActions.h"
 #include "model/Browser.h"
 #include "model/ImageElement.h"
 #include "model/ImageListElement.h"
@@ -11,14 +12,27 @@
 #include "model/TextElement.h"
 #include "model/store/DataFileManager.h"
 #include "resources/LumbrookConfigIds.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/DataFileText.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
+
+// A view that notes the hints the document sends.
+class HintLog : public CView
+{
+public:
+    void OnUpdate(CView*, LPARAM hint, void*) override { hints.push_back((int)hint); }
+    void OnDraw(CDC*) override {}
+    std::vector<int> hints;
+};
 
 typedef std::map<std::string, std::map<std::string, std::string> > Sections;
 
@@ -153,6 +167,59 @@ protected:
     CElement* Element(int index)
     {
         return document.GetCurrentPage()->m_children[index];
+    }
+
+    // An archive of pages given as (data-file name, lines separated by '\n').
+    void WriteArchiveOf(const std::vector<std::pair<std::string, std::string> >& pages)
+    {
+        CDataFileManager archive;
+        for (const auto& page : pages)
+        {
+            CDataFile* file = archive.AddFile("");
+            *file = FileFromText(page.second);
+            file->m_name = page.first.c_str();
+        }
+        ASSERT_TRUE(archive.WriteArchive(archivePath.c_str()));
+    }
+
+    // A page of two texts, the first with a script whose Set Property
+    // assigns the second's font size.
+    static std::string PageOfTwoTexts(const char* first, const char* second, const char* target)
+    {
+        CBrowser page;
+        CDataFile file;
+        page.SetDataFile(&file);
+        page.SetId("Home");
+        for (const char* id : { first, second })
+        {
+            CTextElement* text = new CTextElement();
+            text->SetType("Text");
+            text->SetId(id);
+            page.AddChild(text);
+        }
+        CScript* script = CreateScript();
+        script->m_strName = "OnMouseDown";
+        CSetPropertyAction* set = new CSetPropertyAction();
+        set->m_strControlId = target;
+        VARIANT size;
+        V_VT(&size) = VT_I4;
+        V_I4(&size) = 30;
+        set->AddAssignment("fontSize", "", size, VT_I4, TRUE);
+        script->AppendItem(set);
+        dynamic_cast<CScriptableObject*>(page.m_children[0])->AddChild(script);
+        EXPECT_TRUE(page.Save(NULL));
+        page.Unload();
+        std::string text;
+        for (int i = 0; i < file.GetLineCount(); ++i)
+            text += std::string(file.GetLine(i).c_str()) + "\n";
+        return text;
+    }
+
+    BOOL FontSizeMarked(int element)
+    {
+        CScriptableObject* object = dynamic_cast<CScriptableObject*>(Element(element));
+        int index = FindPropertyIndex(object->m_properties, "fontSize");
+        return index >= 0 && object->m_properties[(size_t)index].m_bChanged;
     }
 
     ScratchDir bin, project;
@@ -424,7 +491,7 @@ TEST_F(DocumentTest, HostileArchivesGiveAnEmptyDocument)
     const Case cases[] = {
         { "empty", "" },
         { "not gzip", "QNDL plain text" },
-        { "cut in half", good.substr(0, good.size() / 2) },
+        { "cut in its header", good.substr(0, 12) },
         { "garbage", std::string(5000, '\xff') },
     };
     MessageRecorder messages;
@@ -456,4 +523,196 @@ TEST_F(DocumentTest, NextInsertPositionWalksDownThenStartsAThirdAcross)
     EXPECT_EQ(220, seen[10].y);
     EXPECT_EQ(55, seen[11].x);
     EXPECT_EQ(0, seen[11].y);
+}
+
+// Opening and every page change register the stored ids anew: a true twin
+// is renamed, an id that only begins with an earlier one keeps its name,
+// and the Set Property targets are marked again.
+TEST_F(DocumentTest, IdsAreMadeUniqueAndTargetsMarkedWhenAPageBecomesCurrent)
+{
+    // The action names the second text; a twin's first holder keeps the id.
+    const struct { const char* first; const char* second; const char* secondLoaded; int marked; } cases[] = {
+        { "Text1", "Text1", "Text11", 0 },
+        { "Button1", "Button", "Button", 1 },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.second);
+        MessageRecorder messages;
+        WriteArchiveOf({ { "tarvex.pgd", PageOfTwoTexts(c.first, c.second, c.second) },
+                         { "page_2.pgd", "[Main]\nid = Other\nnumElements = 0\n" } });
+        auto expectIdsAndMarks = [&](const char* when) {
+            EXPECT_STREQ("Home", document.GetCurrentPage()->m_strId) << when;
+            EXPECT_STREQ(c.first, Element(0)->m_strId) << when;
+            EXPECT_STREQ(c.secondLoaded, Element(1)->m_strId) << when;
+            EXPECT_EQ(c.marked == 0, !!FontSizeMarked(0)) << when;
+            EXPECT_EQ(c.marked == 1, !!FontSizeMarked(1)) << when;
+        };
+        ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+        expectIdsAndMarks("opened");
+        document.Select(document.GetPages()[1]);
+        document.Select(document.GetPages()[0]);
+        expectIdsAndMarks("back from another page");
+        // Undo's restore keeps the ids it finds and marks the targets again.
+        Element(0)->m_xpos = 40;
+        document.RecordChange();
+        document.GetUndo().Undo();
+        expectIdsAndMarks("undone");
+        ASSERT_TRUE(document.OnSaveDocument(archivePath.c_str()));
+        expectIdsAndMarks("saved");
+        EXPECT_TRUE(messages.Messages().empty());
+        document.DeleteContents();
+    }
+}
+
+// Saving passes every page through the model quietly: no snapshot and no
+// hint per page, one hint 4 at the end, the undo steps as they were.
+TEST_F(DocumentTest, SaveLeavesTheUndoStepsAndSendsOneHint)
+{
+    MessageRecorder messages;
+    WriteProject(3, 2);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    document.Select(document.GetPages()[2]);
+    Element(0)->m_xpos = 55;
+    document.RecordChange();
+    const int count = document.GetUndo().GetCount();
+    const CStr newest = document.GetUndo().GetNewestPath();
+    HintLog log;
+    document.AddView(&log);
+    ASSERT_TRUE(document.OnSaveDocument(archivePath.c_str()));
+    document.RemoveView(&log);
+    EXPECT_EQ(std::vector<int>({ HintWholeDocument }), log.hints);
+    EXPECT_EQ(count, document.GetUndo().GetCount());
+    EXPECT_EQ(newest, document.GetUndo().GetNewestPath());
+    EXPECT_EQ(document.GetPages()[2], document.GetCurrentPage());
+    EXPECT_EQ(55, Element(0)->m_xpos);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// A key the object's Load reads is never kept: moved to 0, the element
+// stores no position, and no stale stored one comes back.
+TEST_F(DocumentTest, AnElementMovedToZeroStaysThereAcrossSaveAndOpen)
+{
+    MessageRecorder messages;
+    WriteArchiveOf({ { "tarvex.pgd", "[Main]\nid = Home\nnumElements = 1\n"
+                                     "[Element_1]\ntype = Text\nid = Note\nxpos = -5\nypos = -7\ncursor = hand\n" } });
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    EXPECT_EQ(-5, Element(0)->m_xpos);
+    document.Select(Element(0));
+    document.DoLayout(ID_ALIGN_LEFT_SCREEN);
+    document.DoLayout(ID_ALIGN_TOP_SCREEN);
+    ASSERT_TRUE(document.OnSaveDocument(archivePath.c_str()));
+    document.DeleteContents();
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    EXPECT_EQ(0, Element(0)->m_xpos);
+    EXPECT_EQ(0, Element(0)->m_ypos);
+    CDataFile* stored = document.GetPages()[0]->GetDataFile();
+    CStr value;
+    EXPECT_FALSE(stored->GetString("Element_1", "xpos", value));
+    EXPECT_FALSE(stored->GetString("Element_1", "ypos", value));
+    EXPECT_TRUE(stored->GetString("Element_1", "cursor", value));
+    EXPECT_STREQ("hand", value);
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// Properties with a changed id reloads the page from its data file, which
+// it writes first: without undo snapshots nothing else would have.
+TEST_F(DocumentTest, ARenameKeepsEveryEditWhateverTheUndoLevels)
+{
+    for (int levels : { 0, 10 })
+    {
+        SCOPED_TRACE(levels);
+        MessageRecorder messages;
+        WriteArchiveOf({ { "tarvex.pgd", PageOfTwoTexts("Caller", "Label", "Label") } });
+        ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+        document.GetUndo().SetLevels(levels);
+        Element(0)->m_xpos = 77;
+        document.RecordChange();
+        // What the name page's OK does, then the command's own steps.
+        CElement* label = Element(1);
+        document.m_ids.Unregister(label->m_strId, label);
+        label->RegisterId("Caption");
+        document.RecordChange();
+        CElement* renamed = document.RenameControlReferences("Label", "Caption");
+        ASSERT_TRUE(renamed != NULL);
+        EXPECT_EQ(Element(1), renamed);
+        EXPECT_EQ(77, Element(0)->m_xpos);
+        CScript* script = dynamic_cast<CScriptableObject*>(Element(0))->m_scripts[0];
+        EXPECT_STREQ("Caption", script->GetItem(0)->m_strControlId);
+        EXPECT_TRUE(FontSizeMarked(1));
+        EXPECT_TRUE(messages.Messages().empty());
+        document.DeleteContents();
+    }
+    document.GetUndo().SetLevels(10);
+}
+
+// An "autorun.inf" that cannot be written does not make a written archive
+// a failed save.
+TEST_F(DocumentTest, AFailedAutoRunWriteAfterTheArchiveIsReportedAsSuch)
+{
+    WriteProject(1, 2);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    Element(0)->m_xpos = 99;
+    document.RecordChange();
+    std::string inf = project.File("autorun.inf");
+    DeleteFileA(inf.c_str());
+    ASSERT_TRUE(CreateDirectoryA(inf.c_str(), NULL));
+    MessageRecorder messages;
+    EXPECT_TRUE(document.OnSaveDocument(archivePath.c_str()));
+    RemoveDirectoryA(inf.c_str());
+    EXPECT_FALSE(document.IsModified());
+    ASSERT_EQ(1u, messages.Messages().size());
+    EXPECT_EQ("The project was saved, but its AutoRun file " + inf + " could not be written.",
+              messages.Messages()[0].text);
+    EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), messages.Messages()[0].flags);
+    CDataFileManager saved;
+    ASSERT_TRUE(saved.ReadArchive(archivePath.c_str()));
+    int x = 0;
+    saved.GetFile(0)->GetInt("Element_1", "xpos", x);
+    EXPECT_EQ(99, x);
+}
+
+// A damaged archive opens the pages read before the damage, with a word.
+TEST_F(DocumentTest, ADamagedArchiveOpensThePagesReadBeforeTheDamage)
+{
+    WriteProject(3, 2);
+    CDataFileManager good;
+    ASSERT_TRUE(good.ReadArchive(archivePath.c_str()));
+    auto record = [](const std::string& tag, const CDataFile& file) {
+        return RecordBytes(tag, file.m_name.c_str(), Content(Lines(file)));
+    };
+    const std::string first = record("PGD", *good.GetFile(0)), second = record("PGD", *good.GetFile(1));
+    const struct { const char* what; std::string bytes; size_t pages; const char* message; } cases[] = {
+        { "an unknown tag after two pages", "QNDL" + first + second + "ZZZ", 2,
+          "The project file is damaged: only its first 2 pages could be read." },
+        { "a resource record after one page", "QNDL" + first + record("RES", *good.GetFile(2)), 1,
+          "The project file is damaged: only its first 1 pages could be read." },
+        { "a name that cannot be read after one page", "QNDL" + first + "PGD\xff\xff\xff\xff\x7f", 1,
+          "The project file is damaged: only its first 1 pages could be read." },
+        // The page cut off keeps the lines read before the end.
+        { "the stream ending inside the second page", "QNDL" + first + second.substr(0, second.size() / 2), 2,
+          "The project file is damaged: only its first 2 pages could be read." },
+        { "an unknown tag first", "QNDL" + std::string("ZZZ") + first, 0,
+          "The project file is damaged and cannot be opened." },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        WriteCompressed(archivePath, c.bytes);
+        MessageRecorder messages;
+        EXPECT_EQ(c.pages > 0, !!document.OnOpenDocument(archivePath.c_str()));
+        ASSERT_EQ(c.pages, document.GetPages().size());
+        ASSERT_EQ(1u, messages.Messages().size());
+        EXPECT_EQ(c.message, messages.Messages()[0].text);
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONEXCLAMATION), messages.Messages()[0].flags);
+        if (c.pages > 0)
+        {
+            EXPECT_EQ(document.GetPages()[0], document.GetCurrentPage());
+            EXPECT_STREQ("page1", document.GetCurrentPage()->m_strId);
+            EXPECT_EQ(2u, document.GetCurrentPage()->m_children.size());
+            EXPECT_EQ("page" + std::to_string(c.pages), document.GetPages().back()->m_strId.c_str());
+        }
+        document.DeleteContents();
+    }
 }

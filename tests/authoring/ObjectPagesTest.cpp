@@ -4,6 +4,7 @@
 #include "authoring/ObjectPages.h"
 #include "resources/editor/ObjectPagesIds.h"
 #include "tests/authoring/SheetSteps.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,37 @@ TEST(ObjectSizePP, TheAspectRuleFollowsTheWidth)
         EXPECT_EQ(atoi(c.typed), page.m_width) << c.typed;
         EXPECT_EQ(c.expectedHeight, page.m_height) << c.typed;
     }
+}
+
+TEST(ObjectSizePP, WidthTypedKeyByKeyKeepsTheAspectWithoutABox)
+{
+    CObjectSizePP page;
+    page.m_width = 100;
+    page.m_height = 40;
+    page.m_bKeepAspect = 1;
+    std::string typedWidth, typedHeight, clearedWidth, clearedHeight;
+    INT_PTR result = RunOne(page, {
+        [&] {
+            HWND width = GetDlgItem(page.m_hWnd, IDC_SIZE_WIDTH);
+            ClearByKeys(width);
+            TypeKeys(width, "150");
+            typedWidth = Text(page, IDC_SIZE_WIDTH);
+            typedHeight = Text(page, IDC_SIZE_HEIGHT);
+            ClearByKeys(width);
+            clearedWidth = Text(page, IDC_SIZE_WIDTH);
+            clearedHeight = Text(page, IDC_SIZE_HEIGHT);
+            TypeKeys(width, "150");
+            Press(page, PSBTN_OK);
+        },
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("150", typedWidth);
+    EXPECT_EQ("60", typedHeight);
+    EXPECT_EQ("", clearedWidth);
+    EXPECT_EQ("60", clearedHeight);
+    EXPECT_EQ(150, page.m_width);
+    EXPECT_EQ(60, page.m_height);
+    EXPECT_EQ(std::vector<std::string>(), Messages());
 }
 
 TEST(ObjectSizePP, AnAppBarPageTakesTheScreensEdge)

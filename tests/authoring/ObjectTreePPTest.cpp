@@ -1,6 +1,6 @@
 // The "Events and Scripts" page in a real sheet: the tree of an element's
-// events and script items, the buttons, the document's posted hints and
-// the New button that opens an event's own sheet.
+// events and script items, the buttons, the document's posted hints, the
+// New button that opens an event's own sheet, and dragging script items.
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/ObjectPages.h"
 #include "model/Browser.h"
@@ -39,6 +39,15 @@ std::string Describe(HWND tree, HTREEITEM item)
             text += "(" + Describe(tree, child) + ")";
     }
     return text;
+}
+
+POINT CentreOf(HWND tree, HTREEITEM item)
+{
+    RECT rect = {};
+    *reinterpret_cast<HTREEITEM*>(&rect) = item;
+    SendMessageA(tree, TVM_GETITEMRECT, TRUE, (LPARAM)&rect);
+    POINT point = { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
+    return point;
 }
 
 CScript* AddScript(CScriptableObject* owner, const char* event, int items)
@@ -161,6 +170,35 @@ TEST_F(ObjectTreePPTest, FollowsTheDocumentsPostedHints)
     EXPECT_EQ("Button1(OnMouseOut*(ShellExecute,ShellExecute))", seen[2]);
 }
 
+TEST_F(ObjectTreePPTest, AClosedSheetLeavesNoReceiverOfHints)
+{
+    std::vector<std::vector<HWND>> whileOpen;
+    for (int round = 0; round < 3; ++round)
+    {
+        CObjectTreePP page;
+        page.m_pObject = text;
+        page.m_pDocument = &document;
+        CPropertySheet sheet("Button1");
+        sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+        sheet.AddPage(&page);
+        HWND shown = NULL;
+        EXPECT_EQ(IDOK, RunSheet(sheet, {
+            [&] {
+                shown = page.m_hWnd;
+                whileOpen.push_back(document.GetHintReceivers());
+                Press(page, PSBTN_OK);
+            },
+        }));
+        EXPECT_EQ(std::vector<HWND>({ shown }), whileOpen.back()) << "round " << round;
+        EXPECT_EQ(std::vector<HWND>(), document.GetHintReceivers()) << "round " << round;
+        EXPECT_TRUE(Messages().empty()) << "round " << round;
+    }
+    // An edit after the sheets are gone is posted to no window.
+    document.PostHintToReceivers(HintChanged, text);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, NULL, WM_USER + 120, WM_USER + 120, PM_NOREMOVE));
+}
+
 TEST_F(ObjectTreePPTest, NewOnAnEventOpensItsSheet)
 {
     static CScript* edited = NULL;
@@ -186,4 +224,89 @@ TEST_F(ObjectTreePPTest, WithoutAnObjectTheSheetEndsWithCancel)
 {
     treePage.m_pObject = NULL;
     EXPECT_EQ(IDCANCEL, Run({}));
+}
+
+TEST_F(ObjectTreePPTest, ADropMovesAndRecordsAndAReleaseOverNoItemMovesNothing)
+{
+    struct Case
+    {
+        const char* name;
+        bool releaseOverEmptySpace;
+        const char* after;
+        bool modified;
+    };
+    // The drop comes last: it leaves the items moved.
+    const Case cases[] = {
+        { "carried on to empty space", true, "Button1(OnMouseDown*(ShellExecute,PlaySound))", false },
+        { "released on the second item", false, "Button1(OnMouseDown*(PlaySound,ShellExecute))", true },
+    };
+    // The drag is told by posted mouse messages, one step each (the sheet's
+    // loop handles a posted message before the next step); the real
+    // pointer waits out of the way.
+    SetCursorPos(1000, 740);
+    down->m_items[1]->SetName("PlaySound");
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        HWND tree = NULL;
+        HTREEITEM second = NULL;
+        POINT onto = {}, release = {};
+        std::string after;
+        bool highlighted = false, cleared = true, modified = true;
+        int snapshots = document.GetUndo().GetCount();
+        // A sheet of its own for each case.
+        CObjectTreePP events;
+        events.m_pObject = text;
+        events.m_pDocument = &document;
+        CPropertySheet sheet("Button1");
+        sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+        sheet.AddPage(&events);
+        auto postToPage = [&](UINT message, WPARAM keys, POINT point) {
+            PostMessageA(events.m_hWnd, message, keys, MAKELPARAM(point.x, point.y));
+        };
+        INT_PTR result = RunSheet(sheet, {
+            [&] {
+                tree = events.GetTree();
+                TreeView_SelectItem(tree, events.FindItem(down));
+            },
+            [&] {
+                second = events.FindItem(down->m_items[1]);
+                POINT from = CentreOf(tree, events.FindItem(down->m_items[0]));
+                RECT client;
+                GetClientRect(tree, &client);
+                onto = CentreOf(tree, second);
+                release = c.releaseOverEmptySpace ? POINT{ onto.x, client.bottom - 5 } : onto;
+                // While dragging the page holds the pointer: its moves come
+                // in the page's coordinates.
+                MapWindowPoints(tree, events.m_hWnd, &onto, 1);
+                MapWindowPoints(tree, events.m_hWnd, &release, 1);
+                // The tree starts a drag when the pressed pointer leaves a
+                // small square about the press.
+                PostMessageA(tree, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x, from.y + 12));
+                SendMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+                postToPage(WM_MOUSEMOVE, MK_LBUTTON, onto);
+            },
+            [&] {
+                highlighted = TreeView_GetDropHilight(tree) == second;
+                postToPage(WM_MOUSEMOVE, MK_LBUTTON, release);
+            },
+            [&] {
+                cleared = TreeView_GetDropHilight(tree) == (c.releaseOverEmptySpace ? NULL : second);
+                postToPage(WM_LBUTTONUP, 0, release);
+            },
+            [&] {
+                after = Describe(tree, TreeView_GetRoot(tree));
+                modified = document.IsModified() != FALSE;
+                Press(events, PSBTN_OK);
+            },
+        });
+        EXPECT_EQ(IDOK, result);
+        EXPECT_TRUE(highlighted) << "the drag never reached the second item";
+        EXPECT_TRUE(cleared) << "the highlight does not follow the pointer";
+        EXPECT_EQ(c.after, after);
+        EXPECT_EQ(c.modified, modified);
+        EXPECT_EQ(snapshots + (c.modified ? 1 : 0), document.GetUndo().GetCount());
+        EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
+    }
+    SetCursorPos(512, 384);
 }

@@ -232,6 +232,51 @@ TEST_F(PagePagesTest, TheAutoRunIconChoices)
     }
 }
 
+TEST_F(PagePagesTest, TheIconTestAnswersShortTextsWithoutABox)
+{
+    MessageRecorder boxes;
+    const struct
+    {
+        const char* path;
+        int kind;
+    } cases[] = {
+        { "", CProjectInfPP::IconFileNone },
+        { "a", CProjectInfPP::IconFileNone },
+        { "ab", CProjectInfPP::IconFileNone },
+        { "a.ico", CProjectInfPP::IconFileNone },
+        { "ab.ico", CProjectInfPP::IconFileIco },
+        { "ab.EXE", CProjectInfPP::IconFileLibrary },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.kind, CProjectInfPP::IconFileKind(c.path)) << c.path;
+    EXPECT_TRUE(boxes.Messages().empty());
+}
+
+TEST_F(PagePagesTest, TheAutoRunIconTypedKeyByKeyFromEmptyShowsNoBox)
+{
+    pagefiles::WriteIcon(scratch.File("ab.ico"));
+    ResetDiscInf();
+    GetDiscInfSettings().m_strIconFile = "";
+    CProjectInfPP page;
+    std::vector<bool> previews;
+    std::string shown;
+    RunOne(page, {
+        [&] {
+            HWND field = GetDlgItem(page.m_hWnd, IDC_INF_ICON_FILE);
+            for (const char* key : { "a", "b", ".", "i", "c", "o" })
+            {
+                TypeKeys(field, key);
+                previews.push_back(page.GetShownIcon() != NULL);
+            }
+            shown = Text(page, IDC_INF_ICON_FILE);
+            Press(page, PSBTN_CANCEL);
+        },
+    });
+    EXPECT_EQ(std::vector<bool>({ false, false, false, false, false, true }), previews);
+    EXPECT_EQ("ab.ico", shown);
+    EXPECT_EQ(std::vector<std::string>(), Messages());
+}
+
 TEST_F(PagePagesTest, TheAutoRunPageWritesTheSettingsAndImportsAnIcon)
 {
     ScratchDir bin;

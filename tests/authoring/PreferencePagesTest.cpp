@@ -1,6 +1,7 @@
 // The folder picker and the two preference pages in real windows: the
 // browser opened at the start folder and cancelled, and the undo page's
 // range.
+#include "actions/ActionPageSupport.h"
 #include "authoring/DirDialog.h"
 #include "authoring/LumbrookConfigDoc.h"
 #include "authoring/PreferencePages.h"
@@ -65,6 +66,71 @@ TEST(DirDialog, OpensAtTheStartFolderAndCancelsWithoutAPath)
         std::string wanted = CDirDialog::TrimStartFolder(folder).c_str();
         EXPECT_EQ(0, lstrcmpiA(wanted.c_str(), picker.seen.c_str())) << folder << " showed " << picker.seen;
     }
+}
+
+// What the action pages' folder picker showed, then OK on its start folder.
+struct ShownPicker
+{
+    std::string caption;
+    bool promptShown = false;
+    int ticks = 0;
+};
+ShownPicker g_shownPicker;
+
+BOOL CALLBACK FindPromptChild(HWND child, LPARAM found)
+{
+    char text[64] = "";
+    GetWindowTextA(child, text, sizeof text);
+    if (IsWindowVisible(child) && strcmp(text, "Select a Folder") == 0)
+        *(bool*)found = true;
+    return TRUE;
+}
+
+void CALLBACK AnswerFolderPicker(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND picker = NULL;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) -> BOOL {
+        char name[16] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (IsWindowVisible(window) && strcmp(name, "#32770") == 0)
+        {
+            *(HWND*)found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }, (LPARAM)&picker);
+    if (picker == NULL)
+    {
+        // A picker that never comes must not hold the test.
+        if (++g_shownPicker.ticks > 500)
+            ADD_FAILURE() << "no folder picker";
+        return;
+    }
+    char caption[64] = "";
+    GetWindowTextA(picker, caption, sizeof caption);
+    g_shownPicker.caption = caption;
+    EnumChildWindows(picker, FindPromptChild, (LPARAM)&g_shownPicker.promptShown);
+    PostMessageA(picker, WM_COMMAND, IDOK, 0);
+}
+
+TEST(DirDialog, TheActionPagesFolderRequestsOpenThisPicker)
+{
+    CActionBrowseRequest request;
+    request.folder = TRUE;
+    request.title = "Select a Folder";
+    request.windowTitle = "Browse";
+    request.initialFolder = "C:\\windows\\";
+    g_shownPicker = ShownPicker();
+    MessageRecorder boxes;
+    UINT_PTR timer = SetTimer(NULL, 0, 20, AnswerFolderPicker);
+    CStr chosen;
+    BOOL result = BrowseForActionFolder(NULL, request, chosen);
+    KillTimer(NULL, timer);
+    EXPECT_TRUE(result);
+    EXPECT_EQ(0, lstrcmpiA("C:\\windows", chosen)) << chosen.c_str();
+    EXPECT_EQ("Browse", g_shownPicker.caption);
+    EXPECT_TRUE(g_shownPicker.promptShown);
+    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 std::vector<std::function<void()>> g_steps;

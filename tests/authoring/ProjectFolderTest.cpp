@@ -1,6 +1,14 @@
-// The disc folder: its copies, the AutoRun file, media imports and paths.
+// The disc folder: its copies, the AutoRun file, media imports (also as the
+// actions' saves make them) and paths.
+#include "authoring/FileExistsInProject.h"
 #include "authoring/ProjectFolder.h"
 
+#include "actions/RegisterActiveXAction.h"
+#include "actions/ShellActions.h"
+#include "authoring/EditorServicesImpl.h"
+#include "model/store/DataFile.h"
+#include "resources/LumbrookConfigIds.h"
+#include "tests/authoring/SheetSteps.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -219,7 +227,9 @@ TEST(ProjectFolder, ImportsAndTheClashChoices)
         { "rename", "other", { { 0, "buttons\\b.gif", TRUE } }, ".\\tarvex.dat\\buttons\\b.gif", "source", 1 },
         { "copy over", "other", { { 1, NULL, TRUE } }, ".\\tarvex.dat\\buttons\\a.gif", "source", 1 },
         { "use existing", "other", { { 2, NULL, TRUE } }, ".\\tarvex.dat\\buttons\\a.gif", "other", 1 },
-        { "closed", "other", { { 0, "x.gif", FALSE } }, ".\\tarvex.dat\\buttons\\a.gif", "other", 1 },
+        // Closed without an answer: asked again until OK.
+        { "closed", "other", { { 0, "x.gif", FALSE }, { 2, NULL, TRUE } }, ".\\tarvex.dat\\buttons\\a.gif",
+          "other", 2 },
         { "names refused", "other",
           { { 0, "..\\x.gif", TRUE }, { 0, "C:\\x.gif", TRUE }, { 0, "\\x.gif", TRUE }, { 0, "c.gif", TRUE } },
           ".\\tarvex.dat\\c.gif", "source", 4 },
@@ -281,4 +291,84 @@ TEST(ProjectFolder, ProjectRelativeNames)
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.name, MakeProjectRelativePath(c.path)) << c.path;
+}
+
+TEST(FileExistsInProject, OnlyOkAnswersTheQuestion)
+{
+    CFileExistsInProject dialog;
+    dialog.m_strSourcePath = "C:\\media\\a.gif";
+    dialog.m_strNewName = "a.gif";
+    dialog.m_choice = 0;
+    std::vector<bool> open;
+    auto stillOpen = [&] { open.push_back(IsWindow(dialog.m_hWnd) && IsWindowVisible(dialog.m_hWnd)); };
+    INT_PTR result = sheetsteps::RunWithSteps([&] { return dialog.DoModal(); }, {
+        // Esc, as the focused control gets it.
+        [&] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); },
+        [&] { stillOpen(); PostMessageA(dialog.m_hWnd, WM_CLOSE, 0, 0); },
+        // The close box and Alt+F4 both come as the close command.
+        [&] { stillOpen(); PostMessageA(dialog.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); },
+        [&] {
+            stillOpen();
+            SendDlgItemMessageA(dialog.m_hWnd, IDC_CHOICE_USE_EXISTING, BM_CLICK, 0, 0);
+            SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);
+        },
+    });
+    EXPECT_EQ(std::vector<bool>({ true, true, true }), open);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(2, dialog.m_choice);
+    EXPECT_EQ(std::vector<std::string>(), sheetsteps::Messages());
+}
+
+TEST(ProjectFolder, AnActionsFileRenamedAtItsImportIsNotAskedAboutAgain)
+{
+    MessageRecorder boxes;
+    Installation install;
+    ScratchDir project, media;
+    ASSERT_TRUE(PrepareProjectFolder(project.Path().c_str(), NULL, TRUE));
+    SetDocumentFolder(project.File("tarvex.pqz").c_str());
+    InstallEditorServices();
+    FileClashAsker previous = SetFileClashAsker(ScriptedAsker);
+    std::string data = project.File("tarvex.dat\\");
+    CreateDirectoryA(media.File("controls").c_str(), NULL);
+    CreateDirectoryA((data + "controls").c_str(), NULL);
+
+    CPlaySoundAction sound("Element_1_Script_1_ScriptItem_1");
+    CRegisterActiveXAction control("Element_1_Script_1_ScriptItem_2");
+    struct Case
+    {
+        const char* name;
+        CScriptItem* action;
+        CStr* file;
+        const char* key;
+        const char* fileName;
+    } cases[] = {
+        { "Play Sound", &sound, &sound.m_record.path, "path", "chime.wav" },
+        { "Register ActiveX", &control, &control.m_record.filename, "Filename", "grid.ocx" },
+    };
+    for (const Case& c : cases)
+    {
+        // Another file of that name is in the project already: the author
+        // has the new one copied under another name.
+        std::string name = std::string("controls\\") + c.fileName;
+        std::string renamed = std::string("controls\\new ") + c.fileName;
+        WriteWholeFile(media.File(name), "source");
+        WriteWholeFile(data + name, "other");
+        *c.file = media.File(name).c_str();
+        g_answers = { { 0, renamed.c_str(), TRUE } };
+        g_asked = 0;
+        for (int save = 1; save <= 2; ++save)
+        {
+            CDataFile file;
+            ASSERT_TRUE(c.action->Save(&file)) << c.name;
+            CStr stored;
+            file.GetString(c.action->m_strSectionName, c.key, stored);
+            EXPECT_EQ(".\\tarvex.dat\\" + renamed, std::string(stored)) << c.name << ", save " << save;
+        }
+        EXPECT_EQ(1, g_asked) << c.name;
+        EXPECT_EQ("source", ReadWholeFile(data + renamed)) << c.name;
+    }
+    SetFileClashAsker(previous);
+    RemoveEditorServices();
+    SetCurrentDirectoryA(TestProgramFolder().c_str());
+    EXPECT_TRUE(boxes.Messages().empty());
 }

@@ -12,12 +12,14 @@
 #include "model/Browser.h"
 #include "model/PropertySheetHooks.h"
 #include "model/Script.h"
+#include "model/ImageElement.h"
 #include "model/TextElement.h"
 #include "model/common/MessageReporter.h"
 #include "model/common/VariantHelpers.h"
 #include "model/store/DataFile.h"
 #include "resources/editor/ActionPagesAIds.h"
 #include "tests/e2e/DialogDriver.h"
+#include "tests/model/FakeEditorServices.h"
 #include "tests/support/SheetSteps.h"
 #include "tests/support/TestSupport.h"
 
@@ -596,11 +598,12 @@ TEST_F(ActionPagesTest, IfStatementStoresItsTestAndRefusesAnIncompleteOne)
     }
 }
 
-TEST_F(ActionPagesTest, IfStatementEditedIntoAnIncompleteTestKeepsItsPath)
+TEST_F(ActionPagesTest, IfStatementWithItsPathClearedAndNoVariableTakesTheEmptyPath)
 {
     CIfWhileAction* action = Add<CIfWhileAction>();
     action->m_record.path = "C:\\keep.txt";
-    Keys stored = Stored(action);
+    action->m_record.op = 2;
+    action->m_record.constValue = "3";
     std::string shownPath;
     EXPECT_FALSE(Drive({ [&] {
                             shownPath = Text(IDC_IF_EXISTS_PATH);
@@ -609,9 +612,18 @@ TEST_F(ActionPagesTest, IfStatementEditedIntoAnIncompleteTestKeepsItsPath)
                         } },
                        [&] { return action->EditProperties(FALSE); }));
     EXPECT_EQ("C:\\keep.txt", shownPath);
-    EXPECT_EQ(stored, Stored(action));
+    // The sheet's path is taken; the incomplete comparison is not. The
+    // editor records the change, so it can be undone.
+    EXPECT_TRUE(action->m_bEditConfirmed);
+    EXPECT_STREQ("", action->m_record.path);
+    EXPECT_STREQ("", action->m_record.leftName);
+    EXPECT_EQ(2, action->m_record.op);
+    EXPECT_STREQ("3", action->m_record.constValue);
+    Keys stored = Stored(action);
     EXPECT_FALSE(Drive({ [&] { Cancel(); } }, [&] { return action->EditProperties(FALSE); }));
+    EXPECT_FALSE(action->m_bEditConfirmed);
     EXPECT_EQ(stored, Stored(action));
+    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
@@ -622,7 +634,7 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
         CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
     CIfWhileAction* action = Add<CIfWhileAction>();
     action->m_record.path = start.c_str();
-    std::string offered, shown;
+    std::string offered, offeredFile, shown;
     HWND sheet = NULL;
     EXPECT_TRUE(Drive(
         {
@@ -633,9 +645,11 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
                     --g_step;   // the file dialog is not there yet
                     return;
                 }
-                char folder[MAX_PATH] = "";
+                char folder[MAX_PATH] = "", file[MAX_PATH] = "";
                 SendMessageA(Sheet(), CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)folder);
+                SendMessageA(Sheet(), CDM_GETSPEC, MAX_PATH, (LPARAM)file);
                 offered = std::string(folder) + "\\";
+                offeredFile = file;
                 AnswerFileDialog(Sheet(), chosen.c_str());
             },
             [&] {
@@ -650,8 +664,71 @@ TEST_F(ActionPagesTest, IfExistsBrowseStartsAtThePathAndTakesTheChosenFile)
         },
         [&] { return action->EditProperties(FALSE); }));
     EXPECT_EQ(Lower(scratch.Path()), Lower(offered));
+    EXPECT_EQ("start.txt", offeredFile);
     EXPECT_EQ(chosen, shown);
     EXPECT_EQ((Keys{ { "path", chosen } }), Stored(action));
+}
+
+namespace {
+
+std::vector<CActionBrowseRequest> g_browseRequests;
+BOOL RecordBrowse(HWND, const CActionBrowseRequest& request, CStr& chosen)
+{
+    g_browseRequests.push_back(request);
+    chosen = "C:\\Chosen\\picked.txt";
+    return TRUE;
+}
+
+// Relative paths are the document folder's; the content folder is the
+// author's.
+class BrowseServices : public FakeEditorServices
+{
+public:
+    BrowseServices() : FakeEditorServices("C:\\Project\\") {}
+    CStr GetDefaultContentFolder() override { return CStr("C:\\Content\\"); }
+};
+
+} // namespace
+
+TEST_F(ActionPagesTest, IfExistsBrowseOffersTheStoredFileThroughTheBrowseRequest)
+{
+    BrowseServices services;
+    const struct
+    {
+        const char* stored;
+        const char* folder;
+        const char* file;
+    } cases[] = {
+        { "", "C:\\Content\\", "" },
+        { "D:\\Shows\\intro.avi", "D:\\Shows\\", "intro.avi" },
+        { "media\\intro.avi", "C:\\Project\\media\\", "intro.avi" },
+    };
+    ActionBrowseFn previous = SetActionBrowser(RecordBrowse);
+    for (const auto& c : cases)
+    {
+        g_browseRequests.clear();
+        CIfWhileAction* action = Add<CIfWhileAction>();
+        action->m_record.path = c.stored;
+        std::string after;
+        Drive({ [&] {
+                   SendMessageA(Sheet(), PSM_SETCURSEL, 1, 0);
+                   SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_IF_EXISTS_BROWSE, BN_CLICKED),
+                                (LPARAM)GetDlgItem(Page(), IDC_IF_EXISTS_BROWSE));
+                   after = Text(IDC_IF_EXISTS_PATH);
+                   Ok();
+               } },
+              [&] { return action->EditProperties(FALSE); });
+        ASSERT_EQ(1u, g_browseRequests.size()) << c.stored;
+        const CActionBrowseRequest& request = g_browseRequests[0];
+        EXPECT_FALSE(request.folder) << c.stored;
+        EXPECT_STREQ("All Files (*.*)|*.*||", request.filter) << c.stored;
+        EXPECT_STREQ(".*", request.defaultExt) << c.stored;
+        EXPECT_STREQ(c.folder, request.initialFolder) << c.stored;
+        EXPECT_STREQ(c.file, request.initialFile) << c.stored;
+        EXPECT_EQ("C:\\Chosen\\picked.txt", after) << c.stored;
+    }
+    SetActionBrowser(previous);
+    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 TEST_F(ActionPagesTest, IfStatementSelectsStoredNamesExactly)
@@ -970,6 +1047,42 @@ TEST_F(ActionPagesTest, GetPropertyCompletenessAndExactNames)
     EXPECT_EQ("<none>", variable);
     EXPECT_EQ("fontSize", property);
     EXPECT_EQ(stored, Stored(action));
+}
+
+TEST_F(ActionPagesTest, GetPropertyOfAnotherObjectNeedsAPropertyOfThatObject)
+{
+    CImageElement* picture = new CImageElement();
+    picture->SetType("Image");
+    picture->SetId("Picture");
+    page.AddChild(picture);
+    CGetPropertyAction* action = Add<CGetPropertyAction>();
+    action->m_strControlId = "Title";
+    action->m_record.property = "text";
+    action->m_record.variableName = "Name";
+    action->m_record.scope = 1;
+    const Keys stored = Stored(action);
+    std::string property = "?";
+    // An image has no "text": with no property chosen the edit is not
+    // complete, and the stored pair stays.
+    EXPECT_FALSE(Drive({ [&] {
+                            Choose(IDC_PROP_OBJECT, "Picture");
+                            property = Selected(IDC_PROP_PROPERTY);
+                            Ok();
+                        } },
+                       [&] { return action->EditProperties(FALSE); }));
+    EXPECT_EQ("<none>", property);
+    EXPECT_EQ(stored, Stored(action));
+
+    EXPECT_TRUE(Drive({ [&] {
+                           Choose(IDC_PROP_OBJECT, "Picture");
+                           Choose(IDC_PROP_PROPERTY, "src");
+                           Ok();
+                       } },
+                      [&] { return action->EditProperties(FALSE); }));
+    Keys expected = { { "controlid", "Picture" }, { "property", "src" }, { "variablename", "Name" },
+                      { "scope", "1" } };
+    EXPECT_EQ(expected, Stored(action));
+    EXPECT_EQ(std::vector<std::string>(), g_messages);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // elements of a page; what OK and Cancel leave is read back from the page's
 // saved data file, section by section.
 #include "actions/ActionTypes.h"
+#include "authoring/Factories.h"
 #include "authoring/ProjectFolder.h"
 #include "authoring/TextImageSheets.h"
 #include "model/Browser.h"
@@ -325,6 +326,49 @@ TEST(ImageSheet, OkWritesThePictureAndEffectsAndCancelWritesNothing)
         CScript* restore = image->FindScriptForEvent("OnMouseOut");
         ASSERT_NE(nullptr, restore);
     }
+}
+
+TEST(ImageSheet, TheInsertWizardMakesASystemButtonWithoutAPicture)
+{
+    PageFixture fixture;
+    MessageRecorder recorder;
+    CImageElement* image = CreateImageElement(&fixture.page);
+    fixture.page.AddChild(image);
+    const int kNext = 0x3024, kFinish = 0x3025;
+    auto shown = [](HWND page, int id) {
+        HWND button = GetDlgItem(SheetOfPage(page), id);
+        return IsWindowVisible(button) && IsWindowEnabled(button);
+    };
+    bool nextBefore = true, nextAfterTick = false, nextAfterCaption = false, finishAtEnd = false;
+    BOOL result = FALSE;
+    RunSheetSteps([&] { return (INT_PTR)(result = image->EditProperties(TRUE)); }, {
+        OnPage(0, [&](HWND page) {
+            nextBefore = shown(page, kNext);
+            ClickButton(page, IDC_IMAGE_SYSTEM_BUTTON);
+            nextAfterTick = shown(page, kNext);
+            TypeKeys(GetDlgItem(page, IDC_IMAGE_CAPTION), "Go");
+            nextAfterCaption = shown(page, kNext);
+        }),
+        PressActive(PSBTN_NEXT),
+        [&] {
+            HWND page = PageOf(ActiveSheet());
+            if (page == NULL || GetDlgItem(page, IDC_EFFECT_OVER) == NULL)
+                return false;
+            finishAtEnd = shown(page, kFinish);
+            return true;
+        },
+        PressActive(PSBTN_FINISH),
+    });
+    EXPECT_FALSE(nextBefore);
+    EXPECT_TRUE(nextAfterTick);
+    EXPECT_TRUE(nextAfterCaption);
+    EXPECT_TRUE(finishAtEnd);
+    EXPECT_TRUE(result);
+    SavedPage saved = SaveAndRead(fixture.page, fixture.Path("after.pgd"));
+    KeyMap& keys = saved[image->GetSectionName().c_str()];
+    EXPECT_EQ(std::to_string(CImageElement::TypeSystemButton), keys["buttonType"]);
+    EXPECT_EQ("Go", keys["text"]);
+    EXPECT_TRUE(recorder.Messages().empty());
 }
 
 TEST(ImageChoice, ASystemButtonCaptionClearsThePictureInTheAssignments)

@@ -2,9 +2,11 @@
 // elements with scripts on one page, and a second page.
 #include "authoring/TreeDrop.h"
 #include "model/Browser.h"
+#include "model/KeptScriptItem.h"
 #include "model/Script.h"
 #include "model/TextElement.h"
 #include "tests/model/ModelTestObjects.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -148,4 +150,35 @@ TEST(TreeDrop, ElementsChangePlaceInTheirPage)
     EXPECT_STREQ("Second", pages.page.m_children[0]->GetId());
     EXPECT_STREQ("First", pages.page.m_children[1]->GetId());
     EXPECT_EQ(std::vector<CElement*>({ &pages.page }), changed);
+}
+
+TEST(TreeDrop, AnActionOfAnUnknownTypeMovesAsAnyAction)
+{
+    struct Case
+    {
+        const char* name;
+        bool keptDragged;   // else an action is dropped on the kept one
+        const char* downItems;
+        const char* upItems;
+    };
+    const Case cases[] = {
+        { "kept action on an action of another script", true, "OnMouseDown1,FlyIn,OnMouseDown2", "OnMouseUp1" },
+        { "action on a kept action", false, "OnMouseDown2", "OnMouseUp1,FlyIn,OnMouseDown1" },
+    };
+    for (const Case& c : cases)
+    {
+        MessageRecorder boxes;
+        TwoPages pages;
+        CKeptScriptItem* kept = new CKeptScriptItem("FlyIn");
+        kept->SetId("FlyIn");
+        pages.up->AppendItem(kept);
+        CElement* dragged = c.keptDragged ? (CElement*)kept : pages.down->m_items[0];
+        CElement* target = c.keptDragged ? (CElement*)pages.down->m_items[0] : kept;
+        EXPECT_TRUE(IsTreeDropAccepted(dragged, target)) << c.name;
+        std::vector<CElement*> changed;
+        EXPECT_TRUE(DropInTree(dragged, target, changed)) << c.name;
+        EXPECT_EQ(c.downItems, ItemIds(FindScript(pages.page, "OnMouseDown"))) << c.name;
+        EXPECT_EQ(c.upItems, ItemIds(FindScript(pages.page, "OnMouseUp"))) << c.name;
+        EXPECT_TRUE(boxes.Messages().empty()) << c.name;
+    }
 }

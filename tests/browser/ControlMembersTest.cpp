@@ -8,7 +8,9 @@
 #include "browser/ControlMembers.h"
 #include "browser/ControlReport.h"
 #include "model/store/ControlCatalog.h"
+#include "model/store/ControlInterfaces.h"
 #include "platform/atl/AtlImports.h"
+#include "tests/browser/SeededClasses.h"
 #include "tests/browser/TestControlReport.h"
 #include "tests/model/TestControlFixture.h"
 
@@ -80,6 +82,36 @@ TEST_F(ControlMembersTest, VariablesOfADispinterfaceBecomeProperties)
         properties.push_back(std::string(property.name) + " " + FormatPropertyAccess(property).c_str());
     EXPECT_EQ((std::vector<std::string>{ "Label Get, Put", "Length Get", "AcceptsDropTarget Get, Put" }), properties);
     EXPECT_TRUE(members.events.empty());
+}
+
+TEST_F(ControlMembersTest, AnUnreadableEventInterfaceCostsOnlyTheEvents)
+{
+    MessageRecorder boxes;
+    for (const char* classId : { kUnreadableEventsFirstClsid, kUnreadableEventsLastClsid })
+    {
+        ASSERT_TRUE(seeded::AddClass(classId, "Lumbrook unreadable events", { "Control", "InprocServer32=" + TestControlPath() }));
+        CControlMembers members;
+        members.events.push_back("stale");
+        EXPECT_TRUE(LoadControlMembers(classId, NULL, members)) << classId;
+        std::vector<std::string> properties, methods;
+        for (const CControlPropertyRecord& property : members.properties)
+            properties.push_back(std::string(property.name) + " " + FormatPropertyAccess(property).c_str());
+        for (const CBrowserMethodRecord& method : members.methods)
+            methods.push_back(method.name.c_str());
+        EXPECT_EQ((std::vector<std::string>{ "Label Get, Put", "Length Get", "AcceptsDropTarget Get, Put" }), properties)
+            << classId;
+        EXPECT_EQ((std::vector<std::string>{ "Twice", "Sum" }), methods) << classId;
+        EXPECT_TRUE(members.events.empty()) << classId;
+
+        // The editor's and the player's reader still fail on it.
+        IUnknown* control = Create(classId);
+        ASSERT_NE(nullptr, control) << classId;
+        CDispatchInterfaceInfo defaultMembers, sourceMembers;
+        EXPECT_TRUE(FAILED(ReadControlInterfaces(control, &defaultMembers, &sourceMembers))) << classId;
+        control->Release();
+        seeded::RemoveClass(classId);
+    }
+    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST_F(ControlMembersTest, AClassThatIsNoControlReadsNothing)

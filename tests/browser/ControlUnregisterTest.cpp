@@ -103,7 +103,8 @@ TEST_F(ControlUnregisterTest, AProgramInAFolderWithSpacesIsRunQuotedWithUnregSer
     ASSERT_TRUE(seeded::SetDefault(std::string("CLSID\\") + kProgramClass, log.c_str(), "CommandLog"));
 
     EXPECT_TRUE(UnregisterControlServer(entry));
-    EXPECT_FALSE(ClassKeyExists(kProgramClass));
+    // Started, not waited for: the program removes its keys in its own time.
+    EXPECT_TRUE(WaitUntil([&] { return !ClassKeyExists(kProgramClass); }));
 
     HANDLE file = CreateFileA(log.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
@@ -115,4 +116,28 @@ TEST_F(ControlUnregisterTest, AProgramInAFolderWithSpacesIsRunQuotedWithUnregSer
     DeleteFileA(log.c_str());
     DeleteFileA(program.c_str());
     RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(ControlUnregisterTest, AProgramServerIsStartedAndNotWaitedFor)
+{
+    MessageRecorder boxes;
+    HANDLE end = CreateEventA(NULL, TRUE, FALSE, "ZephraneSleepingServer.End");
+    ASSERT_NE(nullptr, end);
+    const CControlCatalogEntry entry = Registered(kProgramClass, TestProgramFolder() + "zphsleepexe.exe");
+    auto sleeping = [] {
+        HANDLE running = OpenEventA(SYNCHRONIZE, FALSE, "ZephraneSleepingServer.Running");
+        if (running)
+            CloseHandle(running);
+        return running != NULL;
+    };
+    // The server sleeps 30 s over its unregistration; the call is back
+    // while it still sleeps, and answers success for the started program.
+    EXPECT_TRUE(UnregisterControlServer(entry));
+    EXPECT_TRUE(WaitUntil(sleeping));
+    // A program's keys are not looked at.
+    EXPECT_TRUE(ClassKeyExists(kProgramClass));
+    SetEvent(end);
+    EXPECT_TRUE(WaitUntil([&] { return !sleeping(); }));
+    CloseHandle(end);
+    EXPECT_TRUE(boxes.Messages().empty());
 }

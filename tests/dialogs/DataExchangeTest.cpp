@@ -175,6 +175,65 @@ TEST(DataExchangeTest, ControlsLoadedFromMembersAndSavedBack)
     dlg.DestroyWindow();
 }
 
+// The edit inside the group counts as no button: C, after it, is still
+// the third, loaded and saved.
+TEST(DataExchangeTest, ARadioGroupCountsOnlyItsButtons)
+{
+    MessageRecorder boxes;
+    CExchangeDlg dlg;
+    dlg.m_radio = 2;
+    ASSERT_TRUE(dlg.Create(IDD_EXCHANGE));
+    HWND h = dlg.m_hWnd;
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(h, IDC_RADIO_C));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(h, IDC_RADIO_B));
+    dlg.CheckRadioButton(IDC_RADIO_A, IDC_RADIO_C, IDC_RADIO_B);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(1, dlg.m_radio);
+    dlg.CheckRadioButton(IDC_RADIO_A, IDC_RADIO_C, IDC_RADIO_C);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(2, dlg.m_radio);
+    dlg.DestroyWindow();
+    EXPECT_TRUE(boxes.Messages().empty());
+}
+
+// Loading the controls writes an edit only when its text differs from the
+// member's: an edit that already shows the value keeps its caret where the
+// author typed.
+TEST(DataExchangeTest, AnEditShowingTheValueIsNotWrittenAgain)
+{
+    MessageRecorder boxes;
+    const struct
+    {
+        const char* name;
+        int id;
+        const char* shown;
+        const char* after;
+        int caretAfter;
+    } cases[] = {
+        { "text as the member holds it", IDC_NAME, "init", "init", 1 },
+        { "text that differs", IDC_NAME, "ini", "init", 0 },
+        { "whole number as it would be written", IDC_COUNT, "3", "3", 1 },
+        { "the same number written otherwise", IDC_COUNT, "03", "3", 0 },
+        { "real number as it would be written", IDC_RATIO, "0.25", "0.25", 1 },
+    };
+    for (const auto& c : cases)
+    {
+        CExchangeDlg dlg;
+        ASSERT_TRUE(dlg.Create(IDD_EXCHANGE)) << c.name;
+        HWND edit = ::GetDlgItem(dlg.m_hWnd, c.id);
+        dlg.SetDlgItemText(c.id, c.shown);
+        SendMessageA(edit, EM_SETSEL, 1, 1);
+        ASSERT_TRUE(dlg.UpdateData(FALSE)) << c.name;
+        DWORD start = 0, end = 0;
+        SendMessageA(edit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(c.after, ItemText(dlg.m_hWnd, c.id)) << c.name;
+        EXPECT_EQ(c.caretAfter, (int)start) << c.name;
+        EXPECT_EQ(c.caretAfter, (int)end) << c.name;
+        dlg.DestroyWindow();
+    }
+    EXPECT_TRUE(boxes.Messages().empty());
+}
+
 TEST(DataExchangeTest, ModalOkStaysOnAFailureAndEndsWhenValid)
 {
     MessageRecorder recorder;

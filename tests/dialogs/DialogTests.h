@@ -12,6 +12,8 @@
 #define IDC_EDITCOMBO 1008
 #define IDC_LISTCOMBO 1009
 #define IDC_AFTER 1010
+// An edit between two buttons of the radio group, as under a button.
+#define IDC_INSIDE_GROUP 1011
 
 #define IDD_PAGE_ONE 201
 #define IDD_PAGE_TWO 202

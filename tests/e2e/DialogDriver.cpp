@@ -86,6 +86,23 @@ bool SetDialogItemText(HWND dialog, int id, const char* text)
     return SendMessageTimeoutA(item, WM_SETTEXT, 0, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
+bool TypeDialogItemText(HWND dialog, int id, const char* text)
+{
+    HWND item = GetDlgItem(dialog, id);
+    if (item == NULL)
+        return false;
+    DWORD_PTR result = 0;
+    auto send = [&](UINT message, WPARAM wParam, LPARAM lParam) {
+        return SendMessageTimeoutA(item, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    };
+    if (!send(EM_SETSEL, 0, -1) || !send(WM_CHAR, VK_BACK, 0))
+        return false;
+    for (const char* c = text; *c; ++c)
+        if (!send(WM_CHAR, (WPARAM)(unsigned char)*c, 0))
+            return false;
+    return true;
+}
+
 bool PressDialogButton(HWND dialog, int id)
 {
     if (dialog == NULL)

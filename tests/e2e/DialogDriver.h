@@ -18,6 +18,10 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs);
 std::string DialogItemText(HWND dialog, int id);
 // WM_SETTEXT to the control.
 bool SetDialogItemText(HWND dialog, int id, const char* text);
+// Types text over the control's whole text as a person does: the text
+// selected and rubbed out, then one WM_CHAR a character, each handled
+// before the next is sent.
+bool TypeDialogItemText(HWND dialog, int id, const char* text);
 // A click of the button with that id, as the dialog would get it (posted,
 // so a modal loop inside the click does not hold the caller).
 bool PressDialogButton(HWND dialog, int id);

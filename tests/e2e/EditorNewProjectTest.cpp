@@ -99,9 +99,11 @@ std::vector<std::string> PageRecords(const std::string& archive)
     return names;
 }
 
-bool HoldsPages(const std::string& archive, size_t count)
+// The editor's title names the archive from the name page on, before the
+// project is saved into it: the archive is read once its save is done.
+bool HoldsPages(const std::string& archive, const FileStamp& before, size_t count)
 {
-    return WaitUntil([&] { return PageRecords(archive).size() == count; });
+    return WaitForArchiveSaved(archive, before) && PageRecords(archive).size() == count;
 }
 
 struct SheetSearch
@@ -164,10 +166,11 @@ HWND ToTheFinishPage(Wizard& wizard, const std::string& name, const char* templa
 // editor closed without a message.
 void FinishOnePageProject(Wizard& wizard, HWND sheet, const std::string& archive)
 {
+    FileStamp before = StampOf(archive);
     PressSheetButton(sheet, PSBTN_FINISH);
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    ASSERT_TRUE(HoldsPages(archive, 1));
+    ASSERT_TRUE(HoldsPages(archive, before, 1));
     EXPECT_TRUE(wizard.editor.Messages().empty());
     EXPECT_TRUE(wizard.editor.Close());
 }
@@ -179,11 +182,12 @@ TEST(EditorNewProject, FinishWithoutTheCreationWizardMakesAPlayableDiscFolder)
     ProjectFolder project("E2E New Disc");
     Wizard wizard;
     ASSERT_TRUE(wizard.Open());
+    std::string archive = project.File("tarvex.pqz");
+    FileStamp before = StampOf(archive);
     wizard.FinishWith(project.name);
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    std::string archive = project.File("tarvex.pqz");
-    ASSERT_TRUE(HoldsPages(archive, 1));
+    ASSERT_TRUE(HoldsPages(archive, before, 1));
     EXPECT_EQ(std::vector<std::string>{ "tarvex.pgd" }, PageRecords(archive));
 
     std::string bin = LumbrookBinFolder();
@@ -274,11 +278,12 @@ TEST(EditorNewProject, AnExistingFolderIsLeftAloneOrItsProjectGainsThePage)
 
     // "Add to Project": the project there keeps its page and gains the new
     // one, saved where it lies.
+    FileStamp before = StampOf(project.File("tarvex.pqz"));
     PressSheetButton(wizard.sheet, PSBTN_FINISH);
     ASSERT_TRUE(wizard.AnswerExistsWarning(IDOK));
     EXPECT_TRUE(WaitUntilGone(wizard.sheet, kProgramWaitMs));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 2));
+    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), before, 2));
     EXPECT_EQ((std::vector<std::string>{ "tarvex.pgd", "page_2.pgd" }), PageRecords(project.File("tarvex.pqz")));
     {
         MessageRecorder quiet;
@@ -300,10 +305,11 @@ TEST(EditorNewProject, AnEmptyExistingFolderTakesTheNewProject)
     ASSERT_TRUE(CreateDirectoryA(project.Folder().c_str(), NULL));
     Wizard wizard;
     ASSERT_TRUE(wizard.Open());
+    FileStamp before = StampOf(project.File("tarvex.pqz"));
     wizard.FinishWith(project.name);
     ASSERT_TRUE(wizard.AnswerExistsWarning(IDOK));
     ASSERT_TRUE(wizard.editor.WaitForTitle("tarvex.pqz - Quindle")) << wizard.editor.Title();
-    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), 1));
+    ASSERT_TRUE(HoldsPages(project.File("tarvex.pqz"), before, 1));
     EXPECT_TRUE(wizard.editor.Messages().empty());
     EXPECT_TRUE(wizard.editor.Close());
 }

@@ -1,5 +1,7 @@
 #include "tests/e2e/EditorProcess.h"
 
+#include "tests/e2e/PlayerProcess.h"
+
 std::string LumbrookFolder()
 {
     return WindowsPathOf(LUMBROOK_DIR) + "\\";
@@ -57,4 +59,22 @@ HWND EditorProcess::PageView() const
     } search = { NULL };
     EnumChildWindows(Window(), Search::Match, (LPARAM)&search);
     return search.found;
+}
+
+bool EditorProcess::SaveEnabled() const
+{
+    const int kFileSave = 57603;
+    for (const RemoteToolbarButton& button : ReadToolbarButtons(Toolbar()))
+        if (button.command == kFileSave)
+            return button.IsEnabled();
+    return false;
+}
+
+bool EditorProcess::SaveAndWait()
+{
+    const int kFileSave = 57603;
+    // Enabled first: before the idle update has run, a disabled button
+    // would pass for a save already done.
+    return WaitUntil([&] { return SaveEnabled(); }) && PostCommand(kFileSave) &&
+           WaitUntil([&] { return !SaveEnabled(); });
 }

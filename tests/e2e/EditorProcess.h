@@ -30,4 +30,11 @@ public:
     HWND Tree() const;
     // The page view: the right pane of the frame's splitter.
     HWND PageView() const;
+    // The toolbar's Save button is enabled (the project is modified), as
+    // the editor's idle update left it after its last command.
+    bool SaveEnabled() const;
+    // Saves a modified project through the posted Save command and waits
+    // until the save is done (Save disabled again): the archive is to be
+    // read only then, or a read could collide with the editor replacing it.
+    bool SaveAndWait();
 };

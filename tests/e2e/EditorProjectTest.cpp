@@ -13,7 +13,6 @@
 namespace {
 
 const int kAlignRightScreen = 32796;
-const int kFileSave = 57603;
 const int kEditUndo = 57643;
 
 // A gzip file of the given uncompressed bytes.
@@ -43,8 +42,6 @@ const std::string kPage =
 
 int XposOf(const std::string& archive)
 {
-    // Read while the editor may be writing it: no box about a missing or
-    // half-written file.
     MessageRecorder quiet;
     CDataFileManager manager;
     if (!manager.ReadArchive(archive.c_str()) || manager.GetFileCount() == 0)
@@ -56,26 +53,7 @@ int XposOf(const std::string& archive)
 
 bool WaitForFile(const std::string& path)
 {
-    DWORD start = GetTickCount();
-    while (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-    {
-        if (GetTickCount() - start > kProgramWaitMs)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-bool WaitForXpos(const std::string& archive, int x)
-{
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < kProgramWaitMs)
-    {
-        if (XposOf(archive) == x)
-            return true;
-        Sleep(50);
-    }
-    return false;
+    return WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }
 
 } // namespace
@@ -116,11 +94,11 @@ TEST(EditorProject, AProjectWrittenElsewhereIsAlignedUndoneAndSaved)
 
     std::string saved = scratch.File("tarvex.pqz");
     editor.PostCommand(kAlignRightScreen);
-    editor.PostCommand(kFileSave);
-    EXPECT_TRUE(WaitForXpos(saved, 200)) << XposOf(saved);
+    ASSERT_TRUE(editor.SaveAndWait());
+    EXPECT_EQ(200, XposOf(saved));
     editor.PostCommand(kEditUndo);
-    editor.PostCommand(kFileSave);
-    EXPECT_TRUE(WaitForXpos(saved, 30)) << XposOf(saved);
+    ASSERT_TRUE(editor.SaveAndWait());
+    EXPECT_EQ(30, XposOf(saved));
 
     // The key the editor does not write is still there.
     MessageRecorder quiet;
@@ -168,7 +146,7 @@ TEST(EditorProject, HostileArchivesGiveAMessageOrAnEmptyDocument)
         ASSERT_TRUE(editor.Start(EditorExePath(), "\"" + path + "\""));
         // Either the project opened as far as it could and the program goes
         // on, or it ended with the reader's message.
-        editor.WaitForWindow(true, 8000);
+        editor.WaitForWindow();
         if (editor.IsRunning() && editor.WaitForIdle() && editor.Answers())
         {
             EXPECT_TRUE(editor.Close());

@@ -7,6 +7,7 @@
 #include "tests/e2e/PlayerProcess.h"
 #include "tests/support/TestSupport.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -19,6 +20,43 @@ const int kProperties = 32781, kMoveDown = 1141, kMoveUp = 1142;
 const int kLayout[] = { 32795, 32796, 32797, 32798, 32799, 32800, 32801, 32802, 32805, 32806, 32807, 32808 };
 const int kButtonKinds = 1035;
 const char kDeleteQuestion[] = "Are you sure that you want to delete this?";
+
+// A box the editor reported (through its message log, so never shown).
+struct LoggedBox
+{
+    std::string caption;
+    std::string text;
+};
+
+// The boxes logged after the first seen lines of the log, seen moved past
+// them. An entry is "caption<TAB>text<TAB>flags"; a text of several lines
+// spans as many lines of the log.
+std::vector<LoggedBox> NewBoxes(const std::vector<std::string>& log, size_t& seen)
+{
+    std::vector<LoggedBox> boxes;
+    std::string entry;
+    for (; seen < log.size(); ++seen)
+    {
+        entry += entry.empty() ? log[seen] : "\n" + log[seen];
+        size_t flags = entry.find_last_of('\t');
+        size_t caption = entry.find('\t');
+        if (flags == std::string::npos || flags == caption || flags + 1 == entry.size() ||
+            entry.find_first_not_of("0123456789", flags + 1) != std::string::npos)
+            continue;
+        boxes.push_back({ entry.substr(0, caption), entry.substr(caption + 1, flags - caption - 1) });
+        entry.clear();
+    }
+    // A box still being written is read with the next step.
+    seen -= entry.empty() ? 0 : (size_t)std::count(entry.begin(), entry.end(), '\n') + 1;
+    return boxes;
+}
+
+// The boxes a step may bring: the question before a delete. Any other box
+// (a failed check such as "CStr fatal", an error) fails the soak.
+bool StepExpects(int command, const LoggedBox& box)
+{
+    return (command == kDelete || command == kCut) && box.text == kDeleteQuestion;
+}
 
 // Returns once the editor has taken the commands posted so far: the first
 // sent message may be answered before them, the second is answered after
@@ -170,9 +208,19 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
                              kUndo, kProperties, kMoveDown, kMoveUp };
     const int commandCount = sizeof(commands) / sizeof(commands[0]);
     const int arrows[] = { VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN };
+    size_t seenLog = 0;
+    // Every failure names its step and seed: the same steps from the same
+    // seed replay it.
+    auto fail = [&](int step, const std::string& what, const std::string& reason) {
+        result.failure = reason + " at step " + std::to_string(step) + " (" + what + "), seed " +
+                         std::to_string(seed) + "; replay: EditorSoakBench " + std::to_string(step + 1) + " " +
+                         std::to_string(seed);
+        return result;
+    };
     for (int step = 0; step < steps; ++step)
     {
         std::string what;
+        int command = 0;
         int choice = (int)(random() % 100);
         if (choice < 30)
         {
@@ -209,48 +257,43 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
             editor.PostCommand(kSave);
             what = "save";
             if (!CloseDialogs(editor, random, result))
-            {
-                result.failure = "a dialog stayed open after a save at step " + std::to_string(step);
-                return result;
-            }
+                return fail(step, what, "a dialog stayed open");
             if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
                 CompareFileTime(&before, &data.ftLastWriteTime) != 0)
             {
                 ++result.saves;
                 if (!CheckSavedArchive(path, result))
-                {
-                    result.failure = "the archive saved at step " + std::to_string(step) + " did not load";
-                    return result;
-                }
+                    return fail(step, what, "the saved archive did not load");
             }
         }
         else
         {
-            int command = commands[random() % commandCount];
+            command = commands[random() % commandCount];
             editor.PostCommand(command);
             what = "command " + std::to_string(command);
         }
         if (!CloseDialogs(editor, random, result))
-        {
-            result.failure = "a dialog stayed open after " + what + " at step " + std::to_string(step);
-            return result;
-        }
+            return fail(step, what, "a dialog stayed open");
         if (!editor.IsRunning())
+            return fail(step, what, "the editor ended");
+        for (const LoggedBox& box : NewBoxes(editor.Messages(), seenLog))
         {
-            result.failure = "the editor ended after " + what + " at step " + std::to_string(step);
-            return result;
+            if (!StepExpects(command, box))
+                return fail(step, what, "a box no step expects, \"" + box.caption + ": " + box.text + "\",");
+            ++result.boxes;
         }
         ++result.steps;
     }
     if (!editor.Close())
-    {
-        result.failure = "the editor did not close";
-        return result;
-    }
+        return fail(steps, "close", "the editor did not close");
     if (editor.ExitCode() != 0)
+        return fail(steps, "close", "the editor ended with " + std::to_string(editor.ExitCode()));
+    // Closing may ask whether to save the project, and nothing else.
+    for (const LoggedBox& box : NewBoxes(editor.Messages(), seenLog))
     {
-        result.failure = "the editor ended with " + std::to_string(editor.ExitCode());
-        return result;
+        if (box.text != "Save changes to tarvex.pqz?")
+            return fail(steps, "close", "a box no step expects, \"" + box.caption + ": " + box.text + "\",");
+        ++result.boxes;
     }
     result.ok = true;
     return result;

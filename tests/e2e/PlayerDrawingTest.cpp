@@ -90,7 +90,7 @@ TEST(PlayerDrawing, PageBackgroundIsWhiteStretchedOrTiled)
         ASSERT_TRUE(player.Start(TarvexExePath(), Quoted(scratch.File("tarvex.pqz"))));
         ASSERT_NE(nullptr, player.WaitForWindow());
         for (const auto& pixel : c.pixels)
-            EXPECT_TRUE(player.WaitForClientPixel(pixel.x, pixel.y, pixel.colour, 5000))
+            EXPECT_TRUE(player.WaitForClientPixel(pixel.x, pixel.y, pixel.colour))
                 << pixel.x << "," << pixel.y << " should be " << std::hex << pixel.colour;
         EXPECT_TRUE(player.Close());
     }
@@ -195,9 +195,9 @@ TEST_F(PlayerDrawingElements, PicturesShowWithTheirTransparencyFrameAndButtonFac
 
 TEST_F(PlayerDrawingElements, AnimatedGifChangesOverTime)
 {
-    EXPECT_TRUE(player.WaitForClientPixel(155, 155, 0xFF0000, 5000));
-    EXPECT_TRUE(player.WaitForClientPixel(155, 155, 0x0000FF, 5000));
-    EXPECT_TRUE(player.WaitForClientPixel(155, 155, 0xFF0000, 5000));
+    EXPECT_TRUE(player.WaitForClientPixel(155, 155, 0xFF0000));
+    EXPECT_TRUE(player.WaitForClientPixel(155, 155, 0x0000FF));
+    EXPECT_TRUE(player.WaitForClientPixel(155, 155, 0xFF0000));
 }
 
 } // namespace

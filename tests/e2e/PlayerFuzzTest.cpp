@@ -18,11 +18,11 @@ TEST(PlayerFuzz, NoMutatedProjectEndsThePlayerAbnormally)
 {
     ScratchDir scratch;
     // Huge counts and record sizes included: the readers bound them.
-    std::vector<FuzzOutcome> outcomes = PlayFuzzCases(scratch.Path(), true, kCases, kPlayersAtOnce);
+    std::vector<FuzzOutcome> outcomes = PlayFuzzCases(scratch.Path(), true, 0, kCases, kPlayersAtOnce);
     for (unsigned i = 0; i < outcomes.size(); ++i)
     {
-        EXPECT_FALSE(outcomes[i].abnormal) << "case " << i << " (" << outcomes[i].what << ") ended with " << std::hex
-                                           << outcomes[i].exitCode;
+        EXPECT_FALSE(outcomes[i].abnormal) << "case " << i << " (" << outcomes[i].what << ") ended with 0x" << std::hex
+                                           << outcomes[i].exitCode << "; replay: PlayerFuzzBench 1 " << std::dec << i;
     }
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);

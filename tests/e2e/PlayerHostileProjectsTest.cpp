@@ -59,7 +59,7 @@ bool ScreenCentreTurns(DWORD colour)
         ScreenPixels pixels = CaptureScreen(centre);
         if (pixels.width > 0 && pixels.At(0, 0) == colour && pixels.At(15, 15) == colour)
             return true;
-        if (GetTickCount() - start > 10000)
+        if (GetTickCount() - start > kPlayerWaitMs)
             return false;
         Sleep(20);
     }
@@ -184,7 +184,7 @@ TEST(PlayerHostileProjects, EachEndsNormallyAndStaysWhereItBelongs)
               {
                   EXPECT_TRUE(ScreenCentreTurns(0x00FF00)) << "paint " << paint;
                   RedrawWindow(player.Window(), NULL, NULL, RDW_INVALIDATE);
-                  EXPECT_TRUE(player.Answers(5000));
+                  EXPECT_TRUE(player.Answers());
               }
           } },
         { "WM_NCDESTROY posted to its own window",

@@ -47,7 +47,8 @@ TEST(PlayerMessages, NextAndPreviousPageWrapAround)
         ASSERT_TRUE(player.Post(step.message));
         EXPECT_TRUE(player.WaitForTitle(step.title)) << "now " << player.Title();
     }
-    EXPECT_TRUE(player.IsVisible());
+    // The title comes with the page, the window shows a moment later.
+    EXPECT_TRUE(WaitUntil([&] { return player.IsVisible(); }));
     EXPECT_TRUE(player.Messages().empty());
     ASSERT_TRUE(player.Close());
 }

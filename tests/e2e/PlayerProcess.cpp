@@ -35,6 +35,42 @@ bool ProjectArchive::Write(const std::string& path)
     return m_manager.WriteArchive(path.c_str()) != FALSE;
 }
 
+FileStamp StampOf(const std::string& path)
+{
+    FileStamp stamp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    {
+        stamp.exists = true;
+        stamp.size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
+        stamp.written = data.ftLastWriteTime;
+    }
+    return stamp;
+}
+
+bool WaitForArchiveSaved(const std::string& path, const FileStamp& before, DWORD timeoutMs)
+{
+    std::string temp = path + ".tmp";
+    return WaitUntil(
+        [&] {
+            FileStamp now = StampOf(path);
+            bool changed = now.exists != before.exists || now.size != before.size ||
+                           CompareFileTime(&now.written, &before.written) != 0;
+            if (!changed || now.size == 0 || StampOf(temp).exists)
+                return false;
+            // Renamed: the archive may be opened now, once the handle the
+            // rename went through is closed (a reader that does not share
+            // deletion is refused while it is open).
+            HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+            if (file == INVALID_HANDLE_VALUE)
+                return false;
+            CloseHandle(file);
+            return true;
+        },
+        timeoutMs);
+}
+
 std::string ReadSavedValue(const std::string& path, const char* key)
 {
     CDataFile file;
@@ -42,19 +78,6 @@ std::string ReadSavedValue(const std::string& path, const char* key)
     if (file.LoadFromFile(path.c_str()))
         file.GetString("QNDL Archive", key, value);
     return std::string(value);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;)
-    {
-        if (condition())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
 }
 
 std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected, DWORD timeoutMs)

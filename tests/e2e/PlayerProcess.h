@@ -5,6 +5,7 @@
 
 #include "model/store/DataFileManager.h"
 #include "tests/e2e/WindowDriver.h"
+#include "tests/support/TestSupport.h"
 
 #include <windows.h>
 #include <functional>
@@ -33,15 +34,28 @@ private:
     CDataFileManager m_manager;
 };
 
+// What a file's directory entry says, read without opening the file.
+struct FileStamp
+{
+    bool exists = false;
+    ULONGLONG size = 0;
+    FILETIME written = {};
+};
+FileStamp StampOf(const std::string& path);
+// Waits until a program has saved the archive at path anew since before
+// was taken (its stamp changed, it is not empty, the copy written beside it
+// is gone and the archive opens); then it may be read. A program saves by writing
+// "<archive>.tmp" and renaming it over the archive, and Wine refuses that
+// rename while any process holds the archive open: a test that polled the
+// archive by reading it would make the save it waits for fail.
+bool WaitForArchiveSaved(const std::string& path, const FileStamp& before, DWORD timeoutMs = kPlayerWaitMs);
+
 // The value a script's Save To File wrote under key into the data file at
 // path; "<none>" while there is none.
 std::string ReadSavedValue(const std::string& path, const char* key);
 // Polls until the key holds expected or timeoutMs pass; the last value read.
 std::string WaitForSaved(const std::string& path, const char* key, const std::string& expected,
                          DWORD timeoutMs = kPlayerWaitMs);
-// Polls condition until it holds or timeoutMs pass: what a test waits for,
-// never a fixed sleep. TRUE when it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPlayerWaitMs);
 
 // The player's main window is of class "QNDL_MAINWND"; its boxes go to the
 // file named by TARVEX_MESSAGE_LOG.

@@ -32,7 +32,7 @@ RECT WaitForCentredRect(const PlayerProcess& player)
         RECT rect = player.WindowRect();
         int left = (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2;
         int top = (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-        if ((abs(rect.left - left) <= 1 && abs(rect.top - top) <= 1) || GetTickCount() - start > 2000)
+        if ((abs(rect.left - left) <= 1 && abs(rect.top - top) <= 1) || GetTickCount() - start > kPlayerWaitMs)
             return rect;
         Sleep(20);
     }

@@ -7,6 +7,7 @@
 #include <zlib.h>
 
 #include <atomic>
+#include <mutex>
 #include <random>
 #include <thread>
 #include <string>
@@ -311,7 +312,7 @@ FuzzOutcome ProjectFuzzer::Play(unsigned caseNumber) const
     if (!player.Start(TarvexExePath(), "\"" + path + "\""))
     {
         outcome.abnormal = true;
-        outcome.what += "not started";
+        outcome.what += " - not started, error " + std::to_string(player.StartError());
         return outcome;
     }
     bool ended = false;
@@ -327,7 +328,7 @@ FuzzOutcome ProjectFuzzer::Play(unsigned caseNumber) const
     {
         player.Terminate();
         outcome.abnormal = true;
-        outcome.what += "no page and no end";
+        outcome.what += " - no page and no end";
         return outcome;
     }
     outcome.exitCode = player.ExitCode();
@@ -335,8 +336,10 @@ FuzzOutcome ProjectFuzzer::Play(unsigned caseNumber) const
     return outcome;
 }
 
-std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned count, unsigned workers)
+std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned first, unsigned count,
+                                       unsigned workers, const std::function<void(unsigned, const FuzzOutcome&)>& onAbnormal)
 {
+    std::mutex reporting;
     std::vector<FuzzOutcome> outcomes(count);
     std::atomic<unsigned> next(0);
     std::vector<std::thread> threads;
@@ -344,10 +347,17 @@ std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCount
     {
         std::string own = folder + "worker" + std::to_string(w) + "\\";
         CreateDirectoryA(own.c_str(), NULL);
-        threads.emplace_back([own, hugeCounts, count, &next, &outcomes]() {
+        threads.emplace_back([own, hugeCounts, first, count, &next, &outcomes, &reporting, &onAbnormal]() {
             ProjectFuzzer fuzzer(own, hugeCounts);
             for (unsigned i = next++; i < count; i = next++)
-                outcomes[i] = fuzzer.Play(i);
+            {
+                outcomes[i] = fuzzer.Play(first + i);
+                if (outcomes[i].abnormal && onAbnormal)
+                {
+                    std::lock_guard<std::mutex> lock(reporting);
+                    onAbnormal(first + i, outcomes[i]);
+                }
+            }
             DeleteFileA((own + "tarvex.pqz").c_str());
             RemoveDirectoryA(own.c_str());
         });

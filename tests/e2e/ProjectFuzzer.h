@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ private:
     bool m_hugeCounts;
 };
 
-// Plays cases 0 to count-1, workers players at a time, each worker in a
-// folder of its own under folder; the outcomes in case order.
-std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned count, unsigned workers);
+// Plays cases first to first+count-1, workers players at a time, each
+// worker in a folder of its own under folder; the outcomes in case order.
+// A case is the same archive wherever it is played, so one that failed is
+// replayed alone (PlayerFuzzBench 1 <case>).
+// onAbnormal, when given, hears each abnormal case as it ends (one call at
+// a time), so that a long run tells its failures before it is over.
+std::vector<FuzzOutcome> PlayFuzzCases(const std::string& folder, bool hugeCounts, unsigned first, unsigned count,
+                                       unsigned workers,
+                                       const std::function<void(unsigned, const FuzzOutcome&)>& onAbnormal = nullptr);

@@ -1,6 +1,10 @@
 #include "tests/e2e/WindowDriver.h"
 
+#include <string.h>
+#include <wchar.h>
+
 #include <fstream>
+#include <utility>
 
 namespace {
 
@@ -13,6 +17,40 @@ struct WindowSearch
     bool visible;
     HWND found;
 };
+
+// This process's environment with the variables of values set (an empty
+// value removes one): a block for CreateProcess, built without changing
+// our own environment, which threads starting programs at once would
+// otherwise hand to each other's children.
+std::vector<wchar_t> EnvironmentWith(const std::vector<std::pair<std::string, std::string>>& values)
+{
+    std::vector<wchar_t> block;
+    wchar_t* strings = GetEnvironmentStringsW();
+    for (const wchar_t* entry = strings; entry != NULL && *entry != L'\0'; entry += wcslen(entry) + 1)
+    {
+        bool replaced = false;
+        for (const auto& value : values)
+        {
+            std::wstring name(value.first.begin(), value.first.end());
+            replaced = replaced || (_wcsnicmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == L'=');
+        }
+        if (!replaced)
+            block.insert(block.end(), entry, entry + wcslen(entry) + 1);
+    }
+    FreeEnvironmentStringsW(strings);
+    for (const auto& value : values)
+    {
+        if (value.second.empty())
+            continue;
+        std::string entry = value.first + "=" + value.second;
+        int length = MultiByteToWideChar(CP_ACP, 0, entry.c_str(), -1, NULL, 0);
+        size_t at = block.size();
+        block.resize(at + (size_t)length);
+        MultiByteToWideChar(CP_ACP, 0, entry.c_str(), -1, &block[at], length);
+    }
+    block.push_back(L'\0');
+    return block;
+}
 
 BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM param)
 {
@@ -329,7 +367,8 @@ bool DeleteRegistryTree(HKEY root, const char* key)
 }
 
 ProgramProcess::ProgramProcess(const char* mainClass, const char* messageLogVariable)
-    : m_mainClass(mainClass), m_logVariable(messageLogVariable), m_info(), m_window(NULL), m_sawVisible(false)
+    : m_mainClass(mainClass), m_logVariable(messageLogVariable), m_info(), m_window(NULL), m_sawVisible(false),
+      m_startError(0)
 {
 }
 
@@ -356,16 +395,14 @@ bool ProgramProcess::Start(const std::string& exePath, const std::string& argume
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
 
-    // The child inherits the variables; they are ours only for this call.
-    std::string answersVariable = m_logVariable + "_ANSWERS";
-    SetEnvironmentVariableA(m_logVariable.c_str(), m_messageLog.c_str());
-    SetEnvironmentVariableA(answersVariable.c_str(), m_answers.empty() ? NULL : m_answers.c_str());
+    std::vector<wchar_t> environment =
+        EnvironmentWith({ { m_logVariable, m_messageLog }, { m_logVariable + "_ANSWERS", m_answers } });
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    BOOL started = CreateProcessA(exePath.c_str(), line.data(), NULL, NULL, FALSE, 0, NULL,
+    BOOL started = CreateProcessA(exePath.c_str(), line.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                                  environment.data(),
                                   folder.empty() ? NULL : folder.c_str(), &startup, &m_info);
-    SetEnvironmentVariableA(m_logVariable.c_str(), NULL);
-    SetEnvironmentVariableA(answersVariable.c_str(), NULL);
+    m_startError = started ? 0 : GetLastError();
     if (!started)
     {
         m_info = PROCESS_INFORMATION();

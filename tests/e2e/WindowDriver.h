@@ -99,6 +99,8 @@ public:
     // the program's folder. Message boxes go to a log file instead of the
     // screen, read back by Messages().
     bool Start(const std::string& exePath, const std::string& arguments = "");
+    // GetLastError of the last Start that failed, 0 after one that started.
+    DWORD StartError() const { return m_startError; }
 
     // Polls for the process's main window; NULL on timeout or when the
     // program ended first.
@@ -159,5 +161,6 @@ private:
     PROCESS_INFORMATION m_info;
     HWND m_window;
     bool m_sawVisible;
+    DWORD m_startError;
     std::string m_messageLog;
 };

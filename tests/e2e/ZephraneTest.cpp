@@ -21,6 +21,16 @@ namespace
 const char kCaption[] = "Zephrane - Hardcore Info";
 const char kOwnClass[] = "{5A9E6C1E-0000-4000-8000-000000000001}";
 const char kThrowawayClass[] = "{5A9E6C10-7D21-4B3F-A8C4-0F1E2D3C4B51}";   // zphthrowgone.dll's
+const char kSleepingClass[] = "{5A9E6C10-7D21-4B3F-A8C4-0F1E2D3C4B54}";    // zphsleepexe.exe's
+
+// The sleeping server holds this event while it sleeps.
+bool ServerSleeps()
+{
+    HANDLE running = OpenEventA(SYNCHRONIZE, FALSE, "ZephraneSleepingServer.Running");
+    if (running)
+        CloseHandle(running);
+    return running != NULL;
+}
 
 std::string ZephraneExePath()
 {
@@ -87,7 +97,7 @@ public:
     void WaitForInfoChange(const std::string& before) const
     {
         const DWORD start = GetTickCount();
-        while (DialogItemText(Page(), 1000) == before && GetTickCount() - start < 5000)
+        while (DialogItemText(Page(), 1000) == before && GetTickCount() - start < kProgramWaitMs)
             Sleep(50);
     }
 
@@ -193,7 +203,29 @@ protected:
         for (unsigned n = 2; n <= 4; n++)
             seeded::RemoveClass(seeded::ClassId(14, n));
         seeded::RemoveClass(kThrowawayClass);
+        seeded::RemoveClass(kSleepingClass);
         TestControlTest::TearDown();
+    }
+
+    // A throwaway registration of server, selected by Find in a started
+    // Zephrane whose unregister question is answered Yes: the list's
+    // length, 0 when it did not get that far.
+    int StartOnThrowaway(ZephraneProcess& zephrane, const char* classId, const char* name, const char* progId,
+                         const std::string& server)
+    {
+        if (!seeded::AddClass(classId, name,
+                              { "Control", std::string("ProgID=") + progId, "InprocServer32=" + server }))
+            return 0;
+        zephrane.SetMessageAnswers("ARE YOU SURE?=YES\n");
+        if (!zephrane.StartAndShow())
+            return 0;
+        const int count = zephrane.WaitForList();
+        if (count <= 0)
+            return 0;
+        zephrane.Find(classId);
+        const std::string title = std::string(kCaption) + " about \"" + name + "\"";
+        EXPECT_EQ(title, zephrane.Title());
+        return zephrane.Title() == title ? count : 0;
     }
 };
 }
@@ -310,16 +342,10 @@ TEST_F(ZephraneTest, MemberPagesAndReportOfTheTestControl)
 
 TEST_F(ZephraneTest, UnregistersAThrowawayRegistrationAndDropsItsEntry)
 {
-    const std::string server = TestProgramFolder() + "zphthrowgone.dll";
-    ASSERT_TRUE(seeded::AddClass(kThrowawayClass, "Zephrane throwaway",
-                                 { "Control", "ProgID=Zephrane.Throwaway", "InprocServer32=" + server }));
     ZephraneProcess zephrane;
-    zephrane.SetMessageAnswers("ARE YOU SURE?=YES\n");
-    ASSERT_TRUE(zephrane.StartAndShow());
-    const int count = zephrane.WaitForList();
+    const int count = StartOnThrowaway(zephrane, kThrowawayClass, "Zephrane throwaway", "Zephrane.Throwaway",
+                                       TestProgramFolder() + "zphthrowgone.dll");
     ASSERT_GT(count, 0);
-    zephrane.Find(kThrowawayClass);
-    ASSERT_EQ(std::string(kCaption) + " about \"Zephrane throwaway\"", zephrane.Title());
 
     PressDialogButton(zephrane.Page(), 1004);
     ASSERT_TRUE(zephrane.WaitForMessage("Congratulations\tUnregistration succeeded"));
@@ -328,6 +354,36 @@ TEST_F(ZephraneTest, UnregistersAThrowawayRegistrationAndDropsItsEntry)
     const std::vector<std::string> items = zephrane.ListItems();
     EXPECT_EQ(count - 1, (int)items.size());
     EXPECT_TRUE(std::find(items.begin(), items.end(), "Zephrane throwaway") == items.end());
+    EXPECT_TRUE(zephrane.Close());
+}
+
+TEST_F(ZephraneTest, UnregisteringAProgramServerAnswersWhileTheServerStillRuns)
+{
+    HANDLE end = CreateEventA(NULL, TRUE, FALSE, "ZephraneSleepingServer.End");
+    ASSERT_NE(nullptr, end);
+    ZephraneProcess zephrane;
+    ASSERT_GT(StartOnThrowaway(zephrane, kSleepingClass, "Zephrane sleeping server", "Zephrane.Sleeping",
+                               TestProgramFolder() + "zphsleepexe.exe"),
+              0);
+
+    PressDialogButton(zephrane.Page(), 1004);
+    ASSERT_TRUE(zephrane.WaitForMessage("Congratulations\tUnregistration succeeded"));
+    // The server sleeps 30 s: the sheet answered without waiting for it (a
+    // sheet that waited would answer once the server is gone).
+    EXPECT_TRUE(WaitUntil(ServerSleeps));
+    EXPECT_TRUE(zephrane.Answers());
+    const std::vector<std::string> items = zephrane.ListItems();
+    EXPECT_TRUE(std::find(items.begin(), items.end(), "Zephrane sleeping server") == items.end());
+    // The question and the success, no other box.
+    std::vector<std::string> captions;
+    for (const std::string& line : zephrane.Messages())
+        for (const char* caption : { "ARE YOU SURE?\t", "Congratulations\t", "TARFU\t", "SNAFU\t", "CStr fatal" })
+            if (line.find(caption) != std::string::npos)
+                captions.push_back(caption);
+    EXPECT_EQ(std::vector<std::string>({ "ARE YOU SURE?\t", "Congratulations\t" }), captions);
+    SetEvent(end);
+    EXPECT_TRUE(WaitUntil([] { return !ServerSleeps(); }));
+    CloseHandle(end);
     EXPECT_TRUE(zephrane.Close());
 }
 

@@ -1,6 +1,7 @@
 #include "model/Browser.h"
 
 #include "model/store/DataFile.h"
+#include "model/store/KeyReadLog.h"
 #include "model/ImageElement.h"
 #include "model/ImageListElement.h"
 #include "model/KeptElement.h"
@@ -260,6 +261,109 @@ TEST(BrowserTest, KeptElementHoldsItsIdInTheRegistry)
         EXPECT_EQ(c.id, keys["id"]);
         EXPECT_EQ("{X}", keys["CLSID"]);
     }
+}
+
+// Loaded with fresh ids, a page keeps its own id and every stored id that
+// no object before it on the page bears exactly; only a true twin is
+// renamed, as the registry answers.
+TEST(BrowserTest, StoredIdsStayUnlessTheyAreTwins)
+{
+    const struct { const char* label; const char* page; std::vector<const char*> stored; std::vector<const char*> loaded; } cases[] = {
+        { "two Text1", "Home", { "Text1", "Text1" }, { "Text1", "Text11" } },
+        { "a prefix of an earlier id", "Home", { "Button1", "Button" }, { "Button1", "Button" } },
+        { "three twins", "Home", { "Twin", "Twin", "Twin" }, { "Twin", "Twin1", "Twin2" } },
+        { "an element named as the page", "Home", { "Home" }, { "Home1" } },
+    };
+    MessageRecorder messages;
+    for (const auto& c : cases) {
+        std::string text = "[Main]\nid = " + std::string(c.page) + "\nnumElements = " + std::to_string(c.stored.size()) + "\n";
+        for (size_t i = 0; i < c.stored.size(); ++i)
+            text += "[Element_" + std::to_string(i + 1) + "]\ntype = Text\nid = " + c.stored[i] + "\n";
+        FakeEditorServices services;
+        CDataFile file = FileFromText(text);
+        PageHolder h;
+        ASSERT_TRUE(h.page.Load(&file, FALSE)) << c.label;
+        EXPECT_STREQ(c.page, h.page.m_strId) << c.label;
+        ASSERT_EQ(c.loaded.size(), h.page.m_children.size()) << c.label;
+        for (size_t i = 0; i < c.loaded.size(); ++i)
+            EXPECT_STREQ(c.loaded[i], h.page.m_children[i]->m_strId) << c.label << " " << i;
+        // The page first, then its elements in load order.
+        ASSERT_EQ((int)c.loaded.size() + 1, services.ids.GetCount()) << c.label;
+        EXPECT_EQ(&h.page, services.ids.GetObjectAt(0)) << c.label;
+    }
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// While a read log is attached, every object keeps the stored lines its
+// Load did not ask for; a key it reads is written as the object holds it.
+TEST(BrowserTest, KeptLinesAreTheKeysNoLoadAsked)
+{
+    const std::string text =
+        "[Main]\nfutureKey = later\nnumElements = 1\nnumScripts = 1\n"
+        "[Script_1]\nnumScriptItems = 0\nname = OnLoad\nscriptNote = kept\n"
+        "[Element_1]\ntype = Text\nid = t\nXPOS = -5\nypos = 10\ncursor = hand\nodd=line\n";
+    MessageRecorder messages;
+    CDataFile file = FileFromText(text);
+    PageHolder h;
+    {
+        CKeyReadLog log(file);
+        ASSERT_TRUE(h.page.Load(&file, TRUE));
+    }
+    EXPECT_EQ(NULL, file.GetReadLog());
+    CElement* element = h.page.m_children[0];
+    EXPECT_EQ(-5, element->m_xpos);
+    EXPECT_EQ(std::vector<CStr>({ "cursor = hand", "odd=line" }), element->m_keptLines);
+    EXPECT_EQ(std::vector<CStr>({ "futureKey = later" }), h.page.m_keptLines);
+    EXPECT_EQ(std::vector<CStr>({ "scriptNote = kept" }), h.page.m_scripts[0]->m_keptLines);
+
+    // Moved to 0, the element writes no xpos, and none comes back.
+    element->m_xpos = 0;
+    CDataFile saved;
+    ASSERT_TRUE(h.page.Save(&saved));
+    KeyMap keys = SectionKeys(saved, "Element_1");
+    EXPECT_EQ(0u, keys.count("xpos"));
+    EXPECT_EQ(0u, keys.count("XPOS"));
+    EXPECT_EQ("10", keys["ypos"]);
+    EXPECT_EQ("hand", keys["cursor"]);
+    EXPECT_EQ("later", SectionKeys(saved, "Main")["futureKey"]);
+    EXPECT_EQ("kept", SectionKeys(saved, "Script_1")["scriptNote"]);
+    int odd = saved.FindSectionIndex("Element_1");
+    bool found = false;
+    for (int i = odd + 1; i < saved.GetLineCount() && !saved.IsSectionHeaderAt(i); ++i)
+        found = found || saved.GetLine(i) == "odd=line";
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// A page saved without being edited keeps the screen it was laid out on.
+TEST(BrowserTest, SaveKeepingScreenSizeKeepsTheStoredLines)
+{
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const std::string width = std::to_string(desktop.right - desktop.left);
+    const std::string height = std::to_string(desktop.bottom - desktop.top);
+    // An absent one takes this screen's, as every save stores both.
+    const struct { const char* label; std::string stored; std::string x; std::string y; } cases[] = {
+        { "both stored", "xres = 640\nyres = 480\n", "640", "480" },
+        { "only one stored", "yres = 480\n", width, "480" },
+        { "none stored", "", width, height },
+    };
+    MessageRecorder messages;
+    for (const auto& c : cases) {
+        CDataFile file = FileFromText("[Main]\n" + c.stored + "numElements = 0\n");
+        PageHolder h;
+        h.page.SetDataFile(&file);
+        ASSERT_TRUE(h.page.Load(NULL, TRUE)) << c.label;
+        ASSERT_TRUE(h.page.SaveKeepingScreenSize()) << c.label;
+        KeyMap keys = SectionKeys(file, "Main");
+        EXPECT_EQ(c.x, keys["xres"]) << c.label;
+        EXPECT_EQ(c.y, keys["yres"]) << c.label;
+        EXPECT_EQ("400", keys["width"]) << c.label;
+        // A plain save stamps this screen.
+        ASSERT_TRUE(h.page.Save(NULL));
+        EXPECT_EQ(width, SectionKeys(file, "Main")["xres"]) << c.label;
+    }
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST(BrowserTest, SetPropertyActionsOfElementsAreMarkedAfterLoading)

@@ -24,6 +24,9 @@ struct RegisteredClass
 };
 
 const std::string kLongName = "LbCatalog long " + std::string(300, 'x');
+// Larger than any name the walk reads: such a class is skipped, such a
+// ProgID stays empty.
+const std::string kHugeText = "LbCatalog huge " + std::string(70000, 'y');
 
 const std::vector<RegisteredClass>& Classes()
 {
@@ -52,6 +55,10 @@ const std::vector<RegisteredClass>& Classes()
           "LbCatalog empty ProgID", true, "LbCatalog empty ProgID", "", "C:\\lb\\unnamed.dll" },
         { "{4C42CA71-0000-4000-8000-00000000C00C}", { "Control", "ProgID=Lb.NoServerValue", "InprocServer32" },
           "LbCatalog empty server", true, "LbCatalog empty server", "Lb.NoServerValue", "" },
+        { "{4C42CA71-0000-4000-8000-00000000C00D}", { "Control", "ProgID=Lb.HugeName" },
+          kHugeText.c_str(), false, NULL, NULL, NULL },
+        { "{4C42CA71-0000-4000-8000-00000000C00E}", { "Control", "ProgID=" + kHugeText, "InprocServer32=C:\\lb\\huge.dll" },
+          "LbCatalog huge ProgID", true, "LbCatalog huge ProgID", "", "C:\\lb\\huge.dll" },
     };
     return classes;
 }

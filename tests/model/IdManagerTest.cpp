@@ -1,6 +1,8 @@
 #include "model/IdManager.h"
 #include "model/ScriptableObject.h"
 
+#include "tests/support/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -39,6 +41,49 @@ TEST(IdManager, RegisterAnswersTheWantedNameOrTheFirstFreeNumberedOne)
         EXPECT_STREQ(c.expected, ids.GetNameAt(ids.GetCount() - 1).c_str()) << c.label;
         EXPECT_EQ(&object, ids.GetObjectAt(ids.GetCount() - 1)) << c.label;
     }
+}
+
+// A stored id is renamed only when another object bears exactly that id:
+// actions name their target by its id, and a prefix count would cut an
+// object off from them.
+TEST(IdManager, RegisterStoredKeepsAnIdNoOtherObjectBearsExactly)
+{
+    struct StoredCase
+    {
+        const char* label;
+        std::vector<const char*> registered;   // by other objects
+        const char* stored;
+        const char* expected;
+        int added;
+    };
+    const StoredCase cases[] = {
+        { "nothing registered", {}, "Text1", "Text1", 1 },
+        { "the same id twice", { "Text1" }, "Text1", "Text11", 1 },
+        { "only begins with a registered one", { "Button1" }, "Button", "Button", 1 },
+        { "a registered one begins with it, twice", { "Button", "ButtonList" }, "Button", "Button2", 1 },
+        { "letter case differs", { "text" }, "Text", "Text", 1 },
+        { "empty", { "Text" }, "", "", 0 },
+    };
+    MessageRecorder messages;
+    for (const StoredCase& c : cases) {
+        CIdManager ids;
+        CElement other;
+        for (const char* name : c.registered)
+            ids.Register(name, &other);
+        CElement object;
+        EXPECT_STREQ(c.expected, ids.RegisterStored(c.stored, &object).c_str()) << c.label;
+        ASSERT_EQ((int)c.registered.size() + c.added, ids.GetCount()) << c.label;
+        if (c.added) {
+            EXPECT_EQ(&object, ids.GetObjectAt(ids.GetCount() - 1)) << c.label;
+        }
+    }
+    // An object whose own entry bears the id keeps it and is recorded once.
+    CIdManager ids;
+    CElement page;
+    ids.RegisterStored("Home", &page);
+    EXPECT_STREQ("Home", ids.RegisterStored("Home", &page).c_str());
+    EXPECT_EQ(1, ids.GetCount());
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 TEST(IdManager, SameNameForThreeObjectsCountsOnAndEmptyNameRecordsNothing)

@@ -7,6 +7,7 @@
 #include "model/Script.h"
 #include "model/ScriptItem.h"
 #include "model/SetPropertyHooks.h"
+#include "tests/support/DataFileText.h"
 #include "tests/support/GifBytes.h"
 #include "tests/support/TestSupport.h"
 
@@ -258,17 +259,3 @@ public:
     std::vector<std::pair<std::string, BOOL>> imports;
 };
 
-// A data file from text lines separated by '\n'.
-inline CDataFile FileFromText(const std::string& text)
-{
-    CDataFile file;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        file.AppendLine(CStr(text.substr(start, end - start).c_str()));
-        start = end + 1;
-    }
-    return file;
-}

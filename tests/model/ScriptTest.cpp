@@ -26,7 +26,7 @@ std::vector<std::string> Notes(const CScript& script)
     std::vector<std::string> notes;
     for (CScriptItem* item : script.m_items) {
         TestAction* action = dynamic_cast<TestAction*>(item);
-        notes.push_back(action ? action->note.c_str() : "kept " + std::string(item->GetClassName().c_str()));
+        notes.push_back(action ? action->note.c_str() : "kept " + std::string(item->GetName().c_str()));
     }
     return notes;
 }

@@ -11,6 +11,11 @@
 
 const char kTestControlClsid[] = "{C406D0CE-5D34-4A4C-8DCE-C4B45B99F611}";
 const char kPlainControlClsid[] = "{C651C94F-FDF7-4077-813A-891E22B8A1C0}";
+// Served by the test control but registered only by the tests that want
+// them: their event interface cannot be read, listed before or after the
+// default interface.
+const char kUnreadableEventsFirstClsid[] = "{4E1F6B2A-7C3D-4A59-9E08-2B6D1C7F5A31}";
+const char kUnreadableEventsLastClsid[] = "{4E1F6B2A-7C3D-4A59-9E08-2B6D1C7F5A32}";
 const char kTestControlProgId[] = "LumbrookTest.Control";
 const char kPlainControlProgId[] = "LumbrookTest.Plain";
 const char kTestControlLibId[] = "{62C3E0CC-73A1-45E6-8D04-673F21AF516E}";

@@ -12,6 +12,7 @@
 #include "model/store/DispatchInterfaceInfo.h"
 #include "model/store/MethodRecord.h"
 #include "tests/model/TestControlFixture.h"
+#include "tests/support/ForwardingTypeInfo.h"
 #include "tests/support/TestSupport.h"
 
 namespace
@@ -131,46 +132,22 @@ ITypeInfo* LoadTestControlTypeInfo(const char* guid)
 // descriptors it lends that are not handed back, records the size of every
 // name array it is asked to fill, and makes its failAt-th descriptor or
 // name call fail.
-class CCheckingTypeInfo : public ITypeInfo
+class CCheckingTypeInfo : public CForwardingTypeInfo
 {
 public:
     static constexpr HRESULT kInjected = (HRESULT)0x80040AB1;
 
-    CCheckingTypeInfo(ITypeInfo* inner, int failAt) : m_refs(1), m_inner(inner), m_failAt(failAt)
-    {
-        m_inner->AddRef();
-    }
-    virtual ~CCheckingTypeInfo() { m_inner->Release(); }
+    CCheckingTypeInfo(ITypeInfo* inner, int failAt) : CForwardingTypeInfo(inner), m_failAt(failAt) {}
 
     int Outstanding() const { return m_outstanding; }
     int Calls() const { return m_calls; }
     const std::map<MEMBERID, UINT>& NameSlots() const { return m_nameSlots; }
 
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_ITypeInfo))
-        {
-            *ppv = static_cast<ITypeInfo*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++m_refs; }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        ULONG refs = --m_refs;
-        if (refs == 0)
-            delete this;
-        return refs;
-    }
-
     STDMETHODIMP GetTypeAttr(TYPEATTR** attr) override
     {
         if (Fails())
             return kInjected;
-        HRESULT hr = m_inner->GetTypeAttr(attr);
+        HRESULT hr = Inner()->GetTypeAttr(attr);
         if (SUCCEEDED(hr))
             m_outstanding++;
         return hr;
@@ -179,7 +156,7 @@ public:
     {
         if (Fails())
             return kInjected;
-        HRESULT hr = m_inner->GetFuncDesc(index, desc);
+        HRESULT hr = Inner()->GetFuncDesc(index, desc);
         if (SUCCEEDED(hr))
             m_outstanding++;
         return hr;
@@ -188,7 +165,7 @@ public:
     {
         if (Fails())
             return kInjected;
-        HRESULT hr = m_inner->GetVarDesc(index, desc);
+        HRESULT hr = Inner()->GetVarDesc(index, desc);
         if (SUCCEEDED(hr))
             m_outstanding++;
         return hr;
@@ -200,67 +177,27 @@ public:
             slots = maxNames;
         if (Fails())
             return kInjected;
-        return m_inner->GetNames(id, names, maxNames, count);
+        return Inner()->GetNames(id, names, maxNames, count);
     }
     STDMETHODIMP_(void) ReleaseTypeAttr(TYPEATTR* attr) override
     {
         m_outstanding--;
-        m_inner->ReleaseTypeAttr(attr);
+        Inner()->ReleaseTypeAttr(attr);
     }
     STDMETHODIMP_(void) ReleaseFuncDesc(FUNCDESC* desc) override
     {
         m_outstanding--;
-        m_inner->ReleaseFuncDesc(desc);
+        Inner()->ReleaseFuncDesc(desc);
     }
     STDMETHODIMP_(void) ReleaseVarDesc(VARDESC* desc) override
     {
         m_outstanding--;
-        m_inner->ReleaseVarDesc(desc);
-    }
-
-    STDMETHODIMP GetTypeComp(ITypeComp** comp) override { return m_inner->GetTypeComp(comp); }
-    STDMETHODIMP GetRefTypeOfImplType(UINT index, HREFTYPE* ref) override
-    {
-        return m_inner->GetRefTypeOfImplType(index, ref);
-    }
-    STDMETHODIMP GetImplTypeFlags(UINT index, INT* flags) override { return m_inner->GetImplTypeFlags(index, flags); }
-    STDMETHODIMP GetIDsOfNames(LPOLESTR* names, UINT count, MEMBERID* ids) override
-    {
-        return m_inner->GetIDsOfNames(names, count, ids);
-    }
-    STDMETHODIMP Invoke(PVOID instance, MEMBERID id, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO* excep, UINT* argErr) override
-    {
-        return m_inner->Invoke(instance, id, flags, params, result, excep, argErr);
-    }
-    STDMETHODIMP GetDocumentation(MEMBERID id, BSTR* name, BSTR* doc, DWORD* context, BSTR* file) override
-    {
-        return m_inner->GetDocumentation(id, name, doc, context, file);
-    }
-    STDMETHODIMP GetDllEntry(MEMBERID id, INVOKEKIND kind, BSTR* dll, BSTR* name, WORD* ordinal) override
-    {
-        return m_inner->GetDllEntry(id, kind, dll, name, ordinal);
-    }
-    STDMETHODIMP GetRefTypeInfo(HREFTYPE ref, ITypeInfo** info) override { return m_inner->GetRefTypeInfo(ref, info); }
-    STDMETHODIMP AddressOfMember(MEMBERID id, INVOKEKIND kind, PVOID* address) override
-    {
-        return m_inner->AddressOfMember(id, kind, address);
-    }
-    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID riid, PVOID* object) override
-    {
-        return m_inner->CreateInstance(outer, riid, object);
-    }
-    STDMETHODIMP GetMops(MEMBERID id, BSTR* mops) override { return m_inner->GetMops(id, mops); }
-    STDMETHODIMP GetContainingTypeLib(ITypeLib** lib, UINT* index) override
-    {
-        return m_inner->GetContainingTypeLib(lib, index);
+        Inner()->ReleaseVarDesc(desc);
     }
 
 private:
     bool Fails() { return m_calls++ == m_failAt; }
 
-    ULONG m_refs;
-    ITypeInfo* m_inner;
     int m_failAt;
     int m_calls = 0;
     int m_outstanding = 0;

@@ -34,6 +34,50 @@ void MessageRecorder::Clear()
     g_messages.clear();
 }
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;)
+    {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(20);
+    }
+}
+
+// Dispatches what is waiting except timers: a timer-driven step that types
+// must not run the next step in the middle of its own typing.
+static void PumpWaitingMessages()
+{
+    MSG msg;
+    for (int guard = 0; guard < 10000; ++guard)
+    {
+        if (!PeekMessageA(&msg, NULL, 0, WM_TIMER - 1, PM_REMOVE)
+            && !PeekMessageA(&msg, NULL, WM_TIMER + 1, 0xFFFFFFFF, PM_REMOVE))
+            return;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void TypeKeys(HWND control, const char* text)
+{
+    for (const char* c = text; *c; ++c)
+    {
+        SendMessageA(control, WM_CHAR, (WPARAM)(unsigned char)*c, 1);
+        PumpWaitingMessages();
+    }
+}
+
+void ClearByKeys(HWND control)
+{
+    SendMessageA(control, EM_SETSEL, 0, -1);
+    SendMessageA(control, WM_CHAR, VK_BACK, 1);
+    PumpWaitingMessages();
+}
+
 std::string TestProgramFolder()
 {
     char path[MAX_PATH] = "";

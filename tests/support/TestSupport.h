@@ -3,8 +3,13 @@
 #pragma once
 
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
+
+// Polls condition until it holds or timeoutMs pass: what a test waits for,
+// never a fixed sleep. TRUE when it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
 struct RecordedMessage
 {
@@ -36,6 +41,12 @@ public:
 private:
     std::string m_path;
 };
+
+// A person's typing into an edit control: one WM_CHAR a character, the
+// messages it caused handled before the next (timers left to their loop).
+void TypeKeys(HWND control, const char* text);
+// Select all, then Backspace, as a person empties a field.
+void ClearByKeys(HWND control);
 
 // The folder of the running test program, ending with '\'; the fixtures
 // are built beside it or in the folder above.
