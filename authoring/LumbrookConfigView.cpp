@@ -168,14 +168,25 @@ void CLumbrookConfigView::OnDraw(CDC* dc)
     CBrowser* page = GetPage();
     if (page == NULL)
         return;
-    // Double-buffered, and only the part that needs painting: a move
-    // repaints the object's old and new places, not the whole page.
-    SIZE size = page->GetSize();
+    // Only the part that needs painting: a move repaints the object's old
+    // and new places, not the whole page.
     CRect area;
     dc->GetClipBox(&area);
-    CRect pageArea(0, 0, size.cx, size.cy);
-    if (!area.IntersectRect(&area, &pageArea))
+    PaintArea(dc, area);
+}
+
+void CLumbrookConfigView::PaintArea(CDC* dc, const CRect& wanted)
+{
+    CBrowser* page = GetPage();
+    if (page == NULL)
         return;
+    SIZE size = page->GetSize();
+    CRect area;
+    CRect pageArea(0, 0, size.cx, size.cy);
+    if (!area.IntersectRect(&wanted, &pageArea))
+        return;
+    // Double-buffered in a bitmap of the area alone: one of a very large
+    // page's size could not be made at all.
     CDC memory;
     if (!memory.CreateCompatibleDC(dc))
         return;
@@ -184,6 +195,9 @@ void CLumbrookConfigView::OnDraw(CDC* dc)
         return;
     CBitmap* previous = memory.SelectObject(&bitmap);
     memory.SetViewportOrg(-area.left, -area.top);
+    // The trackers' hatching lines up with the page, as on a whole paint,
+    // not with the bitmap's corner.
+    ::SetBrushOrgEx(memory.m_hDC, (8 - area.left % 8) % 8, (8 - area.top % 8) % 8, NULL);
     memory.IntersectClipRect(&area);
     page->Draw(memory.m_hDC);
     DrawSelection(&memory);
@@ -378,11 +392,15 @@ void CLumbrookConfigView::OnLButtonDown(UINT flags, CPoint point)
 void CLumbrookConfigView::InvalidateObjects(const std::vector<CElement*>& objects)
 {
     CPoint scroll = GetScrollPosition();
+    CClientDC dc(this);
     for (CElement* object : objects)
     {
         CRect area = object->GetRect();
         // The tracker's border and outside handles lie around the object.
         area.InflateRect(kSingleHandleSize + 1, kSingleHandleSize + 1);
+        // A text's glyphs may pass its box: they would stay behind.
+        CRect drawn = object->GetDrawnRect(dc.m_hDC);
+        area.UnionRect(&area, &drawn);
         area.OffsetRect(-scroll.x, -scroll.y);
         InvalidateRect(&area, FALSE);
     }

@@ -25,6 +25,11 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, LPARAM hint, void* hintObject) override;
     void OnDraw(CDC* dc) override;
+    // Paints the page's part inside area (page coordinates, cut to the page)
+    // onto dc as a paint of the view does: the page and the selection drawn
+    // into a bitmap of the area's size, page coordinates moved onto it and
+    // the drawing clipped to the area, then copied to the area on dc.
+    void PaintArea(CDC* dc, const CRect& area);
 
     // Formats the text (bounded) into the main frame's message pane.
     void SetStatusText(const char* format, ...);

@@ -78,6 +78,7 @@ BOOL CActiveXElement::ChooseProperties(CPropertyRecordList& list)
 void CActiveXElement::ReleaseFont()
 {
     DeleteFontHandle(m_hFont);
+    m_drawnExtent.Forget();
 }
 
 HFONT CActiveXElement::MakeFont(HDC dc) const
@@ -123,18 +124,27 @@ void CActiveXElement::FitCaptionFont()
     m_fittedWidth = m_width;
 }
 
+RECT CActiveXElement::GetDrawnRect(HDC dc)
+{
+    FitCaptionFont();
+    if (!m_bCaptionVisible)
+        return GetRect();
+    if (m_hFont == NULL)
+        m_hFont = MakeFont(dc);
+    return m_drawnExtent.Get(dc, m_hFont, m_strCaption, GetRect(), m_format);
+}
+
 BOOL CActiveXElement::Draw(HDC dc)
 {
     RECT rect = GetRect();
-    if (!RectVisible(dc, &rect))
+    // A caption taller than the box passes it (DT_NOCLIP).
+    RECT drawn = GetDrawnRect(dc);
+    if (!RectVisible(dc, &drawn))
         return TRUE;
     int saved = SaveDC(dc);
-    FitCaptionFont();
     if (m_bgTransparency > 0)
         BlendColorIntoVisibleRect(dc, rect, m_bgColor, m_bgTransparency);
     if (m_bCaptionVisible) {
-        if (m_hFont == NULL)
-            m_hFont = MakeFont(dc);
         DrawElementText(dc, m_hFont, m_fontColor, m_strCaption, rect, m_format,
                         m_bgTransparency >= 1, m_bgColor);
     }

@@ -5,6 +5,7 @@
 // ProgID as caption; the player hosts the live control from the same keys.
 #pragma once
 
+#include "model/ElementSupport.h"
 #include "model/ScriptableObject.h"
 #include "model/store/DispatchInterfaceInfo.h"
 #include "model/store/MethodRecord.h"
@@ -29,6 +30,7 @@ public:
     BOOL Save(CDataFile* file) override;
     BOOL AddToTree(HWND tree, HTREEITEM parentItem) override;
     void DrawAt(HDC dc, POINT origin, HBITMAP mask) override;
+    RECT GetDrawnRect(HDC dc) override;
 
     int AccessProperty(const char* name, VARIANT& value, BOOL put) override;
     void UpdatePropertyList(CPropertyRecordList& list) override;
@@ -76,4 +78,5 @@ private:
     void ReadNaturalSize(IOleObject* control, HWND host);
     void TakeMembers();
     CActiveXElement& operator=(const CActiveXElement&);
+    CDrawnTextExtent m_drawnExtent;
 };

@@ -316,6 +316,11 @@ void CElement::DrawAt(HDC, POINT, HBITMAP)
 {
 }
 
+RECT CElement::GetDrawnRect(HDC)
+{
+    return GetRect();
+}
+
 CBrowser* CElement::GetPage() const
 {
     for (const CElement* object = this; object != NULL; object = object->m_pParent) {

@@ -48,6 +48,9 @@ public:
     // The drag image into the bitmap selected in dc, its opaque parts in
     // black into mask (a monochrome bitmap; NULL: no mask).
     virtual void DrawAt(HDC dc, POINT origin, HBITMAP mask);
+    // What a paint of the element touches, measured on dc: its rectangle,
+    // and for a text the glyphs that pass it.
+    virtual RECT GetDrawnRect(HDC dc);
 
     // The popup menu that ShowContextMenu tracks, and its "New" submenu,
     // for this kind of object (page, page element, script or action); with

@@ -192,6 +192,45 @@ void DrawElementText(HDC dc, HFONT font, COLORREF colour, const CStr& text, RECT
         SetBkMode(dc, oldMode);
 }
 
+RECT CDrawnTextExtent::Get(HDC dc, HFONT font, const CStr& text, const RECT& rect, UINT format)
+{
+    SIZE size = { rect.right - rect.left, rect.bottom - rect.top };
+    if (!m_valid || font != m_font || format != m_format || size.cx != m_size.cx || size.cy != m_size.cy ||
+        text != m_text)
+    {
+        RECT measured = { 0, 0, size.cx, size.cy };
+        TEXTMETRICA metrics = {};
+        HGDIOBJ oldFont = SelectObject(dc, font);
+        // Measured from the corner: the alignment is placed below.
+        UINT measure = format & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM);
+        DrawTextA(dc, text, text.GetLength(), &measured, measure | DT_CALCRECT);
+        GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, oldFont);
+        int width = measured.right - measured.left;
+        int height = measured.bottom - measured.top;
+        RECT drawn;
+        drawn.left = (format & DT_CENTER) ? (size.cx - width) / 2 : (format & DT_RIGHT) ? size.cx - width : 0;
+        drawn.top = 0;
+        if (format & DT_SINGLELINE)
+            drawn.top = (format & DT_VCENTER) ? (size.cy - height) / 2 : (format & DT_BOTTOM) ? size.cy - height : 0;
+        drawn.right = drawn.left + width;
+        drawn.bottom = drawn.top + height;
+        // Slanted glyphs and rounding reach a little past the measure.
+        int margin = 1 + metrics.tmOverhang + (metrics.tmItalic ? metrics.tmAscent / 3 : 0);
+        InflateRect(&drawn, margin, 1);
+        RECT box = { 0, 0, size.cx, size.cy };
+        UnionRect(&m_offsets, &drawn, &box);
+        m_valid = TRUE;
+        m_font = font;
+        m_text = text;
+        m_format = format;
+        m_size = size;
+    }
+    RECT extent = m_offsets;
+    OffsetRect(&extent, rect.left, rect.top);
+    return extent;
+}
+
 void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt)
 {
     VARIANT empty;

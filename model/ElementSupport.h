@@ -67,6 +67,35 @@ void DeleteFontHandle(HFONT& font);
 void DrawElementText(HDC dc, HFONT font, COLORREF colour, const CStr& text, RECT rect,
                      UINT format, BOOL opaque, COLORREF bgColor);
 
+// Where DrawText puts a text in rect with format, joined with rect: with
+// DT_NOCLIP the glyphs may pass the box, and a paint or invalidation of the
+// box alone would cut them or leave them behind. The measure is kept, as a
+// place relative to the box, until the text, format, font or box size
+// changes; a copy measures for itself.
+class CDrawnTextExtent
+{
+public:
+    CDrawnTextExtent() : m_valid(FALSE), m_font(NULL), m_format(0), m_size(), m_offsets() {}
+    CDrawnTextExtent(const CDrawnTextExtent&) : CDrawnTextExtent() {}
+    CDrawnTextExtent& operator=(const CDrawnTextExtent&)
+    {
+        m_valid = FALSE;
+        return *this;
+    }
+
+    RECT Get(HDC dc, HFONT font, const CStr& text, const RECT& rect, UINT format);
+    // The font was released: its handle may come back for another font.
+    void Forget() { m_valid = FALSE; }
+
+private:
+    BOOL m_valid;
+    HFONT m_font;
+    CStr m_text;
+    UINT m_format;
+    SIZE m_size;
+    RECT m_offsets;
+};
+
 // Appends the empty-valued record an element class offers for a property.
 void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE vt);
 

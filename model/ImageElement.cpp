@@ -131,7 +131,10 @@ BOOL CImageElement::LoadJpeg(HBITMAP* bitmap, const char* path)
     m_jpegProperties.DIBChannels = 3;
     m_jpegProperties.DIBColor = JPEG_COLOUR_BGR;
     int result = JpegRead(&m_jpegProperties, JPEG_READ_PIXELS);
-    CreateJpegBitmap(bitmap);
+    // A read that failed part way left rows never written: no picture,
+    // rather than one of whatever the memory held.
+    if (result >= 0)
+        CreateJpegBitmap(bitmap);
     // The rows are not needed once the bitmap holds them.
     FreeJpegPixels();
     m_jpegProperties.DIBBytes = NULL;

@@ -74,6 +74,7 @@ BOOL CTextElement::ChooseProperties(CPropertyRecordList& list)
 void CTextElement::ReleaseFont()
 {
     DeleteFontHandle(m_hFont);
+    m_drawnExtent.Forget();
 }
 
 void CTextElement::UpdateFormat()
@@ -87,16 +88,24 @@ HFONT CTextElement::MakeFont(HDC dc) const
                              m_fontUnderline, m_fontStrikeOut);
 }
 
+RECT CTextElement::GetDrawnRect(HDC dc)
+{
+    if (m_hFont == NULL)
+        m_hFont = MakeFont(dc);
+    return m_drawnExtent.Get(dc, m_hFont, m_strText, GetRect(), m_format);
+}
+
 BOOL CTextElement::Draw(HDC dc)
 {
     RECT rect = GetRect();
-    if (!RectVisible(dc, &rect))
+    // The glyphs may pass the box (DT_NOCLIP): a paint beside it still
+    // shows their part.
+    RECT drawn = GetDrawnRect(dc);
+    if (!RectVisible(dc, &drawn))
         return TRUE;
     int saved = SaveDC(dc);
     if (m_bgTransparency > 0)
         BlendColorIntoVisibleRect(dc, rect, m_bgColor, m_bgTransparency);
-    if (m_hFont == NULL)
-        m_hFont = MakeFont(dc);
     DrawElementText(dc, m_hFont, m_fontColor, m_strText, rect, m_format, m_bgTransparency >= 1,
                     m_bgColor);
     RestoreDC(dc, saved);

@@ -2,6 +2,7 @@
 // optional blended background colour.
 #pragma once
 
+#include "model/ElementSupport.h"
 #include "model/ScriptableObject.h"
 
 #include <vector>
@@ -24,6 +25,7 @@ public:
     BOOL Save(CDataFile* file) override;
     BOOL AddToTree(HWND tree, HTREEITEM parentItem) override;
     void DrawAt(HDC dc, POINT origin, HBITMAP mask) override;
+    RECT GetDrawnRect(HDC dc) override;
 
     int AccessProperty(const char* name, VARIANT& value, BOOL put) override;
     void UpdatePropertyList(CPropertyRecordList& list) override;
@@ -52,6 +54,7 @@ public:
 
 private:
     HFONT MakeFont(HDC dc) const;
+    CDrawnTextExtent m_drawnExtent;
     // The fields both by-name tables reach.
     std::vector<NamedProperty> TextFields();
     CTextElement& operator=(const CTextElement&);

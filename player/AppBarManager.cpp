@@ -84,8 +84,8 @@ POINT SlidePoint(const CSlidePath& path, DWORD elapsed, DWORD duration)
 
 CAppBarManager::CAppBarManager()
     : m_window(NULL), m_hideTime(400), m_showTime(200), m_registered(FALSE), m_docked(), m_savedWidth(0),
-      m_savedHeight(0), m_placement(), m_autoHideEdge(-1), m_desktopRedrawPaused(FALSE), m_shell(SHAppBarMessage),
-      m_cursor(GetCursorPos)
+      m_savedHeight(0), m_placement(), m_autoHideEdge(-1), m_desktopRedrawPaused(FALSE), m_ownMoves(0),
+      m_shell(SHAppBarMessage), m_cursor(GetCursorPos)
 {
 }
 
@@ -163,7 +163,10 @@ void CAppBarManager::SetPos(UINT edge, RECT& rect, BOOL move)
     QueryPos(rect);
     Message(ABM_SETPOS, edge, &rect);
     if (move)
+    {
+        OwnMoves self(*this);
         MoveWindow(m_window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    }
     if (!m_placement.autoHide)
         m_docked = rect;
 }
@@ -171,6 +174,7 @@ void CAppBarManager::SetPos(UINT edge, RECT& rect, BOOL move)
 void CAppBarManager::Place(RECT& rect)
 {
     QueryPos(rect);
+    OwnMoves self(*this);
     MoveWindow(m_window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
@@ -278,6 +282,7 @@ void CAppBarManager::Show()
 
 void CAppBarManager::Slide(const RECT& target)
 {
+    OwnMoves self(*this);
     if (m_hideTime > 0 && m_showTime > 0)
     {
         RECT current;
@@ -316,26 +321,34 @@ void CAppBarManager::OnNotify(WPARAM wParam, LPARAM lParam)
 
 void CAppBarManager::OnPosChanged()
 {
-    RECT rect = ScreenRect();
     UINT edge = m_placement.edge;
     if (m_placement.autoHide)
     {
-        m_docked = rect;
+        m_docked = ScreenRect();
         CutToThickness(edge, m_docked, IsSideEdge(edge) ? m_savedWidth : m_savedHeight);
     }
-    RECT window;
-    GetWindowRect(m_window, &window);
-    CutToThickness(edge, rect, IsSideEdge(edge) ? window.right - window.left : window.bottom - window.top);
-    SetPos(edge, rect, TRUE);
+    DockWithWindowThickness();
 }
 
 void CAppBarManager::OnMoveOrSize()
 {
-    if (!m_registered)
+    // A move of its own docking or slide: docking again from it would move
+    // the bar once more, and a slide would snap back to the docked place.
+    if (!m_registered || IsMovingItself())
         return;
+    // From the edge, not from where the window went: the shell only cuts a
+    // rectangle, it never brings one back to its edge.
+    DockWithWindowThickness();
+}
+
+void CAppBarManager::DockWithWindowThickness()
+{
+    RECT rect = ScreenRect();
+    UINT edge = m_placement.edge;
     RECT window;
     GetWindowRect(m_window, &window);
-    SetPos(m_placement.edge, window, TRUE);
+    CutToThickness(edge, rect, IsSideEdge(edge) ? window.right - window.left : window.bottom - window.top);
+    SetPos(edge, rect, TRUE);
 }
 
 BOOL CAppBarManager::CursorInWindow()

@@ -54,6 +54,22 @@ public:
     CAppBarManager();
     ~CAppBarManager();
 
+    // While it lives, the bar's moves and sizes are the manager's own (or
+    // its owner's docking): they neither dock it again nor give it a new
+    // thickness, which would feed on itself.
+    class OwnMoves
+    {
+    public:
+        explicit OwnMoves(CAppBarManager& manager) : m_manager(manager) { ++m_manager.m_ownMoves; }
+        ~OwnMoves() { --m_manager.m_ownMoves; }
+
+    private:
+        OwnMoves(const OwnMoves&);
+        OwnMoves& operator=(const OwnMoves&);
+        CAppBarManager& m_manager;
+    };
+    BOOL IsMovingItself() const { return m_ownMoves > 0; }
+
     void SetWindow(HWND window) { m_window = window; }
     HWND GetWindow() const { return m_window; }
 
@@ -96,6 +112,8 @@ private:
     void Show();
     void Slide(const RECT& target);
     void OnPosChanged();
+    // Docks at the edge, the window's thickness across it.
+    void DockWithWindowThickness();
     BOOL CursorInWindow();
     void PauseDesktopRedraw();
     void ResumeDesktopRedraw();
@@ -111,6 +129,8 @@ private:
     // The edge the shell holds this window as auto-hide bar of, -1 for none.
     int m_autoHideEdge;
     BOOL m_desktopRedrawPaused;
+    // How many OwnMoves live.
+    int m_ownMoves;
     AppBarShellFn m_shell;
     CursorPosFn m_cursor;
 };

@@ -36,8 +36,8 @@ BOOL SameLines(const CDataFile& a, const CDataFile& b)
 
 CMainWnd::CMainWnd()
     : m_pressedElement(NULL), m_hoveredElement(NULL), m_icon(NULL), m_handCursor(NULL), m_appBar(FALSE),
-      m_windowType(0), m_currentFile(NULL), m_previousCapture(NULL), m_instanceMutex(NULL), m_backBuffer(NULL),
-      m_moved(FALSE), m_lastToken(0), m_dragOrigin(), m_dragArmed(FALSE), m_recapture(FALSE),
+      m_windowType(0), m_currentFile(NULL), m_previousCapture(NULL), m_instanceMutex(NULL), m_moved(FALSE),
+      m_lastToken(0), m_dragOrigin(), m_dragArmed(FALSE), m_recapture(FALSE),
       m_inRecapture(FALSE), m_captureShown(FALSE), m_trackingLeave(FALSE),
       m_instanceBoxShown(FALSE)
 {
@@ -47,7 +47,6 @@ CMainWnd::~CMainWnd()
 {
     if (m_hWnd)
         DestroyWindow();
-    DeleteBackBuffer();
 }
 
 HWND CMainWnd::CreateMainWindow()
@@ -165,7 +164,6 @@ void CMainWnd::OnDestroy()
         DestroyCursor(m_handCursor);
         m_handCursor = NULL;
     }
-    DeleteBackBuffer();
     Tarvex::SetDrawingWindow(NULL);
     PostQuitMessage(0);
 }
@@ -176,35 +174,9 @@ void CMainWnd::OnPaint()
     GetUpdateRgn(update, FALSE);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(&paint);
-    HDC memory = CreateCompatibleDC(dc);
-    // The bitmap covers the painted rectangle only: one of a very large
-    // page's size could not be made at all.
-    const RECT& area = paint.rcPaint;
-    SIZE size = m_document.GetSize();
-    int width = std::max(0L, std::min(area.right, size.cx) - area.left);
-    int height = std::max(0L, std::min(area.bottom, size.cy) - area.top);
-    if (!m_backBuffer)
-        m_backBuffer = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ old = SelectObject(memory, m_backBuffer);
-    SetViewportOrgEx(memory, -area.left, -area.top, NULL);
-    // What lies outside the update region is never shown: leave it undrawn.
-    // The clip is given in the bitmap's own coordinates.
-    HRGN clip = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(clip, update, NULL, RGN_COPY);
-    OffsetRgn(clip, -area.left, -area.top);
-    SelectClipRgn(memory, clip);
-    DeleteObject(clip);
-
-    Tarvex::CDrawContext context = { memory, update };
-    m_document.Draw(context);
-
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
-           SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    m_document.Paint(dc, paint.rcPaint, update);
     EndPaint(&paint);
     DeleteObject(update);
-    DeleteBackBuffer();
     m_captureShown = TRUE;
 }
 
@@ -264,6 +236,9 @@ void CMainWnd::OnWindowPosChanged()
         RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         m_appBarManager.NotifyWindowPosChanged();
     }
+    // The default handling sends WM_MOVE and WM_SIZE: kept here, the bar
+    // would never dock again after a move or take a new thickness.
+    SetMsgHandled(FALSE);
 }
 
 // ---------------------------------------------------------------------------
@@ -760,7 +735,8 @@ void CMainWnd::ApplyWindowKind(const CDataFile& page)
     int height = 200;
     page.GetInt("Main", "width", width);
     page.GetInt("Main", "height", height);
-    page.GetInt("Main", "windowType", m_windowType);
+    // Without a kind of its own the page keeps the previous one.
+    BOOL ownKind = page.GetInt("Main", "windowType", m_windowType);
 
     DWORD exStyle = GetExStyle();
     DWORD style = GetStyle();
@@ -803,8 +779,12 @@ void CMainWnd::ApplyWindowKind(const CDataFile& page)
     int windowWidth = width + 2 * frameX;
     int windowHeight = height + 2 * frameY + caption;
     // A shaped page cuts its own region once built; until then the previous
-    // page's region would clip it.
-    SetWindowRgn(m_windowType == 3 ? NULL : CreateRectRgn(0, 0, windowWidth, windowHeight), FALSE);
+    // page's region would clip it. A page shaped only by the kind it kept
+    // cuts none: it keeps the previous shape, which clearing would lose.
+    if (m_windowType != 3)
+        SetWindowRgn(CreateRectRgn(0, 0, windowWidth, windowHeight), FALSE);
+    else if (ownKind)
+        SetWindowRgn(NULL, FALSE);
     // SWP_FRAMECHANGED: the frame of the new styles takes effect at once.
     if (m_windowType == 4)
         SetWindowPos(HWND_TOPMOST, 0, 0, windowWidth, windowHeight,
@@ -847,20 +827,14 @@ BOOL CMainWnd::CheckSingleInstance(const char* title)
     return second;
 }
 
-void CMainWnd::DeleteBackBuffer()
-{
-    if (m_backBuffer)
-    {
-        DeleteObject(m_backBuffer);
-        m_backBuffer = NULL;
-    }
-}
-
 // ---------------------------------------------------------------------------
 // The desktop app bar
 
 void CMainWnd::DockAppBar(const CAppBarSettings& settings)
 {
+    // The styles and region change first, with the last page's size: no
+    // move or size of the docking docks the bar again or gives its thickness.
+    CAppBarManager::OwnMoves docking(m_appBarManager);
     CAppBarPlacement& placement = m_appBarManager.GetPlacement();
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
     SetWindowLong(GWL_STYLE, (LONG)(GetStyle() & 0x7F35FFFF));
@@ -891,6 +865,7 @@ void CMainWnd::DockAppBar(const CAppBarSettings& settings)
 
 void CMainWnd::ResetAppBar()
 {
+    CAppBarManager::OwnMoves resetting(m_appBarManager);
     CAppBarPlacement& placement = m_appBarManager.GetPlacement();
     placement.edge = ABE_RIGHT;
     placement.width = 0;
@@ -911,6 +886,10 @@ void CMainWnd::OnMove()
 
 void CMainWnd::OnSize()
 {
+    SetMsgHandled(FALSE);
+    // The bar's own docking and slide give it no new thickness.
+    if (m_appBarManager.IsMovingItself())
+        return;
     m_appBarManager.OnMoveOrSize();
     CAppBarPlacement& placement = m_appBarManager.GetPlacement();
     if (m_appBar && !placement.hidden)
@@ -922,7 +901,6 @@ void CMainWnd::OnSize()
         else
             placement.width = window.right - window.left;
     }
-    SetMsgHandled(FALSE);
 }
 
 void CMainWnd::OnNcHitTest()

@@ -53,6 +53,7 @@ public:
     const CMultiFilePqz& GetArchive() const { return m_archive; }
     CDataFile* GetCurrentDataFile() const { return m_currentFile; }
     Tarvex::CBrowserDocument& GetDocument() { return m_document; }
+    CAppBarManager& GetAppBarManager() { return m_appBarManager; }
 
     // The element the left button went down on, and the one under the
     // cursor at the last move; NULL when none.
@@ -143,7 +144,6 @@ private:
     BOOL LookUpDataFile();
     void SetPageIcon(const CDataFile& page);
     void ApplyWindowKind(const CDataFile& page);
-    void DeleteBackBuffer();
 
     struct PendingPage
     {
@@ -175,7 +175,6 @@ private:
     CAppBarManager m_appBarManager;
     CMultiFilePqz m_archive;
     HANDLE m_instanceMutex;
-    HBITMAP m_backBuffer;
     BOOL m_moved;
     std::vector<PendingPage> m_pendingPages;
     LPARAM m_lastToken;

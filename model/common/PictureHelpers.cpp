@@ -1,5 +1,6 @@
 #include "model/common/PictureHelpers.h"
 
+#include <algorithm>
 #include <vector>
 
 void BlendColorIntoRect(HDC dc, int x, int y, int w, int h,
@@ -28,11 +29,16 @@ void BlendColorIntoRect(HDC dc, int x, int y, int w, int h,
         opacity = 1.0;
     const int alpha = (int)(opacity * 255.0);
 
+    // The rectangle is in the context's coordinates, the rows in the
+    // surface's pixels: a back buffer of the painted area alone has its
+    // origin moved, and would otherwise blend another place, or none.
+    POINT corners[2] = { { x, y }, { x + w, y + h } };
+    LPtoDP(dc, corners, 2);
     // A rectangle past the surface would read rows and columns it lacks.
-    int left = x < 0 ? 0 : x;
-    int top = y < 0 ? 0 : y;
-    int right = x + w > W ? W : x + w;
-    int bottom = y + h > H ? H : y + h;
+    int left = std::max(0L, std::min(corners[0].x, corners[1].x));
+    int top = std::max(0L, std::min(corners[0].y, corners[1].y));
+    int right = std::min((LONG)W, std::max(corners[0].x, corners[1].x));
+    int bottom = std::min((LONG)H, std::max(corners[0].y, corners[1].y));
 
     if (W > 0 && H > 0 && left < right && top < bottom) {
         BITMAPINFO bmi = {};

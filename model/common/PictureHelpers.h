@@ -9,11 +9,12 @@
 
 #include <functional>
 
-// Blends a colour into the rectangle of the bitmap selected in dc: each
-// byte c of a pixel becomes (256 c + alpha (t - c)) >> 8, t the matching
-// byte of the colour and alpha the opacity (clamped to 0..1) times 255,
-// truncated. Only the part of the rectangle on the bitmap changes. Works on
-// memory contexts only.
+// Blends a colour into the rectangle (in dc's own coordinates, so with its
+// viewport origin) of the bitmap selected in dc: each byte c of a pixel
+// becomes (256 c + alpha (t - c)) >> 8, t the matching byte of the colour
+// and alpha the opacity (clamped to 0..1) times 255, truncated. Only the
+// part of the rectangle on the bitmap changes. Works on memory contexts
+// only.
 void BlendColorIntoRect(HDC dc, int x, int y, int w, int h,
                         BYTE red, BYTE green, BYTE blue, double opacity);
 

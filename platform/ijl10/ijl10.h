@@ -29,7 +29,7 @@ typedef struct JpegProperties
 #define JPEG_COLOUR_BGR 2
 
 // I/O types of JpegRead.
-#define JPEG_READ_PARAMS 0   // JPGWidth and JPGHeight only
+#define JPEG_READ_PARAMS 0   // JPGWidth and JPGHeight only, from the frame header
 #define JPEG_READ_PIXELS 6   // also the pixels into DIBBytes
 
 // Results: 0 or more is success.

@@ -7,6 +7,8 @@
 #include "player/runtime/IdManager.h"
 #include "player/PlayerPaths.h"
 
+#include <algorithm>
+
 namespace Tarvex {
 
 namespace {
@@ -86,6 +88,39 @@ BOOL CBrowserDocument::Draw(const CDrawContext& context)
     for (CElement* child : m_children)
         child->Draw(context);
     return TRUE;
+}
+
+void CBrowserDocument::Paint(HDC target, const RECT& area, HRGN update)
+{
+    // The bitmap covers the painted area only: one of a very large page's
+    // size could not be made at all.
+    SIZE size = GetSize();
+    int width = std::min(area.right, size.cx) - area.left;
+    int height = std::min(area.bottom, size.cy) - area.top;
+    if (width <= 0 || height <= 0)
+        return;
+    HDC memory = CreateCompatibleDC(target);
+    HBITMAP buffer = memory ? CreateCompatibleBitmap(target, width, height) : NULL;
+    if (buffer)
+    {
+        HGDIOBJ old = SelectObject(memory, buffer);
+        SetViewportOrgEx(memory, -area.left, -area.top, NULL);
+        // What lies outside the update region is never shown: leave it
+        // undrawn. The clip is given in the bitmap's own coordinates.
+        HRGN clip = CreateRectRgn(area.left, area.top, area.left + width, area.top + height);
+        if (update)
+            CombineRgn(clip, clip, update, RGN_AND);
+        OffsetRgn(clip, -area.left, -area.top);
+        SelectClipRgn(memory, clip);
+        DeleteObject(clip);
+        CDrawContext context = { memory, update };
+        Draw(context);
+        BitBlt(target, area.left, area.top, width, height, memory, area.left, area.top, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteObject(buffer);
+    }
+    if (memory)
+        DeleteDC(memory);
 }
 
 CElement* CBrowserDocument::ChildFromPoint(int x, int y) const

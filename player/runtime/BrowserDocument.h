@@ -36,6 +36,11 @@ public:
     int GetEventSinkCount() const { return (int)m_eventSinks.size(); }
 
     BOOL Draw(const CDrawContext& context) override;
+    // The main window's paint of area (client coordinates, the page's own)
+    // onto target: the page drawn into a bitmap of the area's size (cut to
+    // the page), its coordinates moved onto the bitmap and the drawing
+    // clipped to update (NULL: the area), then copied to the area.
+    void Paint(HDC target, const RECT& area, HRGN update);
     CElement* ChildFromPoint(int x, int y) const override;
     BOOL CanAcceptChild(const CElement* child) const override;
     void RenameChildren() override;

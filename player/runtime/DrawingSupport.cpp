@@ -125,10 +125,14 @@ HBITMAP LoadJpegBitmap(HWND window, const char* path)
         properties.DIBPadBytes = stride - properties.JPGWidth * 3;
         properties.DIBChannels = 3;
         properties.DIBColor = JPEG_COLOUR_BGR;
-        library.read(&properties, JPEG_READ_PIXELS);
-        HDC dc = GetDC(window);
-        bitmap = MakeBgrBitmap(dc, pixels, (int)properties.DIBWidth, properties.DIBHeight);
-        ReleaseDC(window, dc);
+        // A read that failed part way left rows never written: no picture,
+        // rather than one of whatever the memory held.
+        if (library.read(&properties, JPEG_READ_PIXELS) >= 0)
+        {
+            HDC dc = GetDC(window);
+            bitmap = MakeBgrBitmap(dc, pixels, (int)properties.DIBWidth, properties.DIBHeight);
+            ReleaseDC(window, dc);
+        }
         free(pixels);
     }
     library.free(&properties);

@@ -8,6 +8,7 @@
 #include "model/TextElement.h"
 #include "resources/LumbrookConfigIds.h"
 #include "tests/model/FakeEditorServices.h"
+#include "tests/support/PartialPaint.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -52,32 +53,44 @@ void Pump()
         DispatchMessageA(&msg);
 }
 
-// A view over a page of three text elements, A, B and C.
+// A view over a page of three text elements, A, B and C, or over the
+// stored page given.
 class PageEditor
 {
 public:
-    PageEditor()
+    explicit PageEditor(const CDataFile* stored = NULL)
     {
         SetCursorPos(1000, 740);
         CBrowser* page = new CBrowser();
-        page->SetId("Page");
-        page->m_containerWidth = 400;
-        page->m_containerHeight = 300;
-        page->m_width = 400;
-        page->m_height = 300;
         document.AppendPage(page, "page.pgd");
-        page->AddChild(MakeText("A", 10, 10, 50, 30));
-        page->AddChild(MakeText("B", 100, 10, 50, 30));
-        page->AddChild(MakeText("C", 10, 100, 50, 30));
-        page->Save(NULL);
-        page->Unload();
+        if (stored)
+        {
+            CDataFile* file = page->GetDataFile();
+            CStr name = file->m_name;
+            *file = *stored;
+            file->m_name = name;
+        }
+        else
+        {
+            page->SetId("Page");
+            page->m_containerWidth = 400;
+            page->m_containerHeight = 300;
+            page->m_width = 400;
+            page->m_height = 300;
+            page->AddChild(MakeText("A", 10, 10, 50, 30));
+            page->AddChild(MakeText("B", 100, 10, 50, 30));
+            page->AddChild(MakeText("C", 10, 100, 50, 30));
+            page->Save(NULL);
+            page->Unload();
+        }
         document.m_bAutoDelete = FALSE;
-        EXPECT_TRUE(host.CreateEx(0, AfxWndClassName, "host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 520, 420), NULL, 0));
+        EXPECT_TRUE(host.CreateEx(0, AfxWndClassName, "host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 700, 460), NULL, 0));
         CCreateContext context;
         context.m_pCurrentDoc = &document;
         view = new CLumbrookConfigView();
-        EXPECT_TRUE(view->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 500, 400), &host,
+        EXPECT_TRUE(view->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 680, 440), &host,
                                  AFX_IDW_PANE_FIRST, &context));
+        services.viewWindow = view->m_hWnd;
         EXPECT_TRUE(document.SetCurrentPage(document.GetPages()[0], TRUE));
         services.currentPage = document.GetCurrentPage();
         view->OnInitialUpdate();
@@ -306,4 +319,88 @@ TEST(PageView, TheDragClipsThePointerOnlyWhenThereIsRoomLeft)
         EXPECT_EQ("C", editor.Selected()) << c.name;
         EXPECT_EQ(12, editor.Object("C")->m_xpos) << c.name;
     }
+}
+
+TEST(PageView, EveryPartShowsWhatTheWholePageShowsThere)
+{
+    MessageRecorder boxes;
+    ScratchDir scratch;
+    CDataFile stored = MakePaintedPage(scratch, true);
+    PageEditor editor(&stored);
+    ASSERT_EQ(11u, editor.document.GetCurrentPage()->m_children.size());
+    // The trackers round a selected text are painted with the page.
+    editor.Click(150, 70);
+    ASSERT_EQ(editor.document.GetCurrentPage()->m_children[0], editor.document.GetCurrentObject());
+    ExpectPartsShowTheWhole([&](HDC target, const RECT& area, HRGN) {
+        CDC dc;
+        dc.Attach(target);
+        editor.view->PaintArea(&dc, CRect(area));
+        dc.Detach();
+    });
+    EXPECT_TRUE(boxes.Messages().empty());
+}
+
+namespace {
+
+// The view's pixels as its window holds them.
+std::vector<DWORD> ViewPixels(CLumbrookConfigView* view)
+{
+    CRect client;
+    view->GetClientRect(&client);
+    PaintSurface copy(client.Width(), client.Height());
+    HDC dc = GetDC(view->m_hWnd);
+    BitBlt(copy.dc(), 0, 0, client.Width(), client.Height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(view->m_hWnd, dc);
+    return copy.Pixels();
+}
+
+} // namespace
+
+TEST(PageView, AnObjectMovedWithAnArrowKeyAndBackLeavesTheViewAsItWas)
+{
+    MessageRecorder boxes;
+    ScratchDir scratch;
+    CDataFile stored = MakePaintedPage(scratch, true);
+    const struct
+    {
+        const char* name;
+        POINT at;
+        UINT there;
+        UINT back;
+    } cases[] = {
+        { "a translucent text", { 150, 70 }, VK_RIGHT, VK_LEFT },
+        { "the sample's strip of hints", { 20, 390 }, VK_UP, VK_DOWN },
+        { "a text wider than its box", { 580, 260 }, VK_LEFT, VK_RIGHT },
+        { "a text taller than its box", { 400, 223 }, VK_DOWN, VK_UP },
+        { "the placeholder", { 540, 125 }, VK_RIGHT, VK_LEFT },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        PageEditor editor(&stored);
+        editor.Click(c.at.x, c.at.y);
+        CElement* moved = editor.document.GetCurrentObject();
+        ASSERT_TRUE(moved != NULL && moved != editor.document.GetCurrentPage());
+        POINT place = { moved->m_xpos, moved->m_ypos };
+        // The trackers drawn round the selection, as the view shows them.
+        editor.view->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        std::vector<DWORD> before = ViewPixels(editor.view);
+        editor.Key(c.there, 1);
+        EXPECT_TRUE(place.x != moved->m_xpos || place.y != moved->m_ypos) << "the key moves it";
+        editor.Key(c.back, 1);
+        EXPECT_EQ(place.x, moved->m_xpos);
+        EXPECT_EQ(place.y, moved->m_ypos);
+        std::vector<DWORD> after = ViewPixels(editor.view);
+        CRect client;
+        editor.view->GetClientRect(&client);
+        int differing = 0;
+        std::string first;
+        for (size_t i = 0; i < before.size(); ++i)
+        {
+            if (before[i] != after[i] && differing++ == 0)
+                first = std::to_string(i % client.Width()) + "," + std::to_string(i / client.Width());
+        }
+        EXPECT_EQ(0, differing) << "first at " << first;
+    }
+    EXPECT_TRUE(boxes.Messages().empty());
 }

@@ -37,6 +37,30 @@ HWND EditorProcess::Tree() const
     return FindChildOfClass(Window(), WC_TREEVIEWA);
 }
 
+namespace {
+
+// The splitter's pane after the tree's (AFX_IDW_PANE_FIRST + 1).
+const int kPageViewPane = 59648 + 1;
+
+} // namespace
+
+HWND EditorProcess::PageView() const
+{
+    struct Search
+    {
+        HWND found;
+        static BOOL CALLBACK Match(HWND window, LPARAM param)
+        {
+            if (GetDlgCtrlID(window) != kPageViewPane)
+                return TRUE;
+            reinterpret_cast<Search*>(param)->found = window;
+            return FALSE;
+        }
+    } search = { NULL };
+    EnumChildWindows(Window(), Search::Match, (LPARAM)&search);
+    return search.found;
+}
+
 bool EditorProcess::SaveEnabled() const
 {
     const int kFileSave = 57603;

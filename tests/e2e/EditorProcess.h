@@ -28,6 +28,8 @@ public:
     HWND Toolbar() const;
     HWND StatusBar() const;
     HWND Tree() const;
+    // The page view: the right pane of the frame's splitter.
+    HWND PageView() const;
     // The toolbar's Save button is enabled (the project is modified), as
     // the editor's idle update left it after its last command.
     bool SaveEnabled() const;

@@ -18,9 +18,6 @@ const int kCut = 57635, kCopy = 57634, kPaste = 57637, kDelete = 32780, kUndo = 
 const int kProperties = 32781, kMoveDown = 1141, kMoveUp = 1142;
 const int kLayout[] = { 32795, 32796, 32797, 32798, 32799, 32800, 32801, 32802, 32805, 32806, 32807, 32808 };
 const int kButtonKinds = 1035;
-// The page view: the splitter's second pane.
-const int kPageViewPane = 59648 + 1;
-
 const char kDeleteQuestion[] = "Are you sure that you want to delete this?";
 
 // The boxes a step may bring: the question before a delete. Any other box
@@ -70,23 +67,6 @@ void SelectRandomTreeItem(HWND tree, bool rootsOnly, std::mt19937& random)
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)items[random() % items.size()], SMTO_NORMAL,
                         kProgramWaitMs, &answer);
-}
-
-HWND FindPageView(HWND frame)
-{
-    struct Search
-    {
-        HWND found;
-        static BOOL CALLBACK Match(HWND window, LPARAM param)
-        {
-            if (GetDlgCtrlID(window) != kPageViewPane)
-                return TRUE;
-            reinterpret_cast<Search*>(param)->found = window;
-            return FALSE;
-        }
-    } search = { NULL };
-    EnumChildWindows(frame, Search::Match, (LPARAM)&search);
-    return search.found;
 }
 
 // Closes every sheet and dialog the editor shows, choosing at random
@@ -193,7 +173,7 @@ SoakResult RunEditorSoak(unsigned seed, int steps, const std::string& folder)
         return result;
     }
     HWND tree = editor.Tree();
-    HWND view = FindPageView(editor.Window());
+    HWND view = editor.PageView();
     const int commands[] = { kInsertButton, kInsertImage, kInsertText, kInsertActiveX, kInsertImageStrip,
                              kToolImage, kToolText, kInsertNewPage, kCut, kCopy, kPaste, kPaste, kDelete,
                              kUndo, kProperties, kMoveDown, kMoveUp };

@@ -54,3 +54,13 @@ inline std::string BitmapFileBytes(const PictureRows& picture)
     }
     return bytes;
 }
+
+// A 30 x 10 image strip of three 10 x 10 frames: red, green, blue.
+inline PictureRows ThreeFrameStrip()
+{
+    PictureRows strip = { 30, 10, std::vector<DWORD>(300) };
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 30; ++x)
+            strip.pixels[(size_t)y * 30 + x] = x < 10 ? 0xFF0000 : x < 20 ? 0x00FF00 : 0x0000FF;
+    return strip;
+}

@@ -106,11 +106,7 @@ protected:
             for (int x = 1; x < 3; ++x)
                 keyed.pixels[(size_t)y * 4 + x] = 0xFF0000;
         WriteWholeFile(scratch.File("keyed.bmp"), BitmapFileBytes(keyed));
-        PictureRows strip = { 30, 10, std::vector<DWORD>(300) };
-        for (int y = 0; y < 10; ++y)
-            for (int x = 0; x < 30; ++x)
-                strip.pixels[(size_t)y * 30 + x] = x < 10 ? 0xFF0000 : x < 20 ? 0x00FF00 : 0x0000FF;
-        WriteWholeFile(scratch.File("strip.bmp"), BitmapFileBytes(strip));
+        WriteWholeFile(scratch.File("strip.bmp"), BitmapFileBytes(ThreeFrameStrip()));
         const COLORREF palette[4] = { RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255) };
         WriteWholeFile(scratch.File("anim.gif"),
                        GifBytes(10, 10, palette,

@@ -125,27 +125,39 @@ bool WaitForComplexRegion(const PlayerProcess& player, HRGN region)
     return false;
 }
 
-TEST(PlayerWindow, ShapedPageFollowsThePicturesColourKey)
+// A 12 x 8 picture, magenta but for an L: the left three columns and the
+// top two rows; stretched ten times onto a 120 x 80 page.
+PictureRows LShape()
 {
-    // A 12 x 8 picture, magenta but for an L: the left three columns and
-    // the top two rows; stretched ten times onto a 120 x 80 page. Pixels
-    // within the tolerance of the key vanish too.
     PictureRows picture = { 12, 8, std::vector<DWORD>(96, 0xFF00FF) };
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 12; ++x)
             if (x < 3 || y < 2)
                 picture.pixels[(size_t)y * 12 + x] = 0x2040C0;
+    return picture;
+}
+
+// The page shaped by its picture shape.bmp, magenta cut away.
+void ShapeByPicture(CDataFile* page)
+{
+    page->SetString("Main", "watermark", "shape.bmp");
+    page->SetBool("Main", "tiled", FALSE);
+    page->SetLong("Main", "transColor", RGB(255, 0, 255));
+    page->SetBool("Main", "mouseMove", FALSE);
+}
+
+TEST(PlayerWindow, ShapedPageFollowsThePicturesColourKey)
+{
+    // The L; pixels within the tolerance of the key vanish too.
+    PictureRows picture = LShape();
     picture.pixels[7 * 12 + 11] = 0xF806FA;   // near the key: cut away
     picture.pixels[7 * 12 + 10] = 0xE000FF;   // past the tolerance: kept
     ScratchDir scratch;
     WriteWholeFile(scratch.File("shape.bmp"), BitmapFileBytes(picture));
     ProjectArchive archive;
     CDataFile* page = archive.AddPage("tarvex.pgd", "Shaped", 120, 80, 3);
-    page->SetString("Main", "watermark", "shape.bmp");
-    page->SetBool("Main", "tiled", FALSE);
-    page->SetLong("Main", "transColor", RGB(255, 0, 255));
+    ShapeByPicture(page);
     page->SetLong("Main", "tolerance", 0x101010);
-    page->SetBool("Main", "mouseMove", FALSE);
     ASSERT_TRUE(archive.Write(scratch.File("tarvex.pqz")));
     PlayerProcess player;
     ASSERT_TRUE(player.Start(TarvexExePath(), Quoted(scratch.File("tarvex.pqz"))));
@@ -174,6 +186,92 @@ TEST(PlayerWindow, ShapedPageFollowsThePicturesColourKey)
     DeleteObject(region);
     EXPECT_TRUE(player.WaitForClientPixel(1, 1, 0x2040C0));
     EXPECT_TRUE(player.WaitForClientPixel(118, 5, 0x2040C0));
+    EXPECT_TRUE(player.Close());
+}
+
+// A window of this test's own colour, under the player: what shows where
+// the player's window is cut away.
+class Backdrop
+{
+public:
+    Backdrop(const RECT& rect, COLORREF colour) : m_brush(CreateSolidBrush(colour))
+    {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(NULL);
+        windowClass.hbrBackground = m_brush;
+        windowClass.lpszClassName = "TarvexWindowTestBackdrop";
+        RegisterClassA(&windowClass);
+        m_window = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "backdrop", WS_POPUP | WS_VISIBLE,
+                                   rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, NULL, NULL,
+                                   windowClass.hInstance, NULL);
+    }
+    ~Backdrop()
+    {
+        DestroyWindow(m_window);
+        UnregisterClassA("TarvexWindowTestBackdrop", GetModuleHandleA(NULL));
+        DeleteObject(m_brush);
+    }
+
+private:
+    HBRUSH m_brush;
+    HWND m_window;
+};
+
+// Polls the screen pixel, handling this thread's windows meanwhile.
+bool WaitForScreenPixel(POINT at, DWORD colour)
+{
+    return WaitUntil([&] {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        RECT one = { at.x, at.y, at.x + 1, at.y + 1 };
+        ScreenPixels pixel = CaptureScreen(one);
+        return pixel.width == 1 && pixel.At(0, 0) == colour;
+    });
+}
+
+TEST(PlayerWindow, APageWithoutAKindOfItsOwnKeepsTheShapedWindow)
+{
+    // The L, then a page with no "windowType" and a white page of its own.
+    ScratchDir scratch;
+    WriteWholeFile(scratch.File("shape.bmp"), BitmapFileBytes(LShape()));
+    ProjectArchive archive;
+    ShapeByPicture(archive.AddPage("tarvex.pgd", "Shaped first", 120, 80, 3));
+    CDataFile* plain = archive.AddPage("page_2.pgd", "Kind kept", 120, 80);
+    int kind = plain->FindKeyIndex(plain->FindSection("Main") + 1, "windowType");
+    ASSERT_GE(kind, 0);
+    plain->RemoveLine(kind);
+    plain->SetBool("Main", "mouseMove", FALSE);
+    ASSERT_TRUE(archive.Write(scratch.File("tarvex.pqz")));
+
+    const COLORREF below = RGB(30, 160, 90);
+    const int cx = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int cy = GetSystemMetrics(SM_CYSCREEN) / 2;
+    Backdrop backdrop({ cx - 150, cy - 120, cx + 150, cy + 120 }, below);
+    const DWORD belowOnScreen = 0x1EA05A;
+    ASSERT_TRUE(WaitForScreenPixel({ cx, cy }, belowOnScreen));
+
+    PlayerProcess player;
+    ASSERT_TRUE(player.Start(TarvexExePath(), Quoted(scratch.File("tarvex.pqz"))));
+    ASSERT_NE(nullptr, player.WaitForWindow());
+    HRGN before = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_TRUE(WaitForComplexRegion(player, before));
+    RECT client = player.ClientRectOnScreen();
+    const POINT cutAway = { client.left + 60, client.top + 50 };
+    EXPECT_TRUE(player.WaitForClientPixel(1, 1, 0x2040C0));
+    EXPECT_TRUE(WaitForScreenPixel(cutAway, belowOnScreen)) << "the first page's shape";
+
+    ASSERT_TRUE(player.Post(WM_USER + 14));
+    ASSERT_TRUE(player.WaitForTitle("Kind kept"));
+    EXPECT_TRUE(player.WaitForClientPixel(1, 1, 0xFFFFFF)) << "the next page is painted";
+    HRGN after = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(ERROR, player.GetRegion(after));
+    EXPECT_TRUE(EqualRgn(before, after)) << "the region stays";
+    EXPECT_TRUE(WaitForScreenPixel(cutAway, belowOnScreen)) << "the cut-away part still shows what lies below";
+    DeleteObject(before);
+    DeleteObject(after);
+    EXPECT_TRUE(player.Messages().empty());
     EXPECT_TRUE(player.Close());
 }
 

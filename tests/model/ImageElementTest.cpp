@@ -4,6 +4,7 @@
 #include "model/ImageUtil.h"
 #include "tests/model/ModelTestObjects.h"
 #include "tests/model/PageTestSupport.h"
+#include "tests/support/JpegBytes.h"
 
 #include <initguid.h>
 #include <wincodec.h>
@@ -282,20 +283,32 @@ TEST(ImageElementTest, GifWithTransparentIndexShowsThePage)
     EXPECT_EQ(kGreen, surface.Pixel(2, 2));
 }
 
-TEST(ImageElementTest, MissingGifDrawsAPushButton)
+TEST(ImageElementTest, APictureThatCannotBeReadDrawsAPushButton)
 {
+    MessageRecorder boxes;
     ScratchDir dir;
     FakeEditorServices env(dir.Path());
-    CImageElement e;
-    e.m_strSrc = "none.gif";
-    e.LoadImage(FALSE);
-    EXPECT_TRUE(e.m_hPicture == NULL);
-    EXPECT_EQ(200, e.m_width);
-    EXPECT_EQ(35, e.m_height);
-    DibSurface surface(210, 40, kGreen);
-    e.Draw(surface.dc());
-    EXPECT_NE(kGreen, surface.Pixel(100, 17));
-    EXPECT_EQ(kGreen, surface.Pixel(205, 38));
+    // A JPEG whose headers are whole but whose pixels break off where they
+    // start: its size reads, its pixels do not.
+    ASSERT_TRUE(WriteJpegFile(dir.File("whole.jpg"), 16, 8, kRed));
+    std::string cut = CutOffInItsPixels(ReadWholeFile(dir.File("whole.jpg")));
+    ASSERT_FALSE(cut.empty());
+    WriteWholeFile(dir.File("cut.jpg"), cut);
+    for (const char* src : { "none.gif", "cut.jpg" }) {
+        SCOPED_TRACE(src);
+        CImageElement e;
+        e.m_strSrc = src;
+        e.LoadImage(FALSE);
+        EXPECT_TRUE(e.m_hPicture == NULL);
+        EXPECT_EQ(200, e.m_width);
+        EXPECT_EQ(35, e.m_height);
+        DibSurface surface(210, 40, kGreen);
+        e.Draw(surface.dc());
+        EXPECT_NE(kGreen, surface.Pixel(100, 17));
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), surface.Pixel(4, 17)) << "the button's face";
+        EXPECT_EQ(kGreen, surface.Pixel(205, 38));
+    }
+    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST(ImageElementTest, JpegDecodesWithItsColours)

@@ -1,4 +1,5 @@
 #include "platform/ijl10/ijl10.h"
+#include "tests/support/JpegBytes.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,10 @@ protected:
         m_path = m_dir.File("bands.jpg");
         ASSERT_TRUE(WriteJpeg(m_path));
         WriteWholeFile(m_dir.File("notes.jpg"), "Not a picture at all.\r\n");
+        // The headers whole, the pixels broken off where they start.
+        std::string cut = CutOffInItsPixels(ReadWholeFile(m_path));
+        ASSERT_FALSE(cut.empty());
+        WriteWholeFile(m_dir.File("cut.jpg"), cut);
     }
     void TearDown() override { CoUninitialize(); }
 
@@ -153,6 +158,19 @@ TEST_F(JpegLibrary, FailuresAreNegativeResults)
     }
     EXPECT_EQ(std::vector<BYTE>(64 * kHeight, 0xAB), buffer) << "a failed read writes no pixel";
     EXPECT_EQ(JPEG_ERR_ARGUMENT, JpegRead(NULL, JPEG_READ_PARAMS));
+}
+
+TEST_F(JpegLibrary, AFileCutOffInItsPixelsHasItsSizeButNoPixels)
+{
+    MessageRecorder boxes;
+    std::vector<BYTE> buffer;
+    UINT stride = 0;
+    JpegProperties props;
+    EXPECT_GT(0, DecodeLikeTheImageElement(m_dir.File("cut.jpg"), buffer, stride, props));
+    EXPECT_EQ(kWidth, props.JPGWidth) << "the size is the frame header's";
+    EXPECT_EQ(kHeight, props.JPGHeight);
+    EXPECT_EQ(std::vector<BYTE>(stride * kHeight, 0xAB), buffer) << "no pixel is written";
+    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST_F(JpegLibrary, ExportsItsEntryPointsByOrdinal)

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using Tarvex::CScriptableObject;
 
 namespace {
@@ -150,6 +153,148 @@ TEST(MainWnd, ATitleWithBackslashesStillFindsTheFirstCopy)
         }
     }
     _Module.Term();
+}
+
+// Counts the positions set through Wine's shell.
+int g_setPositions;
+
+UINT_PTR WINAPI CountingShell(DWORD message, PAPPBARDATA data)
+{
+    if (message == ABM_SETPOS)
+        ++g_setPositions;
+    return SHAppBarMessage(message, data);
+}
+
+POINT g_pointer;
+
+BOOL WINAPI PointerOfTheTest(POINT* point)
+{
+    *point = g_pointer;
+    return TRUE;
+}
+
+RECT LeftEdge(int thickness)
+{
+    RECT rect = { 0, 0, thickness, GetSystemMetrics(SM_CYSCREEN) };
+    return rect;
+}
+
+std::string RectText(const RECT& rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
+}
+
+// The main window docked as the page's bar on the left edge, its shell
+// counted and its pointer given by the test.
+class DockedBar
+{
+public:
+    explicit DockedBar(bool autoHide)
+    {
+        _Module.Init(NULL, GetModuleHandleA(NULL));
+        std::vector<std::string> lines = { "[Main]", "title = Moving bar", "width = 100", "height = 50",
+                                           "appbar = true", "position = left" };
+        if (autoHide)
+            lines.push_back("AppBar_AutoHide = true");
+        WriteArchive(m_scratch.File("bar.pqz"), { { "PGD", "bar.pgd", Content(lines) } });
+        window = mainWnd.CreateMainWindow();
+        MSG msg;
+        while (TakeMessage(window, WM_PLAYER_STARTUP, msg))
+        {
+        }
+        CAppBarManager& manager = mainWnd.GetAppBarManager();
+        manager.SetShell(CountingShell);
+        manager.SetCursorSource(PointerOfTheTest);
+        manager.SetSlideTimes(40, 20);
+        g_pointer = { 500, 300 };
+        EXPECT_TRUE(mainWnd.SelectDataFile(m_scratch.File("bar.pqz").c_str()));
+        EXPECT_TRUE(mainWnd.ApplyDataFile(window, FALSE));
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+    }
+    ~DockedBar()
+    {
+        DestroyWindow(window);
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+        }
+        _Module.Term();
+    }
+    RECT Rect() const
+    {
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        return rect;
+    }
+
+    CMainWnd mainWnd;
+    HWND window = NULL;
+
+private:
+    ScratchDir m_scratch;
+};
+
+TEST(MainWnd, AMovedOrSizedBarDocksAgainOnceAndKeepsItsNewThickness)
+{
+    MessageRecorder boxes;
+    DockedBar bar(false);
+    CAppBarManager& manager = bar.mainWnd.GetAppBarManager();
+    ASSERT_TRUE(manager.IsRegistered());
+    RECT rect = bar.Rect();
+    RECT docked = LeftEdge(100);
+    ASSERT_TRUE(EqualRect(&docked, &rect)) << RectText(rect);
+
+    // Moved away, it comes back to its edge; its own move back docks it no
+    // second time.
+    g_setPositions = 0;
+    SetWindowPos(bar.window, NULL, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    rect = bar.Rect();
+    EXPECT_TRUE(EqualRect(&docked, &rect)) << RectText(rect);
+    EXPECT_EQ(1, g_setPositions);
+
+    // Sized to 120 and moved away at once, it docks at 120, and the shell's
+    // next change of places keeps that thickness.
+    SetWindowPos(bar.window, NULL, 300, 200, 120, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT wider = LeftEdge(120);
+    rect = bar.Rect();
+    EXPECT_TRUE(EqualRect(&wider, &rect)) << RectText(rect);
+    EXPECT_EQ(120, manager.GetPlacement().width);
+    SendMessageA(bar.window, WM_PLAYER_APPBARNOTIFY, ABN_POSCHANGED, 0);
+    rect = bar.Rect();
+    EXPECT_TRUE(EqualRect(&wider, &rect)) << RectText(rect);
+    EXPECT_TRUE(boxes.Messages().empty());
+}
+
+TEST(MainWnd, AnAutoHideBarSlidesOutAndBackWithItsThickness)
+{
+    MessageRecorder boxes;
+    DockedBar bar(true);
+    CAppBarManager& manager = bar.mainWnd.GetAppBarManager();
+    RECT strip = LeftEdge(2);
+    RECT docked = LeftEdge(100);
+    RECT rect = bar.Rect();
+    ASSERT_TRUE(EqualRect(&strip, &rect)) << "hidden once built: " << RectText(rect);
+    for (int round = 0; round < 2; ++round)
+    {
+        SCOPED_TRACE(round);
+        g_pointer = { 1, 300 };
+        SendMessageA(bar.window, WM_TIMER, CAppBarManager::kShowTimer, 0);
+        rect = bar.Rect();
+        EXPECT_TRUE(EqualRect(&docked, &rect)) << "shown: " << RectText(rect);
+        EXPECT_FALSE(manager.GetPlacement().hidden);
+        EXPECT_EQ(100, manager.GetPlacement().width);
+        g_pointer = { 500, 300 };
+        HWND front = CreateWindowExA(0, "Static", "front", WS_POPUP | WS_VISIBLE, 400, 300, 40, 40, NULL, NULL,
+                                     NULL, NULL);
+        SetForegroundWindow(front);
+        SendMessageA(bar.window, WM_TIMER, CAppBarManager::kHideTimer, 0);
+        DestroyWindow(front);
+        rect = bar.Rect();
+        EXPECT_TRUE(EqualRect(&strip, &rect)) << "hidden: " << RectText(rect);
+        EXPECT_EQ(100, manager.GetPlacement().width);
+    }
+    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 
 #include "tests/e2e/PictureFiles.h"
 #include "tests/support/GifBytes.h"
+#include "tests/support/JpegBytes.h"
+#include "tests/support/PartialPaint.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -380,6 +382,34 @@ TEST(ImageElementTest, JpegNamedInCapitalsIsDecodedAndStretched)
     SelectObject(dc, old);
     DeleteObject(surface);
     DeleteDC(dc);
+}
+
+TEST(ImageElementTest, JpegCutOffInItsPixelsShowsThePushButton)
+{
+    MessageRecorder boxes;
+    ScratchDir scratch;
+    ASSERT_TRUE(WriteJpegFile(scratch.File("whole.jpg"), 64, 48));
+    // The headers whole, the pixels broken off: the size reads, the pixels do not.
+    std::string cut = CutOffInItsPixels(ReadWholeFile(scratch.File("whole.jpg")));
+    ASSERT_FALSE(cut.empty());
+    WriteWholeFile(scratch.File("cut.jpg"), cut);
+    CIdManager::Get().Clear();
+    CDataFile page;
+    page.SetInt("Main", "numElements", 1);
+    AddElement(page, 1, "Image", 0, 0, 60, 30);
+    page.SetString("Element_1", "src", scratch.File("cut.jpg").c_str());
+    page.SetString("Element_1", "text", "Cut");
+    CBrowserDocument document;
+    ASSERT_TRUE(document.Load(page));
+    CImageElement* image = static_cast<CImageElement*>(document.GetCurrentPage()->GetChild(0));
+    EXPECT_EQ(nullptr, image->GetPicture());
+
+    PaintSurface surface(60, 30);
+    CDrawContext context = { surface.dc(), NULL };
+    document.Draw(context);
+    // The button's face, where its caption does not reach.
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(surface.dc(), 4, 15));
+    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST(BrowserColourKeyTest, KeyIsSpreadByTheToleranceInPixelOrder)

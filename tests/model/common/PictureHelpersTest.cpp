@@ -58,6 +58,28 @@ TEST(PictureHelpers, BlendFollowsTheFormulaInsideTheRectangleAndTheSurface)
     BlendColorIntoRect(NULL, 0, 0, 1, 1, 0, 0, 0, 1.0);
 }
 
+TEST(PictureHelpers, BlendTakesTheRectangleInTheContextsOwnCoordinates)
+{
+    MessageRecorder boxes;
+    // A back buffer of the painted area alone: its origin moved so that
+    // page coordinates land on it.
+    struct Case { const char* name; POINT origin; RECT rect; POINT blended[2]; POINT untouched; };
+    const Case cases[] = {
+        { "origin moved up and left", { -10, -20 }, { 11, 21, 13, 23 }, { { 1, 1 }, { 2, 2 } }, { 0, 0 } },
+        { "origin moved down and right", { 2, 1 }, { -1, 0, 1, 2 }, { { 1, 1 }, { 2, 2 } }, { 3, 3 } },
+        { "past the surface once moved", { -10, -10 }, { 12, 12, 40, 40 }, { { 2, 2 }, { 3, 3 } }, { 1, 1 } },
+    };
+    for (const Case& c : cases) {
+        DibSurface surface(4, 4, kWhite);
+        SetViewportOrgEx(surface.dc(), c.origin.x, c.origin.y, NULL);
+        BlendColorIntoVisibleRect(surface.dc(), c.rect, RGB(255, 0, 0), 0.5);
+        for (const POINT& p : c.blended)
+            EXPECT_EQ(kPink, surface.Pixel(p.x, p.y)) << c.name << " at " << p.x << "," << p.y;
+        EXPECT_EQ(kWhite, surface.Pixel(c.untouched.x, c.untouched.y)) << c.name;
+    }
+    EXPECT_TRUE(boxes.Messages().empty());
+}
+
 TEST(PictureHelpers, VisibleBlendLeavesEverythingOutsideTheClipBox)
 {
     struct Case { const char* name; RECT clip; POINT blended, untouched; };
