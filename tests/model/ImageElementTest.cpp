@@ -285,7 +285,6 @@ TEST(ImageElementTest, GifWithTransparentIndexShowsThePage)
 
 TEST(ImageElementTest, APictureThatCannotBeReadDrawsAPushButton)
 {
-    MessageRecorder boxes;
     ScratchDir dir;
     FakeEditorServices env(dir.Path());
     // A JPEG whose headers are whole but whose pixels break off where they
@@ -308,7 +307,6 @@ TEST(ImageElementTest, APictureThatCannotBeReadDrawsAPushButton)
         EXPECT_EQ(GetSysColor(COLOR_BTNFACE), surface.Pixel(4, 17)) << "the button's face";
         EXPECT_EQ(kGreen, surface.Pixel(205, 38));
     }
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST(ImageElementTest, JpegDecodesWithItsColours)

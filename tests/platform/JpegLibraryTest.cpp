@@ -162,7 +162,6 @@ TEST_F(JpegLibrary, FailuresAreNegativeResults)
 
 TEST_F(JpegLibrary, AFileCutOffInItsPixelsHasItsSizeButNoPixels)
 {
-    MessageRecorder boxes;
     std::vector<BYTE> buffer;
     UINT stride = 0;
     JpegProperties props;
@@ -170,7 +169,6 @@ TEST_F(JpegLibrary, AFileCutOffInItsPixelsHasItsSizeButNoPixels)
     EXPECT_EQ(kWidth, props.JPGWidth) << "the size is the frame header's";
     EXPECT_EQ(kHeight, props.JPGHeight);
     EXPECT_EQ(std::vector<BYTE>(stride * kHeight, 0xAB), buffer) << "no pixel is written";
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST_F(JpegLibrary, ExportsItsEntryPointsByOrdinal)

@@ -12,7 +12,6 @@ using namespace Tarvex;
 
 TEST(PagePaint, EveryPartShowsWhatTheWholePageShowsThere)
 {
-    MessageRecorder boxes;
     ScratchDir scratch;
     CIdManager::Get().Clear();
     CBrowserDocument document;
@@ -20,5 +19,4 @@ TEST(PagePaint, EveryPartShowsWhatTheWholePageShowsThere)
     ASSERT_EQ(10, document.GetCurrentPage()->GetChildCount());
     ExpectPartsShowTheWhole(
         [&](HDC target, const RECT& area, HRGN update) { document.Paint(target, area, update); });
-    EXPECT_TRUE(boxes.Messages().empty());
 }

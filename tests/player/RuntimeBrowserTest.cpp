@@ -386,7 +386,6 @@ TEST(ImageElementTest, JpegNamedInCapitalsIsDecodedAndStretched)
 
 TEST(ImageElementTest, JpegCutOffInItsPixelsShowsThePushButton)
 {
-    MessageRecorder boxes;
     ScratchDir scratch;
     ASSERT_TRUE(WriteJpegFile(scratch.File("whole.jpg"), 64, 48));
     // The headers whole, the pixels broken off: the size reads, the pixels do not.
@@ -409,7 +408,6 @@ TEST(ImageElementTest, JpegCutOffInItsPixelsShowsThePushButton)
     document.Draw(context);
     // The button's face, where its caption does not reach.
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(surface.dc(), 4, 15));
-    EXPECT_TRUE(boxes.Messages().empty());
 }
 
 TEST(BrowserColourKeyTest, KeyIsSpreadByTheToleranceInPixelOrder)
