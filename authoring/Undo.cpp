@@ -10,6 +10,8 @@
 
 CUndo::CUndo(CLumbrookConfigDoc* document) : m_pDocument(document), m_levels(10), m_counter(0)
 {
+    static LONG histories = 0;
+    m_history = InterlockedIncrement(&histories);
     DWORD length = GetTempPathA(0, NULL);
     std::vector<char> folder(length + 1, 0);
     if (length > 0 && GetTempPathA(length + 1, &folder[0]) > 0)
@@ -54,8 +56,13 @@ CStr CUndo::MakeSnapshotName(const CStr& pageId)
         bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
         safe += plain ? c : '_';
     }
+    // The temporary folder is shared by every editor running at once (and
+    // every document of one): without the process and the history in the
+    // name, one editor's snapshots overwrite or delete another's, and an
+    // Undo then finds nothing to restore.
     CStr name;
-    name.Format("%s%s_%d.tmp", m_strTempFolder.c_str(), safe.c_str(), m_counter++);
+    name.Format("%s%s_%lu-%ld_%d.tmp", m_strTempFolder.c_str(), safe.c_str(), (unsigned long)GetCurrentProcessId(),
+                m_history, m_counter++);
     return name;
 }
 

@@ -42,4 +42,5 @@ private:
     CStr m_strTempFolder;
     int m_levels;
     int m_counter;
+    LONG m_history;   // this history's number in the process
 };

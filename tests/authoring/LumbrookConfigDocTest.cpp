@@ -715,3 +715,24 @@ TEST_F(DocumentTest, ADamagedArchiveOpensThePagesReadBeforeTheDamage)
         document.DeleteContents();
     }
 }
+
+// Two projects open at once, here as in two editors, keep their own undo
+// histories although their pages bear the same id and the temporary folder
+// is shared.
+TEST_F(DocumentTest, TwoOpenProjectsKeepTheirOwnUndoSnapshots)
+{
+    WriteProject(1, 2);
+    ASSERT_TRUE(document.OnOpenDocument(archivePath.c_str()));
+    CLumbrookConfigDoc other;
+    other.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(other.OnOpenDocument(archivePath.c_str()));
+    EXPECT_NE(document.GetUndo().GetNewestPath(), other.GetUndo().GetNewestPath());
+    const int x = Element(0)->m_xpos;
+    Element(0)->m_xpos = x + 40;
+    document.RecordChange();
+    other.GetCurrentPage()->m_children[0]->m_xpos = x + 7;
+    other.RecordChange();
+    other.DeleteContents();
+    document.OnCmdMsg(ID_EDIT_UNDO, CN_COMMAND, NULL, NULL);
+    EXPECT_EQ(x, Element(0)->m_xpos);
+}
