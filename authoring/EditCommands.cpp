@@ -251,10 +251,39 @@ void CLumbrookConfigDoc::OnEditCopy()
     }
 }
 
+BOOL CLumbrookConfigDoc::FreesObjectInSheet(const CElement* object) const
+{
+    for (const CElement* edited : m_inSheet)
+    {
+        for (const CElement* up = edited; up != NULL; up = up->GetParent())
+        {
+            if (up == object)
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+// Marks object's sheet open for as long as it lives.
+class CSheetOpenFor
+{
+public:
+    CSheetOpenFor(CLumbrookConfigDoc& document, CElement* object) : m_document(document)
+    {
+        m_document.m_inSheet.push_back(object);
+    }
+    ~CSheetOpenFor() { m_document.m_inSheet.pop_back(); }
+
+private:
+    CLumbrookConfigDoc& m_document;
+};
+
 void CLumbrookConfigDoc::OnEditCut()
 {
     CElement* current = GetCurrentObject();
-    if (current == NULL)
+    // A Cut reaching the document while the object's sheet is open would
+    // free the object the sheet then writes into.
+    if (current == NULL || FreesObjectInSheet(current))
         return;
     OnEditCopy();
     CElement* parent = current->GetParent();
@@ -350,6 +379,13 @@ void CLumbrookConfigDoc::DeleteSelection()
     if (current == NULL || current == m_pCurrentPage)
         return;
     std::vector<CElement*> doomed = m_selection.GetObjects();
+    // Deleting an object whose sheet is open (or its parent) would leave the
+    // sheet writing into freed memory when it closes.
+    for (CElement* object : doomed)
+    {
+        if (FreesObjectInSheet(object))
+            return;
+    }
     ClearSelection();
     Select(m_pCurrentPage);
     // An object whose ancestor is selected too goes with that ancestor:
@@ -401,7 +437,12 @@ void CLumbrookConfigDoc::OnObjectProperties()
     CScriptItem* action = dynamic_cast<CScriptItem*>(current);
     if (action)
         action->m_bEditConfirmed = FALSE;
-    if (!current->EditProperties(FALSE))
+    BOOL confirmed = FALSE;
+    {
+        CSheetOpenFor open(*this, current);
+        confirmed = current->EditProperties(FALSE);
+    }
+    if (!confirmed)
     {
         // An existing action confirmed incomplete keeps what its sheet
         // copied back: unrecorded, that change could be neither undone nor seen.

@@ -477,7 +477,8 @@ BOOL CLumbrookConfigDoc::SetCurrentPage(CBrowser* page, BOOL quiet)
 {
     if (page == m_pCurrentPage)
         return TRUE;
-    if (!HoldsPage(page))
+    // Leaving the page unloads it, freeing an object whose sheet is open.
+    if (!HoldsPage(page) || !m_inSheet.empty())
         return FALSE;
     MakePageCurrent(page, TRUE);
     if (!quiet)
@@ -625,6 +626,9 @@ void CLumbrookConfigDoc::OnEditPreferences()
 
 void CLumbrookConfigDoc::OnEditUndo()
 {
+    // Undo makes the page's objects anew: an open sheet would write into freed ones.
+    if (!m_inSheet.empty())
+        return;
     m_undo.Undo();
 }
 

@@ -197,4 +197,11 @@ private:
     CElement* m_pClipboard;
     POINT m_nextInsert;
     std::vector<HWND> m_hintReceivers;
+    // The objects whose property sheets are open, innermost last.
+    std::vector<CElement*> m_inSheet;
+    friend class CSheetOpenFor;
+
+    // TRUE when freeing object would free one whose sheet is open: the
+    // sheet writes its values into the object once it closes.
+    BOOL FreesObjectInSheet(const CElement* object) const;
 };
