@@ -367,6 +367,12 @@ void CLumbrookConfigDoc::OnObjectDelete()
     CElement* current = GetCurrentObject();
     if (current == NULL || current->GetParent() == NULL)
         return;
+    // Nothing is asked when the delete would be refused anyway.
+    for (CElement* object : m_selection.GetObjects())
+    {
+        if (FreesObjectInSheet(object))
+            return;
+    }
     std::string text = AfxLoadString(IDS_CONFIRM_DELETE);
     // Owned by the frame, the box keeps the editor modal while it asks.
     if (ReportMessage(FrameWindow(), text.c_str(), text.c_str(), MB_ICONQUESTION | MB_YESNO) == IDYES)

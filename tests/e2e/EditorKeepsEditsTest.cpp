@@ -4,6 +4,7 @@
 // element moved to 0 is at 0 when the project is opened again, and a
 // damaged archive opens the pages read before the damage.
 #include "resources/editor/ObjectPagesIds.h"
+#include "resources/editor/TextImagePagesIds.h"
 #include "tests/e2e/DialogDriver.h"
 #include "tests/e2e/EditorProcess.h"
 #include "tests/e2e/PlayerProcess.h"
@@ -283,6 +284,44 @@ TEST_F(EditorKeepsEdits, AnElementMovedToZeroIsAtZeroWhenTheProjectOpensAgain)
     ASSERT_TRUE(PressSheetButton(sheet, PSBTN_CANCEL));
     ASSERT_TRUE(WaitUntilGone(sheet, kProgramWaitMs));
     EXPECT_TRUE(again.Close());
+}
+
+// Commands that reach the editor while a text's sheet is open (a Cut, a
+// Delete, an Undo, another page chosen in the tree) leave that text alone:
+// the sheet writes into it as it closes, and the text holds what was typed.
+TEST_F(EditorKeepsEdits, CommandsReachingTheEditorWhileATextsSheetIsOpenLeaveTheText)
+{
+    const int kCut = 57635, kDelete = 32780, kUndo = 57643;
+    const std::string path = WriteProject({ { "tarvex.pgd",
+        "[Main]\nid = Home\nwidth = 320\nheight = 240\nnumElements = 1\n"
+        "[Element_1]\ntype = Text\ntext = Note\nid = Note\nxpos = 5\nypos = 10\nwidth = 60\nheight = 20\n" },
+        { "page_2.pgd", "[Main]\nid = Second\nwidth = 320\nheight = 240\nnumElements = 0\n" } });
+    ASSERT_TRUE(Open(path));
+    SelectItem(Child(editor.Tree(), Root(editor.Tree(), 0), 0));
+    // A move first, so that an Undo would have something to undo.
+    editor.PostCommand(kAlignRightScreen);
+    ASSERT_TRUE(WaitUntil([&] { return editor.SaveEnabled(); }));
+    HWND sheet = OpenTextSheetAt(0);
+    ASSERT_TRUE(sheet != NULL);
+    ASSERT_TRUE(TypeKeysInto(SheetCurrentPage(sheet), IDC_TEXT_EDIT, "Kept"));
+    for (int command : { kCut, kDelete, kUndo })
+    {
+        editor.PostCommand(command);
+        ASSERT_TRUE(editor.Answers() && editor.Answers());
+    }
+    SendMessageA(editor.Tree(), TVM_SELECTITEM, TVGN_CARET, (LPARAM)Root(editor.Tree(), 1));
+    ASSERT_TRUE(editor.Answers());
+    ASSERT_TRUE(IsWindow(sheet));
+    ASSERT_TRUE(PressSheetButton(sheet, PSBTN_OK));
+    ASSERT_TRUE(WaitUntilGone(sheet, kProgramWaitMs));
+    ASSERT_TRUE(editor.IsRunning());
+
+    CDataFileManager saved;
+    ASSERT_TRUE(SaveAndRead(saved));
+    EXPECT_STREQ("Note", ValueOf(saved, 0, "Element_1", "id"));
+    EXPECT_STREQ("Kept", ValueOf(saved, 0, "Element_1", "text"));
+    EXPECT_STRNE("5", ValueOf(saved, 0, "Element_1", "xpos"));
+    EXPECT_TRUE(editor.Close());
 }
 
 // The pages before the damage open, after a word of what was lost.
