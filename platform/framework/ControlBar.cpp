@@ -92,7 +92,7 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 // ---------------------------------------------------------------------------
 // CToolBar
 
-CToolBar::CToolBar() : m_pNormalImages(NULL), m_pHotImages(NULL), m_hLoadedBitmap(NULL)
+CToolBar::CToolBar() : m_pNormalImages(NULL), m_pHotImages(NULL), m_pLoadedImages(NULL), m_hLoadedBitmap(NULL)
 {
 }
 
@@ -101,8 +101,7 @@ CToolBar::~CToolBar()
     // The lists must outlive the control that draws with them.
     if (m_hWnd)
         DestroyWindow();
-    delete m_pNormalImages;
-    delete m_pHotImages;
+    delete m_pLoadedImages;
 }
 
 BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id)
@@ -203,16 +202,17 @@ void CToolBar::SetSizes(SIZE button, SIZE image)
 void CToolBar::SetImageList(CImageList* normal)
 {
     SendMessage(TB_SETIMAGELIST, 0, (LPARAM)(normal ? normal->m_hImageList : NULL));
-    if (m_pNormalImages != normal)
-        delete m_pNormalImages;
     m_pNormalImages = normal;
+    if (m_pLoadedImages != NULL && m_pLoadedImages != normal)
+    {
+        delete m_pLoadedImages;
+        m_pLoadedImages = NULL;
+    }
 }
 
 void CToolBar::SetHotImageList(CImageList* hot)
 {
     SendMessage(TB_SETHOTIMAGELIST, 0, (LPARAM)(hot ? hot->m_hImageList : NULL));
-    if (m_pHotImages != hot)
-        delete m_pHotImages;
     m_pHotImages = hot;
 }
 
@@ -240,6 +240,7 @@ BOOL CToolBar::LoadToolBar(UINT id)
     }
     SetSizes(CSize(width + 7, height + 7), CSize(width, height));
     SetImageList(images);
+    m_pLoadedImages = images;
     return SetButtons(ids, count);
 }
 

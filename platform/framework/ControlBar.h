@@ -67,8 +67,9 @@ public:
     int GetCount() const;
     void GetItemRect(int index, RECT* rect) const;
     void SetSizes(SIZE button, SIZE image);
-    // The images of the toolbar's own lists (TB_SETIMAGELIST,
-    // TB_SETHOTIMAGELIST); the toolbar takes ownership of both.
+    // The pictures of the buttons (TB_SETIMAGELIST, TB_SETHOTIMAGELIST).
+    // A list handed in stays its caller's and must outlive the toolbar;
+    // only the list LoadToolBar makes is the toolbar's own.
     void SetImageList(CImageList* normal);
     void SetHotImageList(CImageList* hot);
     BOOL LoadToolBar(UINT id);
@@ -82,6 +83,7 @@ public:
 protected:
     CImageList* m_pNormalImages;
     CImageList* m_pHotImages;
+    CImageList* m_pLoadedImages;   // made by LoadToolBar, deleted with the toolbar
     HBITMAP m_hLoadedBitmap;
 };
 

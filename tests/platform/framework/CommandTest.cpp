@@ -213,3 +213,25 @@ TEST(FlyByTest, MenuItemsAndToolbarButtonsShowTheirPrompts)
     ASSERT_NE(info.lpszText, nullptr);
     EXPECT_STREQ(info.lpszText, "Enabled");
 }
+
+// The image lists a frame hands its toolbar stay the frame's: the toolbar
+// going away leaves them whole (deleting them freed memory it never owned).
+TEST(ToolbarImagesTest, TheListsHandedToAToolbarOutliveIt)
+{
+    CTestApp app;
+    ASSERT_NE(app.Start(), nullptr);
+    CImageList normal, hot;
+    ASSERT_TRUE(normal.Create(16, 16, ILC_COLOR24, 1, 1));
+    ASSERT_TRUE(hot.Create(16, 16, ILC_COLOR24, 1, 1));
+    HIMAGELIST normalHandle = normal.GetSafeHandle(), hotHandle = hot.GetSafeHandle();
+    {
+        CToolBar bar;
+        ASSERT_TRUE(bar.CreateEx(app.Frame(), TBSTYLE_FLAT, WS_CHILD | CBRS_TOP));
+        bar.SetHotImageList(&hot);
+        bar.SetImageList(&normal);
+        EXPECT_EQ((HIMAGELIST)bar.SendMessage(TB_GETIMAGELIST), normalHandle);
+    }
+    EXPECT_EQ(normal.GetSafeHandle(), normalHandle);
+    EXPECT_EQ(hot.GetSafeHandle(), hotHandle);
+    EXPECT_EQ(normal.GetImageCount(), 0);
+}
