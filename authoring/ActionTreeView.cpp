@@ -46,8 +46,14 @@ private:
 } // namespace
 
 CActionTreeView::CActionTreeView()
-    : m_bDragging(FALSE), m_hDragItem(NULL), m_hDropItem(NULL), m_pDragImage(NULL), m_bChangingSelf(FALSE)
+    : m_bDragging(FALSE), m_hDragItem(NULL), m_hDropItem(NULL), m_pDragImage(NULL), m_bChangingSelf(FALSE), m_bDrawing(TRUE)
 {
+}
+
+void CActionTreeView::Draw(BOOL on)
+{
+    SetRedraw(on);
+    m_bDrawing = on;
 }
 
 CActionTreeView::~CActionTreeView()
@@ -111,18 +117,40 @@ void CActionTreeView::Rebuild()
 {
     CTreeCtrl& tree = GetTreeCtrl();
     SelfChange self(m_bChangingSelf);
-    tree.SelectItem(NULL);
-    SetRedraw(FALSE);
-    ModifyStyle(0, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
     CLumbrookConfigDoc* document = GetDocument();
+    const DWORD styles = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+    // An Undo reloads the page as it was: the items stay, standing for the
+    // new objects, and only a label that changed is drawn again (switching
+    // the drawing off and on would lay out and paint every item).
+    if (document != NULL && document->GetCurrentPage() != NULL && (GetStyle() & styles) == styles &&
+        UpdatePagesInPlace(*document))
+    {
+        HTREEITEM current = FindItem(document->GetCurrentPage());
+        if (current)
+        {
+            if (tree.GetSelectedItem() != current)
+                tree.SelectItem(current);
+            tree.Expand(current, TVE_EXPAND);
+        }
+        // Left off by a change without a page or a page chosen in the tree.
+        if (!m_bDrawing)
+        {
+            Draw(TRUE);
+            Invalidate();
+        }
+        return;
+    }
+    tree.SelectItem(NULL);
+    Draw(FALSE);
+    ModifyStyle(0, styles);
     // Without a page the drawing stays off until the next change.
     if (document == NULL || document->GetPages().empty() || document->GetCurrentPage() == NULL)
     {
         tree.DeleteAllItems();
         return;
     }
-    // An Undo or a page change leaves the pages as they were: only their
-    // contents are made anew, not an item for each page of the project.
+    // A page change leaves the pages as they were: only their contents are
+    // made anew, not an item for each page of the project.
     if (!RefreshPageContents(*document))
     {
         tree.DeleteAllItems();
@@ -135,15 +163,15 @@ void CActionTreeView::Rebuild()
         tree.SelectItem(current);
         tree.Expand(current, TVE_EXPAND);
     }
-    SetRedraw(TRUE);
+    Draw(TRUE);
     Invalidate();
 }
 
-BOOL CActionTreeView::RefreshPageContents(CLumbrookConfigDoc& document)
+BOOL CActionTreeView::GetPageItems(CLumbrookConfigDoc& document, std::vector<TVITEMA>& items) const
 {
     CTreeCtrl& tree = GetTreeCtrl();
     const std::vector<CBrowser*>& pages = document.GetPages();
-    std::vector<TVITEMA> items;
+    items.clear();
     items.reserve(pages.size());
     char text[256];
     HTREEITEM item = tree.GetRootItem();
@@ -158,11 +186,47 @@ BOOL CActionTreeView::RefreshPageContents(CLumbrookConfigDoc& document)
         // The page items must be those a rebuild would make, in order.
         if (item == NULL || !tree.GetItem(&facts) || facts.lParam != (LPARAM)page || page->GetDisplayName() != text)
             return FALSE;
+        facts.pszText = NULL;
         items.push_back(facts);
         item = tree.GetNextSiblingItem(item);
     }
-    if (item != NULL)
+    return item == NULL;
+}
+
+BOOL CActionTreeView::UpdatePagesInPlace(CLumbrookConfigDoc& document)
+{
+    std::vector<TVITEMA> items;
+    if (!GetPageItems(document, items))
         return FALSE;
+    const std::vector<CBrowser*>& pages = document.GetPages();
+    CTreeCtrl& tree = GetTreeCtrl();
+    for (size_t i = 0; i < pages.size(); ++i)
+    {
+        CBrowser* page = pages[i];
+        HTREEITEM own = items[i].hItem;
+        if (items[i].iImage != page->GetTreeImage())
+            return FALSE;
+        // A page not loaded, as most are, has no items under its own.
+        if (page->m_scripts.empty() && page->m_children.empty() && tree.GetChildItem(own) == NULL)
+            continue;
+        HWND recorder = m_recorder.Start();
+        if (recorder == NULL)
+            return FALSE;
+        page->AddContentsToTree(recorder, TVI_ROOT);
+        // A page whose items differ in shape is made anew with every other.
+        if (!UpdateChildItemsInPlace(tree.m_hWnd, own, m_recorder))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CActionTreeView::RefreshPageContents(CLumbrookConfigDoc& document)
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    std::vector<TVITEMA> items;
+    if (!GetPageItems(document, items))
+        return FALSE;
+    const std::vector<CBrowser*>& pages = document.GetPages();
     for (size_t i = 0; i < pages.size(); ++i)
     {
         CBrowser* page = pages[i];
@@ -194,7 +258,7 @@ void CActionTreeView::RefreshObject(CElement* object)
     if (item == NULL)
         return;
     SelfChange self(m_bChangingSelf);
-    SetRedraw(FALSE);
+    Draw(FALSE);
     tree.SelectItem(item);
     for (HTREEITEM child = tree.GetChildItem(item); child != NULL; child = tree.GetChildItem(item))
         tree.DeleteItem(child);
@@ -204,7 +268,7 @@ void CActionTreeView::RefreshObject(CElement* object)
     tree.Expand(item, TVE_EXPAND);
     tree.EnsureVisible(item);
     tree.SelectItem(item);
-    SetRedraw(TRUE);
+    Draw(TRUE);
     Invalidate();
 }
 
@@ -256,7 +320,7 @@ void CActionTreeView::SelectObject(CElement* object)
     if (ShowsSelected(item))
         return;
     SelfChange self(m_bChangingSelf);
-    SetRedraw(FALSE);
+    Draw(FALSE);
     if (item)
     {
         tree.SelectItem(item);
@@ -267,7 +331,7 @@ void CActionTreeView::SelectObject(CElement* object)
     {
         tree.SelectItem(tree.GetRootItem());
     }
-    SetRedraw(TRUE);
+    Draw(TRUE);
     Invalidate();
 }
 
@@ -286,7 +350,7 @@ void CActionTreeView::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
     {
         SelfChange self(m_bChangingSelf);
         GetTreeCtrl().DeleteAllItems();
-        SetRedraw(TRUE);
+        Draw(TRUE);
         Invalidate();
         return;
     }
@@ -349,7 +413,7 @@ void CActionTreeView::ChooseItem(HTREEITEM item)
         // A page change rebuilds this tree, which must not happen while
         // the tree is still inside its own notification: the items it is
         // telling about would be deleted under it.
-        SetRedraw(FALSE);
+        Draw(FALSE);
         PostMessage(WM_TREE_SELECT_PAGE, 0, reinterpret_cast<LPARAM>(page));
         return;
     }
@@ -363,7 +427,7 @@ LRESULT CActionTreeView::OnSelectPage(WPARAM wParam, LPARAM lParam)
     // The project may have changed since the message was posted.
     if (document != NULL && document->HoldsPage(page))
         document->Select(page);
-    SetRedraw(TRUE);
+    Draw(TRUE);
     Invalidate();
     return 0;
 }

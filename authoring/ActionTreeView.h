@@ -6,7 +6,10 @@
 // menus and moves scripts, script items and elements by drag and drop.
 #pragma once
 
+#include "authoring/TreeItems.h"
 #include "platform/framework/Afx.h"
+
+#include <vector>
 
 class CElement;
 class CLumbrookConfigDoc;
@@ -58,15 +61,28 @@ private:
     // When the page items are the document's pages already: each page's
     // items under its own made anew; FALSE, and nothing changed, otherwise.
     BOOL RefreshPageContents(CLumbrookConfigDoc& document);
+    // The page items in order, when they are the document's pages with
+    // their labels; FALSE otherwise.
+    BOOL GetPageItems(CLumbrookConfigDoc& document, std::vector<TVITEMA>& items) const;
+    // When every page's items have the shape a rebuild would give them:
+    // they are pointed at the objects now loaded, and the labels that
+    // differ are set; FALSE otherwise.
+    BOOL UpdatePagesInPlace(CLumbrookConfigDoc& document);
     void InsertChildrenOf(CElement* object, HTREEITEM item);
     void EndDragging();
+    // The drawing switched off or on, as this view remembers it.
+    void Draw(BOOL on);
 
     CImageList m_images;
     BOOL m_bDragging;
     HTREEITEM m_hDragItem;
     HTREEITEM m_hDropItem;
     CImageList* m_pDragImage;
+    // Takes down what the objects would insert, to compare with the tree.
+    CTreeRecorder m_recorder;
     // Set while the tree changes its own selection: only the author's
     // choices select in the document.
     BOOL m_bChangingSelf;
+    // FALSE while the drawing is off (Draw).
+    BOOL m_bDrawing;
 };

@@ -4,6 +4,7 @@
 #include "authoring/LumbrookConfigDoc.h"
 #include "model/Browser.h"
 #include "model/Script.h"
+#include "model/ScriptItem.h"
 #include "model/TextElement.h"
 #include "model/store/DataFile.h"
 #include "tests/model/FakeEditorServices.h"
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -187,4 +190,107 @@ TEST_F(ActionTreeViewTest, AWholeDocumentHintShowsTheObjectsNowLoaded)
     third->Save(NULL);
     document.UpdateAllViews(NULL, HintWholeDocument, NULL);
     EXPECT_EQ("Renamed,Second*(SecondText),Third", Tree());
+}
+
+// Undo reloads the page as new objects: every item, kept or made anew,
+// stands for the object now loaded, shows its label, and choosing it in
+// the tree selects that object; an item the author opened stays open when
+// the page keeps its shape.
+TEST_F(ActionTreeViewTest, AfterAnUndoTheItemsStandForTheLiveObjects)
+{
+    struct Case
+    {
+        const char* name;
+        bool removeOne; // the edit undone added an element: the shape differs
+        const char* edited;
+        const char* undone;
+    };
+    const Case cases[] = {
+        { "a label changed", false, "First,Second*(Other,Renamed(OnMouseDown(FlyIn)))",
+          "First,Second*(Other,SecondText(OnMouseDown(FlyIn)))" },
+        { "an element added", true, "First,Second*(Added,Other,SecondText(OnMouseDown(FlyIn)))",
+          "First,Second*(Other,SecondText(OnMouseDown(FlyIn)))" },
+    };
+    // A text with a script and an action, as a project stores them.
+    CDataFile* file = document.GetPages()[1]->GetDataFile();
+    file->SetInt("Element_1", "numScripts", 1);
+    file->SetString("Element_1_Script_1", "name", "OnMouseDown");
+    file->SetInt("Element_1_Script_1", "numScriptItems", 1);
+    file->SetString("Element_1_Script_1_ScriptItem_1", "name", "FlyIn");
+    ASSERT_TRUE(document.SetCurrentPage(document.GetPages()[1], TRUE));
+    services.currentPage = document.GetCurrentPage();
+    document.GetCurrentPage()->AddChild(MakeText("Other"));
+    CTreeCtrl& tree = view->GetTreeCtrl();
+    // Each item's data against the object a fresh tree would give it.
+    std::function<void(HTREEITEM, const std::vector<CElement*>&)> expectData =
+        [&](HTREEITEM item, const std::vector<CElement*>& objects) {
+            for (CElement* object : objects)
+            {
+                ASSERT_TRUE(item != NULL);
+                EXPECT_EQ((DWORD_PTR)object, tree.GetItemData(item)) << tree.GetItemText(item);
+                std::vector<CElement*> inner;
+                if (CScriptableObject* scriptable = dynamic_cast<CScriptableObject*>(object))
+                {
+                    std::vector<CScript*> scripts = scriptable->GetScripts();
+                    inner.assign(scripts.rbegin(), scripts.rend());
+                }
+                if (CScript* script = dynamic_cast<CScript*>(object))
+                    inner.assign(script->m_items.begin(), script->m_items.end());
+                expectData(tree.GetChildItem(item), inner);
+                item = tree.GetNextSiblingItem(item);
+            }
+            EXPECT_TRUE(item == NULL);
+        };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        document.GetUndo().Clear();
+        CBrowser* page = document.GetCurrentPage();
+        CScriptableObject* text = dynamic_cast<CScriptableObject*>(page->m_children[0]);
+        ASSERT_TRUE(text != NULL);
+        ASSERT_EQ(1u, text->GetScripts().size());
+        document.RecordChange();
+        document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+        HTREEITEM textItem = view->FindItem(text);
+        ASSERT_TRUE(textItem != NULL);
+        tree.Expand(textItem, TVE_EXPAND);
+
+        if (c.removeOne)
+        {
+            CTextElement* added = MakeText("Added");
+            page->AddChild(added);
+            document.UpdateAllViews(NULL, HintAdded, added);
+        }
+        else
+        {
+            text->SetId("Renamed");
+            document.UpdateAllViews(NULL, HintChanged, text);
+        }
+        document.RecordChange();
+        document.Select(page);
+        EXPECT_EQ(c.edited, Tree());
+
+        document.GetUndo().Undo();
+        EXPECT_EQ(c.undone, Tree());
+        page = document.GetCurrentPage();
+        HTREEITEM pageItem = view->FindItem(page);
+        ASSERT_TRUE(pageItem != NULL);
+        expectData(tree.GetChildItem(pageItem),
+                   std::vector<CElement*>(page->m_children.rbegin(), page->m_children.rend()));
+        if (!c.removeOne)
+        {
+            HTREEITEM kept = view->FindItem(page->m_children[0]);
+            ASSERT_TRUE(kept != NULL);
+            EXPECT_NE(0u, tree.GetItemState(kept, TVIS_EXPANDED) & TVIS_EXPANDED);
+        }
+
+        // The author clicks each item: the document selects its live object.
+        for (CElement* object : { (CElement*)page->m_children[1], (CElement*)page->m_children[0] })
+        {
+            HTREEITEM item = view->FindItem(object);
+            ASSERT_TRUE(item != NULL);
+            tree.SelectItem(item);
+            EXPECT_EQ(object, document.GetCurrentObject()) << tree.GetItemText(item);
+        }
+    }
 }
