@@ -658,6 +658,12 @@ bool ProgramProcess::PostMouse(UINT message, int x, int y, WPARAM keys) const
     return Post(message, keys, MAKELPARAM((WORD)(short)x, (WORD)(short)y));
 }
 
+bool ProgramProcess::PointerAt(int x, int y) const
+{
+    RECT client = ClientRectOnScreen();
+    return SetCursorPos(client.left + x, client.top + y) != FALSE;
+}
+
 bool ProgramProcess::Answers(DWORD timeoutMs) const
 {
     DWORD_PTR answer = 0;

@@ -159,6 +159,11 @@ public:
     bool PostCommand(int command) const;
     // A mouse message at client coordinates (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...).
     bool PostMouse(UINT message, int x, int y, WPARAM keys = 0) const;
+    // Puts the screen's pointer over the client point, where a person's
+    // pointer is when they click there: the moves Wine makes from the
+    // pointer (as a window shows, or takes the capture) then agree with the
+    // posted messages instead of taking the pointer off what is pressed.
+    bool PointerAt(int x, int y) const;
     // Sends a harmless message and waits for the answer: the program's loop
     // still runs. (Sent messages overtake posted ones: to know that a posted
     // message was handled, post one after it whose effect can be seen.)

@@ -106,6 +106,7 @@ ScreenPixels WaitForStillClient(const PlayerProcess& player)
 
 void Click(const PlayerProcess& player, POINT at)
 {
+    player.PointerAt(at.x, at.y);
     player.PostMouse(WM_MOUSEMOVE, at.x, at.y);
     player.PostMouse(WM_LBUTTONDOWN, at.x, at.y, MK_LBUTTON);
     player.PostMouse(WM_LBUTTONUP, at.x, at.y);
@@ -113,8 +114,15 @@ void Click(const PlayerProcess& player, POINT at)
 
 } // namespace
 
+// The pointer rests at the screen's centre between tests.
+struct PointerBack
+{
+    ~PointerBack() { SetCursorPos(512, 384); }
+};
+
 TEST(SampleDisc, PlaysItsPagesButtonsAndCounter)
 {
+    PointerBack pointerBack;
     PlayerProcess player;
     ASSERT_TRUE(player.Start(DiscPlayer()));
     ASSERT_NE(nullptr, player.WaitForWindow());
@@ -129,6 +137,7 @@ TEST(SampleDisc, PlaysItsPagesButtonsAndCounter)
     // that move has come, it may take the pointer off the button again.
     // So the move to the button is posted until the hint shows.
     ScreenPixels hovered;
+    player.PointerAt(kNextButton.x, kNextButton.y);
     WaitUntil([&] {
         player.PostMouse(WM_MOUSEMOVE, kNextButton.x, kNextButton.y);
         hovered = player.CaptureClient();
@@ -136,6 +145,7 @@ TEST(SampleDisc, PlaysItsPagesButtonsAndCounter)
     }, kPlayerWaitMs);
     EXPECT_GT(CountColour(hovered, kHintArea, kHintColour), 20) << "OnMouseIn shows the hint";
     EXPECT_EQ(strip, hovered.At(kUnderTheHint.x, kUnderTheHint.y)) << std::hex << "under the hint";
+    player.PointerAt(300, 300);
     ASSERT_TRUE(player.PostMouse(WM_MOUSEMOVE, 300, 300));
     ScreenPixels left = WaitForHint(player, false);
     EXPECT_LE(CountColour(left, kHintArea, kHintColour), 20) << "OnMouseOut clears it";
