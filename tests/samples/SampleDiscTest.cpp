@@ -198,8 +198,13 @@ TEST(SampleDisc, InTheEditorATextMovedWithAnArrowKeyAndBackLeavesTheViewAsItWas)
     DWORD_PTR answer = 0;
     ASSERT_TRUE(SendMessageTimeoutA(view, WM_LBUTTONDOWN, MK_LBUTTON, strip, SMTO_NORMAL, kProgramWaitMs, &answer));
     ASSERT_TRUE(SendMessageTimeoutA(view, WM_LBUTTONUP, 0, strip, SMTO_NORMAL, kProgramWaitMs, &answer));
-    // The whole view painted afresh, the selection's trackers with it.
+    // The whole view painted afresh, the selection's trackers with it. Two
+    // equal looks alone may both come before a loaded editor paints: the
+    // look is taken once the view has no part left to paint and the editor
+    // has come back from painting it.
     InvalidateRect(view, NULL, FALSE);
+    ASSERT_TRUE(WaitUntil([&] { return !GetUpdateRect(view, NULL, FALSE); }));
+    ASSERT_TRUE(editor.Answers());
     ScreenPixels before = CaptureWindowClient(view);
     WaitUntil([&] {
         ScreenPixels now = CaptureWindowClient(view);
