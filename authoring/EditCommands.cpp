@@ -264,6 +264,16 @@ BOOL CLumbrookConfigDoc::FreesObjectInSheet(const CElement* object) const
     return FALSE;
 }
 
+BOOL CLumbrookConfigDoc::SelectionInSheet() const
+{
+    for (CElement* object : m_selection.GetObjects())
+    {
+        if (FreesObjectInSheet(object))
+            return TRUE;
+    }
+    return FALSE;
+}
+
 // Marks object's sheet open for as long as it lives.
 class CSheetOpenFor
 {
@@ -368,11 +378,8 @@ void CLumbrookConfigDoc::OnObjectDelete()
     if (current == NULL || current->GetParent() == NULL)
         return;
     // Nothing is asked when the delete would be refused anyway.
-    for (CElement* object : m_selection.GetObjects())
-    {
-        if (FreesObjectInSheet(object))
-            return;
-    }
+    if (SelectionInSheet())
+        return;
     std::string text = AfxLoadString(IDS_CONFIRM_DELETE);
     // Owned by the frame, the box keeps the editor modal while it asks.
     if (ReportMessage(FrameWindow(), text.c_str(), text.c_str(), MB_ICONQUESTION | MB_YESNO) == IDYES)
@@ -384,14 +391,11 @@ void CLumbrookConfigDoc::DeleteSelection()
     CElement* current = GetCurrentObject();
     if (current == NULL || current == m_pCurrentPage)
         return;
-    std::vector<CElement*> doomed = m_selection.GetObjects();
     // Deleting an object whose sheet is open (or its parent) would leave the
     // sheet writing into freed memory when it closes.
-    for (CElement* object : doomed)
-    {
-        if (FreesObjectInSheet(object))
-            return;
-    }
+    if (SelectionInSheet())
+        return;
+    std::vector<CElement*> doomed = m_selection.GetObjects();
     ClearSelection();
     Select(m_pCurrentPage);
     // An object whose ancestor is selected too goes with that ancestor:

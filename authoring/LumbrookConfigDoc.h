@@ -204,4 +204,6 @@ private:
     // TRUE when freeing object would free one whose sheet is open: the
     // sheet writes its values into the object once it closes.
     BOOL FreesObjectInSheet(const CElement* object) const;
+    // TRUE when deleting the selection would free an object whose sheet is open.
+    BOOL SelectionInSheet() const;
 };

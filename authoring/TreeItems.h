@@ -5,14 +5,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
 class CElement;
 
 // Under item: a scriptable object's scripts and, for a container, its
 // elements from the last to the first; a script's items in order.
 void InsertChildItems(HWND tree, CElement* object, HTREEITEM item);
-
-#include <string>
-#include <vector>
 
 // What the objects' AddToTree would insert, taken down without a tree
 // control: a message-only window that answers the insert message alone.
