@@ -235,7 +235,7 @@ void AppendPropertyRecord(CPropertyRecordList& list, const char* name, VARTYPE v
 {
     VARIANT empty;
     VariantInit(&empty);
-    list.push_back(CPropertyRecord(name, "", empty, vt, FALSE));
+    list.emplace_back(name, "", empty, vt, FALSE);
 }
 
 HTREEITEM InsertElementTreeItem(HWND tree, HTREEITEM parent, const char* text, int image,

@@ -13,15 +13,20 @@ static const char* const kBaseProperties[] = { "width", "height", "xpos", "ypos"
 CScriptableObject::CScriptableObject(const char* sectionName, CElement* parent)
     : CElement(sectionName, parent), m_bMouseMoveable(0)
 {
+    // Room at once for these and the records and events an element kind
+    // adds (a text has fourteen more records): every load makes them anew,
+    // and each regrowth copied every record made before.
+    m_properties.reserve(24);
+    m_eventNames.reserve(8);
     for (const char* name : kBaseProperties) {
         VARIANT zero;
         VariantInit(&zero);
         V_VT(&zero) = VT_I4;
         V_I4(&zero) = 0;
-        m_properties.push_back(CPropertyRecord(name, "", zero, VT_I4, FALSE));
+        m_properties.emplace_back(name, "", zero, VT_I4, FALSE);
     }
     for (const char* name : kDefaultEvents)
-        m_eventNames.push_back(CStr(name));
+        m_eventNames.emplace_back(name);
 }
 
 CScriptableObject::CScriptableObject(const CScriptableObject& other)

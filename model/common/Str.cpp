@@ -39,18 +39,22 @@ volatile LONG g_poolingOff;
 // The free list is threaded through the first word of each free block.
 inline CStrHeader*& NextFree(CStrHeader* h) { return *reinterpret_cast<CStrHeader**>(h); }
 
+// A free word is taken with one locked exchange, the common case by far; a
+// held one is waited on without writing to it.
 inline void SpinLock(volatile LONG* word)
 {
-    while (InterlockedIncrement(word) != 1)
+    while (InterlockedCompareExchange(word, 1, 0) != 0)
     {
-        InterlockedDecrement(word);
-        Sleep(0);
+        while (*word != 0)
+            Sleep(0);
     }
 }
 
+// Only the holder writes a held word: a store that keeps the writes made
+// under the lock before it gives the word back.
 inline void SpinUnlock(volatile LONG* word)
 {
-    InterlockedDecrement(word);
+    __atomic_store_n(word, 0, __ATOMIC_RELEASE);
 }
 
 inline bool IsFlagChar(char c)
@@ -168,13 +172,22 @@ void CStr::ReleaseBlock(CStrHeader* h)
 {
     if (h == &g_empty.header)
         return;
-    LONG left = InterlockedDecrement(&h->refs);
-    if (left > 0)
-        return;
-    if (left < 0)
+    // The one holder of a block has no one to race: no other string can
+    // come to share it while this one goes.
+    if (__atomic_load_n(&h->refs, __ATOMIC_ACQUIRE) == 1)
     {
-        InterlockedIncrement(&h->refs);
-        return;
+        h->refs = 0;
+    }
+    else
+    {
+        LONG left = InterlockedDecrement(&h->refs);
+        if (left > 0)
+            return;
+        if (left < 0)
+        {
+            InterlockedIncrement(&h->refs);
+            return;
+        }
     }
     int bytes = h->capacity + kBlockOverhead;
     if (bytes < kPooledBelow && !g_poolingOff)

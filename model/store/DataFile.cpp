@@ -2,7 +2,7 @@
 // that setting or reading a key costs the same on a page of ten thousand
 // sections as on a page of ten. The index answers exactly what a scan of the
 // lines would: it is rebuilt from the lines whenever an edit is not one it
-// can follow.
+// can follow (or the file is cleared), in the memory it had.
 #include "model/store/DataFile.h"
 #include "model/store/ArchiveRecords.h"
 #include "model/store/KeyReadLog.h"
@@ -71,14 +71,14 @@ std::string Lowered(const char* text, int length)
 }
 
 // Every key a line answers to: the text before each " = " that lies wholly in
-// the line's printable start, lowered.
+// the line's printable start, as it stands in the line.
 template <class F> void ForEachPlainKey(const CStr& line, F f)
 {
     const char* text = line.c_str();
     int plain = PlainLength(text, line.GetLength());
     for (int p = 0; p + 3 <= plain; ++p)
         if (text[p] == ' ' && text[p + 1] == '=' && text[p + 2] == ' ')
-            f(Lowered(text, p));
+            f(text, p);
 }
 
 // Where the next " = " at or after from starts inside the printable start
@@ -168,11 +168,21 @@ bool HasLineBreak(const char* text)
     return strpbrk(text, "\r\n") != NULL;
 }
 
-std::string NumberText(long value)
+// The text "%ld" makes of a number, into digits; returns its length.
+int NumberText(long value, char (&digits)[24])
 {
-    char buffer[16];
-    snprintf(buffer, sizeof buffer, "%ld", value);
-    return buffer;
+    char* end = digits + sizeof digits;
+    char* p = end;
+    unsigned long magnitude = value < 0 ? 0ul - (unsigned long)value : (unsigned long)value;
+    do {
+        *--p = (char)('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0)
+        *--p = '-';
+    int length = (int)(end - p);
+    memmove(digits, p, (size_t)length);
+    return length;
 }
 
 // Before a number is stored: a VARIANT of another type is cleared first.
@@ -264,6 +274,22 @@ public:
         m_free[sizeClass] = block;
     }
 
+    // The index's own copy of a key or a name, lowered when asked; with its
+    // NUL, so that no copy is an empty block.
+    const char* CopyText(const char* text, int length, bool lower)
+    {
+        char* copy = (char*)Allocate((size_t)length + 1);
+        for (int i = 0; i < length; ++i)
+            copy[i] = lower ? LowerPlain(text[i]) : text[i];
+        copy[length] = 0;
+        return copy;
+    }
+
+    void FreeText(const char* text, int length)
+    {
+        Free(const_cast<char*>(text), (size_t)length + 1);
+    }
+
 private:
     CIndexArena(const CIndexArena&);
     CIndexArena& operator=(const CIndexArena&);
@@ -293,8 +319,65 @@ template <class T> struct ArenaAllocator
     CIndexArena* arena;
 };
 
-typedef std::unordered_map<std::string, int, std::hash<std::string>, std::equal_to<std::string>,
-                           ArenaAllocator<std::pair<const std::string, int>>> ArenaMap;
+// A key or a section name in the index: the index's own copy, or, to look
+// one up, the text asked for where it stands.
+struct IndexText
+{
+    const char* text;
+    int length;
+};
+
+// Keys ignore case; the index holds printable ASCII keys only, where ASCII
+// folding is lstrcmpiA's rule. Both sides fold as they compare, so a lookup
+// copies nothing.
+struct FoldedHash
+{
+    size_t operator()(const IndexText& key) const
+    {
+        uint32_t h = 2166136261u;
+        for (int i = 0; i < key.length; ++i)
+            h = (h ^ (unsigned char)LowerPlain(key.text[i])) * 16777619u;
+        return h;
+    }
+};
+
+struct FoldedEqual
+{
+    bool operator()(const IndexText& a, const IndexText& b) const
+    {
+        if (a.length != b.length)
+            return false;
+        for (int i = 0; i < a.length; ++i)
+            if (LowerPlain(a.text[i]) != LowerPlain(b.text[i]))
+                return false;
+        return true;
+    }
+};
+
+// Section names are case-sensitive.
+struct ExactHash
+{
+    size_t operator()(const IndexText& name) const
+    {
+        uint32_t h = 2166136261u;
+        for (int i = 0; i < name.length; ++i)
+            h = (h ^ (unsigned char)name.text[i]) * 16777619u;
+        return h;
+    }
+};
+
+struct ExactEqual
+{
+    bool operator()(const IndexText& a, const IndexText& b) const
+    {
+        return a.length == b.length && memcmp(a.text, b.text, (size_t)a.length) == 0;
+    }
+};
+
+template <class Hash, class Equal>
+using ArenaMapOf = std::unordered_map<IndexText, int, Hash, Equal, ArenaAllocator<std::pair<const IndexText, int>>>;
+typedef ArenaMapOf<FoldedHash, FoldedEqual> KeyMap;
+typedef ArenaMapOf<ExactHash, ExactEqual> NameMap;
 
 // key, " = ", value, written straight into the line's own buffer.
 CStr MakeKeyLine(const char* key, int keyLength, const char* value, int valueLength, BOOL multiLine)
@@ -333,9 +416,9 @@ struct CDataFile::Index
     struct Section
     {
         Section(int headerLine, CIndexArena* arena)
-            : header(headerLine), keys(0, ArenaMap::hasher(), ArenaMap::key_equal(), ArenaMap::allocator_type(arena)) {}
+            : header(headerLine), keys(0, KeyMap::hasher(), KeyMap::key_equal(), KeyMap::allocator_type(arena)) {}
         int header;
-        ArenaMap keys;  // first line of each key
+        KeyMap keys;    // first line of each key, by its lowered copy
         // Lines holding a character outside printable ASCII, nearest the
         // header first: (distance, length of their printable start).
         std::vector<std::pair<int, int>> odd;
@@ -345,12 +428,23 @@ struct CDataFile::Index
 
     CIndexArena arena;                            // first: it outlives the maps
     std::vector<Section> sections;                // in line order
-    ArenaMap byName;                              // the first header of a name wins
+    NameMap byName;                               // the first header of a name wins
     mutable int lastSection;
+    // The section FindSection answered last, and its name: setters and
+    // getters ask for one section many times in a row.
+    mutable int lastFound;
+    mutable IndexText lastFoundName;
 
-    explicit Index(const std::vector<CStr>& lines)
-        : byName(0, ArenaMap::hasher(), ArenaMap::key_equal(), ArenaMap::allocator_type(&arena)), lastSection(-1)
+    Index()
+        : byName(0, NameMap::hasher(), NameMap::key_equal(), NameMap::allocator_type(&arena)), lastSection(-1),
+          lastFound(-1)
     {
+    }
+
+    // Made from the lines in the memory the index has already.
+    void Build(const std::vector<CStr>& lines)
+    {
+        Reset();
         for (int i = 0; i < (int)lines.size(); ++i)
             if (IsSectionHeader(lines[i]))
                 AddSection(lines, i);
@@ -361,11 +455,30 @@ struct CDataFile::Index
         }
     }
 
+    // Back to an index of no lines; the blocks go back to the arena for the
+    // next build (a save empties its page and writes every key again).
+    void Reset()
+    {
+        for (Section& sec : sections)
+            for (const auto& entry : sec.keys)
+                arena.FreeText(entry.first.text, entry.first.length);
+        sections.clear();
+        for (const auto& entry : byName)
+            arena.FreeText(entry.first.text, entry.first.length);
+        byName.clear();
+        lastSection = -1;
+        lastFound = -1;
+    }
+
     void AddSection(const std::vector<CStr>& lines, int header)
     {
         const CStr& line = lines[header];
         sections.emplace_back(header, &arena);
-        byName.emplace(std::string(line.c_str() + 1, line.GetLength() - 2), (int)sections.size() - 1);
+        IndexText name = { line.c_str() + 1, line.GetLength() - 2 };
+        if (byName.find(name) == byName.end()) {
+            name.text = arena.CopyText(name.text, name.length, false);
+            byName.emplace(name, (int)sections.size() - 1);
+        }
     }
 
     int End(int s, const std::vector<CStr>& lines) const
@@ -390,10 +503,18 @@ struct CDataFile::Index
 
     int FindSection(const char* name) const
     {
-        auto it = byName.find(name);
+        int length = (int)strlen(name);
+        if (lastFound >= 0 && lastFoundName.length == length && memcmp(lastFoundName.text, name, (size_t)length) == 0) {
+            lastSection = lastFound;
+            return sections[lastFound].header;
+        }
+        IndexText wanted = { name, length };
+        auto it = byName.find(wanted);
         if (it == byName.end())
             return -1;
         lastSection = it->second;
+        lastFound = it->second;
+        lastFoundName = it->first;
         return sections[it->second].header;
     }
 
@@ -411,7 +532,8 @@ struct CDataFile::Index
         int end = End(s, lines);
         int length = (int)strlen(key);
         int best = -1;
-        auto it = sec.keys.find(Lowered(key, length));
+        IndexText wanted = { key, length };
+        auto it = sec.keys.find(wanted);
         if (it != sec.keys.end())
             best = end - it->second;
         if (!sec.odd.empty()) {
@@ -496,12 +618,23 @@ private:
     Index(const Index&);
     Index& operator=(const Index&);
 
+    static CIndexArena& ArenaOf(Section& sec)
+    {
+        return *sec.keys.get_allocator().arena;
+    }
+
     static void AddLine(Section& sec, const CStr& line, int distance)
     {
-        ForEachPlainKey(line, [&](std::string key) {
-            auto entry = sec.keys.emplace(std::move(key), distance);
-            if (!entry.second && entry.first->second < distance)
-                entry.first->second = distance;
+        ForEachPlainKey(line, [&](const char* text, int length) {
+            // Most keys are new to their section: the copy is made first, so
+            // that one lookup places it.
+            IndexText key = { ArenaOf(sec).CopyText(text, length, true), length };
+            auto entry = sec.keys.emplace(key, distance);
+            if (!entry.second) {
+                ArenaOf(sec).FreeText(key.text, length);
+                if (entry.first->second < distance)
+                    entry.first->second = distance;
+            }
         });
         AddOdd(sec, line, distance);
     }
@@ -530,11 +663,14 @@ private:
     static std::vector<std::string> Forget(Section& sec, const CStr& line, int distance)
     {
         std::vector<std::string> lost;
-        ForEachPlainKey(line, [&](std::string key) {
+        ForEachPlainKey(line, [&](const char* text, int length) {
+            IndexText key = { text, length };
             auto it = sec.keys.find(key);
             if (it != sec.keys.end() && it->second == distance) {
+                IndexText stored = it->first;
                 sec.keys.erase(it);
-                lost.push_back(std::move(key));
+                ArenaOf(sec).FreeText(stored.text, stored.length);
+                lost.push_back(Lowered(text, length));
             }
         });
         ForgetOdd(sec, distance);
@@ -545,7 +681,14 @@ private:
     {
         for (int j = from; j < end; ++j) {
             if (LineHasPlainKey(lines[j], key)) {
-                sec.keys[key] = end - j;
+                IndexText wanted = { key.c_str(), (int)key.size() };
+                auto it = sec.keys.find(wanted);
+                if (it != sec.keys.end()) {
+                    it->second = end - j;
+                } else {
+                    wanted.text = ArenaOf(sec).CopyText(key.c_str(), (int)key.size(), true);
+                    sec.keys.emplace(wanted, end - j);
+                }
                 return;
             }
         }
@@ -569,14 +712,15 @@ private:
 };
 
 CDataFile::CDataFile()
-    : m_kind(KindPage), m_lineTerminator("\r\n"), m_index(NULL), m_stored(NULL), m_storedLength(0),
-      m_readLog(NULL)
+    : m_kind(KindPage), m_lineTerminator("\r\n"), m_index(NULL), m_indexBuilt(false), m_stored(NULL),
+      m_storedLength(0), m_readLog(NULL)
 {
 }
 
 CDataFile::CDataFile(const CDataFile& other)
     : m_kind(other.m_kind), m_name(other.m_name), m_lineTerminator(other.m_lineTerminator),
-      m_lines(other.m_lines), m_index(NULL), m_stored(NULL), m_storedLength(0), m_readLog(NULL)
+      m_lines(other.m_lines), m_index(NULL), m_indexBuilt(false), m_stored(NULL), m_storedLength(0),
+      m_readLog(NULL)
 {
     SetStoredContent(other.m_stored, other.m_storedLength);
 }
@@ -597,6 +741,7 @@ CDataFile& CDataFile::operator=(const CDataFile& other)
 CDataFile::~CDataFile()
 {
     Clear();
+    delete m_index;
 }
 
 // Reading an archive keeps each page as the text it was stored as; only a
@@ -654,14 +799,17 @@ const CDataFile::Index& CDataFile::GetIndex() const
 {
     SplitStored();
     if (!m_index)
-        m_index = new Index(m_lines);
+        m_index = new Index;
+    if (!m_indexBuilt) {
+        m_index->Build(m_lines);
+        m_indexBuilt = true;
+    }
     return *m_index;
 }
 
 void CDataFile::DropIndex() const
 {
-    delete m_index;
-    m_index = NULL;
+    m_indexBuilt = false;
 }
 
 void CDataFile::Clear()
@@ -699,7 +847,7 @@ void CDataFile::AppendLineBytes(const char* bytes, int count)
     m_lines.emplace_back();
     if (count > 0)
         m_lines.back().AppendBytes(bytes, count);
-    if (m_index && !m_index->Inserted(m_lines, (int)m_lines.size() - 1))
+    if (m_indexBuilt && !m_index->Inserted(m_lines, (int)m_lines.size() - 1))
         DropIndex();
 }
 
@@ -712,10 +860,15 @@ void CDataFile::ReserveLines(int count)
 
 void CDataFile::InsertLine(int index, const CStr& line)
 {
+    InsertLine(index, CStr(line));
+}
+
+void CDataFile::InsertLine(int index, CStr&& line)
+{
     SplitStored();
     index = std::max(0, std::min(index, (int)m_lines.size()));
-    m_lines.insert(m_lines.begin() + index, line);
-    if (m_index && !m_index->Inserted(m_lines, index))
+    m_lines.insert(m_lines.begin() + index, std::move(line));
+    if (m_indexBuilt && !m_index->Inserted(m_lines, index))
         DropIndex();
 }
 
@@ -726,7 +879,7 @@ void CDataFile::SetLine(int index, const CStr& line)
         return;
     CStr old = m_lines[index];
     m_lines[index] = line;
-    if (m_index && !m_index->Replaced(m_lines, index, old))
+    if (m_indexBuilt && !m_index->Replaced(m_lines, index, old))
         DropIndex();
 }
 
@@ -737,7 +890,7 @@ void CDataFile::RemoveLine(int index)
         return;
     CStr old = m_lines[index];
     m_lines.erase(m_lines.begin() + index);
-    if (m_index && !m_index->Removed(m_lines, index, old))
+    if (m_indexBuilt && !m_index->Removed(m_lines, index, old))
         DropIndex();
 }
 
@@ -881,7 +1034,7 @@ BOOL CDataFile::StoreKeyLine(const char* section, const char* key, const char* v
     if (existing >= 0)
         SetLine(existing, line);
     else
-        InsertLine(header + 1, line);
+        InsertLine(header + 1, std::move(line));
     return TRUE;
 }
 
@@ -910,8 +1063,9 @@ BOOL CDataFile::SetDouble(const char* section, const char* key, double value)
 
 BOOL CDataFile::SetLong(const char* section, const char* key, long value)
 {
-    std::string text = NumberText(value);
-    return StoreKeyLine(section, key, text.data(), (int)text.size(), FALSE);
+    char digits[24];
+    int length = NumberText(value, digits);
+    return StoreKeyLine(section, key, digits, length, FALSE);
 }
 
 BOOL CDataFile::SetInt(const char* section, const char* key, int value)
@@ -943,55 +1097,69 @@ BOOL CDataFile::GetString(const char* section, const char* key, CStr& value) con
     int header = FindSectionIndex(section);
     if (header < 0)
         return FALSE;
-    CStr found;
-    if (FindKeyIndex(header + 1, key, &found) < 0)
-        return FALSE;
-    value = found;
-    return TRUE;
+    // The value is set only when the key is found.
+    return FindKeyIndex(header + 1, key, &value) >= 0;
+}
+
+// What GetString would give, read where it stands: the rest of the key's
+// line after " = ", up to the line's NUL. NULL when missing.
+const char* CDataFile::FindValueText(const char* section, const char* key) const
+{
+    if (m_readLog)
+        m_readLog->NoteRead(section, key);
+    int header = FindSectionIndex(section);
+    if (header < 0)
+        return NULL;
+    if (!key)
+        key = kNullText;
+    int found = FindKeyIndex(header + 1, key);
+    if (found < 0)
+        return NULL;
+    return m_lines[found].c_str() + strlen(key) + 3;
 }
 
 BOOL CDataFile::GetBool(const char* section, const char* key, BOOL& value) const
 {
-    CStr text;
-    if (!GetString(section, key, text))
+    const char* text = FindValueText(section, key);
+    if (!text)
         return FALSE;
-    value = strstr(text.c_str(), "true") != NULL;
+    value = strstr(text, "true") != NULL;
     return TRUE;
 }
 
 BOOL CDataFile::GetDouble(const char* section, const char* key, double& value) const
 {
-    CStr text;
-    if (!GetString(section, key, text))
+    const char* text = FindValueText(section, key);
+    if (!text)
         return FALSE;
-    value = atof(text.c_str());
+    value = atof(text);
     return TRUE;
 }
 
 BOOL CDataFile::GetLong(const char* section, const char* key, long& value) const
 {
-    CStr text;
-    if (!GetString(section, key, text))
+    const char* text = FindValueText(section, key);
+    if (!text)
         return FALSE;
-    value = strtol(text.c_str(), NULL, 0);
+    value = strtol(text, NULL, 0);
     return TRUE;
 }
 
 BOOL CDataFile::GetInt(const char* section, const char* key, int& value) const
 {
-    CStr text;
-    if (!GetString(section, key, text))
+    const char* text = FindValueText(section, key);
+    if (!text)
         return FALSE;
-    value = atoi(text.c_str());
+    value = atoi(text);
     return TRUE;
 }
 
 BOOL CDataFile::GetVarType(const char* section, const char* key, VARTYPE& value) const
 {
-    CStr text;
-    if (!GetString(section, key, text))
+    const char* text = FindValueText(section, key);
+    if (!text)
         return FALSE;
-    value = (VARTYPE)atoi(text.c_str());
+    value = (VARTYPE)atoi(text);
     return TRUE;
 }
 
@@ -1000,14 +1168,27 @@ BOOL CDataFile::GetMultiLineString(const char* section, const char* key, CStr& v
     CStr text;
     if (!GetString(section, key, text))
         return FALSE;
-    std::string decoded(text.c_str(), text.GetLength());
-    for (char& c : decoded) {
-        if ((unsigned char)c == kStoredCR)
-            c = '\r';
-        else if (c == '|')
-            c = '\n';
+    int length = text.GetLength();
+    const char* stored = text.c_str();
+    int i = 0;
+    while (i < length && (unsigned char)stored[i] != kStoredCR && stored[i] != '|')
+        ++i;
+    if (i == length) {
+        // Nothing encoded: the stored text is the value.
+        value = text;
+        return TRUE;
     }
-    value = MakeText(decoded.data(), (int)decoded.size());
+    CStr decoded;
+    char* out = decoded.GetBuffer(length);
+    memcpy(out, stored, (size_t)length);
+    for (; i < length; ++i) {
+        if ((unsigned char)out[i] == kStoredCR)
+            out[i] = '\r';
+        else if (out[i] == '|')
+            out[i] = '\n';
+    }
+    decoded.ReleaseBuffer(length);
+    value = decoded;
     return TRUE;
 }
 

@@ -31,6 +31,7 @@ public:
     const CStr& GetLine(int index) const;
     void AppendLine(const CStr& line);
     void InsertLine(int index, const CStr& line);
+    void InsertLine(int index, CStr&& line);
     void SetLine(int index, const CStr& line);
     void RemoveLine(int index);
     void AppendLineBytes(const char* bytes, int count);  // a line from raw bytes
@@ -92,11 +93,14 @@ public:
 private:
     BOOL SetKeyLine(const char* section, const char* key, const CStr& value);
     BOOL StoreKeyLine(const char* section, const char* key, const char* value, int valueLength, BOOL multiLine);
+    const char* FindValueText(const char* section, const char* key) const;
 
     mutable std::vector<CStr> m_lines;
-    // Lookup index over m_lines; see DataFile.cpp.
+    // Lookup index over m_lines; see DataFile.cpp. A dropped index keeps its
+    // memory and is made again from the lines when next used.
     struct Index;
     mutable Index* m_index;
+    mutable bool m_indexBuilt;
     const Index& GetIndex() const;
     void DropIndex() const;
     // Stored text whose lines follow m_lines, not split yet (from malloc).

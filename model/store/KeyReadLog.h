@@ -8,7 +8,6 @@
 
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class CDataFile;
@@ -28,8 +27,17 @@ private:
     CKeyReadLog(const CKeyReadLog&);
     CKeyReadLog& operator=(const CKeyReadLog&);
 
+    // A Load asks up to some thirty keys of a section: a list searched in
+    // place costs less than a set's node for each.
+    typedef std::vector<std::string> KeyList;
+
     const CDataFile& m_file;
     CKeyReadLog* m_previous;
     // Section name -> the keys asked in it, lowered (keys ignore case).
-    std::unordered_map<std::string, std::unordered_set<std::string>> m_read;
+    std::unordered_map<std::string, KeyList> m_read;
+    // The section asked last and its keys: a Load asks one section many
+    // times in a row. The map's entries stay where they are as it grows.
+    std::string m_lastSection;
+    KeyList* m_lastKeys;
+    std::string m_lowered;   // the key being noted, lowered
 };

@@ -2,6 +2,33 @@
 
 #include <oleauto.h>
 
+namespace {
+
+// Values a VARIANT holds in itself: a copy of one is a copy of the VARIANT
+// and clearing one only marks it empty, what VariantCopy and VariantClear
+// do for them, without the calls (an object's records are made at every load).
+bool HoldsPlainValue(const VARIANT& value)
+{
+    switch (V_VT(&value)) {
+    case VT_EMPTY: case VT_NULL: case VT_I2: case VT_I4: case VT_R4: case VT_R8: case VT_CY: case VT_DATE:
+    case VT_ERROR: case VT_BOOL: case VT_I1: case VT_UI1: case VT_UI2: case VT_UI4: case VT_I8: case VT_UI8:
+    case VT_INT: case VT_UINT:
+        return true;
+    default:
+        return false;   // strings, objects and every VT_BYREF or VT_ARRAY form
+    }
+}
+
+void ClearValue(VARIANT& value)
+{
+    if (HoldsPlainValue(value))
+        V_VT(&value) = VT_EMPTY;
+    else
+        VariantClear(&value);
+}
+
+} // namespace
+
 CPropertyRecord::CPropertyRecord()
     : m_vt(VT_EMPTY), m_bChanged(0), m_bCanGet(0), m_bCanPut(0), m_spare(0)
 {
@@ -15,7 +42,7 @@ CPropertyRecord::CPropertyRecord(const char* name, const char* variableName, VAR
 {
     VariantInit(&m_value);
     CopyValueFrom(value);
-    VariantClear(&value);
+    ClearValue(value);
 }
 
 // A copy of its own: the implicit member copy would share the BSTR and
@@ -47,11 +74,15 @@ CPropertyRecord& CPropertyRecord::operator=(const CPropertyRecord& other)
 
 CPropertyRecord::~CPropertyRecord()
 {
-    VariantClear(&m_value);
+    ClearValue(m_value);
 }
 
 void CPropertyRecord::CopyValueFrom(const VARIANT& source)
 {
+    if (HoldsPlainValue(m_value) && HoldsPlainValue(source)) {
+        m_value = source;
+        return;
+    }
     VariantClear(&m_value);
     // A NULL BSTR stands for empty text; readers of the copy never see NULL.
     if (V_VT(&source) == VT_BSTR && V_BSTR(&source) == NULL) {

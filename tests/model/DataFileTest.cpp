@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits.h>
 #include <oleauto.h>
 #include <stdlib.h>
 #include <string.h>
@@ -110,6 +111,42 @@ TEST(DataFile, SectionAndKeyLookup)
     EXPECT_EQ(13, file.NextSection(12, name));
     EXPECT_STREQ("", name);
     EXPECT_EQ(file.GetLineCount(), file.NextSection(14, name));
+}
+
+// Keys ignore case at any length, section names of any length do not; a file
+// cleared and written again answers from the new lines alone.
+TEST(DataFile, MixedCaseKeysInLongSectionsAndAfterClear)
+{
+    const char* const item = "Element_12_Script_1_ScriptItem_1";
+    const char* const lowered = "element_12_script_1_scriptitem_1";
+    CDataFile file;
+    for (int pass = 0; pass < 2; ++pass) {
+        file.Clear();
+        file.SetInt(lowered, "fontStrikeOut", 3);
+        file.SetLong(item, "numScriptItems", pass ? LONG_MIN : 0);
+        file.SetInt(item, "FontStrikeOut", 1);
+        file.SetInt(item, "FONTstrikeOUT", pass ? LONG_MAX : 2);   // rewrites the line in place
+        EXPECT_EQ((std::vector<std::string>{ std::string("[") + lowered + "]", "fontStrikeOut = 3",
+                                             std::string("[") + item + "]",
+                                             pass ? "FONTstrikeOUT = 2147483647" : "FONTstrikeOUT = 2",
+                                             pass ? "numScriptItems = -2147483648" : "numScriptItems = 0" }),
+                  Lines(file)) << pass;
+        const struct { const char* section; const char* key; bool found; long value; } cases[] = {
+            { item, "fontstrikeout", true, pass ? LONG_MAX : 2 },
+            { item, "FontStrikeOut", true, pass ? LONG_MAX : 2 },
+            { item, "NUMSCRIPTITEMS", true, pass ? LONG_MIN : 0 },
+            { item, "fontstrikeou", false, 0 },
+            { item, "fontstrikeoutx", false, 0 },
+            { lowered, "FONTSTRIKEOUT", true, 3 },
+            { lowered, "numScriptItems", false, 0 },
+            { "Element_12_Script_1_ScriptItem_", "fontStrikeOut", false, 0 },
+        };
+        for (const auto& c : cases) {
+            long value = 99;
+            EXPECT_EQ(c.found, file.GetLong(c.section, c.key, value) != FALSE) << c.section << "/" << c.key;
+            EXPECT_EQ(c.found ? c.value : 99, value) << c.section << "/" << c.key;
+        }
+    }
 }
 
 TEST(DataFile, SettersPutNewKeysUnderTheHeader)
