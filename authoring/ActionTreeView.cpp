@@ -46,7 +46,8 @@ private:
 } // namespace
 
 CActionTreeView::CActionTreeView()
-    : m_bDragging(FALSE), m_hDragItem(NULL), m_hDropItem(NULL), m_pDragImage(NULL), m_bChangingSelf(FALSE), m_bDrawing(TRUE)
+    : m_bDragging(FALSE), m_hDragItem(NULL), m_hDropItem(NULL), m_pDragImage(NULL), m_bChangingSelf(FALSE), m_bDrawing(TRUE),
+      m_bPageItemsKnown(FALSE)
 {
 }
 
@@ -92,6 +93,29 @@ HTREEITEM CActionTreeView::FindItem(const CElement* object) const
     HTREEITEM root = tree.GetRootItem();
     if (root == NULL || object == NULL)
         return NULL;
+    if (m_bPageItemsKnown)
+    {
+        // A page is one of the page items; anything else hangs under a page
+        // that has items.
+        for (const PageItem& known : m_pageItems)
+        {
+            if (known.page != object)
+                continue;
+            if (ObjectOf(known.item) == object)
+                return known.item;
+            m_pageItems.clear();
+            m_bPageItemsKnown = FALSE;
+            break;
+        }
+        for (size_t i = 0; m_bPageItemsKnown && i < m_pageItems.size(); ++i)
+        {
+            if (!m_pageItems[i].filled)
+                continue;
+            if (HTREEITEM found = FindBelow(m_pageItems[i].item, object))
+                return found;
+        }
+        // Not found there: the whole tree is searched all the same.
+    }
     if (ObjectOf(root) == object)
         return root;
     // Tree order: first child, else next sibling, else the next sibling of
@@ -108,9 +132,59 @@ HTREEITEM CActionTreeView::FindItem(const CElement* object) const
         if (next == NULL || next == root)
             return NULL;
         if (ObjectOf(next) == object)
+        {
+            // Found where the page items said nothing could be.
+            if (m_bPageItemsKnown)
+            {
+                m_pageItems.clear();
+                m_bPageItemsKnown = FALSE;
+            }
             return next;
+        }
         item = next;
     }
+}
+
+HTREEITEM CActionTreeView::FindBelow(HTREEITEM top, const CElement* object) const
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM item = tree.GetChildItem(top);
+    while (item != NULL)
+    {
+        if (ObjectOf(item) == object)
+            return item;
+        HTREEITEM next = tree.GetChildItem(item);
+        for (HTREEITEM up = item; next == NULL && up != NULL && up != top; up = tree.GetParentItem(up))
+            next = tree.GetNextSiblingItem(up);
+        item = next;
+    }
+    return NULL;
+}
+
+int CActionTreeView::FindPageItem(HTREEITEM item) const
+{
+    if (!m_bPageItemsKnown || item == NULL)
+        return -1;
+    for (size_t i = 0; i < m_pageItems.size(); ++i)
+    {
+        if (m_pageItems[i].item == item)
+            return (int)i;
+    }
+    return -1;
+}
+
+void CActionTreeView::ForgetPageItems()
+{
+    m_pageItems.clear();
+    m_bPageItemsKnown = FALSE;
+}
+
+void CActionTreeView::ExpandItem(HTREEITEM item)
+{
+    GetTreeCtrl().Expand(item, TVE_EXPAND);
+    int page = FindPageItem(item);
+    if (page >= 0)
+        m_pageItems[(size_t)page].filled = TRUE;
 }
 
 void CActionTreeView::Rebuild()
@@ -130,7 +204,9 @@ void CActionTreeView::Rebuild()
         {
             if (tree.GetSelectedItem() != current)
                 tree.SelectItem(current);
-            tree.Expand(current, TVE_EXPAND);
+            // Expanding it again would have the control paint it anew.
+            if ((tree.GetItemState(current, TVIS_EXPANDED) & TVIS_EXPANDED) == 0)
+                ExpandItem(current);
         }
         // Left off by a change without a page or a page chosen in the tree.
         if (!m_bDrawing)
@@ -146,6 +222,7 @@ void CActionTreeView::Rebuild()
     // Without a page the drawing stays off until the next change.
     if (document == NULL || document->GetPages().empty() || document->GetCurrentPage() == NULL)
     {
+        ForgetPageItems();
         tree.DeleteAllItems();
         return;
     }
@@ -153,68 +230,88 @@ void CActionTreeView::Rebuild()
     // made anew, not an item for each page of the project.
     if (!RefreshPageContents(*document))
     {
+        ForgetPageItems();
         tree.DeleteAllItems();
         for (CBrowser* page : document->GetPages())
             page->AddToTree(tree.m_hWnd, TVI_ROOT);
+        // Taken from the tree as the pages made them.
+        PageItemsAreThePages(*document);
     }
     HTREEITEM current = FindItem(document->GetCurrentPage());
     if (current)
     {
         tree.SelectItem(current);
-        tree.Expand(current, TVE_EXPAND);
+        ExpandItem(current);
     }
     Draw(TRUE);
     Invalidate();
 }
 
-BOOL CActionTreeView::GetPageItems(CLumbrookConfigDoc& document, std::vector<TVITEMA>& items) const
+BOOL CActionTreeView::PageItemsAreThePages(CLumbrookConfigDoc& document)
 {
-    CTreeCtrl& tree = GetTreeCtrl();
-    const std::vector<CBrowser*>& pages = document.GetPages();
-    items.clear();
-    items.reserve(pages.size());
-    char text[256];
-    HTREEITEM item = tree.GetRootItem();
-    for (CBrowser* page : pages)
+    if (!m_bPageItemsKnown)
     {
-        TVITEMA facts = {};
-        facts.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_STATE;
-        facts.stateMask = TVIS_EXPANDED | TVIS_EXPANDEDONCE;
-        facts.hItem = item;
-        facts.pszText = text;
-        facts.cchTextMax = sizeof text;
-        // The page items must be those a rebuild would make, in order.
-        if (item == NULL || !tree.GetItem(&facts) || facts.lParam != (LPARAM)page || page->GetDisplayName() != text)
-            return FALSE;
-        facts.pszText = NULL;
-        items.push_back(facts);
-        item = tree.GetNextSiblingItem(item);
+        // Every item at the top, with what a rebuild would have to match.
+        CTreeCtrl& tree = GetTreeCtrl();
+        m_pageItems.clear();
+        char text[1024];
+        for (HTREEITEM item = tree.GetRootItem(); item != NULL; item = tree.GetNextSiblingItem(item))
+        {
+            TVITEMA facts = {};
+            facts.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_STATE;
+            facts.stateMask = TVIS_EXPANDED | TVIS_EXPANDEDONCE;
+            facts.hItem = item;
+            facts.pszText = text;
+            facts.cchTextMax = sizeof text;
+            text[0] = 0;
+            if (!tree.GetItem(&facts))
+            {
+                m_pageItems.clear();
+                return FALSE;
+            }
+            PageItem known;
+            known.item = item;
+            known.page = reinterpret_cast<const CBrowser*>(facts.lParam);
+            known.label = text;
+            known.image = facts.iImage;
+            known.filled =
+                (facts.state & (TVIS_EXPANDED | TVIS_EXPANDEDONCE)) != 0 || tree.GetChildItem(item) != NULL;
+            m_pageItems.push_back(known);
+        }
+        m_bPageItemsKnown = TRUE;
     }
-    return item == NULL;
+    // The page items must be those a rebuild would make, in order.
+    const std::vector<CBrowser*>& pages = document.GetPages();
+    if (m_pageItems.size() != pages.size())
+        return FALSE;
+    for (size_t i = 0; i < pages.size(); ++i)
+    {
+        if (m_pageItems[i].page != pages[i] || m_pageItems[i].label != pages[i]->GetDisplayName())
+            return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CActionTreeView::UpdatePagesInPlace(CLumbrookConfigDoc& document)
 {
-    std::vector<TVITEMA> items;
-    if (!GetPageItems(document, items))
+    if (!PageItemsAreThePages(document))
         return FALSE;
     const std::vector<CBrowser*>& pages = document.GetPages();
-    CTreeCtrl& tree = GetTreeCtrl();
     for (size_t i = 0; i < pages.size(); ++i)
     {
         CBrowser* page = pages[i];
-        HTREEITEM own = items[i].hItem;
-        if (items[i].iImage != page->GetTreeImage())
+        const PageItem& known = m_pageItems[i];
+        if (known.image != page->GetTreeImage())
             return FALSE;
         // A page not loaded, as most are, has no items under its own.
-        if (page->m_scripts.empty() && page->m_children.empty() && tree.GetChildItem(own) == NULL)
+        if (page->m_scripts.empty() && page->m_children.empty() && !known.filled)
             continue;
         HWND recorder = m_recorder.Start();
         if (recorder == NULL)
             return FALSE;
         page->AddContentsToTree(recorder, TVI_ROOT);
         // A page whose items differ in shape is made anew with every other.
-        if (!UpdateChildItemsInPlace(tree.m_hWnd, own, m_recorder))
+        if (!UpdateChildItemsInPlace(GetTreeCtrl().m_hWnd, known.item, m_recorder))
             return FALSE;
     }
     return TRUE;
@@ -223,25 +320,27 @@ BOOL CActionTreeView::UpdatePagesInPlace(CLumbrookConfigDoc& document)
 BOOL CActionTreeView::RefreshPageContents(CLumbrookConfigDoc& document)
 {
     CTreeCtrl& tree = GetTreeCtrl();
-    std::vector<TVITEMA> items;
-    if (!GetPageItems(document, items))
+    if (!PageItemsAreThePages(document))
         return FALSE;
     const std::vector<CBrowser*>& pages = document.GetPages();
     for (size_t i = 0; i < pages.size(); ++i)
     {
         CBrowser* page = pages[i];
-        HTREEITEM own = items[i].hItem;
+        PageItem& known = m_pageItems[i];
+        HTREEITEM own = known.item;
         BOOL filled = !page->m_scripts.empty() || !page->m_children.empty();
+        int image = page->GetTreeImage();
         // A page not loaded, as most are, has no items under its own.
-        if (!filled && tree.GetChildItem(own) == NULL && items[i].iImage == page->GetTreeImage() &&
-            (items[i].state & (TVIS_EXPANDED | TVIS_EXPANDEDONCE)) == 0)
+        if (!filled && !known.filled && known.image == image)
             continue;
         for (HTREEITEM child = tree.GetChildItem(own); child != NULL; child = tree.GetChildItem(own))
             tree.DeleteItem(child);
         // Fresh items are collapsed; the current page is expanded after.
         tree.SetItemState(own, 0, TVIS_EXPANDED | TVIS_EXPANDEDONCE);
-        tree.SetItemImage(own, page->GetTreeImage(), 14);
+        tree.SetItemImage(own, image, 14);
         page->AddContentsToTree(tree.m_hWnd, own);
+        known.image = image;
+        known.filled = filled;
     }
     return TRUE;
 }
@@ -263,9 +362,13 @@ void CActionTreeView::RefreshObject(CElement* object)
     for (HTREEITEM child = tree.GetChildItem(item); child != NULL; child = tree.GetChildItem(item))
         tree.DeleteItem(child);
     CScript* script = dynamic_cast<CScript*>(object);
-    tree.SetItemText(item, script ? script->m_strName.c_str() : object->GetDisplayName().c_str());
+    CStr label = script ? script->m_strName : object->GetDisplayName();
+    tree.SetItemText(item, label.c_str());
+    int page = FindPageItem(item);
+    if (page >= 0)
+        m_pageItems[(size_t)page].label = label;
     InsertChildrenOf(object, item);
-    tree.Expand(item, TVE_EXPAND);
+    ExpandItem(item);
     tree.EnsureVisible(item);
     tree.SelectItem(item);
     Draw(TRUE);
@@ -295,6 +398,9 @@ void CActionTreeView::RemoveObject(CElement* object)
     if (item)
     {
         SelfChange self(m_bChangingSelf);
+        int page = FindPageItem(item);
+        if (page >= 0)
+            m_pageItems.erase(m_pageItems.begin() + page);
         GetTreeCtrl().DeleteItem(item);
     }
 }
@@ -324,7 +430,7 @@ void CActionTreeView::SelectObject(CElement* object)
     if (item)
     {
         tree.SelectItem(item);
-        tree.Expand(item, TVE_EXPAND);
+        ExpandItem(item);
         tree.EnsureVisible(item);
     }
     else
@@ -349,6 +455,7 @@ void CActionTreeView::OnUpdate(CView* sender, LPARAM hint, void* hintObject)
     if (document == NULL || document->GetCurrentPage() == NULL)
     {
         SelfChange self(m_bChangingSelf);
+        ForgetPageItems();
         GetTreeCtrl().DeleteAllItems();
         Draw(TRUE);
         Invalidate();

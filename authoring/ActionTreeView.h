@@ -7,10 +7,12 @@
 #pragma once
 
 #include "authoring/TreeItems.h"
+#include "model/common/Str.h"
 #include "platform/framework/Afx.h"
 
 #include <vector>
 
+class CBrowser;
 class CElement;
 class CLumbrookConfigDoc;
 
@@ -61,13 +63,23 @@ private:
     // When the page items are the document's pages already: each page's
     // items under its own made anew; FALSE, and nothing changed, otherwise.
     BOOL RefreshPageContents(CLumbrookConfigDoc& document);
-    // The page items in order, when they are the document's pages with
-    // their labels; FALSE otherwise.
-    BOOL GetPageItems(CLumbrookConfigDoc& document, std::vector<TVITEMA>& items) const;
     // When every page's items have the shape a rebuild would give them:
     // they are pointed at the objects now loaded, and the labels that
     // differ are set; FALSE otherwise.
     BOOL UpdatePagesInPlace(CLumbrookConfigDoc& document);
+    // TRUE when the page items are the document's pages in order with
+    // their labels, as this view knows them (read from the tree first when
+    // it does not know them).
+    BOOL PageItemsAreThePages(CLumbrookConfigDoc& document);
+    // What this view knows of the page items is taken from the tree again
+    // the next time it is needed.
+    void ForgetPageItems();
+    // The page item's place in m_pageItems; -1 when item is none of them.
+    int FindPageItem(HTREEITEM item) const;
+    // The first item under top (not top) whose data is object, or NULL.
+    HTREEITEM FindBelow(HTREEITEM top, const CElement* object) const;
+    // Expands item; a page item is then known to be open.
+    void ExpandItem(HTREEITEM item);
     void InsertChildrenOf(CElement* object, HTREEITEM item);
     void EndDragging();
     // The drawing switched off or on, as this view remembers it.
@@ -85,4 +97,24 @@ private:
     BOOL m_bChangingSelf;
     // FALSE while the drawing is off (Draw).
     BOOL m_bDrawing;
+
+    // A page item (an item at the top of the tree) as this view made or
+    // changed it. Every path of this view that inserts, deletes, relabels
+    // or fills page items keeps the list true, so that a reload of one
+    // page (an Undo, a page change) looks at the tree only where it can
+    // have changed, not at every page of the project.
+    struct PageItem
+    {
+        HTREEITEM item;
+        // Compared only, never used: the page may be gone.
+        const CBrowser* page;
+        CStr label;
+        int image;
+        // FALSE only when the item has no items under it and has never
+        // been opened since its items were last made.
+        BOOL filled;
+    };
+    // Mutable: a look-up that finds the list wrong forgets it.
+    mutable std::vector<PageItem> m_pageItems;
+    mutable BOOL m_bPageItemsKnown;
 };

@@ -83,6 +83,7 @@ void CUndo::Record()
     Snapshot snapshot;
     snapshot.path = MakeSnapshotName(page->m_strId);
     snapshot.dataFileName = page->GetDataFileName();
+    snapshot.page = page;
     if (!page->GetDataFile()->SaveToFile(snapshot.path))
     {
         DeleteFileA(snapshot.path);
@@ -102,13 +103,25 @@ void CUndo::DropNewest()
     m_snapshots.pop_back();
 }
 
+CBrowser* CUndo::FindNewestPage() const
+{
+    const Snapshot& newest = m_snapshots.back();
+    // Mostly the page still current: no need to go through every page of
+    // the project by name.
+    CBrowser* current = m_pDocument->GetCurrentPage();
+    if (current != NULL && newest.page == current && current->GetDataFile() != NULL &&
+        current->GetDataFileName() == newest.dataFileName)
+        return current;
+    return m_pDocument->FindPageByDataFileName(newest.dataFileName);
+}
+
 void CUndo::Undo()
 {
     if (m_pDocument == NULL || m_snapshots.size() < 2)
         return;
     m_pDocument->Select(NULL);
     DropNewest();
-    CBrowser* page = m_pDocument->FindPageByDataFileName(m_snapshots.back().dataFileName);
+    CBrowser* page = FindNewestPage();
     if (page == NULL)
         return;
     CDataFile stored;

@@ -7,6 +7,7 @@
 
 #include <deque>
 
+class CBrowser;
 class CLumbrookConfigDoc;
 
 class CUndo
@@ -33,8 +34,13 @@ private:
     {
         CStr path;
         CStr dataFileName;   // the page it came from; unique in a project
+        // That page as it was then: compared, never used, as it may be gone.
+        const CBrowser* page;
     };
     CStr MakeSnapshotName(const CStr& pageId);
+    // The page the newest snapshot came from; NULL when the project no
+    // longer holds it.
+    CBrowser* FindNewestPage() const;
     void DropNewest();
 
     CLumbrookConfigDoc* m_pDocument;

@@ -45,6 +45,14 @@ std::string Describe(CTreeCtrl& tree, HTREEITEM item)
     return text;
 }
 
+// The services' current page is the document's, as in the editor.
+class DocumentServices : public FakeEditorServices
+{
+public:
+    CElement* GetCurrentPage() override { return follows ? follows->GetCurrentPage() : currentPage; }
+    CLumbrookConfigDoc* follows = NULL;
+};
+
 class ActionTreeViewTest : public ::testing::Test
 {
 protected:
@@ -77,7 +85,7 @@ protected:
     }
     std::string Tree() { return Describe(view->GetTreeCtrl(), view->GetTreeCtrl().GetRootItem()); }
 
-    FakeEditorServices services;
+    DocumentServices services;
     CLumbrookConfigDoc document;
     CWnd host;
     CActionTreeView* view = NULL;
@@ -292,5 +300,156 @@ TEST_F(ActionTreeViewTest, AfterAnUndoTheItemsStandForTheLiveObjects)
             tree.SelectItem(item);
             EXPECT_EQ(object, document.GetCurrentObject()) << tree.GetItemText(item);
         }
+    }
+}
+
+namespace {
+
+// The items a fresh tree would show under a page, depth first: data, label
+// and the place of the parent in the list (-1 for the page's own item).
+struct Shown
+{
+    DWORD_PTR data;
+    std::string label;
+    int parent;
+    bool operator==(const Shown& o) const { return data == o.data && label == o.label && parent == o.parent; }
+};
+
+void CollectShown(CTreeCtrl& tree, HTREEITEM item, int parent, std::vector<Shown>& shown)
+{
+    for (HTREEITEM child = tree.GetChildItem(item); child != NULL; child = tree.GetNextSiblingItem(child))
+    {
+        Shown one = { tree.GetItemData(child), tree.GetItemText(child), parent };
+        shown.push_back(one);
+        CollectShown(tree, child, (int)shown.size() - 1, shown);
+    }
+}
+
+} // namespace
+
+// The page items are kept between changes rather than read back from the
+// tree each time: after every change to the pages and every Undo, each
+// page item still stands for its live page with its label and picture,
+// and holds what the page would insert now.
+TEST_F(ActionTreeViewTest, ThePageItemsStayTheDocumentsPagesThroughPageChangesAndUndo)
+{
+    services.follows = &document;
+    CTreeCtrl& tree = view->GetTreeCtrl();
+    auto addPage = [&](const char* name) {
+        CBrowser* page = new CBrowser();
+        page->SetId(name);
+        document.AppendPage(page, (std::string(name) + ".pgd").c_str());
+        page->AddChild(MakeText((std::string(name) + "Text").c_str()));
+        page->Save(NULL);
+        page->Unload();
+        return page;
+    };
+    auto expectPagesShown = [&](const char* step) {
+        SCOPED_TRACE(step);
+        HTREEITEM item = tree.GetRootItem();
+        for (CBrowser* page : document.GetPages())
+        {
+            ASSERT_TRUE(item != NULL) << page->m_strId.c_str();
+            EXPECT_EQ((DWORD_PTR)page, tree.GetItemData(item));
+            EXPECT_EQ(std::string(page->GetDisplayName()), tree.GetItemText(item));
+            TVITEMA facts = {};
+            facts.mask = TVIF_HANDLE | TVIF_IMAGE;
+            facts.hItem = item;
+            tree.GetItem(&facts);
+            EXPECT_EQ(page->GetTreeImage(), facts.iImage) << page->m_strId.c_str();
+            EXPECT_EQ(item, view->FindItem(page));
+            CTreeRecorder recorder;
+            HWND recording = recorder.Start();
+            ASSERT_TRUE(recording != NULL);
+            page->AddContentsToTree(recording, TVI_ROOT);
+            std::vector<Shown> wanted;
+            for (const CTreeRecorder::Item& made : recorder.Items())
+                wanted.push_back(Shown{ (DWORD_PTR)made.data, made.text, made.parent });
+            std::vector<Shown> shown;
+            CollectShown(tree, item, -1, shown);
+            EXPECT_TRUE(wanted == shown) << page->m_strId.c_str();
+            for (CElement* child : page->m_children)
+                EXPECT_TRUE(view->FindItem(child) != NULL) << child->m_strId.c_str();
+            item = tree.GetNextSiblingItem(item);
+        }
+        EXPECT_TRUE(item == NULL);
+    };
+    addPage("Third");
+    addPage("Fourth");
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    document.RecordChange();
+    expectPagesShown("four pages");
+
+    // Each change as the editor makes it: its hints, then its snapshot.
+    struct Step
+    {
+        const char* name;
+        std::function<void()> change;
+    };
+    const Step steps[] = {
+        { "the current page renamed",
+          [&] {
+              document.GetCurrentPage()->SetId("Renamed");
+              document.UpdateAllViews(NULL, HintChanged, document.GetCurrentPage());
+          } },
+        { "a page added",
+          [&] {
+              addPage("Added");
+              document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+          } },
+        { "another page chosen", [&] { document.Select(document.GetPages()[2]); } },
+        { "a page moved",
+          [&] {
+              document.Select(document.GetCurrentPage());
+              document.MoveCurrentObject(0);
+          } },
+        { "the current page deleted and another added",
+          [&] {
+              document.DeletePage(document.GetCurrentPage(), document.GetPages()[1]);
+              addPage("Newer");
+              document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+          } },
+        { "a page not shown renamed",
+          [&] {
+              document.GetPages()[3]->SetId("Elsewhere");
+              document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+          } },
+        { "an element moved", [&] { document.GetCurrentPage()->m_children[0]->m_xpos += 5; } },
+        { "an element renamed",
+          [&] {
+              CElement* text = document.GetCurrentPage()->m_children[0];
+              text->SetId("Retitled");
+              document.UpdateAllViews(NULL, HintChanged, text);
+          } },
+        { "an element added",
+          [&] {
+              CTextElement* added = MakeText("Extra");
+              document.GetCurrentPage()->AddChild(added);
+              document.UpdateAllViews(NULL, HintAdded, added);
+          } },
+        { "an element removed",
+          [&] {
+              CElement* gone = document.GetCurrentPage()->m_children[0];
+              document.UpdateAllViews(NULL, HintRemoved, gone);
+              document.GetCurrentPage()->RemoveChild(gone);
+          } },
+    };
+    for (const Step& step : steps)
+    {
+        step.change();
+        expectPagesShown(step.name);
+        document.RecordChange();
+    }
+    // Back through the snapshots kept: the page reloaded with the same
+    // items, with others, and other pages.
+    document.GetCurrentPage()->AddChild(MakeText("Late"));
+    document.UpdateAllViews(NULL, HintWholeDocument, NULL);
+    document.RecordChange();
+    for (int undo = 1; document.GetUndo().GetCount() > 1; ++undo)
+    {
+        int before = document.GetUndo().GetCount();
+        document.GetUndo().Undo();
+        expectPagesShown(("undo " + std::to_string(undo)).c_str());
+        ASSERT_LT(document.GetUndo().GetCount(), before);
     }
 }
