@@ -314,3 +314,49 @@ TEST(EditorStart, DoubleClickingATreeItemDoesNotFoldIt)
     EXPECT_TRUE(editor.IsRunning());
     EXPECT_TRUE(editor.Close());
 }
+
+TEST(EditorStart, APictureLibraryMissingAtItsFirstCallEndsTheProgramWithItsMessage)
+{
+    // The editor takes each picture library at its first picture of that
+    // kind: a copy of the installed program without it starts, and ends
+    // with its message when the project's first page holds such a picture.
+    struct Case
+    {
+        const char* missing;
+        const char* kept;
+        const char* picture;
+    };
+    const Case cases[] = {
+        { "giflib32.dll", "ijl10.dll", "picture.gif" },
+        { "ijl10.dll", "giflib32.dll", "picture.jpg" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.missing);
+        ScratchDir scratch;
+        std::string bin = scratch.File("Bin\\");
+        ASSERT_TRUE(CreateDirectoryA(bin.c_str(), NULL));
+        for (const char* file : { "LumbrookConfig.exe", "msvcrt.dll", c.kept })
+            ASSERT_TRUE(CopyFileA((LumbrookBinFolder() + file).c_str(), (bin + file).c_str(), FALSE)) << file;
+        ProjectArchive project;
+        CDataFile* page = project.AddPage("tarvex.pgd", "Pictures");
+        page->SetInt("Main", "numElements", 1);
+        page->SetString("Element_1", "type", "Image");
+        page->SetString("Element_1", "id", "Picture");
+        page->SetString("Element_1", "src", c.picture);
+        std::string archive = scratch.File("tarvex.pqz");
+        ASSERT_TRUE(project.Write(archive));
+
+        std::string message = std::string("LumbrookConfig cannot go on: it did not find ") + c.missing +
+                              ". Installing LumbrookConfig again puts it back in place.";
+        ExpectBox(message);
+        EditorProcess editor;
+        ASSERT_TRUE(editor.Start(bin + "LumbrookConfig.exe", "\"" + archive + "\""));
+        EXPECT_TRUE(editor.WaitForExit());
+        EXPECT_EQ(3u, editor.ExitCode());
+        std::vector<std::string> messages = editor.Messages();
+        ASSERT_EQ(1u, messages.size());
+        EXPECT_EQ("LumbrookConfig\t" + message + "\t" + std::to_string(MB_OK | MB_ICONSTOP | MB_TASKMODAL),
+                  messages[0]);
+    }
+}
