@@ -330,15 +330,18 @@ struct IndexText
 // Keys ignore case; the index holds printable ASCII keys only, where ASCII
 // folding is lstrcmpiA's rule. Both sides fold as they compare, so a lookup
 // copies nothing.
+// FNV-1a over the text, each character folded first when asked.
+template <bool Fold> size_t HashText(const IndexText& text)
+{
+    uint32_t h = 2166136261u;
+    for (int i = 0; i < text.length; ++i)
+        h = (h ^ (unsigned char)(Fold ? LowerPlain(text.text[i]) : text.text[i])) * 16777619u;
+    return h;
+}
+
 struct FoldedHash
 {
-    size_t operator()(const IndexText& key) const
-    {
-        uint32_t h = 2166136261u;
-        for (int i = 0; i < key.length; ++i)
-            h = (h ^ (unsigned char)LowerPlain(key.text[i])) * 16777619u;
-        return h;
-    }
+    size_t operator()(const IndexText& key) const { return HashText<true>(key); }
 };
 
 struct FoldedEqual
@@ -357,13 +360,7 @@ struct FoldedEqual
 // Section names are case-sensitive.
 struct ExactHash
 {
-    size_t operator()(const IndexText& name) const
-    {
-        uint32_t h = 2166136261u;
-        for (int i = 0; i < name.length; ++i)
-            h = (h ^ (unsigned char)name.text[i]) * 16777619u;
-        return h;
-    }
+    size_t operator()(const IndexText& name) const { return HashText<false>(name); }
 };
 
 struct ExactEqual

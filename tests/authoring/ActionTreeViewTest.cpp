@@ -56,18 +56,24 @@ public:
 class ActionTreeViewTest : public ::testing::Test
 {
 protected:
+    // A page with one text, appended and saved into its data file, unloaded
+    // as a project holds the pages it does not show.
+    CBrowser* AddSavedPage(const char* name)
+    {
+        CBrowser* page = new CBrowser();
+        page->SetId(name);
+        document.AppendPage(page, (std::string(name) + ".pgd").c_str());
+        page->AddChild(MakeText((std::string(name) + "Text").c_str()));
+        page->Save(NULL);
+        page->Unload();
+        return page;
+    }
+
     void SetUp() override
     {
         // Two pages saved into their data files, as a project holds them.
         for (const char* name : { "First", "Second" })
-        {
-            CBrowser* page = new CBrowser();
-            page->SetId(name);
-            document.AppendPage(page, (std::string(name) + ".pgd").c_str());
-            page->AddChild(MakeText((std::string(name) + "Text").c_str()));
-            page->Save(NULL);
-            page->Unload();
-        }
+            AddSavedPage(name);
         document.m_bAutoDelete = FALSE;
         ASSERT_TRUE(host.CreateEx(0, AfxWndClassName, "host", WS_POPUP, CRect(0, 0, 300, 400), NULL, 0));
         CCreateContext context;
@@ -335,15 +341,6 @@ TEST_F(ActionTreeViewTest, ThePageItemsStayTheDocumentsPagesThroughPageChangesAn
 {
     services.follows = &document;
     CTreeCtrl& tree = view->GetTreeCtrl();
-    auto addPage = [&](const char* name) {
-        CBrowser* page = new CBrowser();
-        page->SetId(name);
-        document.AppendPage(page, (std::string(name) + ".pgd").c_str());
-        page->AddChild(MakeText((std::string(name) + "Text").c_str()));
-        page->Save(NULL);
-        page->Unload();
-        return page;
-    };
     auto expectPagesShown = [&](const char* step) {
         SCOPED_TRACE(step);
         HTREEITEM item = tree.GetRootItem();
@@ -374,8 +371,8 @@ TEST_F(ActionTreeViewTest, ThePageItemsStayTheDocumentsPagesThroughPageChangesAn
         }
         EXPECT_TRUE(item == NULL);
     };
-    addPage("Third");
-    addPage("Fourth");
+    AddSavedPage("Third");
+    AddSavedPage("Fourth");
     document.UpdateAllViews(NULL, HintWholeDocument, NULL);
     document.RecordChange();
     expectPagesShown("four pages");
@@ -394,7 +391,7 @@ TEST_F(ActionTreeViewTest, ThePageItemsStayTheDocumentsPagesThroughPageChangesAn
           } },
         { "a page added",
           [&] {
-              addPage("Added");
+              AddSavedPage("Added");
               document.UpdateAllViews(NULL, HintWholeDocument, NULL);
           } },
         { "another page chosen", [&] { document.Select(document.GetPages()[2]); } },
@@ -406,7 +403,7 @@ TEST_F(ActionTreeViewTest, ThePageItemsStayTheDocumentsPagesThroughPageChangesAn
         { "the current page deleted and another added",
           [&] {
               document.DeletePage(document.GetCurrentPage(), document.GetPages()[1]);
-              addPage("Newer");
+              AddSavedPage("Newer");
               document.UpdateAllViews(NULL, HintWholeDocument, NULL);
           } },
         { "a page not shown renamed",
